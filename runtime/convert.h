@@ -8,6 +8,7 @@
 // empty) owned by the caller.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,11 +31,16 @@ void LoadWindow(TaggedValue* result, int32_t argCount, const TaggedValue* args);
 void CloseWindow(TaggedValue* result, int32_t argCount, const TaggedValue* args);
 
 // Pure helpers.
+// The value of a numeric argument (Byte, Short, Int, Long, Float, Double),
+// converted exactly to double; none for every other type.
+std::optional<double> NumericValue(const TaggedValue& value);
 std::string FoldFullWidth(std::string_view gbk, bool removeSpaces = false);
 double ParseNumber(std::string_view text);
 double RoundToDecimals(double x, int32_t decimals);
 std::string FormatG13(double value);
 std::string FormatG6(float value);
+// NumberToFormattedText with a decimals count: plain decimal text with
+// exactly that many decimals; "inf", "-inf" and "nan" for non-finite values.
 std::string FormatFixedDecimals(double value, int32_t decimals, bool thousandsSeparators);
 
 }  // namespace runtime

@@ -64,6 +64,10 @@ const RuntimeServices& Services();
 // (result, count, arguments), the record returned.
 TaggedValue CallCommand(CommandRoutine command, int32_t argCount, const TaggedValue* args);
 
+// Runs the shutdown (the host's, or else the exit routine) and ends the
+// process with the exit code; -1 becomes 255 on Linux.
+[[noreturn]] void ExitProgram(int32_t exitCode);
+
 // RuntimeControl sub-functions the engine uses.
 enum class ControlFunction : int32_t {
     SetExitRoutine = 3,  // argument: EngineRoutine

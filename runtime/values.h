@@ -87,6 +87,13 @@ inline TaggedValue MakeWindowRef(uint32_t windowId, uint32_t unitId = 0) {
     return {windowId, unitId, uint32_t(ValueType::WindowRef)};
 }
 
+// Commands write only the payload words of their result; the caller knows the
+// result's type from the command it called.
+inline void SetResultPayload(TaggedValue& result, uint64_t payload) {
+    result.low = uint32_t(payload);
+    result.high = uint32_t(payload >> 32);
+}
+
 inline double AsDouble(const TaggedValue& v) { return BitsToDouble(PayloadOf(v)); }
 inline int32_t AsInt(const TaggedValue& v) { return int32_t(v.low); }
 inline bool AsBool(const TaggedValue& v) { return v.low != 0; }
