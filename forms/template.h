@@ -48,6 +48,7 @@ struct EventBinding {
     int32_t event = 0;
     int32_t handlerOffset = kNoHandler;
     const runtime::EngineProcedure* handler = nullptr;
+    bool operator==(const EventBinding&) const = default;
 };
 
 // A control-type unit: the window's own unit (0x06xxxxxx) or a control
@@ -71,6 +72,7 @@ struct UnitRecord {
     uint32_t stateFlags = 0;  // see StateFlag
     std::vector<EventBinding> events;
     Bytes kindData;  // the kind's stored properties, see kind_data.h
+    bool operator==(const UnitRecord&) const = default;
 };
 
 // Bits of UnitRecord::stateFlags.
@@ -96,6 +98,7 @@ struct MenuItemRecord {
     // Slots of the menu builder; the last but one is the shortcut key
     // selection (0 = none). Zero in every stored record.
     std::array<uint32_t, 4> trailing{};
+    bool operator==(const MenuItemRecord&) const = default;
 };
 
 // Bits of MenuItemRecord::flags.
@@ -114,10 +117,12 @@ struct WindowRecord {
     std::string text1;
     std::string text2;
     std::vector<Unit> units;  // unit 0 is the window's own unit
+    bool operator==(const WindowRecord&) const = default;
 };
 
 struct TemplateData {
     std::vector<WindowRecord> windows;
+    bool operator==(const TemplateData&) const = default;
 };
 
 // Unit IDs: valid when the low 24 bits and bits 24-27 are non-zero; a menu
