@@ -21,6 +21,8 @@ struct DateTimeFields {
 // Clamps, rounds to the nearest second and splits (proleptic Gregorian).
 DateTimeFields SplitDateTime(double dateTime);
 // The DateTime of a calendar moment (no validation beyond the arithmetic).
+// Before day 0 the whole days count back while the fraction still adds the
+// time of day, so 1899-12-29 06:00 is -1.25, as SplitDateTime reads it.
 double ComposeDateTime(int32_t year, int32_t month, int32_t day, int32_t hour = 0,
                        int32_t minute = 0, int32_t second = 0);
 // The current local time to the whole second.

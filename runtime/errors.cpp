@@ -83,7 +83,13 @@ void SetErrorPresenter(ErrorPresenter presenter) {
 
 void FatalRuntimeError(std::string_view gbkMessage, int32_t code) {
     IncrementErrorCount();
-    Presenter()(ComposeErrorText(gbkMessage, code), Texts().caption);
+    // An error raised while the box is being shown (the heap failing again,
+    // say) must not show another box: the process is already on its way out.
+    static bool presenting = false;
+    if (!presenting) {
+        presenting = true;
+        Presenter()(ComposeErrorText(gbkMessage, code), Texts().caption);
+    }
     ForgetExitRoutine();
     ExitProgram(ExitCodeAfterError);
 }

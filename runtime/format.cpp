@@ -38,7 +38,7 @@ struct DecimalDigits {
 DecimalDigits Decompose(double value, int significantDigits) {
     char buffer[ExactFloatDigits + 16];
     int length = std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, value);
-    std::string_view text(buffer, size_t(length));
+    std::string_view text(buffer, std::min(size_t(length), sizeof buffer - 1));
     DecimalDigits result;
     result.negative = text.front() == '-';
     if (result.negative) text.remove_prefix(1);

@@ -30,7 +30,7 @@ public:
 const char* StaticEmptyText();
 
 // Text production: null for an empty source, else a heap copy of length + 1
-// bytes.
+// bytes. A text ends at its first zero byte.
 char* MakeHeapText(std::string_view text);
 char* MakeHeapText(const char* text);
 // Byte-set production: null when n < 1, else a heap block {1, n, bytes}.

@@ -92,5 +92,10 @@ TEST_F(ValueToTextTest, EachTypeHasItsText) {
     FreeMemory(byteSetWithoutZero);
 }
 
+TEST_F(ValueToTextTest, LongTextsAreCopiedWhole) {
+    std::string longText(10000, 'x');
+    EXPECT_EQ(CallForText(ValueToText, {MakeText(longText.c_str())}), longText);
+}
+
 }  // namespace
 }  // namespace runtime
