@@ -1,0 +1,108 @@
+// Exhaustive walks: every Gregorian day of years 1-9999 against the serial
+// day number and the weekday, and every day of the lunar conversion range
+// through the conversion and back.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+
+#include "lunar/calendar.h"
+#include "lunar/lunar_search.h"
+#include "runtime/datetime.h"
+
+namespace lunar {
+namespace {
+
+constexpr SolarDate FirstConvertible = {1901, 2, 19};
+constexpr SolarDate LastConvertible = {2048, 12, 31};
+// The longest search the conversion range needs.
+constexpr int SearchIterationBound = 56;
+
+TEST(DayWalkTest, EveryDayAddsOneToTheSerialAndTheWeekday) {
+    SolarDate date = {1, 1, 1};
+    int32_t serial = DaysBetween(date, {1901, 1, 1});
+    uint16_t weekday = WeekdayOf(date.year, date.month, date.day);
+    while (date.year <= 9999) {
+        SolarDate next = date;
+        StepDay(next.year, next.month, next.day, true);
+        ASSERT_EQ(DaysBetween(next, {1901, 1, 1}), serial + 1) << next.year << '-' << next.month;
+        ASSERT_EQ(WeekdayOf(next.year, next.month, next.day), weekday % 7 + 1)
+            << next.year << '-' << next.month << '-' << next.day;
+        SolarDate back = next;
+        StepDay(back.year, back.month, back.day, false);
+        ASSERT_EQ(back, date);
+        date = next;
+        ++serial;
+        weekday = weekday % 7 + 1;
+    }
+    EXPECT_EQ(date, (SolarDate{10000, 1, 1}));
+}
+
+// The runtime's DateTime splitting is an independent calendar: the two must
+// agree on the weekday (the runtime counts 1 = Sunday).
+TEST(DayWalkTest, WeekdayAgreesWithTheRuntimeCalendar) {
+    for (SolarDate date = {1800, 1, 1}; date.year < 2200;
+         StepDay(date.year, date.month, date.day, true)) {
+        const runtime::DateTimeFields fields =
+            runtime::SplitDateTime(runtime::ComposeDateTime(date.year, date.month, date.day));
+        ASSERT_EQ(WeekdayOf(date.year, date.month, date.day) % 7 + 1, fields.dayOfWeek)
+            << date.year << '-' << date.month << '-' << date.day;
+    }
+}
+
+// Each day of the range converts to the lunar day after the previous one's,
+// and the search finds the Gregorian day again within the bound.
+TEST(DayWalkTest, ConversionRoundTripOverTheWholeRange) {
+    LunarDate previous{};
+    SolarDate date = FirstConvertible;
+    int longestSearch = 0;
+    for (;;) {
+        LunarDate lunar;
+        ASSERT_TRUE(SolarToLunar(date.year, date.month, date.day, lunar)) << date.year;
+        if (previous.year != 0) {
+            const bool nextDayOfMonth =
+                lunar.year == previous.year && lunar.month == previous.month &&
+                lunar.isLeap == previous.isLeap && lunar.day == previous.day + 1;
+            ASSERT_TRUE(nextDayOfMonth || lunar.day == 1) << date.year << '-' << date.month;
+        }
+        SolarDate back;
+        const detail::SearchOutcome outcome =
+            detail::SearchSolarDate(lunar.year, lunar.month, lunar.day, lunar.isLeap, back);
+        ASSERT_TRUE(outcome.found) << date.year << '-' << date.month << '-' << date.day;
+        ASSERT_EQ(back, date);
+        longestSearch = std::max(longestSearch, outcome.iterations);
+        if (date == LastConvertible) break;
+        previous = lunar;
+        StepDay(date.year, date.month, date.day, true);
+    }
+    EXPECT_EQ(previous.year, 2048);
+    EXPECT_LE(longestSearch, SearchIterationBound);
+}
+
+// Counting the days that convert into each lunar month and year checks the
+// table's month and year lengths against the conversion itself.
+TEST(DayWalkTest, DaysPerLunarMonthAndYearMatchTheTable) {
+    std::map<std::tuple<uint16_t, uint16_t, bool>, int> monthDays;
+    std::map<uint16_t, int> yearDays;
+    for (SolarDate date = FirstConvertible; date.year < 2049;
+         StepDay(date.year, date.month, date.day, true)) {
+        LunarDate lunar;
+        ASSERT_TRUE(SolarToLunar(date.year, date.month, date.day, lunar));
+        ++monthDays[{lunar.year, lunar.month, lunar.isLeap}];
+        ++yearDays[lunar.year];
+    }
+    for (const auto& [month, days] : monthDays) {
+        const auto& [year, number, isLeap] = month;
+        if (year == 2048 && number == 11) continue;  // the range ends inside it
+        EXPECT_EQ(days, LunarMonthLength(year, number, isLeap)) << year << '/' << number;
+    }
+    for (uint16_t year = 1901; year <= 2047; ++year) {
+        EXPECT_EQ(yearDays[year], LunarYearDays(year)) << year;
+        EXPECT_GE(LunarYearDays(year), 353) << year;
+        EXPECT_LE(LunarYearDays(year), 385) << year;
+    }
+}
+
+}  // namespace
+}  // namespace lunar
