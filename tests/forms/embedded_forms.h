@@ -1,0 +1,56 @@
+#pragma once
+// Access to the embedded template for the window tests: parsed once, units
+// looked up by their (UTF-8) names, kind data decoded on request. Every
+// lookup fails the test, rather than crashing it, when the unit is missing.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "forms/embedded_template.h"
+#include "forms/kind_data.h"
+#include "forms/main_window.h"
+#include "forms/template.h"
+#include "runtime/gbk.h"
+
+namespace forms::testing {
+
+inline std::string Gbk(std::string_view utf8) {
+    return runtime::Utf8ToGbk(utf8);
+}
+
+inline const TemplateData& EmbeddedForms() {
+    static const TemplateData forms = [] {
+        std::optional<TemplateData> parsed = ParseTemplate(EmbeddedTemplate());
+        return parsed ? *parsed : TemplateData{};
+    }();
+    return forms;
+}
+
+inline const WindowRecord& Window(uint32_t windowId) {
+    static const WindowRecord missing;
+    const WindowRecord* window = FindWindow(EmbeddedForms(), windowId);
+    EXPECT_NE(window, nullptr) << std::hex << windowId;
+    return window ? *window : missing;
+}
+
+inline const UnitRecord& Unit(uint32_t windowId, std::string_view utf8Name) {
+    static const UnitRecord missing;
+    const std::string name = Gbk(utf8Name);
+    for (const forms::Unit& unit : Window(windowId).units) {
+        const auto* record = std::get_if<UnitRecord>(&unit);
+        if (record && record->name == name) return *record;
+    }
+    ADD_FAILURE() << "no unit " << utf8Name;
+    return missing;
+}
+
+template <typename KindData>
+KindData Decode(const UnitRecord& unit) {
+    std::optional<KindData> data = ReadKindData<KindData>(unit.kindData);
+    EXPECT_TRUE(data.has_value()) << runtime::GbkToUtf8(unit.name);
+    return data.value_or(KindData{});
+}
+
+}  // namespace forms::testing
