@@ -62,7 +62,7 @@ struct Binding {
 // A picture box: its stored properties besides the picture, which is named.
 struct PictureSpec {
     Asset picture = Asset::CompanyLogo;
-    PictureBoxData data;
+    PictureBoxData data{};
 };
 
 // The stored properties of a control. std::monostate stores no kind data at
@@ -72,14 +72,14 @@ using KindSpec = std::variant<std::monostate, EditBoxData, LabelData, ButtonData
                               HyperLinkerData, TimerData, TransLabelData>;
 
 struct ControlSpec {
-    std::string name;  // UTF-8, e.g. "编辑框30"
+    std::string name{};  // UTF-8, e.g. "编辑框30"
     KindCode kind = KindCode::Label;
     uint32_t id = 0;
-    Box box;
-    KindSpec data;
+    Box box{};
+    KindSpec data{};
     bool visible = true;
     bool handPointer = false;
-    std::optional<Binding> binding;
+    std::optional<Binding> binding{};
 
     // Modified copies, so that table rows read as one expression.
     ControlSpec Hidden() const;
@@ -91,28 +91,28 @@ struct ControlSpec {
 // groups that name their page.
 struct ControlGroup {
     uint32_t parent = 0;  // container unit ID; 0 = the window itself
-    std::optional<int32_t> tabPage;
-    std::vector<ControlSpec> controls;
+    std::optional<int32_t> tabPage{};
+    std::vector<ControlSpec> controls{};
 };
 
 struct MenuSpec {
     uint32_t id = 0;
     uint32_t level = 0;
-    std::string caption;  // UTF-8
-    std::optional<engine::Procedure> procedure;
+    std::string caption{};  // UTF-8
+    std::optional<engine::Procedure> procedure{};
 };
 
 struct WindowSpec {
     uint32_t windowId = 0;
     uint32_t ownUnitId = 0;
     uint32_t moduleId = 0;
-    std::string ownUnitName;  // UTF-8
-    Box box;                  // outer size; the position is replaced by centring
-    WindowData data;
-    std::optional<Asset> icon;
-    std::optional<engine::Procedure> created;
-    std::vector<ControlGroup> groups;
-    std::vector<MenuSpec> menu;
+    std::string ownUnitName{};  // UTF-8
+    Box box{};                  // outer size; the position is replaced by centring
+    WindowData data{};
+    std::optional<Asset> icon{};
+    std::optional<engine::Procedure> created{};
+    std::vector<ControlGroup> groups{};
+    std::vector<MenuSpec> menu{};
 };
 
 // The windows in template order: main, about, company profile.
