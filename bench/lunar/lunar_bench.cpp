@@ -1,0 +1,64 @@
+// Every Gregorian date of the conversion range (1901-02-19 ... 2048-12-31)
+// converted to its lunar date and back through the search, reported as
+// round trips per second; the baseline makes the same number of DaysBetween
+// calls, the arithmetic that every conversion starts from.
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "lunar/calendar.h"
+
+namespace {
+
+constexpr lunar::SolarDate FirstConvertible = {1901, 2, 19};
+constexpr lunar::SolarDate FirstAfterRange = {2049, 1, 1};
+constexpr lunar::SolarDate DayNumberEpoch = {1901, 1, 1};
+
+const std::vector<lunar::SolarDate>& RangeDates() {
+    static const std::vector<lunar::SolarDate> dates = [] {
+        std::vector<lunar::SolarDate> all;
+        for (lunar::SolarDate date = FirstConvertible; !(date == FirstAfterRange);
+             lunar::StepDay(date.year, date.month, date.day, true)) {
+            all.push_back(date);
+        }
+        return all;
+    }();
+    return dates;
+}
+
+void ReportRate(benchmark::State& state, size_t perIteration) {
+    state.counters["conversions"] = benchmark::Counter(
+        double(perIteration) * double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_RoundTripWholeRange(benchmark::State& state) {
+    const std::vector<lunar::SolarDate>& dates = RangeDates();
+    for (auto _ : state) {
+        for (const lunar::SolarDate& date : dates) {
+            lunar::LunarDate lunarDate;
+            lunar::SolarToLunar(date.year, date.month, date.day, lunarDate);
+            lunar::SolarDate back;
+            benchmark::DoNotOptimize(lunar::LunarToSolar(lunarDate.year, lunarDate.month,
+                                                         lunarDate.day, lunarDate.isLeap, back));
+            benchmark::DoNotOptimize(back);
+        }
+    }
+    ReportRate(state, dates.size());
+}
+BENCHMARK(BM_RoundTripWholeRange)->Unit(benchmark::kMillisecond);
+
+void BM_DaysBetweenBaseline(benchmark::State& state) {
+    const std::vector<lunar::SolarDate>& dates = RangeDates();
+    for (auto _ : state) {
+        for (const lunar::SolarDate& date : dates) {
+            benchmark::DoNotOptimize(lunar::DaysBetween(date, DayNumberEpoch));
+        }
+    }
+    ReportRate(state, dates.size());
+}
+BENCHMARK(BM_DaysBetweenBaseline)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
