@@ -118,17 +118,15 @@ std::optional<WindowRecord> ReadWindow(ArchiveReader& in, uint32_t windowId) {
     return window;
 }
 
-// The procedure table entry for a stored offset; `valid` turns false for an
-// offset outside the table.
+// Whether a stored handler offset binds nothing or names a table entry.
+bool IsRebasable(int32_t offset, size_t procedureCount) {
+    return offset == kNoHandler || (offset >= 0 && size_t(offset) < procedureCount);
+}
+
+// The procedure table entry for a rebasable offset; null for no handler.
 const runtime::EngineProcedure* Rebased(int32_t offset,
-                                        std::span<const runtime::EngineProcedure> procedures,
-                                        bool& valid) {
-    if (offset == kNoHandler) return nullptr;
-    if (offset < 0 || size_t(offset) >= procedures.size()) {
-        valid = false;
-        return nullptr;
-    }
-    return &procedures[size_t(offset)];
+                                        std::span<const runtime::EngineProcedure> procedures) {
+    return offset == kNoHandler ? nullptr : &procedures[size_t(offset)];
 }
 
 // Applies `visit(offset, handler)` to every handler of the template.
@@ -207,13 +205,13 @@ std::optional<TemplateData> ParseTemplate(std::span<const uint8_t> bytes) {
 }
 
 bool RebaseHandlers(TemplateData& data, std::span<const runtime::EngineProcedure> procedures) {
-    bool valid = true;
+    bool allRebasable = true;
     ForEachHandler(data, [&](int32_t offset, const runtime::EngineProcedure*&) {
-        Rebased(offset, procedures, valid);
+        allRebasable = allRebasable && IsRebasable(offset, procedures.size());
     });
-    if (!valid) return false;
+    if (!allRebasable) return false;
     ForEachHandler(data, [&](int32_t offset, const runtime::EngineProcedure*& handler) {
-        handler = Rebased(offset, procedures, valid);
+        handler = Rebased(offset, procedures);
     });
     return true;
 }
