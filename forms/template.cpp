@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "forms/template_archive.h"
+#include "forms/template_layout.h"
 #include "runtime/errors.h"
 
 namespace forms {
@@ -14,15 +15,11 @@ constexpr uint32_t kUnitGroupShift = 28;
 constexpr uint32_t kMenuItemClass = 6;
 constexpr uint32_t kMenuItemGroup = 2;
 
-// Each window takes one ID and one object slot in the window table header.
-constexpr size_t kWindowTableEntrySize = 2 * sizeof(uint32_t);
-// Each unit takes one ID and one record offset in the unit block.
-constexpr size_t kUnitTableEntrySize = 2 * sizeof(uint32_t);
-// The four reserved words after the kind code and the event owner.
-constexpr size_t kUnitHeaderReserved = 4 * sizeof(uint32_t);
-// The 20 reserved bytes between the event list and the kind data.
-constexpr size_t kEventListReserved = 20;
-constexpr size_t kEventPairSize = 2 * sizeof(int32_t);
+using layout::kEventListReserved;
+using layout::kEventPairSize;
+using layout::kUnitHeaderReserved;
+using layout::kUnitTableEntrySize;
+using layout::kWindowTableEntrySize;
 
 void ReadControlFields(ArchiveReader& in, UnitRecord& unit) {
     in.Skip(sizeof(uint32_t));  // object slot
@@ -30,7 +27,7 @@ void ReadControlFields(ArchiveReader& in, UnitRecord& unit) {
     unit.top = in.I32();
     unit.width = in.I32();
     unit.height = in.I32();
-    in.Skip(sizeof(uint32_t));
+    in.Skip(sizeof(uint32_t));  // reserved
     unit.parent = in.U32();
     const uint32_t childCount = in.U32();
     if (!in.CanHold(childCount, sizeof(uint32_t))) return in.Fail();

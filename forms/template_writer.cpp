@@ -3,12 +3,14 @@
 #include <string>
 
 #include "forms/template_archive.h"
+#include "forms/template_layout.h"
 
 namespace forms {
 namespace {
 
-constexpr size_t kUnitHeaderReservedWords = 4;
-constexpr size_t kEventListReserved = 20;
+using layout::kEventListReserved;
+using layout::kUnitHeaderReserved;
+using layout::kWindowTableEntrySize;
 
 std::string HexId(uint32_t id) {
     constexpr char kDigits[] = "0123456789ABCDEF";
@@ -29,7 +31,7 @@ template <typename Record>
 void WriteCommonHead(ArchiveWriter& out, const Record& record) {
     out.Value(record.kind);
     out.Value(record.eventOwner);
-    out.Zeros(kUnitHeaderReservedWords * sizeof(uint32_t));
+    out.Zeros(kUnitHeaderReserved);
     out.CString(record.name);
     out.CString(record.remark);
 }
@@ -40,7 +42,7 @@ void WriteFields(ArchiveWriter& out, const UnitRecord& unit) {
     out.Value(unit.top);
     out.Value(unit.width);
     out.Value(unit.height);
-    out.Value(uint32_t{0});
+    out.Value(uint32_t{0});  // reserved
     out.Value(unit.parent);
     out.Value(uint32_t(unit.children.size()));
     for (uint32_t child : unit.children) out.Value(child);
@@ -106,7 +108,7 @@ Bytes WriteUnit(const Unit& unit) {
 Bytes WriteTemplate(const TemplateData& data) {
     ArchiveWriter out;
     const size_t windowCount = data.windows.size();
-    out.Value(uint32_t(windowCount * 2 * sizeof(uint32_t)));
+    out.Value(uint32_t(windowCount * kWindowTableEntrySize));
     for (const WindowRecord& window : data.windows) out.Value(window.windowId);
     out.Zeros(windowCount * sizeof(uint32_t));  // object slots
     for (const WindowRecord& window : data.windows) WriteWindow(out, window);
