@@ -1,0 +1,139 @@
+// The humidity conversion of 按钮1 "计算": inputs of 分组框1 and 分组框2,
+// results into 分组框3 (standard pressure) and 分组框4 (after the pressure
+// conversion).
+
+#include <optional>
+
+#include "engine/handler_support.h"
+#include "engine/handlers.h"
+#include "engine/vapour.h"
+
+namespace engine {
+namespace {
+
+using support::ReadNumber;
+using support::WriteNumber;
+
+// The engine's absolute-humidity factor, reset at the start of every run; the
+// formulas use the same value.
+constexpr double kAbsoluteHumidityFactor = 2.165;
+// A typed temperature above this counts as over water, the threshold the
+// saturation pressure uses too.
+constexpr double kWaterTemperatureThreshold = 1e-7;
+
+// Decimals of the result boxes.
+constexpr int32_t kRelativeHumidityDecimals = 4;
+constexpr int32_t kDewPointDecimals = 2;
+constexpr int32_t kVolumeRatioDecimals = 1;
+constexpr int32_t kAbsoluteHumidityGDecimals = 3;
+constexpr int32_t kAbsoluteHumidityMgDecimals = 1;
+constexpr int32_t kMixingRatioDecimals = 4;
+constexpr int32_t kPressureDecimals = 3;
+
+enum class PressureDirection { CurrentToStandard, StandardToCurrent };
+
+struct ResultWrite {
+    MainUnit box;
+    double value;
+    int32_t decimals;
+};
+
+void WriteResults(const RuntimeServices& services, std::initializer_list<ResultWrite> writes) {
+    for (const ResultWrite& write : writes) {
+        WriteNumber(services, write.box, write.value, write.decimals);
+    }
+}
+
+// 编辑框5 inside a mode block: the typed dew point in mode 0; in the other
+// modes the computed one, and only over water. The handler rewrites the box
+// afterwards in any case.
+void WriteBlockDewPoint(const RuntimeServices& services, int32_t mode, double v, double t,
+                        double dewPoint) {
+    if (mode == static_cast<int32_t>(KnownQuantity::DewPoint)) {
+        WriteNumber(services, MainUnit::EditBox5, v, kDewPointDecimals);
+    } else if (t > kWaterTemperatureThreshold) {
+        WriteNumber(services, MainUnit::EditBox5, dewPoint, kDewPointDecimals);
+    }
+}
+
+// One mode block: reads t and v, updates e and es and fills 分组框3. Returns
+// the temperature it read.
+double RunModeBlock(const RuntimeServices& services, int32_t mode, HumidityVariables& vars) {
+    double t = ReadNumber(services, MainUnit::EditBox3);
+    double v = ReadNumber(services, MainUnit::EditBox1);
+    vars.es = SatPressure(t);
+    vars.e = VapourPressureFromKnown(mode, v, t, vars.es);
+    MoistureQuantities q = MoistureSet(vars.e, vars.es, t, StandardPressure);
+    WriteNumber(services, MainUnit::EditBox2, q.RH, kRelativeHumidityDecimals);
+    WriteBlockDewPoint(services, mode, v, t, q.Td);
+    WriteResults(services, {
+                               {MainUnit::EditBox6, q.ppm, kVolumeRatioDecimals},
+                               {MainUnit::EditBox7, q.AHg, kAbsoluteHumidityGDecimals},
+                               {MainUnit::EditBox8, q.AHmg, kAbsoluteHumidityMgDecimals},
+                               {MainUnit::EditBox9, q.x, kMixingRatioDecimals},
+                               {MainUnit::EditBox10, q.es, kPressureDecimals},
+                               {MainUnit::EditBox11, q.e, kPressureDecimals},
+                               {MainUnit::EditBox29, q.Tdw, kDewPointDecimals},
+                           });
+    return t;
+}
+
+std::optional<PressureDirection> ReadDirection(const RuntimeServices& services) {
+    if (support::ReadSelected(services, MainUnit::RadioButton1)) {
+        return PressureDirection::CurrentToStandard;
+    }
+    if (support::ReadSelected(services, MainUnit::RadioButton2)) {
+        return PressureDirection::StandardToCurrent;
+    }
+    return std::nullopt;
+}
+
+// The pressure section: k from the gauge pressure, e2 from e, and 分组框4.
+// The temperature comes from the mode block when one ran, else from 编辑框3.
+void ConvertUnderPressure(const RuntimeServices& services, HumidityVariables& vars,
+                          std::optional<double> blockTemperature) {
+    std::optional<PressureDirection> direction = ReadDirection(services);
+    if (!direction) return;
+    int32_t unit = support::ReadSelection(services, MainUnit::ComboBox2);
+    double p = ReadNumber(services, MainUnit::EditBox4);
+    if (IsGaugeUnit(unit)) vars.k = PressureRatio(p, unit);
+    double totalPressure = StandardPressure;
+    if (*direction == PressureDirection::CurrentToStandard) {
+        vars.e2 = vars.e / vars.k;
+    } else {
+        vars.e2 = vars.e * vars.k;
+        totalPressure = vars.k * StandardPressure;
+    }
+    double t = blockTemperature ? *blockTemperature : ReadNumber(services, MainUnit::EditBox3);
+    MoistureQuantities q = MoistureSet(vars.e2, vars.es, t, totalPressure);
+    WriteResults(services, {
+                               {MainUnit::EditBox30, q.Tdw, kDewPointDecimals},
+                               {MainUnit::EditBox18, q.Td, kDewPointDecimals},
+                               {MainUnit::EditBox19, q.RH, kRelativeHumidityDecimals},
+                               {MainUnit::EditBox17, q.ppm, kVolumeRatioDecimals},
+                               {MainUnit::EditBox16, q.AHg, kAbsoluteHumidityGDecimals},
+                               {MainUnit::EditBox15, q.AHmg, kAbsoluteHumidityMgDecimals},
+                               {MainUnit::EditBox14, q.x, kMixingRatioDecimals},
+                               {MainUnit::EditBox13, q.es, kPressureDecimals},
+                               {MainUnit::EditBox12, q.e, kPressureDecimals},
+                           });
+}
+
+}  // namespace
+
+HumidityVariables& Humidity() {
+    static HumidityVariables variables;
+    return variables;
+}
+
+void ConvertHumidity(const RuntimeServices& services, EventRecord&) {
+    HumidityVariables& vars = Humidity();
+    vars.absoluteHumidityFactor = kAbsoluteHumidityFactor;
+    int32_t mode = support::ReadSelection(services, MainUnit::ComboBox1);
+    std::optional<double> t;
+    if (IsKnownQuantityMode(mode)) t = RunModeBlock(services, mode, vars);
+    WriteNumber(services, MainUnit::EditBox5, DewFrostPoint(vars.e), kDewPointDecimals);
+    ConvertUnderPressure(services, vars, t);
+}
+
+}  // namespace engine
