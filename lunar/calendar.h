@@ -51,6 +51,12 @@ struct StemBranch {
     friend bool operator==(const StemBranch&, const StemBranch&) = default;
 };
 
+// The Gregorian dates that convert to lunar dates, and the day number of the
+// first (lunar 1901, month 1, day 1).
+inline constexpr SolarDate FirstConvertibleDate = {1901, 2, 19, 0};
+inline constexpr SolarDate LastConvertibleDate = {2048, 12, 31, 0};
+inline constexpr int32_t FirstConvertibleDayNumber = 49;
+
 // Gregorian calendar (proleptic).
 bool IsGregorianLeapYear(uint16_t year);
 // 28-31; 0 for a month outside 1-12.

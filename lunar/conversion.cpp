@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <array>
+
 #include "lunar/calendar.h"
 #include "lunar/lunar_search.h"
 #include "lunar/tables.h"
@@ -9,11 +12,6 @@ namespace {
 // days 11-29 of its month 11, then days 1-30 of its month 12.
 constexpr uint16_t LunarYear1900 = 1900;
 constexpr int32_t Month12Of1900Start = 19;
-constexpr int32_t FirstTableDayNumber = 49;  // 1901-02-19, lunar 1901-01-01
-constexpr uint16_t FirstConvertibleMonth = 2;
-constexpr uint16_t FirstConvertibleDay = 19;
-// Lunar 2049 begins in 2049; Gregorian dates convert up to 2048-12-31.
-constexpr uint16_t FirstUnconvertedYear = 2049;
 // Moving this far from a day of a month reaches the same day of its leap
 // twin (or back): every lunar month has 29 or 30 days.
 constexpr int32_t LeapTwinDistance = 31;
@@ -34,30 +32,44 @@ LunarDate DayOfLunarYear(uint16_t lunarYear, int32_t offset) {
     return {};  // Unreachable: the caller keeps offset below the year's length.
 }
 
+// The day number on which each table year begins, and the one after the last
+// year ends: the running sum of the year lengths, computed once so that a
+// conversion looks its year up instead of adding up to 149 years.
+using YearStarts = std::array<int32_t, LunarYearCount + 1>;
+
+YearStarts ComputeYearStarts() {
+    YearStarts starts{};
+    starts[0] = FirstConvertibleDayNumber;
+    for (size_t index = 0; index < size_t(LunarYearCount); ++index)
+        starts[index + 1] = starts[index] + LunarYearDays(uint16_t(FirstLunarYear + index));
+    return starts;
+}
+
+const YearStarts& LunarYearStarts() {
+    static const YearStarts starts = ComputeYearStarts();
+    return starts;
+}
+
 }  // namespace
 
 std::optional<LunarDate> DayNumberToLunar(int32_t dayNumber) {
     if (dayNumber < 0) return std::nullopt;
     if (dayNumber < Month12Of1900Start)
         return LunarDate{LunarYear1900, 11, uint16_t(dayNumber + 11)};
-    if (dayNumber < FirstTableDayNumber)
+    if (dayNumber < FirstConvertibleDayNumber)
         return LunarDate{LunarYear1900, 12, uint16_t(dayNumber - Month12Of1900Start + 1)};
 
-    int32_t offset = dayNumber - FirstTableDayNumber;
-    uint16_t year = FirstLunarYear;
-    // At most 149 passes; the table ends with lunar 2049 (January 2050).
-    while (year <= LastLunarYear && offset >= LunarYearDays(year)) {
-        offset -= LunarYearDays(year);
-        ++year;
-    }
-    if (year > LastLunarYear) return std::nullopt;
-    return DayOfLunarYear(year, offset);
+    const YearStarts& starts = LunarYearStarts();
+    const auto next = std::upper_bound(starts.begin(), starts.end(), dayNumber);
+    if (next == starts.end()) return std::nullopt;  // past lunar 2049 (January 2050)
+    const auto index = next - starts.begin() - 1;   // [0, 148]
+    return DayOfLunarYear(uint16_t(FirstLunarYear + index), dayNumber - starts[size_t(index)]);
 }
 
 bool SolarToLunar(uint16_t year, uint16_t month, uint16_t day, LunarDate& lunar) {
-    if (month < 1 || month > 12 || year >= FirstUnconvertedYear ||
-        CompareDates(year, month, day, FirstLunarYear, FirstConvertibleMonth, FirstConvertibleDay) <
-            0) {
+    if (month < 1 || month > 12 || year > LastConvertibleDate.year ||
+        CompareDates(year, month, day, FirstConvertibleDate.year, FirstConvertibleDate.month,
+                     FirstConvertibleDate.day) < 0) {
         return false;
     }
     // A day far beyond its month's length can land past the table's end.

@@ -7,7 +7,6 @@
 namespace lunar {
 namespace {
 
-constexpr int32_t FirstTableDayNumber = 49;  // 1901-02-19, lunar 1901-01-01
 constexpr int LastSecondHour = 23, LastSecondMinute = 59, LastSecondSecond = 59;
 
 // The lunar date shown for a day. Inside the conversion range it is the
@@ -19,7 +18,8 @@ LunarDate ShownLunarDate(const runtime::DateTimeFields& t) {
     if (SolarToLunar(uint16_t(t.year), uint16_t(t.month), uint16_t(t.day), lunar)) return lunar;
     const int32_t dayNumber =
         DayNumberOf({uint16_t(t.year), uint16_t(t.month), uint16_t(t.day), 0});
-    if (dayNumber >= 0 && dayNumber < FirstTableDayNumber) return *DayNumberToLunar(dayNumber);
+    if (dayNumber >= 0 && dayNumber < FirstConvertibleDayNumber)
+        return *DayNumberToLunar(dayNumber);
     return {};
 }
 

@@ -12,6 +12,7 @@ constexpr uint16_t EleventhMonthNumber = 11;
 constexpr uint16_t LastDay = 30;
 constexpr uint16_t TwentiethDayNumber = 20;
 constexpr uint16_t DaysPerPrefix = 10;
+constexpr int DigitTen = 10;  // "十", the last of the day digits
 
 // The name tables in GBK, converted once at first use.
 struct GbkNameTables {
@@ -80,7 +81,7 @@ std::string LunarDayName(uint16_t day) {
     const GbkNameTables& names = Names();
     if (day == TwentiethDayNumber) return names.twentiethDay;
     if (day == LastDay)
-        return Entry(names.prefixes, day / DaysPerPrefix + 1) + Entry(names.digits, 10);
+        return Entry(names.prefixes, day / DaysPerPrefix + 1) + Entry(names.digits, DigitTen);
     return Entry(names.prefixes, (day - 1) / DaysPerPrefix + 1) +
            Entry(names.digits, (day - 1) % DaysPerPrefix + 1);
 }

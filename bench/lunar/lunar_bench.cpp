@@ -11,15 +11,15 @@
 
 namespace {
 
-constexpr lunar::SolarDate FirstConvertible = {1901, 2, 19};
-constexpr lunar::SolarDate FirstAfterRange = {2049, 1, 1};
 constexpr lunar::SolarDate DayNumberEpoch = {1901, 1, 1};
 
 const std::vector<lunar::SolarDate>& RangeDates() {
     static const std::vector<lunar::SolarDate> dates = [] {
         std::vector<lunar::SolarDate> all;
-        for (lunar::SolarDate date = FirstConvertible; !(date == FirstAfterRange);
-             lunar::StepDay(date.year, date.month, date.day, true)) {
+        lunar::SolarDate date = lunar::FirstConvertibleDate;
+        all.push_back(date);
+        while (!(date == lunar::LastConvertibleDate)) {
+            lunar::StepDay(date.year, date.month, date.day, true);
             all.push_back(date);
         }
         return all;

@@ -14,8 +14,6 @@
 namespace lunar {
 namespace {
 
-constexpr SolarDate FirstConvertible = {1901, 2, 19};
-constexpr SolarDate LastConvertible = {2048, 12, 31};
 // The longest search the conversion range needs (for 1919-09-23, lunar
 // 1919 闰七月三十); a change to the search that lengthens or shortens it shows
 // here.
@@ -57,7 +55,7 @@ TEST(DayWalkTest, WeekdayAgreesWithTheRuntimeCalendar) {
 // and the search finds the Gregorian day again within the bound.
 TEST(DayWalkTest, ConversionRoundTripOverTheWholeRange) {
     LunarDate previous{};
-    SolarDate date = FirstConvertible;
+    SolarDate date = FirstConvertibleDate;
     int longestSearch = 0;
     for (;;) {
         LunarDate lunar;
@@ -74,7 +72,7 @@ TEST(DayWalkTest, ConversionRoundTripOverTheWholeRange) {
         ASSERT_TRUE(outcome.found) << date.year << '-' << date.month << '-' << date.day;
         ASSERT_EQ(back, date);
         longestSearch = std::max(longestSearch, outcome.iterations);
-        if (date == LastConvertible) break;
+        if (date == LastConvertibleDate) break;
         previous = lunar;
         StepDay(date.year, date.month, date.day, true);
     }
@@ -87,7 +85,7 @@ TEST(DayWalkTest, ConversionRoundTripOverTheWholeRange) {
 TEST(DayWalkTest, DaysPerLunarMonthAndYearMatchTheTable) {
     std::map<std::tuple<uint16_t, uint16_t, bool>, int> monthDays;
     std::map<uint16_t, int> yearDays;
-    for (SolarDate date = FirstConvertible; date.year < 2049;
+    for (SolarDate date = FirstConvertibleDate; date.year < 2049;
          StepDay(date.year, date.month, date.day, true)) {
         LunarDate lunar;
         ASSERT_TRUE(SolarToLunar(date.year, date.month, date.day, lunar));
