@@ -76,7 +76,7 @@ ControlGroup HumidityPage() {
             Picture("图片框2", 0x160102a0, {480, 560, 24, 24}, Asset::Hygrometer),
             MakerNameLabel("标签4", 0x160102a8, {520, 560, 128, 24}),
             Timer("时钟1", 0x1601029e, {688, 568, 40, 32}, {.period = kClockPeriod})
-                .On(kEventClicked, Procedure::UpdateClock),
+                .On(kEventElapsed, Procedure::UpdateClock),
             Label("标签50", 0x1601029f, {480, 584, 24, 56}, {.backgroundColour = kWhite}),
             MakerLink("超级链接框1", 0x1601029d, {512, 584, 152, 16}),
             TelephoneLabel("标签6", 0x160102a7, {520, 600, 144, 24}),
@@ -103,7 +103,7 @@ ControlGroup InputParameters() {
                    .font = Song(16),
                    .items = GbkList({"℃ td", "%", "ppm", "g/m3", "mg/m3", "g/Kg"})})
              .WithHandPointer()
-             .On(kEventClicked, Procedure::UpdateInputLabel),
+             .On(kEventItemChosen, Procedure::UpdateInputLabel),
          Caption16("标签8", 0x160102ea, {48, 48, 64, 24}, "温  度："),
          EditBox("编辑框3", 0x160102ed, {168, 48, 80, 24}, {.font = SongBold(16), .content = "20"}),
          Caption16("标签5", 0x160102e5, {256, 48, 40, 24}, "℃"),

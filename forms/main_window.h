@@ -41,8 +41,12 @@ enum class Asset {
 };
 
 // Event numbers of the bindings below.
-inline constexpr int32_t kEventClicked = 0;  // button clicked, item chosen, timer elapsed, created
-inline constexpr int32_t kEventGotFocus = -7;
+// Kind events are numbered per kind, so several share the number 0.
+inline constexpr int32_t kEventClicked = 0;     // a button
+inline constexpr int32_t kEventItemChosen = 0;  // a combo box
+inline constexpr int32_t kEventElapsed = 0;     // a timer
+inline constexpr int32_t kEventCreated = 0;     // a window's own unit
+inline constexpr int32_t kEventGotFocus = -7;   // any control
 
 // System cursor identifier of the hand pointer.
 inline constexpr uint32_t kHandPointer = 32649;

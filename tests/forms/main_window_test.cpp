@@ -262,21 +262,6 @@ TEST(EmbeddedWindows, OverlappingControlsAreStackedAsTheLayoutNeeds) {
     }
 }
 
-// Containers precede the controls they hold, so that they exist first.
-TEST(EmbeddedWindows, ContainersComeBeforeTheirChildren) {
-    for (const WindowRecord& window : EmbeddedForms().windows) {
-        std::set<uint32_t> created;
-        for (const forms::Unit& unit : window.units) {
-            if (const auto* record = std::get_if<UnitRecord>(&unit)) {
-                if (record->parent != 0) {
-                    EXPECT_TRUE(created.contains(record->parent));
-                }
-                created.insert(record->id);
-            }
-        }
-    }
-}
-
 struct BindingRow {
     uint32_t window;
     const char* unit;  // nullptr: the window's own unit
