@@ -112,6 +112,22 @@ TEST(OutOfRangeTest, TermLookUpsAnswerZeroOrTheFirstDateTime) {
     }
 }
 
+// Outside 1901-01-01 ... 2048-12-31 a day has no lunar parts at all; only
+// the Gregorian numbers remain.
+TEST(OutOfRangeTest, FormattingAnyDateKeepsOnlyWhatExists) {
+    const std::string format = "%Y%S%M%D";
+    for (uint16_t year : Years) {
+        for (uint16_t month : Months) {
+            for (uint16_t day : Days) {
+                const std::string text = FormatLunarDay(year, month, day, format);
+                if (year < 1901 || year > 2048) {
+                    EXPECT_EQ(text, "") << year;
+                }
+            }
+        }
+    }
+}
+
 TEST(OutOfRangeTest, NamesAndCyclesOfAnyNumber) {
     for (int number : {INT_MIN, -1, 0, 61, 65535, INT_MAX}) {
         EXPECT_EQ(CycleToStemBranch(number), StemBranch{});
