@@ -51,9 +51,7 @@ int CurrentTerm(const runtime::DateTimeFields& t) {
     uint16_t month = uint16_t(t.month), day = uint16_t(t.day);
     const uint16_t termToday = SolarTermOn(year, month, day);
     if (termToday != 0) {
-        const SolarTermRecord& record =
-            SolarTermTable[(year - FirstTermYear) * TermsPerYear + (termToday - 1)];
-        return TermBeginsAfter(record, t) ? termToday - 1 : termToday;
+        return TermBeginsAfter(SolarTermRecordOf(year, termToday), t) ? termToday - 1 : termToday;
     }
     uint16_t walkYear = year;
     for (;;) {

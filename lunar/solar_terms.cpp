@@ -9,10 +9,6 @@ bool IsTermYear(uint16_t year) {
     return year >= FirstTermYear && year <= LastTermYear;
 }
 
-const SolarTermRecord& TermRecord(uint16_t year, uint16_t term) {
-    return SolarTermTable[(year - FirstTermYear) * TermsPerYear + (term - 1)];
-}
-
 }  // namespace
 
 // The records of a year are in date order, so the scan stops at the first
@@ -20,7 +16,7 @@ const SolarTermRecord& TermRecord(uint16_t year, uint16_t term) {
 uint16_t SolarTermOn(uint16_t year, uint16_t month, uint16_t day) {
     if (!IsTermYear(year)) return 0;
     for (uint16_t term = 1; term <= TermsPerYear; ++term) {
-        const SolarTermRecord& record = TermRecord(year, term);
+        const SolarTermRecord& record = SolarTermRecordOf(year, term);
         if (record.month == month && record.day == day) return term;
         if (record.month > month) break;
     }
@@ -29,7 +25,7 @@ uint16_t SolarTermOn(uint16_t year, uint16_t month, uint16_t day) {
 
 double SolarTermMoment(uint16_t year, uint16_t term) {
     if (!IsTermYear(year) || term < 1 || term > TermsPerYear) return runtime::MinDateTime;
-    const SolarTermRecord& record = TermRecord(year, term);
+    const SolarTermRecord& record = SolarTermRecordOf(year, term);
     return runtime::ComposeDateTime(year, record.month, record.day, record.hour, record.minute,
                                     record.second);
 }

@@ -36,6 +36,11 @@ struct SolarTermRecord {
 extern const std::array<SolarTermRecord, (LastTermYear - FirstTermYear + 1) * TermsPerYear>
     SolarTermTable;
 
+// The record of term 1-24 of a year 1880-2079; callers check the range.
+inline const SolarTermRecord& SolarTermRecordOf(uint16_t year, uint16_t term) {
+    return SolarTermTable[size_t(year - FirstTermYear) * TermsPerYear + (term - 1)];
+}
+
 // Rows by the stem pairs 甲己, 乙庚, 丙辛, 丁壬, 戊癸; columns by branch 1-12
 // (column 0 unused). MonthStemTable gives the stem of the month with that
 // branch, HourStemTable the stem of the double-hour with that branch.

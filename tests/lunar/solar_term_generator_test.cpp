@@ -21,7 +21,7 @@ TEST_P(RegeneratedYearTest, MatchesTheCommittedTable) {
     const auto moments = solar_terms::TermMomentsOfYear(year, Scales());
     for (int term = 1; term <= solar_terms::TermsPerYear; ++term) {
         const lunar::SolarTermRecord& record =
-            lunar::SolarTermTable[(year - lunar::FirstTermYear) * lunar::TermsPerYear + term - 1];
+            lunar::SolarTermRecordOf(uint16_t(year), uint16_t(term));
         const solar_terms::TermMoment& computed = moments[term - 1];
         EXPECT_EQ((solar_terms::TermMoment{record.month, record.day, record.hour, record.minute,
                                            record.second}),

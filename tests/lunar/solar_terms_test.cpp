@@ -36,7 +36,7 @@ TEST(SolarTermsTest, SolarTermOnFindsTheDayATermBegins) {
 }
 
 TEST(SolarTermsTest, SolarTermMomentReadsTheTable) {
-    const SolarTermRecord& record = SolarTermTable[(2014 - FirstTermYear) * TermsPerYear + 2];
+    const SolarTermRecord& record = SolarTermRecordOf(2014, 3);
     EXPECT_EQ(SolarTermMoment(2014, 3),
               At(2014, record.month, record.day, record.hour, record.minute, record.second));
     EXPECT_EQ(runtime::SplitDateTime(SolarTermMoment(2014, 3)).day, 4);
@@ -76,8 +76,7 @@ TEST(SolarTermsTest, TableAgreesWithPublishedMomentsToSeconds) {
 // 1899-12-30 carry the time of day as a positive fraction of a negative day
 // count, so they cannot simply be subtracted.
 double TermDayNumber(uint16_t year, uint16_t term) {
-    const SolarTermRecord& record =
-        SolarTermTable[(year - FirstTermYear) * TermsPerYear + (term - 1)];
+    const SolarTermRecord& record = SolarTermRecordOf(year, term);
     const double secondOfDay = (record.hour * 60.0 + record.minute) * 60.0 + record.second;
     return DayNumberOf({year, record.month, record.day}) + secondOfDay / SecondsPerDay;
 }
