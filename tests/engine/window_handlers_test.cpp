@@ -1,0 +1,208 @@
+// The clock panel, the day of the week, the input-mode labels, and opening
+// and closing windows.
+
+#include <ostream>
+#include <string>
+
+#include "handler_fixture.h"
+#include "runtime/convert.h"
+#include "runtime/datetime.h"
+#include "runtime/gbk.h"
+
+namespace engine::testing {
+namespace {
+
+using M = MainUnit;
+
+class WindowHandlers : public HandlerTest {
+protected:
+    std::string CaptionOf(M label) const { return runtime::GbkToUtf8(fake_.Text(label)); }
+};
+
+struct ClockCase {
+    const char* name;
+    double now;
+    const char* shown;  // UTF-8
+};
+
+void PrintTo(const ClockCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const ClockCase kClockCases[] = {
+    {"FullTime", runtime::ComposeDateTime(2026, 12, 6, 17, 35, 26), "2026年12月6日17时35分26秒"},
+    {"ZeroSecondsLeftOut", runtime::ComposeDateTime(2026, 12, 6, 17, 35, 0),
+     "2026年12月6日17时35分"},
+    {"ZeroMinuteKeptBeforeSeconds", runtime::ComposeDateTime(2026, 12, 6, 17, 0, 5),
+     "2026年12月6日17时0分5秒"},
+    {"MidnightShowsTheDateAlone", runtime::ComposeDateTime(2026, 12, 6), "2026年12月6日"},
+};
+
+class ClockUpdate : public WindowHandlers, public ::testing::WithParamInterface<ClockCase> {};
+
+TEST_P(ClockUpdate, WritesTheDateAndTimeIntoTheThreeLabelsInOrder) {
+    fake_.SetNow(GetParam().now);
+    Run(Procedure::UpdateClock);
+    EXPECT_EQ(WrittenUnits(), (std::vector<M>{M::TransLabel1, M::TransLabel2, M::TransLabel3}));
+    for (M label : {M::TransLabel1, M::TransLabel2, M::TransLabel3}) {
+        EXPECT_EQ(CaptionOf(label), GetParam().shown);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Times, ClockUpdate, ::testing::ValuesIn(kClockCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct WeekdayCase {
+    const char* name;
+    double date;
+    const char* shown;
+};
+
+void PrintTo(const WeekdayCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const WeekdayCase kWeekdayCases[] = {
+    {"SundayIsZero", runtime::ComposeDateTime(2026, 12, 6, 17, 35, 26), "0"},
+    {"MondayIsOne", runtime::ComposeDateTime(2026, 12, 7), "1"},
+    {"FridayIsFive", runtime::ComposeDateTime(2015, 1, 9, 13, 5, 7), "5"},
+    {"SaturdayIsSix", runtime::ComposeDateTime(2015, 1, 10, 23, 59, 59), "6"},
+};
+
+class WindowCreated : public WindowHandlers, public ::testing::WithParamInterface<WeekdayCase> {};
+
+TEST_P(WindowCreated, ShowsTheDayOfWeekTwiceAroundTheInputLabel) {
+    fake_.SetNow(GetParam().date);
+    Run(Procedure::MainWindowCreated);
+    EXPECT_EQ(fake_.Text(M::TransLabel6), GetParam().shown);
+    EXPECT_EQ(fake_.Text(M::TransLabel8), GetParam().shown);
+    const std::vector<M> expected = {M::TransLabel6, M::Label9,  M::Label7,     M::Label10,
+                                     M::Label11,     M::Label12, M::TransLabel8};
+    EXPECT_EQ(WrittenUnits(), expected);
+    EXPECT_EQ(fake_.Int(M::Label9, kVisible), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dates, WindowCreated, ::testing::ValuesIn(kWeekdayCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct InputLabelCase {
+    const char* name;
+    int32_t mode;
+    M shown;
+};
+
+void PrintTo(const InputLabelCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const InputLabelCase kInputLabelCases[] = {
+    {"DewPoint", 0, M::Label9},
+    {"RelativeHumidity", 1, M::Label7},
+    {"VolumeRatio", 2, M::Label12},
+    {"AbsoluteHumidityGrams", 3, M::Label10},
+    {"AbsoluteHumidityMilligrams", 4, M::Label10},
+    {"MixingRatio", 5, M::Label11},
+};
+
+class InputLabel : public WindowHandlers, public ::testing::WithParamInterface<InputLabelCase> {};
+
+TEST_P(InputLabel, ShowsTheChosenCaptionFirstThenHidesTheOtherFour) {
+    for (M label : kInputLabels) fake_.SetInt(label, kVisible, 1);
+    fake_.SetInt(M::ComboBox1, kSelection, GetParam().mode);
+    Run(Procedure::UpdateInputLabel);
+    ASSERT_EQ(fake_.Writes().size(), 5u);
+    EXPECT_EQ(M(fake_.Writes()[0].unit), GetParam().shown);
+    EXPECT_EQ(fake_.Writes()[0].value, 1);
+    for (M label : kInputLabels) {
+        EXPECT_EQ(fake_.Int(label, kVisible), label == GetParam().shown ? 1 : 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, InputLabel, ::testing::ValuesIn(kInputLabelCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowHandlers, InputLabelIgnoresAnIndexWithoutAnItem) {
+    for (int32_t mode : {-1, 6, 100}) {
+        fake_.SetInt(M::ComboBox1, kSelection, mode);
+        Run(Procedure::UpdateInputLabel);
+    }
+    EXPECT_TRUE(fake_.Writes().empty());
+}
+
+TEST_F(WindowHandlers, MilligramsAfterGramsKeepsTheSameCaption) {
+    fake_.SetInt(M::ComboBox1, kSelection, 3);
+    Run(Procedure::UpdateInputLabel);
+    fake_.SetInt(M::ComboBox1, kSelection, 4);
+    Run(Procedure::UpdateInputLabel);
+    for (M label : kInputLabels) {
+        EXPECT_EQ(fake_.Int(label, kVisible), label == M::Label10 ? 1 : 0);
+    }
+}
+
+struct WindowCommandCase {
+    const char* name;
+    Procedure procedure;
+    runtime::CommandRoutine command;
+    std::vector<runtime::TaggedValue> args;
+};
+
+void PrintTo(const WindowCommandCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+runtime::TaggedValue Ref(uint32_t windowId, uint32_t ownUnit) {
+    return runtime::MakeWindowRef(windowId, ownUnit);
+}
+
+const runtime::TaggedValue kOmitted{0, 0, 0};
+const runtime::TaggedValue kTrue{1, 0, uint32_t(runtime::ValueType::Bool)};
+
+const WindowCommandCase kWindowCommandCases[] = {
+    {"CloseButtonClosesTheMainWindow",
+     Procedure::CloseMainWindow,
+     runtime::CloseWindow,
+     {Ref(0x52010001, 0x06010000), kOmitted}},
+    {"MenuExitClosesTheMainWindow",
+     Procedure::MenuExit,
+     runtime::CloseWindow,
+     {Ref(0x52010001, 0x06010000), kOmitted}},
+    {"MenuAboutOpensTheAboutWindowModally",
+     Procedure::MenuAbout,
+     runtime::LoadWindow,
+     {Ref(0x5201041B, 0x0601041A), kOmitted, kTrue}},
+    {"MenuCompanyOpensTheCompanyWindowModally",
+     Procedure::MenuCompanyProfile,
+     runtime::LoadWindow,
+     {Ref(0x52010432, 0x06010431), kOmitted, kTrue}},
+    {"AboutOkClosesTheAboutWindow",
+     Procedure::CloseAboutWindow,
+     runtime::CloseWindow,
+     {Ref(0x5201041B, 0x0601041A), kOmitted}},
+    {"CompanyOkClosesTheCompanyWindow",
+     Procedure::CloseCompanyWindow,
+     runtime::CloseWindow,
+     {Ref(0x52010432, 0x06010431), kOmitted}},
+};
+
+class WindowCommands : public WindowHandlers,
+                       public ::testing::WithParamInterface<WindowCommandCase> {};
+
+TEST_P(WindowCommands, PassTheWindowAndLeaveTheOptionalArgumentOut) {
+    Run(GetParam().procedure);
+    ASSERT_EQ(fake_.WindowCommands().size(), 1u);
+    const WindowCommandCall& call = fake_.WindowCommands()[0];
+    EXPECT_EQ(call.command, GetParam().command);
+    ASSERT_EQ(call.args.size(), GetParam().args.size());
+    for (std::size_t i = 0; i < call.args.size(); ++i) {
+        EXPECT_EQ(call.args[i].low, GetParam().args[i].low) << "argument " << i;
+        EXPECT_EQ(call.args[i].high, GetParam().args[i].high) << "argument " << i;
+        EXPECT_EQ(call.args[i].type, GetParam().args[i].type) << "argument " << i;
+    }
+    EXPECT_TRUE(fake_.Writes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Handlers, WindowCommands, ::testing::ValuesIn(kWindowCommandCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace engine::testing
