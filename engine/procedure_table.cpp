@@ -12,10 +12,18 @@ namespace {
 
 using Table = std::array<EngineProcedure, ProcedureCount>;
 
-constexpr Table BuildTable() {
+// The table together with which of its entries have been placed, so that a
+// missing entry stops the build.
+struct PlacedTable {
     Table table{};
-    auto place = [&table](Procedure procedure, EngineProcedure handler) {
-        table[static_cast<std::size_t>(procedure)] = handler;
+    std::array<bool, ProcedureCount> placed{};
+};
+
+constexpr PlacedTable BuildTable() {
+    PlacedTable result;
+    auto place = [&result](Procedure procedure, EngineProcedure handler) {
+        result.table[static_cast<std::size_t>(procedure)] = handler;
+        result.placed[static_cast<std::size_t>(procedure)] = true;
     };
     place(Procedure::FocusMmHgRow, FocusMmHgRow);
     place(Procedure::FocusBarRow, FocusBarRow);
@@ -41,12 +49,13 @@ constexpr Table BuildTable() {
     place(Procedure::MenuCompanyProfile, OpenCompanyWindow);
     place(Procedure::CloseAboutWindow, CloseAboutWindow);
     place(Procedure::CloseCompanyWindow, CloseCompanyWindow);
-    return table;
+    return result;
 }
 
-constexpr Table kTable = BuildTable();
-static_assert(std::ranges::none_of(kTable, [](EngineProcedure p) { return p == nullptr; }),
+constexpr PlacedTable kPlaced = BuildTable();
+static_assert(std::ranges::all_of(kPlaced.placed, [](bool placed) { return placed; }),
               "every Procedure has a handler");
+constexpr Table kTable = kPlaced.table;
 
 }  // namespace
 
