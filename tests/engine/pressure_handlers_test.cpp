@@ -84,11 +84,6 @@ const ConversionCase kConversionCases[] = {
      6,
      "",
      {"0.00000", "0.0000", "0.0000", "0.0000", "0.0000", "0.0000", ""}},
-    {"LettersReadAsZero",
-     Procedure::ConvertBarRow,
-     0,
-     "abc",
-     {"abc", "0.00000", "0.0000", "0.0000", "0.0000", "0.0000", "0.0000"}},
 };
 
 class PressureConversions : public HandlerTest,
