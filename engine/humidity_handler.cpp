@@ -14,12 +14,6 @@ namespace {
 using support::ReadNumber;
 using support::WriteNumber;
 
-// The engine's absolute-humidity factor, reset at the start of every run; the
-// formulas use the same value.
-constexpr double kAbsoluteHumidityFactor = 2.165;
-// A typed temperature above this counts as over water, the threshold the
-// saturation pressure uses too.
-constexpr double kWaterTemperatureThreshold = 1e-7;
 
 // Decimals of the result boxes.
 constexpr int32_t kRelativeHumidityDecimals = 4;
@@ -51,7 +45,7 @@ void WriteBlockDewPoint(const RuntimeServices& services, int32_t mode, double v,
                         double dewPoint) {
     if (mode == static_cast<int32_t>(KnownQuantity::DewPoint)) {
         WriteNumber(services, MainUnit::EditBox5, v, kDewPointDecimals);
-    } else if (t > kWaterTemperatureThreshold) {
+    } else if (t > WaterTemperatureThreshold) {
         WriteNumber(services, MainUnit::EditBox5, dewPoint, kDewPointDecimals);
     }
 }
@@ -128,7 +122,7 @@ HumidityVariables& Humidity() {
 
 void ConvertHumidity(const RuntimeServices& services, EventRecord&) {
     HumidityVariables& vars = Humidity();
-    vars.absoluteHumidityFactor = kAbsoluteHumidityFactor;
+    vars.absoluteHumidityFactor = AbsoluteHumidityFactor;
     int32_t mode = support::ReadSelection(services, MainUnit::ComboBox1);
     std::optional<double> t;
     if (IsKnownQuantityMode(mode)) t = RunModeBlock(services, mode, vars);

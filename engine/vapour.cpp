@@ -14,8 +14,6 @@ constexpr double WaterFitOffset = 2148.4909;
 constexpr double WaterFitTemperatureShift = 35.85;
 constexpr double IceFitConstant = 12.5633;
 constexpr double IceFitSlope = 2670.59;
-// Water above this temperature, ice at or below it.
-constexpr double TemperatureThreshold = 1e-7;
 
 constexpr double MagnusWaterBase = 611.12;
 constexpr double MagnusWaterTemperature = 243.12;
@@ -27,7 +25,6 @@ constexpr double MagnusIceExponent = 22.46;
 constexpr double WaterIceVapourThreshold = 611.213;
 constexpr double VapourThresholdMargin = 1e-7;
 
-constexpr double AbsoluteHumidityFactor = 2.165;
 constexpr double MolarMassRatioPerMille = 622;
 constexpr double Million = 1000000;
 constexpr double MilligramsPerGram = 1000;
@@ -62,7 +59,7 @@ double SatPressureIce(double t) {
 }
 
 double SatPressure(double t) {
-    return t > TemperatureThreshold ? SatPressureWater(t) : SatPressureIce(t);
+    return t > WaterTemperatureThreshold ? SatPressureWater(t) : SatPressureIce(t);
 }
 
 double DewPointWater(double e) {

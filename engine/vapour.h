@@ -59,6 +59,10 @@ struct MoistureQuantities {
 // Standard atmospheric pressure in Pa, the total pressure P at standard
 // conditions.
 inline constexpr double StandardPressure = 101325.0;
+// A temperature above this (degC) counts as over water, at or below as over ice.
+inline constexpr double WaterTemperatureThreshold = 1e-7;
+// Absolute humidity factor, g*K/(m3*Pa).
+inline constexpr double AbsoluteHumidityFactor = 2.165;
 
 // Every moisture quantity of vapour pressure e at gas temperature t, with
 // total pressure P for ppm and mixing ratio.
