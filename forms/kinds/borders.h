@@ -1,0 +1,32 @@
+#pragma once
+// The border styles of labels and edit boxes, painted the classic way: sunken
+// and raised two-pixel panels, a one-pixel static edge, a single black line.
+
+#include <QPainter>
+#include <QPalette>
+#include <QRect>
+#include <array>
+#include <cstdint>
+
+namespace forms::kinds {
+
+enum class BorderStyle : uint32_t {
+    None = 0,
+    Sunken = 1,
+    RaisedDialog = 2,
+    StaticEdge = 3,
+    SunkenInRaised = 4,
+    SingleLine = 5,
+    PaintedFrame = 6,  // labels only: width and colours from the label's properties
+};
+
+// The width each of styles 0-5 takes from the inside of the control.
+inline constexpr std::array<int, 6> kBorderWidths = {0, 2, 3, 1, 4, 1};
+
+// The width of a style; 0 for a style without a fixed width.
+int FixedBorderWidth(uint32_t style);
+
+// Paints styles 1-5 along the edge of `area`; other styles paint nothing.
+void PaintBorder(QPainter& painter, const QRect& area, const QPalette& palette, uint32_t style);
+
+}  // namespace forms::kinds

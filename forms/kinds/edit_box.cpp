@@ -1,0 +1,508 @@
+// The edit box kind "编辑框": the editor widgets, the input-mode filter and
+// the kind-specific properties.
+
+#include "forms/kinds/edit_box.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <algorithm>
+
+#include "forms/kinds/borders.h"
+#include "forms/kinds/core_kinds.h"
+#include "forms/kinds/kind_support.h"
+
+namespace forms::kinds {
+namespace {
+
+using T = PropertyType;
+constexpr PropertyType kProperties[] = {
+    T::Integer, T::Integer,      T::Integer, T::Integer, T::Text,    T::Logical,
+    T::Logical, T::MousePointer, T::Text,    T::Choice,  T::Colour,  T::BackColour,
+    T::Font,    T::Logical,      T::Integer, T::Logical, T::Choice,  T::Choice,
+    T::Choice,  T::Text,         T::Choice,  T::Choice,  T::Integer, T::Integer,
+    T::Integer, T::Integer,      T::Text,    T::Text3,   T::Text4,
+};
+
+// Kind-specific property indexes (the property number − 8).
+enum class Index : int32_t {
+    Content = 0,
+    BorderStyle,
+    TextColour,
+    BackgroundColour,
+    Font,
+    HideSelection,
+    MaxLength,
+    MultiLine,
+    ScrollBars,
+    Alignment,
+    InputMode,
+    PasswordChar,
+    CaseConversion,
+    SpinBox,
+    SpinLimit1,
+    SpinLimit2,
+    SelectionStart,
+    SelectionLength,
+    SelectedText,
+    Property27,
+    Property28,
+};
+
+// Scroll-bar choices of a multi-line box.
+constexpr uint32_t kHorizontalBar = 1;
+constexpr uint32_t kVerticalBar = 2;
+// Qt's own limit of a line edit, used when the box sets none.
+constexpr int kUnlimitedLength = 32767;
+constexpr char32_t kFirstPrintable = 0x20;
+
+// The characters each input mode lets through when typed.
+enum class CharacterFilter { Any, IntegerChars, DecimalChars, Digits };
+constexpr CharacterFilter kModeFilters[] = {
+    CharacterFilter::Any,           // 0 normal
+    CharacterFilter::Any,           // 1 read-only
+    CharacterFilter::Any,           // 2 password
+    CharacterFilter::IntegerChars,  // 3 digits and "-"
+    CharacterFilter::DecimalChars,  // 4 digits, "-" and "."
+    CharacterFilter::Digits,        // 5 digits only
+    CharacterFilter::IntegerChars,  // 6
+    CharacterFilter::IntegerChars,  // 7
+    CharacterFilter::IntegerChars,  // 8
+    CharacterFilter::DecimalChars,  // 9
+    CharacterFilter::DecimalChars,  // 10
+    CharacterFilter::Any,           // 11
+};
+
+bool IsDigit(char32_t c) {
+    return c >= '0' && c <= '9';
+}
+
+// True when a key's text holds a character the mode refuses, or would grow
+// the text beyond the maximum length.
+bool RefusesKey(const EditBoxData& data, const QKeyEvent& key) {
+    for (char32_t c : key.text().toUcs4()) {
+        if (!AcceptsTyped(data.inputMode, c)) return true;
+    }
+    return false;
+}
+
+class LineEditor : public QLineEdit {
+public:
+    LineEditor(const EditBoxData& data, QWidget* parent) : QLineEdit(parent), data_(data) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (RefusesKey(data_, *event)) return event->accept();
+        QLineEdit::keyPressEvent(event);
+    }
+
+private:
+    const EditBoxData& data_;
+};
+
+class TextAreaEditor : public QPlainTextEdit {
+public:
+    TextAreaEditor(const EditBoxData& data, QWidget* parent)
+        : QPlainTextEdit(parent), data_(data) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (RefusesKey(data_, *event) || growsBeyondLimit(*event)) return event->accept();
+        QPlainTextEdit::keyPressEvent(event);
+    }
+
+private:
+    bool growsBeyondLimit(const QKeyEvent& event) const {
+        if (data_.maxLength == 0 || event.text().isEmpty()) return false;
+        if (event.text().front() < QChar(kFirstPrintable) && event.key() != Qt::Key_Return) {
+            return false;
+        }
+        return toPlainText().size() >= qsizetype(data_.maxLength);
+    }
+
+    const EditBoxData& data_;
+};
+
+QLineEdit* LineOf(QWidget* editor) {
+    if (auto* line = dynamic_cast<QLineEdit*>(editor)) return line;
+    if (auto* spin = dynamic_cast<QAbstractSpinBox*>(editor)) return spin->findChild<QLineEdit*>();
+    return nullptr;
+}
+
+QPlainTextEdit* AreaOf(QWidget* editor) {
+    return dynamic_cast<QPlainTextEdit*>(editor);
+}
+
+Qt::Alignment HorizontalAlignment(uint32_t choice) {
+    switch (choice) {
+        case 1:
+            return Qt::AlignHCenter;
+        case 2:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+// GBK bytes of a text's first `characters` characters, line breaks as CR LF.
+int32_t GbkBytesOf(const QString& text, qsizetype characters) {
+    return int32_t(StoredText(text.left(characters)).size());
+}
+
+// The character position at which the GBK byte count reaches `bytes`.
+qsizetype CharactersFor(const QString& text, int32_t bytes) {
+    qsizetype position = 0;
+    while (position < text.size() && GbkBytesOf(text, position + 1) <= bytes) ++position;
+    return position;
+}
+
+void Set(EditBox* box, int32_t index, const PropertyValue& value) {
+    if (Index(index) == Index::Content) return box->setText(DisplayText(value.bytes));
+    if (Index(index) == Index::SelectionStart) {
+        return box->setSelection(value.AsInt(), box->selectionLength());
+    }
+    if (Index(index) == Index::SelectionLength) {
+        return box->setSelection(box->selectionStart(), value.AsInt());
+    }
+    if (Index(index) == Index::SelectedText) return box->replaceSelection(DisplayText(value.bytes));
+    EditBoxData d = box->data();
+    const uint32_t number = value.AsUnsigned();
+    switch (Index(index)) {
+        case Index::BorderStyle:
+            d.borderStyle = number;
+            break;
+        case Index::TextColour:
+            d.textColour = number;
+            break;
+        case Index::BackgroundColour:
+            d.backgroundColour = number;
+            break;
+        case Index::Font:
+            d.font = FontFromValue(value);
+            break;
+        case Index::HideSelection:
+            d.hideSelection = number;
+            break;
+        case Index::MaxLength:
+            d.maxLength = number;
+            break;
+        case Index::MultiLine:
+            d.multiLine = number;
+            break;
+        case Index::ScrollBars:
+            d.scrollBars = number;
+            break;
+        case Index::Alignment:
+            d.alignment = number;
+            break;
+        case Index::InputMode:
+            d.inputMode = number;
+            break;
+        case Index::PasswordChar:
+            d.passwordChar = int16_t(value.bytes.empty() ? 0 : uint8_t(value.bytes[0]));
+            break;
+        case Index::CaseConversion:
+            d.caseConversion = number;
+            break;
+        case Index::SpinBox:
+            d.spinBox = number;
+            break;
+        case Index::SpinLimit1:
+            d.spinLimit1 = value.AsInt();
+            break;
+        case Index::SpinLimit2:
+            d.spinLimit2 = value.AsInt();
+            break;
+        case Index::Property27:
+            d.property27 = value.bytes;
+            break;
+        case Index::Property28:
+            d.property28 = value.bytes;
+            break;
+        default:
+            break;
+    }
+    box->setData(d);
+}
+
+PropertyValue Get(const EditBox& box, int32_t index) {
+    using V = PropertyValue;
+    const EditBoxData d = box.data();
+    switch (Index(index)) {
+        case Index::Content:
+            return V::Text(d.content);
+        case Index::BorderStyle:
+            return V::Number(d.borderStyle);
+        case Index::TextColour:
+            return V::Number(d.textColour);
+        case Index::BackgroundColour:
+            return V::Number(d.backgroundColour);
+        case Index::Font:
+            return ValueOfFont(d.font);
+        case Index::HideSelection:
+            return V::Number(d.hideSelection);
+        case Index::MaxLength:
+            return V::Number(d.maxLength);
+        case Index::MultiLine:
+            return V::Number(d.multiLine);
+        case Index::ScrollBars:
+            return V::Number(d.scrollBars);
+        case Index::Alignment:
+            return V::Number(d.alignment);
+        case Index::InputMode:
+            return V::Number(d.inputMode);
+        case Index::PasswordChar:
+            return V::Text(d.passwordChar > 0 ? std::string(1, char(d.passwordChar)) : "");
+        case Index::CaseConversion:
+            return V::Number(d.caseConversion);
+        case Index::SpinBox:
+            return V::Number(d.spinBox);
+        case Index::SpinLimit1:
+            return V::Number(d.spinLimit1);
+        case Index::SpinLimit2:
+            return V::Number(d.spinLimit2);
+        case Index::SelectionStart:
+            return V::Number(d.selectionStart);
+        case Index::SelectionLength:
+            return V::Number(d.selectionLength);
+        case Index::SelectedText:
+            return V::Text(box.selectedText());
+        case Index::Property27:
+            return V::Text(d.property27);
+        case Index::Property28:
+            return V::Text(d.property28);
+    }
+    return {};
+}
+
+QWidget* Create(const CreateRequest& request) {
+    std::optional<EditBoxData> data = ReadRequestData<EditBoxData>(request);
+    if (!data) return nullptr;
+    auto* box = new EditBox(*data, request.parent);
+    QRect geometry = request.geometry;
+    if (data->multiLine == 0) {
+        const int minimum = QFontMetrics(box->font()).height() + 2 * kEditEdgeWidth;
+        geometry.setHeight(std::max(geometry.height(), minimum));
+    }
+    box->setGeometry(geometry);
+    box->setSelection(data->selectionStart, data->selectionLength);
+    return box;
+}
+
+void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
+    if (auto* box = dynamic_cast<EditBox*>(control)) Set(box, index, value);
+}
+
+PropertyValue GetProperty(QWidget* control, int32_t index) {
+    const auto* box = dynamic_cast<const EditBox*>(control);
+    return box != nullptr ? Get(*box, index) : PropertyValue{};
+}
+
+Bytes Serialise(QWidget* control) {
+    const auto* box = dynamic_cast<const EditBox*>(control);
+    return box != nullptr ? WriteKindData(box->data()) : Bytes{};
+}
+
+// An edit box keeps every key but the ones that move between controls;
+// a multi-line box keeps Enter too.
+bool WantsKey(QWidget* control, int key) {
+    const auto* box = dynamic_cast<const EditBox*>(control);
+    switch (key) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Escape:
+        case Qt::Key_F1:
+            return false;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return box != nullptr && box->data().multiLine != 0;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+bool AcceptsTyped(uint32_t inputMode, char32_t character) {
+    if (character < kFirstPrintable) return true;
+    const CharacterFilter filter =
+        inputMode < std::size(kModeFilters) ? kModeFilters[inputMode] : CharacterFilter::Any;
+    switch (filter) {
+        case CharacterFilter::IntegerChars:
+            return IsDigit(character) || character == '-';
+        case CharacterFilter::DecimalChars:
+            return IsDigit(character) || character == '-' || character == '.';
+        case CharacterFilter::Digits:
+            return IsDigit(character);
+        case CharacterFilter::Any:
+            return true;
+    }
+    return true;
+}
+
+EditBox::EditBox(const EditBoxData& data, QWidget* parent) : QWidget(parent), data_(data) {
+    rebuildEditor();
+    setText(DisplayText(data_.content));
+}
+
+EditBoxData EditBox::data() const {
+    EditBoxData live = data_;
+    live.content = StoredText(text());
+    live.selectionStart = selectionStart();
+    live.selectionLength = selectionLength();
+    return live;
+}
+
+void EditBox::setData(const EditBoxData& data) {
+    const bool structural = data.multiLine != data_.multiLine || data.spinBox != data_.spinBox ||
+                            data.scrollBars != data_.scrollBars;
+    const QString current = text();
+    data_ = data;
+    if (structural) {
+        rebuildEditor();
+        setText(current);
+    } else {
+        applyStyle();
+    }
+    update();
+}
+
+void EditBox::rebuildEditor() {
+    delete editor_;
+    if (data_.spinBox != 0) {
+        auto* spin = new QSpinBox(this);
+        spin->setRange(std::min(data_.spinLimit1, data_.spinLimit2),
+                       std::max(data_.spinLimit1, data_.spinLimit2));
+        spin->setFrame(false);
+        editor_ = spin;
+    } else if (data_.multiLine != 0) {
+        auto* area = new TextAreaEditor(data_, this);
+        area->setFrameStyle(QFrame::NoFrame);
+        const bool horizontal = (data_.scrollBars & kHorizontalBar) != 0;
+        const bool vertical = (data_.scrollBars & kVerticalBar) != 0;
+        area->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded
+                                                      : Qt::ScrollBarAlwaysOff);
+        area->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        area->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        editor_ = area;
+    } else {
+        auto* line = new LineEditor(data_, this);
+        line->setFrame(false);
+        editor_ = line;
+    }
+    setFocusProxy(editor_);
+    applyStyle();
+    placeEditor();
+    editor_->show();
+}
+
+void EditBox::applyStyle() {
+    setFont(runtime::FontFromStored(data_.font));
+    editor_->setFont(font());
+    ApplyColours(*editor_, QPalette::Text, data_.textColour, QPalette::Base,
+                 data_.backgroundColour);
+    const bool readOnly = EditInputMode(data_.inputMode) == EditInputMode::ReadOnly;
+    const Qt::Alignment alignment = HorizontalAlignment(data_.alignment);
+    if (QLineEdit* line = LineOf(editor_)) {
+        line->setReadOnly(readOnly);
+        line->setAlignment(alignment | Qt::AlignVCenter);
+        line->setMaxLength(data_.maxLength != 0 ? int(data_.maxLength) : kUnlimitedLength);
+        const bool password = EditInputMode(data_.inputMode) == EditInputMode::Password;
+        line->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+        if (password && data_.passwordChar > 0) {
+            line->setStyleSheet(
+                QStringLiteral("lineedit-password-character: %1").arg(int(data_.passwordChar)));
+        }
+    }
+    if (QPlainTextEdit* area = AreaOf(editor_)) {
+        area->setReadOnly(readOnly);
+        QTextOption option = area->document()->defaultTextOption();
+        option.setAlignment(alignment);
+        area->document()->setDefaultTextOption(option);
+    }
+    placeEditor();
+}
+
+void EditBox::placeEditor() {
+    if (editor_ == nullptr) return;
+    const int border = FixedBorderWidth(data_.borderStyle);
+    editor_->setGeometry(rect().adjusted(border, border, -border, -border));
+}
+
+void EditBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeEditor();
+}
+
+void EditBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), runtime::ColourFromStored(data_.backgroundColour));
+    PaintBorder(painter, rect(), palette(), data_.borderStyle);
+}
+
+QString EditBox::text() const {
+    if (QPlainTextEdit* area = AreaOf(editor_)) return area->toPlainText();
+    if (QLineEdit* line = LineOf(editor_)) return line->text();
+    return {};
+}
+
+void EditBox::setText(const QString& text) {
+    if (QPlainTextEdit* area = AreaOf(editor_)) return area->setPlainText(text);
+    if (auto* spin = dynamic_cast<QSpinBox*>(editor_)) {
+        bool isNumber = false;
+        const int value = text.toInt(&isNumber);
+        if (isNumber) spin->setValue(value);
+    }
+    if (QLineEdit* line = LineOf(editor_)) line->setText(text);
+}
+
+int32_t EditBox::selectionStart() const {
+    if (QPlainTextEdit* area = AreaOf(editor_)) {
+        return GbkBytesOf(text(), area->textCursor().selectionStart());
+    }
+    const QLineEdit* line = LineOf(editor_);
+    if (line == nullptr) return 0;
+    const int start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+    return GbkBytesOf(text(), start);
+}
+
+int32_t EditBox::selectionLength() const {
+    return int32_t(selectedText().size());
+}
+
+std::string EditBox::selectedText() const {
+    if (QPlainTextEdit* area = AreaOf(editor_)) {
+        return StoredText(
+            area->textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n'));
+    }
+    const QLineEdit* line = LineOf(editor_);
+    return line != nullptr ? StoredText(line->selectedText()) : std::string();
+}
+
+void EditBox::setSelection(int32_t startBytes, int32_t lengthBytes) {
+    const QString current = text();
+    const qsizetype start = CharactersFor(current, std::max(0, startBytes));
+    const qsizetype end =
+        CharactersFor(current, std::max(0, startBytes) + std::max(0, lengthBytes));
+    if (QPlainTextEdit* area = AreaOf(editor_)) {
+        QTextCursor cursor = area->textCursor();
+        cursor.setPosition(int(start));
+        cursor.setPosition(int(end), QTextCursor::KeepAnchor);
+        area->setTextCursor(cursor);
+    } else if (QLineEdit* line = LineOf(editor_)) {
+        line->setSelection(int(start), int(end - start));
+    }
+}
+
+void EditBox::replaceSelection(const QString& text) {
+    if (QPlainTextEdit* area = AreaOf(editor_)) return area->textCursor().insertText(text);
+    if (QLineEdit* line = LineOf(editor_)) line->insert(text);
+}
+
+KindParts EditBoxKind() {
+    return {kProperties, {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+}
+
+}  // namespace forms::kinds

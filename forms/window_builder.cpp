@@ -1,0 +1,176 @@
+// Window creation: the algorithm of window_builder.h.
+
+#include "forms/window_builder.h"
+
+#include <QCursor>
+#include <QMenuBar>
+#include <map>
+#include <memory>
+
+#include "forms/kind_registry.h"
+#include "forms/kinds/tab_control.h"
+#include "forms/kinds_table.h"
+#include "forms/live_window.h"
+#include "forms/mouse_pointer.h"
+#include "runtime/platform.h"
+
+namespace forms {
+namespace {
+
+constexpr uint32_t kCentredOnScreen = 1;
+
+// Where the template lists a unit: the container and, on a tab control, the
+// page.
+struct Placement {
+    uint32_t container = 0;
+    std::optional<int> page;
+};
+
+std::map<uint32_t, Placement> ListedPlacements(const WindowRecord& record) {
+    std::map<uint32_t, Placement> placements;
+    for (const Unit& unit : record.units) {
+        const auto* container = std::get_if<UnitRecord>(&unit);
+        if (container == nullptr || container->children.empty()) continue;
+        const bool isTab = container->kind == uint32_t(KindCode::TabControl);
+        int page = 0;
+        for (uint32_t child : container->children) {
+            if (child == 0) {
+                ++page;
+                continue;
+            }
+            placements[child] = {container->id, isTab ? std::optional<int>(page) : std::nullopt};
+        }
+    }
+    return placements;
+}
+
+Placement PlacementOf(const UnitRecord& unit, const std::map<uint32_t, Placement>& listed) {
+    if (auto found = listed.find(unit.id); found != listed.end()) return found->second;
+    return {unit.parent, std::nullopt};
+}
+
+// The widget a control is created in: the client area, a group box, or the
+// listed page of a tab control.
+QWidget* ParentWidget(FormWindow& window, const Placement& placement) {
+    QWidget* container = placement.container != 0 ? window.control(placement.container) : nullptr;
+    if (container == nullptr) return window.clientArea();
+    if (auto* tabs = dynamic_cast<kinds::TabControl*>(container)) {
+        QWidget* page = tabs->widget(placement.page.value_or(0));
+        return page != nullptr ? page : tabs->widget(0);
+    }
+    return container;
+}
+
+bool CreateControl(FormWindow& window, const UnitRecord& unit,
+                   const std::map<uint32_t, Placement>& listed) {
+    const KindDescriptor* kind = FindKindDescriptor(unit.kind);
+    if (kind == nullptr || kind->routines.create == nullptr) return false;
+    const Placement placement = PlacementOf(unit, listed);
+    QWidget* parent = ParentWidget(window, placement);
+    const CreateRequest request{{window.windowId(), unit.id},
+                                unit.kindData,
+                                QRect(unit.left, unit.top, unit.width, unit.height),
+                                unit.stateFlags,
+                                parent};
+    QWidget* control = kind->routines.create(request);
+    if (control == nullptr) return false;
+    std::optional<TabPlace> place;
+    if (placement.page && dynamic_cast<kinds::TabControl*>(window.control(placement.container))) {
+        place = TabPlace{placement.container, *placement.page};
+    }
+    window.attachControl(unit, control, place);
+    control->setEnabled((unit.stateFlags & kDisabled) == 0);
+    ApplyMousePointer(*control, unit.mousePointer);
+    // Each control goes below the earlier ones of its parent, so that of two
+    // overlapping controls the earlier lies above.
+    control->lower();
+    return true;
+}
+
+bool HasMenu(const WindowRecord& record) {
+    for (const Unit& unit : record.units) {
+        if (std::holds_alternative<MenuItemRecord>(unit)) return true;
+    }
+    return false;
+}
+
+// Grows each tab control so that every control of every page shows whole.
+void FitTabControls(FormWindow& window, const WindowRecord& record) {
+    for (const Unit& unit : record.units) {
+        const auto* tabUnit = std::get_if<UnitRecord>(&unit);
+        if (tabUnit == nullptr) continue;
+        auto* tabs = dynamic_cast<kinds::TabControl*>(window.control(tabUnit->id));
+        if (tabs == nullptr) continue;
+        QSize needed(0, 0);
+        for (uint32_t child : tabUnit->children) {
+            const QWidget* control = child != 0 ? window.control(child) : nullptr;
+            if (control == nullptr) continue;
+            needed = needed.expandedTo(
+                QSize(control->geometry().right() + 1, control->geometry().bottom() + 1));
+        }
+        const QRect area = tabs->pageArea();
+        const QSize overhead = tabs->size() - area.size();
+        tabs->resize(tabs->size().expandedTo(needed + overhead));
+    }
+}
+
+// The client area: the stored outer size less a classic frame, grown to
+// hold every control of the window; a tab control at the corner fills it.
+QSize ClientSize(FormWindow& window, const WindowRecord& record, bool hasMenu) {
+    const UnitRecord& own = std::get<UnitRecord>(record.units.front());
+    const int menu = hasMenu ? window.menuBar()->sizeHint().height() : 0;
+    QSize client(own.width - 2 * kClassicBorder,
+                 own.height - 2 * kClassicBorder - kClassicCaption - menu);
+    for (const QWidget* control :
+         window.clientArea()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        client = client.expandedTo(
+            QSize(control->geometry().right() + 1, control->geometry().bottom() + 1));
+    }
+    for (QWidget* control :
+         window.clientArea()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (dynamic_cast<kinds::TabControl*>(control) && control->pos() == QPoint(0, 0)) {
+            control->resize(client);
+        }
+    }
+    return client;
+}
+
+void PlaceWindow(FormWindow& window, const UnitRecord& own, const WindowData& data, QSize client,
+                 bool hasMenu) {
+    const int menu = hasMenu ? window.menuBar()->sizeHint().height() : 0;
+    window.clientArea()->setFixedSize(client);
+    const QSize outer(client.width(), client.height() + menu);
+    window.setFixedSize(outer);
+    QPoint corner(own.left, own.top);
+    const QSize screen = runtime::ScreenSize();
+    if (data.startPosition == kCentredOnScreen && screen.isValid()) {
+        corner =
+            QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+    }
+    window.move(corner);
+}
+
+}  // namespace
+
+FormWindow* BuildFormWindow(WindowRecord& record, QWidget* owner) {
+    const auto* own = record.units.empty() ? nullptr : std::get_if<UnitRecord>(&record.units[0]);
+    if (own == nullptr) return nullptr;
+    const std::optional<WindowData> data = ReadKindData<WindowData>(own->kindData);
+    if (!data) return nullptr;
+    auto window = std::make_unique<FormWindow>(record, *data, owner);
+    const bool hasMenu = HasMenu(record);
+    if (hasMenu) window->rebuildMenu();
+    const std::map<uint32_t, Placement> listed = ListedPlacements(record);
+    for (size_t i = 1; i < record.units.size(); ++i) {
+        const auto* unit = std::get_if<UnitRecord>(&record.units[i]);
+        if (unit != nullptr && !CreateControl(*window, *unit, listed)) return nullptr;
+    }
+    for (size_t i = 1; i < record.units.size(); ++i) {
+        window->applyVisibility(UnitId(record.units[i]));
+    }
+    FitTabControls(*window, record);
+    PlaceWindow(*window, *own, *data, ClientSize(*window, record, hasMenu), hasMenu);
+    return window.release();
+}
+
+}  // namespace forms
