@@ -39,22 +39,25 @@ using EngineProcedure = void (*)(const RuntimeServices& services, EventRecord& e
 // Routine registered by the engine for start-up and exit (RuntimeControl 3).
 using EngineRoutine = void (*)();
 
+// RaiseRuntimeError and ExitProgram never return. The members carry no
+// [[noreturn]]: the attribute applies to functions only, and clang rejects it
+// on a function pointer.
 struct RuntimeServices {
-    [[noreturn]] void (*RaiseRuntimeError)(int32_t code);                      // #0
+    void (*RaiseRuntimeError)(int32_t code);                                   // #0
     void (*CallDllCommand)(int32_t index);                                     // #1
     TaggedValue (*CallCommand2)(CommandRoutine, int32_t, const TaggedValue*);  // #2
     TaggedValue (*CallCommand)(CommandRoutine, int32_t, const TaggedValue*);   // #3
     Payload (*ReadProperty)(uint32_t windowId, uint32_t unitId, int32_t property,
-                            int32_t element);                                  // #4
+                            int32_t element);  // #4
     void (*WriteProperty)(uint32_t windowId, uint32_t unitId, int32_t property, int32_t element,
-                          uint32_t low, uint32_t high);                        // #5
-    void* (*AllocMemory)(int32_t byteCount);                                   // #6
-    void* (*ReallocMemory)(void* block, int32_t byteCount);                    // #7
-    void (*FreeMemory)(void* block);                                           // #8
-    [[noreturn]] void (*ExitProgram)(int32_t exitCode);                        // #9
-    void (*RunMessageLoop)();                                                  // #10
-    void (*LoadStartWindow)(uint32_t windowId);                                // #11
-    void (*RuntimeControl)(int32_t subFunction, uintptr_t argument);           // #12
+                          uint32_t low, uint32_t high);               // #5
+    void* (*AllocMemory)(int32_t byteCount);                          // #6
+    void* (*ReallocMemory)(void* block, int32_t byteCount);           // #7
+    void (*FreeMemory)(void* block);                                  // #8
+    void (*ExitProgram)(int32_t exitCode);                            // #9
+    void (*RunMessageLoop)();                                         // #10
+    void (*LoadStartWindow)(uint32_t windowId);                       // #11
+    void (*RuntimeControl)(int32_t subFunction, uintptr_t argument);  // #12
 };
 
 // The runtime's own table.
@@ -102,8 +105,9 @@ struct RuntimeHost {
     void (*initialise)();
     void (*loadStartWindow)(uint32_t windowId);
     void (*runMessageLoop)();
-    // Ends the process after the orderly shutdown; never returns.
-    [[noreturn]] void (*exitProgram)(int32_t exitCode);
+    // Ends the process after the orderly shutdown; never returns (see
+    // RuntimeServices for why the member carries no [[noreturn]]).
+    void (*exitProgram)(int32_t exitCode);
     bool (*loadWindow)(uint32_t windowId, uint32_t parentWindowId, bool hasParent, bool modal);
     void (*closeWindow)(uint32_t windowId, uint32_t unitId, bool atOnce);
 };
