@@ -1,0 +1,236 @@
+#include "lunar/calendar_panel.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "runtime/gbk.h"
+#include "runtime/platform.h"
+
+namespace lunar {
+namespace {
+
+using namespace panel_layout;
+
+// Drop-down heights of the two lists, in items.
+constexpr int kYearListItems = 15;
+constexpr int kMonthListItems = 13;
+
+// The selectors' texts are shown by Qt only and never reach the program as
+// GBK texts, so they stay in Qt's own encoding.
+QString GregorianYearItem(int year) {
+    return QString::fromUtf8("公历 %1 年").arg(year);
+}
+
+const std::string& LunarYearTemplateGbk() {
+    static const std::string text = runtime::Utf8ToGbk("%Y(%S)-%y");
+    return text;
+}
+
+const QStringList& GregorianMonthItems() {
+    static const QStringList names = QString::fromUtf8(
+                                         "一月 二月 三月 四月 五月 六月 七月 八月 九月 十月 "
+                                         "十一月 十二月")
+                                         .split(QLatin1Char(' '));
+    return names;
+}
+
+// The day of the selectors' month: the selected day, clamped to the month.
+uint16_t ClampedDay(uint16_t day, uint16_t monthLength) {
+    return std::min(day, monthLength);
+}
+
+}  // namespace
+
+CalendarPanel::CalendarPanel(Form form, QWidget* parent)
+    : QWidget(form == Form::Embedded ? parent : nullptr,
+              form == Form::Embedded ? Qt::Widget : Qt::Popup),
+      form_(form) {
+    if (form_ == Form::DropDown) {
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        // The pop-up never becomes the active window (the list of a selector
+        // would otherwise take activation from it), so losing activation is
+        // the program losing it.
+        connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+                [this](Qt::ApplicationState state) { applicationStateChanged(state); });
+    }
+    setFont(runtime::DefaultGuiFont());
+    grid_ = new CCalendar(this);
+    grid_->Create(QPoint(0, stripHeight()), this, kGridId);
+    layOut();
+}
+
+QSize CalendarPanel::PanelSize(bool headerShown) {
+    const QSize grid = CCalendar::GridSize();
+    return {grid.width(), grid.height() + (headerShown ? kHeaderStripHeight : 0)};
+}
+
+int CalendarPanel::stripHeight() const {
+    return headerShown_ ? kHeaderStripHeight : 0;
+}
+
+void CalendarPanel::layOut() {
+    setFixedSize(PanelSize(headerShown_));
+    grid_->move(0, stripHeight());
+    if (yearSelector_ != nullptr) yearSelector_->setVisible(headerShown_);
+    if (monthSelector_ != nullptr) monthSelector_->setVisible(headerShown_);
+    update();
+}
+
+void CalendarPanel::SetHeaderShown(bool shown) {
+    headerShown_ = shown;
+    layOut();
+}
+
+void CalendarPanel::SetGregorianLayout(bool gregorian) {
+    gregorian_ = gregorian;
+    grid_->SetGregorianLayout(gregorian);
+}
+
+void CalendarPanel::SetTemplate(std::string gbkTemplate) {
+    template_ = std::move(gbkTemplate);
+}
+
+void CalendarPanel::UpdateHeaderText() {
+    const SolarDate& date = grid_->solarDate();
+    headerText_ = FormatLunarDay(date.year, date.month, date.day,
+                                 template_.empty() ? DefaultLunarFormatGbk() : template_);
+    update();
+}
+
+QComboBox* CalendarPanel::makeSelector(int id, const QRect& rect) {
+    auto* selector = new QComboBox(this);
+    selector->setObjectName(QStringLiteral("selector%1").arg(id));
+    selector->setEditable(false);
+    selector->setFont(runtime::DefaultGuiFont());
+    selector->setGeometry(rect);
+    selector->setVisible(headerShown_);
+    return selector;
+}
+
+void CalendarPanel::BuildSelectors() {
+    if (yearSelector_ == nullptr) {
+        yearSelector_ = makeSelector(kYearSelectorId, kYearSelectorRect);
+        yearSelector_->setMaxVisibleItems(kYearListItems);
+        monthSelector_ = makeSelector(kMonthSelectorId, kMonthSelectorRect);
+        monthSelector_->setMaxVisibleItems(kMonthListItems);
+        connect(yearSelector_, &QComboBox::activated, this, [this] { yearChosen(); });
+        connect(monthSelector_, &QComboBox::activated, this, [this] { ApplySelectors(); });
+    }
+    fillYearList();
+}
+
+void CalendarPanel::fillYearList() {
+    const int selection = yearSelector_->currentIndex();
+    yearSelector_->clear();
+    for (int year = kFirstSelectorYear; year <= kLastSelectorYear; ++year) {
+        yearSelector_->addItem(gregorian_ ? GregorianYearItem(year)
+                                          : runtime::GbkToQString(FormatLunarDay(
+                                                uint16_t(year), 5, 1, LunarYearTemplateGbk())));
+    }
+    yearSelector_->setCurrentIndex(selection);
+}
+
+int CalendarPanel::lunarMonthItem(uint16_t leapMonth) const {
+    const LunarDate& lunar = grid_->lunarDate();
+    int item = lunar.month - 1;
+    if (leapMonth != 0 && (leapMonth < lunar.month || (leapMonth == lunar.month && lunar.isLeap))) {
+        ++item;
+    }
+    return item;
+}
+
+void CalendarPanel::refreshMonthList(int year, bool recomputeSelection) {
+    const int previous = monthSelector_->currentIndex();
+    monthSelector_->clear();
+    shownLeapMonth_ = 0;
+    if (year < kFirstSelectorYear || year > kLastSelectorYear) return;
+    if (gregorian_) {
+        monthSelector_->addItems(GregorianMonthItems());
+        monthSelector_->setCurrentIndex(grid_->solarDate().month - 1);
+        return;
+    }
+    shownLeapMonth_ = LeapMonthOf(uint16_t(year));
+    for (uint16_t month = 1; month <= 12; ++month) {
+        monthSelector_->addItem(runtime::GbkToQString(LunarMonthName(month, false)));
+        if (month == shownLeapMonth_) {
+            monthSelector_->addItem(runtime::GbkToQString(LunarMonthName(month, true)));
+        }
+    }
+    const bool keep = !recomputeSelection && previous >= 0 && previous < monthSelector_->count();
+    monthSelector_->setCurrentIndex(keep ? previous : lunarMonthItem(shownLeapMonth_));
+}
+
+void CalendarPanel::KeepSelectorsInStep() {
+    if (yearSelector_ == nullptr) return;
+    const int year = gregorian_ ? grid_->solarDate().year : grid_->lunarDate().year;
+    const bool offered = year >= kFirstSelectorYear && year <= kLastSelectorYear;
+    yearSelector_->setCurrentIndex(offered ? year - kFirstSelectorYear : -1);
+    refreshMonthList(year, true);
+}
+
+void CalendarPanel::yearChosen() {
+    refreshMonthList(kFirstSelectorYear + yearSelector_->currentIndex(), false);
+    ApplySelectors();
+}
+
+void CalendarPanel::ApplySelectors() {
+    const int yearItem = yearSelector_->currentIndex();
+    const int monthItem = monthSelector_->currentIndex();
+    if (yearItem < 0 || monthItem < 0) return;
+    const auto year = uint16_t(kFirstSelectorYear + yearItem);
+    if (gregorian_) {
+        const auto month = uint16_t(monthItem + 1);
+        grid_->SetSolarDate(year, month,
+                            ClampedDay(grid_->solarDate().day, GregorianMonthDays(year, month)),
+                            false);
+        return;
+    }
+    const uint16_t leap = shownLeapMonth_;
+    const auto month = uint16_t(leap == 0 || monthItem < leap ? monthItem + 1 : monthItem);
+    const bool isLeap = leap != 0 && monthItem == leap;
+    uint16_t day = grid_->lunarDate().day;
+    if (day > LunarMonthLength(year, month, isLeap)) --day;
+    grid_->SetLunarDate(year, month, day, isLeap, false);
+}
+
+void CalendarPanel::paintEvent(QPaintEvent*) {
+    if (!headerShown_) return;
+    QPainter painter(this);
+    painter.fillRect(0, 0, width(), kHeaderStripHeight,
+                     QColor(grid_colours::RgbOf(kHeaderStripFill)));
+    QFont font = runtime::DefaultGuiFont();
+    font.setPixelSize(kHeaderFontPixels);
+    painter.setFont(font);
+    painter.setPen(QColor(grid_colours::RgbOf(kHeaderStripText)));
+    const QRect textArea(QPoint(kHeaderTextLeft, 0),
+                         QPoint(width() - kHeaderTextRightInset - 1, kHeaderStripHeight - 1));
+    painter.drawText(textArea, Qt::AlignRight | Qt::AlignVCenter,
+                     runtime::GbkToQString(headerText_));
+}
+
+void CalendarPanel::requestCancel() {
+    if (onCancel_) onCancel_();
+}
+
+void CalendarPanel::keyPressEvent(QKeyEvent* event) {
+    if (form_ == Form::DropDown && event->key() == Qt::Key_Escape) {
+        requestCancel();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// The pop-up is closed by the toolkit itself when a press lands outside it.
+void CalendarPanel::closeEvent(QCloseEvent* event) {
+    if (form_ == Form::DropDown && isVisible()) requestCancel();
+    event->accept();
+}
+
+void CalendarPanel::applicationStateChanged(Qt::ApplicationState state) {
+    if (form_ == Form::DropDown && state != Qt::ApplicationActive && isVisible()) requestCancel();
+}
+
+}  // namespace lunar
