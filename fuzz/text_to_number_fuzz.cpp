@@ -18,13 +18,12 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
+#include "fuzz/shown_digits.h"
 #include "runtime/convert.h"
 #include "runtime/heap.h"
 #include "runtime/services.h"
@@ -33,10 +32,10 @@
 namespace {
 
 using fuzz::Check;
+using fuzz::RoundedToShownDigits;
 
 constexpr unsigned char kFullWidthLead = 0xA3;
 constexpr unsigned char kFullWidthShift = 0x80;
-constexpr int kShownSignificantDigits = 13;
 
 bool SameBits(double a, double b) {
     return runtime::DoubleBits(a) == runtime::DoubleBits(b);
@@ -66,14 +65,6 @@ double TextToNumberThroughCommand(std::string_view text) {
           "TextToNumber neither allocates nor frees heap blocks");
     runtime::FreeMemory(heapText);
     return runtime::AsDouble(result);
-}
-
-// The double nearest to the value's 13-significant-digit decimal, computed
-// independently of the program's formatter with printf and strtod.
-double RoundedToShownDigits(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", kShownSignificantDigits - 1, value);
-    return std::strtod(buffer, nullptr);
 }
 
 // The same text in the GBK full-width forms that a Chinese input method types.
