@@ -1,0 +1,151 @@
+#include "runtime/app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cfenv>
+
+#include "forms/controls.h"
+#include "runtime/error_box.h"
+#include "runtime/heap.h"
+#include "runtime/message_object.h"
+#include "runtime/platform.h"
+
+namespace runtime {
+namespace {
+
+RuntimeApp*& CurrentApp() {
+    static RuntimeApp* app = nullptr;
+    return app;
+}
+
+void HostInitialise() {
+    CurrentApp()->Initialise();
+}
+
+void HostLoadStartWindow(uint32_t windowId) {
+    CurrentApp()->LoadStartWindow(windowId);
+}
+
+void HostRunMessageLoop() {
+    CurrentApp()->RunMessageLoop();
+}
+
+[[noreturn]] void HostExitProgram(int32_t exitCode) {
+    CurrentApp()->ExitProgram(exitCode);
+}
+
+bool HostLoadWindow(uint32_t windowId, uint32_t parentWindowId, bool hasParent, bool modal) {
+    return CurrentApp()->LoadWindow(windowId, parentWindowId, hasParent, modal);
+}
+
+void HostCloseWindow(uint32_t windowId, uint32_t unitId, bool atOnce) {
+    CurrentApp()->CloseWindow(windowId, unitId, atOnce);
+}
+
+RuntimeHost MakeHost() {
+    RuntimeHost host{};
+    forms::FillPropertyHooks(host);
+    host.initialise = HostInitialise;
+    host.loadStartWindow = HostLoadStartWindow;
+    host.runMessageLoop = HostRunMessageLoop;
+    host.exitProgram = HostExitProgram;
+    host.loadWindow = HostLoadWindow;
+    host.closeWindow = HostCloseWindow;
+    return host;
+}
+
+const RuntimeHost& Host() {
+    static const RuntimeHost host = MakeHost();
+    return host;
+}
+
+// The floating-point environment every computation of the program expects:
+// all exceptions masked (bad input gives infinities and NaNs, never a trap)
+// and round to nearest. Extended precision is a setting of the x87 unit only;
+// doubles on x86-64 are computed in SSE registers at their own precision.
+void ResetFloatingPoint() {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::fesetround(FE_TONEAREST);
+    fedisableexcept(FE_ALL_EXCEPT);
+}
+
+}  // namespace
+
+RuntimeApp::RuntimeApp(int& argc, char** argv, const ProgramHeader& header)
+    : header_(header), userInterfaceThread_(std::this_thread::get_id()) {
+    // Tests run several programs inside one QApplication of their own.
+    if (QCoreApplication::instance() == nullptr) {
+        ownedApplication_ = std::make_unique<QApplication>(argc, argv);
+    }
+    // The runtime ends the program itself when its last window is gone.
+    QApplication::setQuitOnLastWindowClosed(false);
+    CurrentApp() = this;
+}
+
+RuntimeApp::~RuntimeApp() {
+    ReleaseObjects();
+    if (InstalledRuntimeHost() == &Host()) InstallRuntimeHost(nullptr);
+    CurrentApp() = nullptr;
+}
+
+RuntimeApp* RuntimeApp::Instance() {
+    return CurrentApp();
+}
+
+int RuntimeApp::Run() {
+    InstallPlatform();
+    header_.entryRoutine(Services());
+    Shutdown(ShutdownKind::ExitHook);
+    return 0;
+}
+
+// Fonts, translations and the error box come before any widget exists, the
+// host before the engine can ask for anything.
+void RuntimeApp::InstallPlatform() {
+    InstallFonts();
+    InstallTranslations();
+    InstallErrorBox();
+    InstallRuntimeHost(&Host());
+    forms::SetWindowGoneHook(WindowGoneHook);
+}
+
+void RuntimeApp::Initialise() {
+    RecordProgramPath();
+    messageObject_ = std::make_unique<MessageObject>(*this);
+    messageTarget_.store(messageObject_.get());
+    userInterfaceThread_ = std::this_thread::get_id();
+    recordedVersion_ = header_.versionWord + 1;
+    if (!header_.constantPool.empty()) {
+        StaticBlockList::Register(header_.constantPool.data(), header_.constantPool.size());
+    }
+    StartSupportLibraries();
+    forms::InstallWindowTable(forms::LoadTemplate(header_.formTemplate, header_.codeBase));
+    ResetFloatingPoint();
+}
+
+// The program's own directory becomes the working directory, whatever the
+// caller's was.
+void RuntimeApp::RecordProgramPath() {
+    const QString path = QCoreApplication::applicationFilePath();
+    const qsizetype split = path.lastIndexOf(QLatin1Char('/'));
+    programDirectory_ = split < 0 ? QString() : path.left(split);
+    programFileName_ = path.mid(split + 1);
+    if (!programDirectory_.isEmpty()) QDir::setCurrent(programDirectory_);
+}
+
+void RuntimeApp::StartSupportLibraries() {
+    NotifySupportLibraries(LibraryNotice::Started);
+}
+
+void RuntimeApp::NotifySupportLibraries(LibraryNotice notice) {
+    for (const SupportLibrary& library : header_.supportLibraries) {
+        if (library.notify != nullptr) library.notify(notice, RuntimeRequestEntry);
+    }
+}
+
+bool RuntimeApp::OnUserInterfaceThread() const {
+    return std::this_thread::get_id() == userInterfaceThread_;
+}
+
+}  // namespace runtime
