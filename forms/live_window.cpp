@@ -70,6 +70,13 @@ FormWindow::FormWindow(WindowRecord& record, const WindowData& data, QWidget* ow
 FormWindow::~FormWindow() {
     // A window deleted by Qt (with its owner, say) leaves the table too.
     if (!gone_) ReportUnitGone(windowId(), 0);
+    // The controls outlive this object's members: they are deleted by the
+    // QWidget destructor, so they must no longer report to this window.
+    for (QObject* routed : routes_.keys()) {
+        routed->removeEventFilter(this);
+        routed->disconnect(this);
+    }
+    routes_.clear();
 }
 
 UnitRecord& FormWindow::ownUnit() {

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "forms/controls.h"
+#include "forms/events.h"
 #include "forms/live_window.h"
 #include "forms/window_builder.h"
 
@@ -37,7 +38,13 @@ TemplateData& WindowTableRecords() {
 FormWindow* CreateFormWindow(uint32_t windowId, QWidget* owner) {
     WindowRecord* record = FindWindow(TheTable().records, windowId);
     if (record == nullptr) return nullptr;
-    FormWindow* window = BuildFormWindow(*record, owner);
+    // Controls raise nothing while they are being built; the window's events
+    // start once the whole window exists.
+    FormWindow* window = nullptr;
+    {
+        const EventPause pause;
+        window = BuildFormWindow(*record, owner);
+    }
     if (window != nullptr) TheTable().loaded[windowId] = window;
     return window;
 }
@@ -94,6 +101,9 @@ void DestroyFormWindow(uint32_t windowId) {
     window = LoadedWindow(windowId);
     if (window == nullptr) return;
     ReportUnitGone(windowId, 0);
+    // Hiding a window makes its controls lose the focus and close their
+    // lists; a window that has left the table raises nothing more.
+    const EventPause pause;
     window->hide();
     window->deleteLater();
 }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <utility>
 
 #include "forms/controls.h"
 #include "forms/kinds/core_kinds.h"
@@ -85,11 +86,15 @@ public:
 
     void showPopup() override {
         raise(ComboBoxEvent::DropDownOpened);
+        popupOpen_ = true;
         QComboBox::showPopup();
     }
 
+    // Qt also calls this when the box is hidden; only a list that was open
+    // closes.
     void hidePopup() override {
         QComboBox::hidePopup();
+        if (!std::exchange(popupOpen_, false)) return;
         raise(ComboBoxEvent::DropDownClosed);
     }
 
@@ -113,6 +118,7 @@ private:
 
     UnitAddress address_;
     ComboBoxData data_;
+    bool popupOpen_ = false;
 };
 
 QWidget* Create(const CreateRequest& request) {
