@@ -298,7 +298,8 @@ void FormWindow::moveFocus(uint32_t fromUnit, bool forward, bool tabStopsOnly) {
         const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
         if (widget == nullptr || unit == nullptr) continue;
         if (!widget->isVisible() || !widget->isEnabled()) continue;
-        if ((widget->focusPolicy() & Qt::TabFocus) == 0) continue;
+        const QWidget* focusTaker = widget->focusProxy() != nullptr ? widget->focusProxy() : widget;
+        if ((focusTaker->focusPolicy() & Qt::TabFocus) == 0) continue;
         if (tabStopsOnly && (unit->stateFlags & kTabStop) == 0) continue;
         widget->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return;

@@ -277,6 +277,8 @@ void LabelWidget::paintEvent(QPaintEvent*) {
 }
 
 void LabelWidget::paintBackground(QPainter& painter) const {
+    // The label is opaque: a label lying over another control (the grey
+    // "换算" masks over their buttons) covers it.
     painter.fillRect(rect(), runtime::ColourFromStored(data_.backgroundColour));
     if (picture_) {
         switch (PictureMode(data_.pictureMode)) {

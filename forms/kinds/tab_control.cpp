@@ -2,8 +2,8 @@
 
 #include "forms/kinds/tab_control.h"
 
-#include <QCoreApplication>
-#include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <algorithm>
 
@@ -148,18 +148,18 @@ void TabControl::setData(const TabControlData& data) {
     for (int page = 0; page < count(); ++page) {
         QWidget* area = widget(page);
         ApplyColours(*area, QPalette::WindowText, kBlack, QPalette::Window, data_.backgroundColour);
-        area->setAutoFillBackground(data_.backgroundColour != kButtonFaceColour);
+        // Pages are filled with the button-face colour (or their own), the
+        // colour the labels on them paint, so that labels blend in.
+        area->setAutoFillBackground(true);
     }
 }
 
-QRect TabControl::pageArea() {
-    // A hidden widget lays out its pages only when it is resized; send the
-    // resize now so that the geometry below is current.
-    QResizeEvent resize(size(), size());
-    QCoreApplication::sendEvent(this, &resize);
-    if (count() == 0) return rect();
-    const QWidget* stack = widget(0)->parentWidget();
-    return stack != nullptr ? stack->geometry() : rect();
+QRect TabControl::pageArea() const {
+    // The same rectangle QTabWidget lays its pages out in, asked of the
+    // style directly: a hidden tab widget postpones its own layout.
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this);
 }
 
 void TabControl::onCurrentChanged(int page) {

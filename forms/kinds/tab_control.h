@@ -19,9 +19,9 @@ public:
     TabControlData data() const;
     void setData(const TabControlData& data);
 
-    // The page's display area in the tab control's coordinates, laid out for
-    // the current size.
-    QRect pageArea();
+    // The page's display area in the tab control's coordinates, for the
+    // current size.
+    QRect pageArea() const;
     // Called after the current page has changed and event 2 was raised.
     void setPageChangedHandler(std::function<void()> handler) { pageChanged_ = std::move(handler); }
 
