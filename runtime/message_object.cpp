@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QSemaphore>
 #include <QTimer>
+#include <cstring>
 
 #include "runtime/app.h"
 
@@ -24,6 +25,13 @@ public:
 private:
     int32_t exitCode_;
 };
+
+// The text controls that own an edit box's blinking caret.
+bool IsCaret(const QObject* receiver) {
+    const char* className = receiver->metaObject()->className();
+    return std::strcmp(className, "QWidgetLineControl") == 0 ||
+           std::strcmp(className, "QWidgetTextControl") == 0;
+}
 
 }  // namespace
 
@@ -84,10 +92,10 @@ bool MessageObject::eventFilter(QObject* receiver, QEvent* event) {
     return false;
 }
 
-// Input, ticks of the program's timers, queued calls and the program's own
-// posted events are activity. Painting, the caret's blink and Qt's other
-// housekeeping timers, and a mouse move that does not move are not, so that
-// they do not keep re-running the idle phase.
+// Input, timer ticks, queued calls and the program's own posted events are
+// activity. Painting, the caret's blink, the idle timer itself and a mouse
+// move that does not move are not, so that they do not keep re-running the
+// idle phase.
 bool MessageObject::CountsAsActivity(const QObject* receiver, const QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -107,7 +115,7 @@ bool MessageObject::CountsAsActivity(const QObject* receiver, const QEvent* even
             return moved;
         }
         case QEvent::Timer:
-            return receiver != idleTimer_ && qobject_cast<const QTimer*>(receiver) != nullptr;
+            return receiver != idleTimer_ && !IsCaret(receiver);
         default:
             return event->type() >= QEvent::User && event->type() != QuitMessageType();
     }
