@@ -198,6 +198,15 @@ void HyperLinkControl::setHovering(bool hovering) {
     update();
 }
 
+// The hand is the kind's own pointer: a unit that names no pointer of its
+// own (the window builder then unsets the cursor) still shows the hand.
+bool HyperLinkControl::event(QEvent* event) {
+    if (event->type() == QEvent::CursorChange && !testAttribute(Qt::WA_SetCursor)) {
+        setCursor(Qt::PointingHandCursor);
+    }
+    return QWidget::event(event);
+}
+
 void HyperLinkControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), ColourFromStored(data_.backgroundColour));

@@ -215,6 +215,15 @@ TEST(HyperLinkerKind, ButtonFaceBackgroundFillsWithThePaletteColour) {
     EXPECT_EQ(image.pixelColor(kBoxArea.bottomRight() - QPoint(1, 1)), button);
 }
 
+TEST(HyperLinkerKind, HandPointerStaysWhenTheUnitNamesNone) {
+    BoxOnBackdrop fixture(Link(1, "link", "", kWeb));
+    EXPECT_EQ(fixture.box->cursor().shape(), Qt::PointingHandCursor);
+    fixture.box->unsetCursor();
+    EXPECT_EQ(fixture.box->cursor().shape(), Qt::PointingHandCursor);
+    fixture.box->setCursor(Qt::IBeamCursor);
+    EXPECT_EQ(fixture.box->cursor().shape(), Qt::IBeamCursor);
+}
+
 TEST(HyperLinkerKind, NewerKindDataIsRefused) {
     Backdrop backdrop(kBackdropColour);
     const forms::Bytes data = testing::WithVersion(forms::WriteKindData(Link(1, "", "", kWeb)), 2);
