@@ -46,7 +46,7 @@ uint16_t ClampedDay(uint16_t day, uint16_t monthLength) {
 
 CalendarPanel::CalendarPanel(Form form, QWidget* parent)
     : QWidget(form == Form::Embedded ? parent : nullptr,
-              form == Form::Embedded ? Qt::Widget : Qt::Popup),
+              form == Form::Embedded ? Qt::Widget : Qt::Popup | Qt::FramelessWindowHint),
       form_(form) {
     if (form_ == Form::DropDown) {
         setAttribute(Qt::WA_ShowWithoutActivating);
