@@ -9,6 +9,9 @@
 //    bytes C parse to a template equal to T, and C is canonical (writing
 //    the parse of C gives C again, byte for byte);
 //  - no strict non-empty prefix of C parses: truncation is always detected;
+//  - the stored properties of every control whose kind has a data layout:
+//    when they read, writing them and reading again gives the same fields,
+//    and that written form is canonical;
 //  - rebasing T against procedure tables of N entries (N = 0, 1, the largest
 //    stored offset, one more, and a size taken from the input) succeeds
 //    exactly when every offset is -1 or below N; on success each handler is
@@ -22,6 +25,7 @@
 #include <vector>
 
 #include "forms/embedded_template.h"
+#include "forms/kind_data.h"
 #include "forms/template.h"
 #include "forms/template_writer.h"
 #include "fuzz/fuzz_check.h"
@@ -122,6 +126,38 @@ void CheckRebases(const forms::TemplateData& parsed, uint8_t sizeFromInput) {
     }
 }
 
+template <typename Data>
+void CheckKindDataRoundTrip(std::span<const uint8_t> bytes) {
+    const std::optional<Data> read = forms::ReadKindData<Data>(bytes);
+    if (!read) return;
+    const forms::Bytes written = forms::WriteKindData(*read);
+    const std::optional<Data> reread = forms::ReadKindData<Data>(written);
+    Check(reread.has_value() && *reread == *read,
+          "written kind data reads back to the same fields");
+    Check(forms::WriteKindData(*reread) == written, "written kind data is canonical");
+}
+
+// Reads a control's stored properties with the layout of its kind.
+template <typename... Data>
+void CheckKindDataAs(const forms::UnitRecord& unit) {
+    ((unit.kind == uint32_t(Data::kKind) ? CheckKindDataRoundTrip<Data>(unit.kindData) : void()),
+     ...);
+}
+
+void CheckKindData(const forms::TemplateData& data) {
+    for (const forms::WindowRecord& window : data.windows) {
+        for (const forms::Unit& unit : window.units) {
+            const auto* control = std::get_if<forms::UnitRecord>(&unit);
+            if (control == nullptr) continue;
+            CheckKindDataAs<forms::WindowData, forms::EditBoxData, forms::LabelData,
+                            forms::ButtonData, forms::RadioButtonData, forms::ComboBoxData,
+                            forms::GroupBoxData, forms::TabControlData, forms::PictureBoxData,
+                            forms::HyperLinkerData, forms::TimerData, forms::TransLabelData>(
+                *control);
+        }
+    }
+}
+
 forms::Bytes WriteOrTrap(const forms::TemplateData& data) {
     try {
         return forms::WriteTemplate(data);
@@ -163,5 +199,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(WriteOrTrap(*reparsed) == canonical, "the written template is canonical");
     CheckTruncations(canonical);
     CheckRebases(*parsed, size > 0 ? data[size - 1] : 0);
+    CheckKindData(*parsed);
     return 0;
 }
