@@ -205,16 +205,6 @@ TEST(HyperLinkerKind, ChoicesAreClampedAndTheBorderAppliedAtOnce) {
     }
 }
 
-TEST(HyperLinkerKind, ButtonFaceBackgroundFillsWithThePaletteColour) {
-    forms::HyperLinkerData data = Link(1, "link", "", kWeb);
-    data.backgroundColour = forms::kButtonFaceColour;
-    BoxOnBackdrop fixture(data);
-    const QImage image = testing::Render(fixture.backdrop);
-    const QColor button = QApplication::palette().color(QPalette::Button);
-    EXPECT_EQ(image.pixelColor(kBoxArea.topLeft() + QPoint(1, 1)), button);
-    EXPECT_EQ(image.pixelColor(kBoxArea.bottomRight() - QPoint(1, 1)), button);
-}
-
 TEST(HyperLinkerKind, HandPointerStaysWhenTheUnitNamesNone) {
     BoxOnBackdrop fixture(Link(1, "link", "", kWeb));
     EXPECT_EQ(fixture.box->cursor().shape(), Qt::PointingHandCursor);
