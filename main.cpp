@@ -2,20 +2,26 @@
 
 #include "engine/handlers.h"
 #include "forms/embedded_template.h"
+#include "lunar/controls.h"
 #include "runtime/app.h"
 #include "runtime/kinds.h"
 
 namespace {
 
-// The runtime's own kinds that are not part of the control model's core set
-// (timer, hyperlink box, transparent label) register when the libraries are
-// started; the core kinds register themselves with the control model.
+// Each support library registers its control kinds when it is started; the
+// control model registers the core kinds itself. The runtime's own timer,
+// hyperlink box and transparent label come with the extended controls.
+void StartLunarKinds(runtime::LibraryNotice notice, runtime::RequestEntry) {
+    if (notice == runtime::LibraryNotice::Started) lunar::RegisterLunarKinds();
+}
+
 void StartRuntimeKinds(runtime::LibraryNotice notice, runtime::RequestEntry) {
     if (notice == runtime::LibraryNotice::Started) runtime::RegisterRuntimeKinds();
 }
 
 constexpr runtime::SupportLibrary kSupportLibraries[] = {
     {"core", nullptr},
+    {"lunar calendar", StartLunarKinds},
     {"extended controls", StartRuntimeKinds},
 };
 
