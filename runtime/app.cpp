@@ -95,7 +95,7 @@ RuntimeApp* RuntimeApp::Instance() {
 
 int RuntimeApp::Run() {
     InstallPlatform();
-    header_.entryRoutine(Services());
+    if (header_.entryRoutine != nullptr) header_.entryRoutine(Services());
     Shutdown(ShutdownKind::ExitHook);
     return 0;
 }

@@ -20,6 +20,8 @@ using runtime::RuntimeServices;
 
 constexpr int kWatchdogMilliseconds = 20000;
 constexpr int32_t kClickHandler = 0;
+constexpr int32_t kIdleHandler = 1;
+constexpr int32_t kIdleEvent = 7;
 
 forms::UnitRecord WindowUnit(uint32_t unitId, const char* title) {
     forms::WindowData data;
@@ -64,6 +66,7 @@ const forms::Bytes& TemplateBytes() {
     static const forms::Bytes bytes = [] {
         forms::TemplateData data;
         data.windows.push_back(Window(kMainId, 0x06010000, "main"));
+        std::get<forms::UnitRecord>(data.windows[0].units[0]).events = {{kIdleEvent, kIdleHandler}};
         data.windows[0].units.push_back(ButtonUnit());
         data.windows.push_back(Window(kAboutId, 0x0601041A, "about"));
         data.windows.push_back(Window(kProfileId, 0x06010431, "profile"));
@@ -76,7 +79,12 @@ void ClickProcedure(const RuntimeServices&, EventRecord&) {
     if (ClickAction()) ClickAction()();
 }
 
-constexpr runtime::EngineProcedure kProcedures[] = {ClickProcedure};
+void IdleProcedure(const RuntimeServices&, EventRecord& event) {
+    IdleEvents().push_back(event.args[0]);
+    event.result = int32_t(IdleEvents().size()) <= IdleEventsAskingForMore() ? 1 : 0;
+}
+
+constexpr runtime::EngineProcedure kProcedures[] = {ClickProcedure, IdleProcedure};
 
 std::function<void()>& EntryBody() {
     static std::function<void()> body;
@@ -102,6 +110,16 @@ void ShowErrorOnStandardError(const std::string& gbkText, const std::string&) {
 std::function<void()>& ClickAction() {
     static std::function<void()> action;
     return action;
+}
+
+std::vector<int32_t>& IdleEvents() {
+    static std::vector<int32_t> events;
+    return events;
+}
+
+int& IdleEventsAskingForMore() {
+    static int count = 0;
+    return count;
 }
 
 int RunProgram(std::function<void()> entry) {

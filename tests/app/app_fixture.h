@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "forms/template.h"
 #include "runtime/app.h"
@@ -28,6 +29,11 @@ inline constexpr uint32_t kMissingWindowId = 0x52017777;
 
 // What the main window's button click runs.
 std::function<void()>& ClickAction();
+
+// The main window's idle event (7): the elapsed milliseconds of each call,
+// and how many of the first calls answer true (asking for more idle time).
+std::vector<int32_t>& IdleEvents();
+int& IdleEventsAskingForMore();
 
 // Runs a RuntimeApp on the test template with `entry` as the engine's entry
 // routine; returns Run's exit code.

@@ -88,6 +88,27 @@ TEST_F(RunTest, TheWorkingDirectoryBecomesTheProgramsOwnDirectory) {
     EXPECT_EQ(version, 0x10481u);
 }
 
+TEST_F(RunTest, TheWindowIdleEventAsksForMoreIdleRoundsUntilItDeclines) {
+    IdleEventsAskingForMore() = 3;
+    size_t afterFirstPhase = 0;
+    RunProgram([&] {
+        Initialise();
+        LoadStartWindow();
+        After(200, [&] { afterFirstPhase = IdleEvents().size(); });
+        // The 200 ms tick is activity: one more idle phase, in which the
+        // window declines at once.
+        After(400, [&] {
+            EXPECT_EQ(IdleEvents().size(), afterFirstPhase + 1);
+            CloseWindow(kMainId);
+        });
+        RunMessageLoop();
+    });
+    // Three rounds answered true, the fourth declined.
+    EXPECT_GE(afterFirstPhase, 4u);
+    ASSERT_GE(IdleEvents().size(), 4u);
+    for (size_t i = 1; i < 4; ++i) EXPECT_GE(IdleEvents()[i], IdleEvents()[i - 1]);
+}
+
 // Counts the calls of an idle callback; the parameter is the counter.
 void CountCall(uintptr_t counter) {
     ++*reinterpret_cast<int*>(counter);
