@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <algorithm>
 
 #include "runtime/gbk.h"
@@ -13,6 +14,23 @@ namespace lunar {
 namespace {
 
 using namespace panel_layout;
+
+// The selectors keep their narrow widths; the text field of each takes the
+// few pixels of padding the style leaves on its left, so that a year item
+// such as "甲午(马)-2014" shows whole.
+constexpr int kSelectorTextGain = 3;
+
+class SelectorStyle : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control == CC_ComboBox && part == SC_ComboBoxEditField) {
+            rect.setLeft(std::max(0, rect.left() - kSelectorTextGain));
+        }
+        return rect;
+    }
+};
 
 // Drop-down heights of the two lists, in items.
 constexpr int kYearListItems = 15;
@@ -105,6 +123,11 @@ QComboBox* CalendarPanel::makeSelector(int id, const QRect& rect) {
     selector->setObjectName(QStringLiteral("selector%1").arg(id));
     selector->setEditable(false);
     selector->setFont(runtime::DefaultGuiFont());
+    if (selectorStyle_ == nullptr) {
+        selectorStyle_ = new SelectorStyle;
+        selectorStyle_->setParent(this);
+    }
+    selector->setStyle(selectorStyle_);
     selector->setGeometry(rect);
     selector->setVisible(headerShown_);
     return selector;

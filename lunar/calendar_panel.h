@@ -99,6 +99,7 @@ private:
     CCalendar* grid_ = nullptr;
     QComboBox* yearSelector_ = nullptr;
     QComboBox* monthSelector_ = nullptr;
+    QStyle* selectorStyle_ = nullptr;
     uint16_t shownLeapMonth_ = 0;  // the leap month of the year the selectors show
     bool headerShown_ = true;
     bool gregorian_ = false;
