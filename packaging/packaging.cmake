@@ -1,0 +1,69 @@
+# Installation and the Debian package of the program.
+#
+#   cmake --install  ──► bin/humidity-calc
+#                        share/applications/humidity-calc.desktop
+#                        share/icons/hicolor/{32,48,64,128,256}x…/apps/humidity-calc.png
+#                        share/icons/hicolor/scalable/apps/humidity-calc.svg
+#   cpack -G DEB     ──► humidity-calc_<version>_<arch>.deb holding the same tree under /usr
+#
+# The package depends on the shared libraries the program links (found by
+# dpkg-shlibdeps where it exists) and on the data it needs at run time but
+# does not link: the Song-style font that the forms are laid out for and Qt's
+# Simplified Chinese translations.
+if(NOT TARGET humidity-calc)
+  return()
+endif()
+include(GNUInstallDirs)
+
+set(HC_PACKAGE_NAME humidity-calc)
+set(HC_ICON_SIZES 32 48 64 128 256)
+set(HC_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+install(TARGETS humidity-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${HC_PACKAGING_DIR}/${HC_PACKAGE_NAME}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size IN LISTS HC_ICON_SIZES)
+  install(FILES ${HC_PACKAGING_DIR}/icons/${HC_PACKAGE_NAME}-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ${HC_PACKAGE_NAME}.png)
+endforeach()
+install(FILES ${HC_PACKAGING_DIR}/icons/${HC_PACKAGE_NAME}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# Without these the program starts with boxes for every Chinese glyph, forms
+# whose captions no longer fit, and message-box buttons in English.
+set(HC_RUNTIME_DATA_PACKAGES "fonts-arphic-uming, qt6-translations-l10n")
+# The libraries the program links, for systems without dpkg-shlibdeps.
+set(HC_LINKED_LIBRARY_PACKAGES
+    "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, libjpeg62-turbo")
+
+set(CPACK_PACKAGE_NAME ${HC_PACKAGE_NAME})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Hengpu Technology Co., Ltd.")
+set(CPACK_PACKAGE_CONTACT "Hengpu Technology Co., Ltd. <service@hengpu.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "humidity conversion calculator with pressure units and a lunar calendar")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A desktop calculator for humidity engineering. From one known moisture\n"
+    "quantity (dew or frost point, relative humidity, ppm, g/m3, mg/m3 or g/kg)\n"
+    "and the gas temperature it computes every other quantity at standard\n"
+    "pressure and after a gauge-pressure conversion. It also converts pressures\n"
+    "between seven units and shows a Chinese lunar month calendar with the\n"
+    "24 solar terms. The user interface is Simplified Chinese.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://hengpu.example")
+find_program(HC_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(HC_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS ${HC_RUNTIME_DATA_PACKAGES})
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${HC_LINKED_LIBRARY_PACKAGES}, ${HC_RUNTIME_DATA_PACKAGES}")
+endif()
+
+set(CPACK_GENERATOR DEB)
+include(CPack)
