@@ -10,7 +10,7 @@ HC_PACKAGES=(
     fonts-arphic-uming
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool xclip x11-utils imagemagick
+    xvfb xauth xdotool xclip x11-utils imagemagick desktop-file-utils
     python3-skyfield python3-astropy
     hyperfine
 )
