@@ -154,6 +154,25 @@ TEST_F(WindowCommandTest, AModalWindowDisablesTheOthersUntilItCloses) {
     EXPECT_FALSE(seen.aboutOpenAfter);
 }
 
+TEST_F(WindowCommandTest, AReportThatTheModalWindowIsGoneEndsTheModalWait) {
+    bool loadReturned = false;
+    RunProgram([&] {
+        Initialise();
+        LoadStartWindow();
+        ClickAction() = [&] {
+            After(50, [] {
+                runtime::RuntimeRequestEntry(runtime::RuntimeRequest::UnitGone, kAboutId, 0);
+            });
+            LoadWindow(kAboutId, true);
+            loadReturned = true;
+            CloseWindow(kMainId);
+        };
+        After(20, [] { ClickMainButton(); });
+        RunMessageLoop();
+    });
+    EXPECT_TRUE(loadReturned);
+}
+
 TEST_F(WindowCommandTest, TheQuitMessageReachesTheOuterLoopThroughAModalWait) {
     bool outerLoopReturned = false;
     RunProgram([&] {
