@@ -35,12 +35,10 @@ struct NumberRow {
 
 const NumberRow kNumberRows[] = {
     {"Int", runtime::MakeInt(-42), -42, -42.0},
-    {"Byte", runtime::MakeTagged(runtime::ValueType::Byte, 200), 200, 200.0},
     {"Short", runtime::MakeTagged(runtime::ValueType::Short, 0xFFFD), -3, -3.0},
     {"DoubleTruncatedTowardZero", runtime::MakeDouble(-2.75), -2, -2.75},
     {"DoubleAboveTheIntRange", runtime::MakeDouble(1e12), std::numeric_limits<int32_t>::max(),
      1e12},
-    {"Long", runtime::MakeTagged(runtime::ValueType::Long, uint64_t(int64_t(-5))), -5, -5.0},
 };
 
 void PrintTo(const NumberRow& row, std::ostream* out) {
@@ -72,23 +70,12 @@ TEST(RequestDeathTest, RequiringAWindowThatIsNotLoadedIsARuntimeError) {
                 ::testing::HasSubstr("指定窗口或窗口组件不存在或尚未载入"));
 }
 
-TEST(RequestDeathTest, AFatalErrorRequestShowsItsMessage) {
-    static const char message[] = "kind failed";
-    EXPECT_EXIT(Request(RuntimeRequest::FatalError, reinterpret_cast<uintptr_t>(message)),
-                ::testing::ExitedWithCode(255), ::testing::HasSubstr("kind failed"));
-}
-
 TEST(RequestDeathTest, AnExitRequestEndsTheProcessWithItsCode) {
     EXPECT_EXIT(Request(RuntimeRequest::Exit, 9), ::testing::ExitedWithCode(9), "");
 }
 
 TEST(RequestTest, FindingAWindowThatIsNotLoadedAnswersNone) {
     EXPECT_EQ(Request(RuntimeRequest::FindLoadedUnit, kMissingWindowId, 0), 0);
-}
-
-TEST(RequestTest, TheWindowTableIsTheControlModelsRecords) {
-    EXPECT_EQ(Request(RuntimeRequest::WindowTable),
-              reinterpret_cast<intptr_t>(&forms::WindowTableRecords()));
 }
 
 TEST(RequestTest, HeapRequestsUseTheRuntimeHeap) {

@@ -62,16 +62,6 @@ TEST_F(RunTest, AWindowDestroyedBeforeTheLoopStartsPostsNoQuit) {
     EXPECT_TRUE(aboutOpenWhileLooping);
 }
 
-TEST_F(RunTest, TheLoopDoesNotRunWithoutAWindow) {
-    bool started = false;
-    RunProgram([&] {
-        Initialise();
-        RunMessageLoop();
-        started = runtime::RuntimeApp::Instance()->Started();
-    });
-    EXPECT_TRUE(started);
-}
-
 TEST_F(RunTest, TheWorkingDirectoryBecomesTheProgramsOwnDirectory) {
     ASSERT_TRUE(QDir::setCurrent(QDir::rootPath()));
     QString workingDirectory;
