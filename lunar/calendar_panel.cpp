@@ -1,5 +1,6 @@
 #include "lunar/calendar_panel.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -139,6 +140,9 @@ void CalendarPanel::BuildSelectors() {
         yearSelector_->setMaxVisibleItems(kYearListItems);
         monthSelector_ = makeSelector(kMonthSelectorId, kMonthSelectorRect);
         monthSelector_->setMaxVisibleItems(kMonthListItems);
+        // The lists see an Escape first, as a shortcut check, while open.
+        yearSelector_->view()->installEventFilter(this);
+        monthSelector_->view()->installEventFilter(this);
         connect(yearSelector_, &QComboBox::activated, this, [this] { yearChosen(); });
         connect(monthSelector_, &QComboBox::activated, this, [this] { ApplySelectors(); });
     }
@@ -238,12 +242,27 @@ void CalendarPanel::requestCancel() {
     if (onCancel_) onCancel_();
 }
 
+// Escape cancels, unless it is the Escape that closed a selector's open
+// list: the toolkit hands that key to the panel once more after the list
+// has gone, and it must close only the list. Neither reaches the toolkit's
+// own handling, which would close the pop-up without telling the date box.
 void CalendarPanel::keyPressEvent(QKeyEvent* event) {
-    if (form_ == Form::DropDown && event->key() == Qt::Key_Escape) {
-        requestCancel();
+    if (form_ != Form::DropDown || event->key() != Qt::Key_Escape) {
+        QWidget::keyPressEvent(event);
         return;
     }
-    QWidget::keyPressEvent(event);
+    event->accept();
+    const bool closedList = listEscapeTime_ == event->timestamp();
+    listEscapeTime_.reset();
+    if (!closedList) requestCancel();
+}
+
+bool CalendarPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        listEscapeTime_ = static_cast<QKeyEvent*>(event)->timestamp();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // The pop-up is closed by the toolkit itself when a press lands outside it.

@@ -14,6 +14,7 @@
 #include <QRect>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "lunar/day_grid.h"
@@ -80,6 +81,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -108,6 +110,8 @@ private:
     SolarDate savedDate_;
     bool closing_ = false;
     std::function<void()> onCancel_;
+    // The time stamp of the Escape that an open selector list took, if any.
+    std::optional<quint64> listEscapeTime_;
 };
 
 }  // namespace lunar

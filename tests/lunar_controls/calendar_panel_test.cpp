@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 
 #include "runtime/platform.h"
@@ -197,6 +198,28 @@ TEST(DropDownPanel, EscapeAsksForCancelOnlyInTheDropDown) {
     CalendarPanel embedded(CalendarPanel::Form::Embedded);
     embedded.SetCancelHandler([&] { ++cancels; });
     QCoreApplication::sendEvent(&embedded, &escape);
+    EXPECT_EQ(cancels, 1);
+}
+
+TEST(DropDownPanel, EscapeThatClosedASelectorListDoesNotCancel) {
+    int cancels = 0;
+    CalendarPanel dropDown(CalendarPanel::Form::DropDown);
+    dropDown.SetCancelHandler([&] { ++cancels; });
+    dropDown.BuildSelectors();
+    constexpr quint64 kListEscapeTime = 1000;
+    // An open list sees the Escape first, as a shortcut check; the toolkit
+    // then hands the same key press to the panel.
+    QKeyEvent listCheck(QEvent::ShortcutOverride, Qt::Key_Escape, Qt::NoModifier);
+    listCheck.setTimestamp(kListEscapeTime);
+    QCoreApplication::sendEvent(dropDown.yearSelector()->view(), &listCheck);
+    QKeyEvent handedOn(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    handedOn.setTimestamp(kListEscapeTime);
+    QCoreApplication::sendEvent(&dropDown, &handedOn);
+    EXPECT_EQ(cancels, 0);
+
+    QKeyEvent pressed(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    pressed.setTimestamp(kListEscapeTime + 700);
+    QCoreApplication::sendEvent(&dropDown, &pressed);
     EXPECT_EQ(cancels, 1);
 }
 
