@@ -1,5 +1,7 @@
 #include "lunar/month_calendar.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <array>
 
 #include "forms/kinds_table.h"
@@ -46,6 +48,29 @@ forms::PropertyValue GetProperty(QWidget* control, int32_t index) {
 
 forms::Bytes Serialise(QWidget* control) {
     return WriteMonthCalendarBlock(Control(control)->block());
+}
+
+// A selector with the focus keeps the keys that move through its list; the
+// window would otherwise take the arrows to move the focus.
+bool WantsKey(QWidget* control, int qtKey) {
+    const QWidget* focus = QApplication::focusWidget();
+    if (qobject_cast<const QComboBox*>(focus) == nullptr || !control->isAncestorOf(focus)) {
+        return false;
+    }
+    switch (qtKey) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_F4:
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -181,7 +206,7 @@ forms::KindDescriptor MonthCalendarKind() {
             info->englishName,
             info->flags,
             kProperties,
-            forms::KindRoutines{Create, SetProperty, GetProperty, Serialise, nullptr}};
+            forms::KindRoutines{Create, SetProperty, GetProperty, Serialise, WantsKey}};
 }
 
 }  // namespace lunar

@@ -273,18 +273,5 @@ TEST_F(DateBoxTest, FocusGoesToTheButton) {
     EXPECT_TRUE(dateBox().button().hasFocus());
 }
 
-TEST(DateBoxKind, DescriptorMatchesTheKindsTable) {
-    const forms::KindDescriptor kind = DateBoxKind();
-    EXPECT_EQ(kind.code, 0x00020001u);
-    EXPECT_EQ(kind.englishName, "CnCalendar");
-    ASSERT_EQ(kind.properties.size(), 27u);
-    using T = forms::PropertyType;
-    EXPECT_EQ(kind.properties[8], T::DateTime);
-    EXPECT_EQ(kind.properties[12], T::Logical);
-    EXPECT_EQ(kind.properties[18], T::Text);
-    EXPECT_EQ(kind.properties[24], T::Integer);
-    EXPECT_EQ(kind.properties[26], T::Text);
-}
-
 }  // namespace
 }  // namespace lunar

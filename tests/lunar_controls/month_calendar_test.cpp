@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "forms/kind_data.h"
 #include "runtime/datetime.h"
 #include "runtime/platform.h"
@@ -251,19 +254,18 @@ TEST_F(MonthCalendarTest, SerialisedBlockHoldsTheLiveState) {
     EXPECT_EQ(read.headerShown, 0);
 }
 
-TEST(MonthCalendarKind, DescriptorMatchesTheKindsTable) {
-    const forms::KindDescriptor kind = MonthCalendarKind();
-    EXPECT_EQ(kind.code, 0x0002000Bu);
-    EXPECT_EQ(kind.englishName, "CnMonthCalendar");
-    ASSERT_EQ(kind.properties.size(), 30u);
-    using T = forms::PropertyType;
-    EXPECT_EQ(kind.properties[8], T::DateTime);
-    EXPECT_EQ(kind.properties[13], T::Choice);
-    EXPECT_EQ(kind.properties[21], T::Integer);
-    EXPECT_EQ(kind.properties[22], T::None);
-    EXPECT_EQ(kind.properties[25], T::Text);
-    EXPECT_EQ(kind.properties[28], T::None);
-    EXPECT_EQ(kind.properties[29], T::Logical);
+TEST_F(MonthCalendarTest, FocusedSelectorKeepsTheArrowKeys) {
+    OpenOn(StoredOn(2014, 2, 10, kGregorianLayoutMode));
+    QWidget* window = monthCalendar().window();
+    QApplication::setActiveWindow(window);
+    QComboBox* years = monthCalendar().panel().yearSelector();
+    years->setFocus();
+    ASSERT_TRUE(years->hasFocus());
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(years, &down);
+    EXPECT_TRUE(years->hasFocus()) << "the window did not move the focus";
+    EXPECT_EQ(years->currentIndex(), 2015 - 1902);
+    EXPECT_EQ(monthCalendar().grid().solarDate(), (SolarDate{2015, 2, 10, 0}));
 }
 
 }  // namespace
