@@ -130,9 +130,12 @@ void CCalendar::SetGregorianLayout(bool gregorian) {
 }
 
 SolarDate CCalendar::pageFirstDay() const {
-    if (gregorian_) return {solar_.year, solar_.month, 1, 0};
+    const SolarDate gregorianFirst{solar_.year, solar_.month, 1, 0};
+    if (gregorian_) return gregorianFirst;
+    // Only a clock outside the conversion range leaves the grid without a
+    // lunar month; it then shows the Gregorian month.
     SolarDate first;
-    LunarToSolar(lunar_.year, lunar_.month, 1, lunar_.isLeap, first);
+    if (!LunarToSolar(lunar_.year, lunar_.month, 1, lunar_.isLeap, first)) return gregorianFirst;
     return first;
 }
 
