@@ -30,7 +30,7 @@ program_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program_pid" | head -n 1)
 [ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
 xdotool windowfocus --sync "$window"
-xdotool key --window "$window" Escape
+xdotool key Escape
 
 for _ in $(seq 100); do
     kill -0 "$program_pid" 2>/dev/null || break
