@@ -1,9 +1,13 @@
-// The group box kind "分组框": a captioned frame. Its children are placed
-// relative to its outer corner, caption included.
+// The group box kind "分组框": a captioned frame (see group_box_widget.h)
+// and its kind-specific properties.
 
-#include <QGroupBox>
+#include <qdrawutil.h>
+
+#include <QEvent>
+#include <QPainter>
 
 #include "forms/kinds/core_kinds.h"
+#include "forms/kinds/group_box_widget.h"
 #include "forms/kinds/kind_support.h"
 
 namespace forms::kinds {
@@ -18,35 +22,16 @@ constexpr PropertyType kProperties[] = {
 // Kind-specific property indexes (the property number − 8).
 enum class Index : int32_t { Caption = 0, Property9, TextColour, BackgroundColour, Font };
 
-class GroupControl : public QGroupBox {
-public:
-    GroupControl(const GroupBoxData& data, QWidget* parent) : QGroupBox(parent) { setData(data); }
-
-    const GroupBoxData& data() const { return data_; }
-
-    void setData(const GroupBoxData& data) {
-        data_ = data;
-        setTitle(DisplayText(data_.caption));
-        setFont(runtime::FontFromStored(data_.font));
-        ApplyColours(*this, QPalette::WindowText, data_.textColour, QPalette::Window,
-                     data_.backgroundColour);
-        setAutoFillBackground(data_.backgroundColour != kButtonFaceColour);
-    }
-
-private:
-    GroupBoxData data_;
-};
-
 QWidget* Create(const CreateRequest& request) {
     std::optional<GroupBoxData> data = ReadRequestData<GroupBoxData>(request);
     if (!data) return nullptr;
-    auto* group = new GroupControl(*data, request.parent);
+    auto* group = new GroupBoxWidget(*data, request.parent);
     group->setGeometry(request.geometry);
     return group;
 }
 
 void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
-    auto* group = dynamic_cast<GroupControl*>(control);
+    auto* group = dynamic_cast<GroupBoxWidget*>(control);
     if (group == nullptr) return;
     GroupBoxData d = group->data();
     switch (Index(index)) {
@@ -70,7 +55,7 @@ void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
 }
 
 PropertyValue GetProperty(QWidget* control, int32_t index) {
-    const auto* group = dynamic_cast<const GroupControl*>(control);
+    const auto* group = dynamic_cast<const GroupBoxWidget*>(control);
     if (group == nullptr) return {};
     const GroupBoxData& d = group->data();
     switch (Index(index)) {
@@ -89,11 +74,63 @@ PropertyValue GetProperty(QWidget* control, int32_t index) {
 }
 
 Bytes Serialise(QWidget* control) {
-    const auto* group = dynamic_cast<const GroupControl*>(control);
+    const auto* group = dynamic_cast<const GroupBoxWidget*>(control);
     return group != nullptr ? WriteKindData(group->data()) : Bytes{};
 }
 
 }  // namespace
+
+GroupBoxWidget::GroupBoxWidget(const GroupBoxData& data, QWidget* parent) : QGroupBox(parent) {
+    setData(data);
+}
+
+void GroupBoxWidget::setData(const GroupBoxData& data) {
+    data_ = data;
+    setTitle(DisplayText(data_.caption));
+    setFont(runtime::FontFromStored(data_.font));
+    ApplyColours(*this, QPalette::WindowText, data_.textColour, QPalette::Window,
+                 data_.backgroundColour);
+    // Without a colour of its own the box is see-through: its interior is
+    // the page beneath, in the same colour as the labels on it.
+    setAutoFillBackground(data_.backgroundColour != kButtonFaceColour);
+    relayout();
+    update();
+}
+
+void GroupBoxWidget::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    relayout();
+}
+
+void GroupBoxWidget::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange) relayout();
+}
+
+void GroupBoxWidget::relayout() {
+    const QFontMetrics metrics = fontMetrics();
+    const int lineHeight = metrics.height();
+    frameRect_ = rect().adjusted(0, lineHeight / 2, 0, 0);
+    captionRect_ = title().isEmpty() ? QRect()
+                                     : QRect(kGroupCaptionIndent, 0,
+                                             metrics.horizontalAdvance(title()), lineHeight);
+}
+
+void GroupBoxWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    constexpr bool kSunken = true;
+    if (!captionRect_.isEmpty()) {
+        const QRect gap = captionRect_.adjusted(-kGroupCaptionPadding, 0, kGroupCaptionPadding, 0);
+        painter.setClipRegion(QRegion(rect()).subtracted(gap));
+    }
+    qDrawShadeRect(&painter, frameRect_, palette(), kSunken, 1, 0);
+    if (captionRect_.isEmpty()) return;
+    painter.setClipping(false);
+    painter.setFont(font());
+    // A disabled box greys its caption in the frame's shadow colour.
+    painter.setPen(palette().color(isEnabled() ? QPalette::WindowText : QPalette::Dark));
+    painter.drawText(captionRect_, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
+}
 
 KindParts GroupBoxKind() {
     return {kProperties, {Create, SetProperty, GetProperty, Serialise, nullptr}};
