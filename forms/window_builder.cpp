@@ -3,6 +3,7 @@
 #include "forms/window_builder.h"
 
 #include <QCursor>
+#include <QLayout>
 #include <QMenuBar>
 #include <map>
 #include <memory>
@@ -147,9 +148,9 @@ void FitTabControls(FormWindow& window, const WindowRecord& record) {
 // hold every control of the window; a tab control at the corner fills it.
 QSize ClientSize(FormWindow& window, const WindowRecord& record, bool hasMenu) {
     const UnitRecord& own = std::get<UnitRecord>(record.units.front());
-    const int menu = hasMenu ? window.menuBar()->sizeHint().height() : 0;
-    QSize client(own.width - 2 * kClassicBorder,
-                 own.height - 2 * kClassicBorder - kClassicCaption - menu);
+    const int width = own.width - 2 * kClassicBorder;
+    const int menu = hasMenu ? window.menuBar()->heightForWidth(width) : 0;
+    QSize client(width, own.height - 2 * kClassicBorder - kClassicCaption - menu);
     for (const QWidget* control :
          window.clientArea()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         client = client.expandedTo(
@@ -164,12 +165,15 @@ QSize ClientSize(FormWindow& window, const WindowRecord& record, bool hasMenu) {
     return client;
 }
 
-void PlaceWindow(FormWindow& window, const UnitRecord& own, const WindowData& data, QSize client,
-                 bool hasMenu) {
-    const int menu = hasMenu ? window.menuBar()->sizeHint().height() : 0;
+void PlaceWindow(FormWindow& window, const UnitRecord& own, const WindowData& data, QSize client) {
     window.clientArea()->setFixedSize(client);
-    const QSize outer(client.width(), client.height() + menu);
-    window.setFixedSize(outer);
+    // The window's layout sizes the frame: the client area below the menu
+    // bar as tall as the bar really is at this width, which its size hint
+    // does not always tell. The window stays that size when the menu bar
+    // is rebuilt.
+    window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    window.layout()->activate();
+    const QSize outer = window.size();
     QPoint corner(own.left, own.top);
     const QSize screen = runtime::ScreenSize();
     if (data.startPosition == kCentredOnScreen && screen.isValid()) {
@@ -198,7 +202,7 @@ FormWindow* BuildFormWindow(WindowRecord& record, QWidget* owner) {
         window->applyVisibility(UnitId(record.units[i]));
     }
     FitTabControls(*window, record);
-    PlaceWindow(*window, *own, *data, ClientSize(*window, record, hasMenu), hasMenu);
+    PlaceWindow(*window, *own, *data, ClientSize(*window, record, hasMenu));
     StackControls(*window, record);
     return window.release();
 }
