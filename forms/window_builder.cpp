@@ -125,13 +125,18 @@ bool HasMenu(const WindowRecord& record) {
 }
 
 // Grows each tab control so that every control of every page shows whole.
+// The form places a page's controls relative to the page's display area but
+// sizes the tab control as a whole, tab strip included; each display area
+// is therefore made at least as large as the stored tab control, which
+// keeps the clearance the form leaves below and beside the lowest and the
+// rightmost control instead of pressing them against the frame.
 void FitTabControls(FormWindow& window, const WindowRecord& record) {
     for (const Unit& unit : record.units) {
         const auto* tabUnit = std::get_if<UnitRecord>(&unit);
         if (tabUnit == nullptr) continue;
         auto* tabs = dynamic_cast<kinds::TabControl*>(window.control(tabUnit->id));
         if (tabs == nullptr) continue;
-        QSize needed(0, 0);
+        QSize needed(tabUnit->width, tabUnit->height);
         for (uint32_t child : tabUnit->children) {
             const QWidget* control = child != 0 ? window.control(child) : nullptr;
             if (control == nullptr) continue;

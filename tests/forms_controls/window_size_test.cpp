@@ -1,7 +1,8 @@
 // The embedded windows sized for the style they are shown in: under each
 // built-in style every control of every page lies inside the page as the
 // tab control really lays it out, and the client area lies whole inside
-// the window, below the menu bar as tall as the bar really is.
+// the window, below the menu bar as tall as the bar really is; each page is
+// at least as large as the tab control the form stores.
 
 #include <QMenuBar>
 #include <QStyle>
@@ -100,6 +101,9 @@ TEST_P(WindowSizeTest, EveryControlLiesInsideItsPageAsLaidOut) {
         const QRect visible = pageWidget->rect();
         const QRect inClient(pageWidget->mapTo(window->clientArea(), QPoint(0, 0)), visible.size());
         ASSERT_TRUE(window->clientArea()->rect().contains(inClient)) << "page " << page;
+        // The page keeps the clearance the form gives the tab control.
+        EXPECT_GE(visible.width(), tabUnit->width);
+        EXPECT_GE(visible.height(), tabUnit->height);
         const QWidget* control = window->control(child);
         ASSERT_NE(control, nullptr);
         // The date labels start above the page, as the form places them;
