@@ -1,0 +1,120 @@
+// The program's windows as a user meets them: the about and company-profile
+// windows opened from the menu "帮助" (modal: the main window takes no input
+// meanwhile; "确定" closes only that window; they open again), and the two
+// ways to end the program besides the close box, each in a run of its own.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QWidget>
+#include <ostream>
+#include <string>
+
+#include "forms/controls.h"
+#include "tests/gui/ending.h"
+#include "tests/gui/fixture.h"
+#include "tests/gui/humidity_form.h"
+#include "tests/gui/user.h"
+
+namespace gui_testing {
+namespace {
+
+using engine::MainUnit;
+
+struct SecondaryWindowCase {
+    const char* name;
+    const char* menuItem;
+    uint32_t windowId;
+    const char* title;
+};
+
+// A failure names the row.
+void PrintTo(const SecondaryWindowCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const SecondaryWindowCase kSecondaryWindows[] = {
+    {"About", "关于", kAboutWindow, "关于湿度换算软件"},
+    {"CompanyProfile", "公司简介", kCompanyWindow, "公司简介"},
+};
+
+class SecondaryWindowTest : public ProgramTest,
+                            public ::testing::WithParamInterface<SecondaryWindowCase> {};
+
+// While the window is up, a click on "计算" must not reach the main window:
+// the input typed before would otherwise change 编辑框2.
+TEST_P(SecondaryWindowTest, OpensModallyAndClosesAloneTwice) {
+    const SecondaryWindowCase& window = GetParam();
+    ASSERT_TRUE(EnterInputs({.knownQuantity = 1, .value = "50", .temperature = "20"}));
+    ASSERT_TRUE(Compute());
+    ASSERT_TRUE(TypeInto(Unit(MainUnit::EditBox1), "70"));
+    const QString computed = ShownText(Unit(MainUnit::EditBox2));
+    QWidget* mainWindow = forms::LoadedWindowWidget(kMainWindow);
+
+    for (int opening = 1; opening <= 2; ++opening) {
+        SCOPED_TRACE(::testing::Message() << "opening " << opening);
+        bool mainWindowEnabled = true;
+        QString title;
+        DismissModalWindow(window.windowId, [&](QWidget* opened) {
+            mainWindowEnabled = mainWindow->isEnabled();
+            title = opened->windowTitle();
+            EXPECT_TRUE(Compute());
+        });
+        ASSERT_TRUE(ChooseMenuItem(kMainWindow, "帮助", window.menuItem));
+        Settle();
+        EXPECT_TRUE(ModalWindowDismissed()) << "the window did not open";
+        EXPECT_FALSE(mainWindowEnabled);
+        EXPECT_EQ(title.toStdString(), window.title);
+        EXPECT_EQ(forms::LoadedWindow(window.windowId), nullptr);
+        EXPECT_TRUE(mainWindow->isEnabled());
+        EXPECT_TRUE(mainWindow->isVisible());
+        EXPECT_EQ(ShownText(Unit(MainUnit::EditBox2)), computed);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(HelpMenu, SecondaryWindowTest, ::testing::ValuesIn(kSecondaryWindows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The child's run ends in milliseconds; this leaves room for the sanitizers.
+constexpr int kEndingRunTimeoutMs = 60000;
+
+struct EndingCase {
+    const char* name;
+    std::string_view ending;
+};
+
+// A failure names the row.
+void PrintTo(const EndingCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const EndingCase kEndings[] = {
+    {"CloseButton", kCloseButton},
+    {"ExitMenuItem", kExitMenuItem},
+};
+
+class ProgramEndingTest : public ::testing::TestWithParam<EndingCase> {};
+
+TEST_P(ProgramEndingTest, EndsTheProgramWithExitCodeZero) {
+    const std::string ending(GetParam().ending);
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QString::fromStdString(std::string(kEndingOption) + ending)});
+    ASSERT_TRUE(child.waitForFinished(kEndingRunTimeoutMs)) << "the program did not end";
+    const std::string output = child.readAllStandardOutput().toStdString();
+    const std::string errors = child.readAllStandardError().toStdString();
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << errors;
+    EXPECT_EQ(child.exitCode(), 0) << errors;
+    EXPECT_NE(output.find(std::string(kActedLine) + ending), std::string::npos) << output;
+}
+
+INSTANTIATE_TEST_SUITE_P(UserActions, ProgramEndingTest, ::testing::ValuesIn(kEndings),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace gui_testing
