@@ -1,4 +1,6 @@
 #!/bin/sh
+# A point is written "X Y" and split into its two words where it is used.
+# shellcheck disable=SC2086
 # Takes the pictures of the program for the documentation: the four pages of
 # the main window, the about and company-profile windows, and the open lunar
 # drop-down. Builds nothing: give it a built program.
@@ -56,8 +58,8 @@ chmod 700 "$runtime_dir"
 xvfb_pid=""
 app_pid=""
 cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$runtime_dir"
 }
 trap cleanup EXIT INT TERM
