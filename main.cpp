@@ -1,5 +1,7 @@
 // The process entry: describes the program to the runtime and runs it.
 
+#include <QGuiApplication>
+
 #include "engine/handlers.h"
 #include "forms/embedded_template.h"
 #include "lunar/controls.h"
@@ -38,5 +40,8 @@ runtime::ProgramHeader MakeProgramHeader() {
 
 int main(int argc, char** argv) {
     runtime::RuntimeApp app(argc, argv, MakeProgramHeader());
+    // Desktops match the program's windows to its installed menu entry,
+    // humidity-calc.desktop, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("humidity-calc"));
     return app.Run();
 }

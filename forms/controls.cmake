@@ -9,6 +9,7 @@ add_library(forms_controls STATIC
     ${CMAKE_CURRENT_LIST_DIR}/properties.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_builder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_table.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/accessible_names.cpp
     ${CMAKE_CURRENT_LIST_DIR}/kinds/kind_support.cpp
     ${CMAKE_CURRENT_LIST_DIR}/kinds/borders.cpp
     ${CMAKE_CURRENT_LIST_DIR}/kinds/window.cpp

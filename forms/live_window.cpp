@@ -3,6 +3,7 @@
 
 #include "forms/live_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QWindow>
@@ -90,7 +91,9 @@ void FormWindow::setData(const WindowData& data) {
     setWindowTitle(kinds::DisplayText(data_.title));
     const std::optional<QImage> icon =
         data_.icon.empty() ? std::nullopt : runtime::DecodeIcon(data_.icon);
-    setWindowIcon(icon ? QIcon(QPixmap::fromImage(*icon)) : QIcon());
+    // A window without an icon of its own shows the program's: an empty icon
+    // would leave the window manager none at all.
+    setWindowIcon(icon ? QIcon(QPixmap::fromImage(*icon)) : QApplication::windowIcon());
     kinds::ApplyColours(*clientArea_, QPalette::WindowText, kBlack, QPalette::Window,
                         data_.backgroundColour);
     clientArea_->setAutoFillBackground(true);

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <algorithm>
 
+#include "forms/accessible_names.h"
 #include "forms/controls.h"
 #include "forms/events.h"
 #include "forms/kind_registry.h"
@@ -238,11 +239,16 @@ void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int32_t property, int
         return WriteMenuItem(*target.window, *item, property, payload);
     }
     auto& unit = std::get<UnitRecord>(*target.unit);
-    if (property < kFirstKindProperty) return WriteCommon(target, unit, property, payload);
-    const auto [live, kind] = KindTarget(target, unit);
-    if (kind == nullptr || kind->routines.setProperty == nullptr) return;
-    const PropertyType type = PropertyTypeOf(*kind, property);
-    kind->routines.setProperty(live, property - kFirstKindProperty, ValueOfPayload(type, payload));
+    if (property < kFirstKindProperty) {
+        WriteCommon(target, unit, property, payload);
+    } else {
+        const auto [live, kind] = KindTarget(target, unit);
+        if (kind == nullptr || kind->routines.setProperty == nullptr) return;
+        const PropertyType type = PropertyTypeOf(*kind, property);
+        kind->routines.setProperty(live, property - kFirstKindProperty,
+                                   ValueOfPayload(type, payload));
+    }
+    NameEditBoxesAfterWrite(*target.window, unit);
 }
 
 }  // namespace forms

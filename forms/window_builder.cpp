@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 
+#include "forms/accessible_names.h"
 #include "forms/kind_registry.h"
 #include "forms/kinds/tab_control.h"
 #include "forms/kinds_table.h"
@@ -209,6 +210,7 @@ FormWindow* BuildFormWindow(WindowRecord& record, QWidget* owner) {
     FitTabControls(*window, record);
     PlaceWindow(*window, *own, *data, ClientSize(*window, record, hasMenu));
     StackControls(*window, record);
+    NameEditBoxes(*window);
     return window.release();
 }
 

@@ -3,6 +3,7 @@
 // for the run.
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -58,6 +59,12 @@ void RuntimeApp::LoadStartWindow(uint32_t windowId) {
     if (forms::FindWindow(forms::WindowTableRecords(), windowId) == nullptr ||
         !forms::OpenFormWindow(windowId)) {
         FatalRuntimeErrorUtf8(error_message::StartWindowFailed);
+    }
+    // The start window's icon stands for the program: windows without an
+    // icon of their own and the desktop's task bar show it.
+    const QWidget* startWindow = forms::LoadedWindowWidget(windowId);
+    if (startWindow != nullptr && !startWindow->windowIcon().isNull()) {
+        QApplication::setWindowIcon(startWindow->windowIcon());
     }
 }
 

@@ -17,10 +17,11 @@ readonly REQUIRED_DEPENDS=(libqt6widgets6 libqt6gui6 libqt6core6 libjpeg62-turbo
     fonts-arphic-uming qt6-translations-l10n)
 
 # The script runs itself under xvfb-run in this mode: it waits for the main
-# window by its exact title, presses Esc in it and returns the program's exit
-# code.
+# window by its exact title, checks that the window's class is the one the
+# desktop entry names (desktops match windows to menu entries by it), presses
+# Esc in the window and returns the program's exit code.
 start_and_close() {
-    local program=$1
+    local program=$1 window_class=$2
     export QT_QPA_PLATFORM=xcb
     "$program" &
     local pid=$!
@@ -29,6 +30,13 @@ start_and_close() {
     if [ -z "$window" ]; then
         echo "the main window did not appear"
         kill "$pid" 2>/dev/null
+        return 1
+    fi
+    local class
+    class=$(xprop -id "$window" WM_CLASS)
+    if [ "$class" != "WM_CLASS(STRING) = \"$window_class\", \"$window_class\"" ]; then
+        echo "the window's class is not $window_class: $class"
+        kill "$pid"
         return 1
     fi
     # Typed through the X test extension into the focused window: an event
@@ -51,7 +59,7 @@ start_and_close() {
     return "$status"
 }
 if [ "${1:-}" = --start-and-close ]; then
-    start_and_close "$2"
+    start_and_close "$2" "$3"
     exit
 fi
 
@@ -60,7 +68,7 @@ version=$2
 program_icon=$3
 
 for tool in cpack dpkg-deb dpkg-query desktop-file-validate identify convert python3 \
-    xvfb-run xdotool; do
+    xvfb-run xdotool xprop; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
 done
 
@@ -126,6 +134,8 @@ if [ -f "$desktop" ]; then
     expect_equal Exec "$(entry Exec)" "$NAME"
     expect_equal Icon "$(entry Icon)" "$NAME"
     expect_equal Categories "$(entry Categories)" "Utility;Science;Calculator;"
+    window_class=$(entry StartupWMClass)
+    [ -n "$window_class" ] || fail "no StartupWMClass"
 else
     fail "no usr/share/applications/$NAME.desktop"
 fi
@@ -157,7 +167,7 @@ fi
 
 echo "== starting the unpacked program"
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-    "$0" --start-and-close "$program" || fail "the unpacked program did not run and end cleanly"
+    "$0" --start-and-close "$program" "${window_class:-$NAME}" || fail "the unpacked program did not run and end cleanly"
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "package $deb is sound"

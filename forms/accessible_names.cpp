@@ -1,0 +1,136 @@
+// Accessible names of the edit boxes from the labels beside them.
+
+#include "forms/accessible_names.h"
+
+#include <QWidget>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "forms/kind_registry.h"
+#include "forms/kinds/edit_box.h"
+#include "forms/kinds/kind_support.h"
+#include "forms/kinds/label_widget.h"
+#include "forms/kinds_table.h"
+#include "forms/live_window.h"
+
+namespace forms {
+namespace {
+
+constexpr char16_t kFullWidthColon = u'\uFF1A';
+
+enum class Side { Left, Right };
+
+bool OnRow(const QRect& box, const QRect& place) {
+    const int centre = place.center().y();
+    return centre >= box.top() && centre <= box.bottom();
+}
+
+bool OnSide(const QRect& box, const QRect& place, Side side) {
+    return side == Side::Left ? place.right() < box.left() : place.left() > box.right();
+}
+
+// How far a neighbour on `side` lies from the box, along the row.
+int Distance(const QRect& box, const QRect& place, Side side) {
+    return side == Side::Left ? box.left() - place.right() : place.left() - box.right();
+}
+
+QString CleanCaption(const QString& caption) {
+    QString clean = caption.simplified();
+    while (clean.endsWith(kFullWidthColon) || clean.endsWith(u':')) clean.chop(1);
+    return clean.trimmed();
+}
+
+// The caption of the label that names the box from `side`, or empty.
+QString CaptionOnSide(const QRect& box, std::span<const RowNeighbour> neighbours, Side side) {
+    // The first control that is not a label closes the row on this side.
+    std::optional<int> barrier;
+    for (const RowNeighbour& other : neighbours) {
+        if (other.isLabel || !OnRow(box, other.place) || !OnSide(box, other.place, side)) continue;
+        const int distance = Distance(box, other.place, side);
+        if (!barrier || distance < *barrier) barrier = distance;
+    }
+    const int boxCentre = box.center().y();
+    const RowNeighbour* best = nullptr;
+    for (const RowNeighbour& label : neighbours) {
+        if (!label.isLabel || !OnRow(box, label.place) || !OnSide(box, label.place, side)) continue;
+        if (CleanCaption(label.caption).isEmpty()) continue;
+        const int distance = Distance(box, label.place, side);
+        if (barrier && distance >= *barrier) continue;
+        if (best == nullptr) {
+            best = &label;
+            continue;
+        }
+        const int offCentre = std::abs(label.place.center().y() - boxCentre);
+        const int bestOffCentre = std::abs(best->place.center().y() - boxCentre);
+        if (offCentre < bestOffCentre ||
+            (offCentre == bestOffCentre && distance < Distance(box, best->place, side))) {
+            best = &label;
+        }
+    }
+    return best != nullptr ? CleanCaption(best->caption) : QString();
+}
+
+bool IsShown(const UnitRecord& unit) {
+    if ((unit.stateFlags & kVisible) == 0) return false;
+    const KindDescriptor* kind = FindKindDescriptor(unit.kind);
+    return kind == nullptr || (kind->flags & kKindNeverVisible) == 0;
+}
+
+// The controls that the program shows (whatever page is current) in the
+// same container as `box`, other than the box itself.
+std::vector<RowNeighbour> NeighboursOf(FormWindow& window, const QWidget& box) {
+    std::vector<RowNeighbour> neighbours;
+    for (const Unit& entry : window.record().units) {
+        const auto* unit = std::get_if<UnitRecord>(&entry);
+        if (unit == nullptr || !IsShown(*unit)) continue;
+        const QWidget* control = window.control(unit->id);
+        if (control == nullptr || control == &box ||
+            control->parentWidget() != box.parentWidget()) {
+            continue;
+        }
+        const auto* label = dynamic_cast<const kinds::LabelWidget*>(control);
+        neighbours.push_back(
+            {control->geometry(), label != nullptr,
+             label != nullptr ? kinds::DisplayText(label->data().caption) : QString()});
+    }
+    return neighbours;
+}
+
+void NameEditBox(FormWindow& window, kinds::EditBox& box) {
+    const QString name = EditBoxName(box.geometry(), NeighboursOf(window, box));
+    box.setAccessibleName(name);
+    // Assistive technology follows the focus, which the editor inside takes.
+    if (box.editor() != nullptr) box.editor()->setAccessibleName(name);
+}
+
+}  // namespace
+
+QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours) {
+    const QString caption = CaptionOnSide(box, neighbours, Side::Left);
+    const QString unit = CaptionOnSide(box, neighbours, Side::Right);
+    if (caption.isEmpty() || unit.isEmpty()) return caption + unit;
+    return caption + u' ' + unit;
+}
+
+void NameEditBoxes(FormWindow& window, const QWidget* container) {
+    for (const Unit& entry : window.record().units) {
+        const auto* unit = std::get_if<UnitRecord>(&entry);
+        if (unit == nullptr || unit->kind != uint32_t(KindCode::EditBox)) continue;
+        auto* box = dynamic_cast<kinds::EditBox*>(window.control(unit->id));
+        if (box == nullptr) continue;
+        if (container == nullptr || box->parentWidget() == container) NameEditBox(window, *box);
+    }
+}
+
+void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit) {
+    QWidget* control = window.control(unit.id);
+    if (control == nullptr) return;
+    if (unit.kind == uint32_t(KindCode::Label)) {
+        NameEditBoxes(window, control->parentWidget());
+    } else if (auto* box = dynamic_cast<kinds::EditBox*>(control)) {
+        NameEditBox(window, *box);
+    }
+}
+
+}  // namespace forms

@@ -1,0 +1,51 @@
+#pragma once
+// Accessible names of the edit boxes, read from the layout as a sighted user
+// reads a row: the caption of the label to the box's left and the unit label
+// to its right, e.g. "相对湿度 %".
+//
+//   window units ──► visible neighbours in the box's container ──► EditBoxName
+//                ──► accessible name of the box and of its editor
+//
+// The forms carry no names for assistive technology, and the captions beside
+// the boxes change at run time (the input caption follows the chosen
+// quantity), so the names are derived from the live layout and derived again
+// whenever a label or an edit box is written to.
+
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <span>
+
+#include "forms/template.h"
+
+class QWidget;
+
+namespace forms {
+
+class FormWindow;
+
+// A visible control in the same container as the edit box.
+struct RowNeighbour {
+    QRect place;
+    bool isLabel = false;
+    QString caption;
+};
+
+// The name of an edit box at `box` among its neighbours. A neighbour lies on
+// the box's row when its vertical centre lies within the box's height. On each
+// side only the labels nearer than the first other control count (so a button
+// between the box and a label hides the label), and of those the one whose
+// vertical centre is nearest the box's centre (a raised exponent "2" beside a
+// unit name loses to the unit name). The caption loses a trailing colon; left
+// caption and right unit are joined by one space. Empty when no label counts.
+QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours);
+
+// Names every edit box of `window` whose container is `container`, or every
+// edit box of the window when `container` is null.
+void NameEditBoxes(FormWindow& window, const QWidget* container = nullptr);
+// Names again what a property write to `unit` may have renamed: the edit
+// boxes beside a label (its caption, place or visibility changed), or an edit
+// box itself (its place changed, or its editor was made anew).
+void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit);
+
+}  // namespace forms
