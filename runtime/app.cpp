@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTimer>
 #include <cfenv>
+#include <cstdlib>
 
 #include "forms/controls.h"
 #include "runtime/error_box.h"
@@ -70,6 +71,30 @@ void ResetFloatingPoint() {
     fedisableexcept(FE_ALL_EXCEPT);
 }
 
+// Start-up benchmarks time the program as a whole process: with this variable
+// set, the program ends with exit code 0 once its first window is painted.
+constexpr const char* kExitAfterFirstPaintVariable = "HC_EXIT_AFTER_FIRST_PAINT";
+
+// Watches every event of the application for the first paint. The exit is
+// posted, so it runs only after the whole painted window has been flushed.
+class FirstPaintExit : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, [] { RuntimeApp::Instance()->ExitProgram(0); });
+        }
+        return false;
+    }
+};
+
+void ExitAfterFirstPaintIfAsked() {
+    if (std::getenv(kExitAfterFirstPaintVariable) == nullptr) return;
+    // The filter lives as long as the program.
+    static FirstPaintExit filter;
+    QCoreApplication::instance()->installEventFilter(&filter);
+}
+
 }  // namespace
 
 RuntimeApp::RuntimeApp(int& argc, char** argv, const ProgramHeader& header)
@@ -108,6 +133,7 @@ void RuntimeApp::InstallPlatform() {
     InstallErrorBox();
     InstallRuntimeHost(&Host());
     forms::SetWindowGoneHook(WindowGoneHook);
+    ExitAfterFirstPaintIfAsked();
 }
 
 void RuntimeApp::Initialise() {

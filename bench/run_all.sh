@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Builds a Release tree in build/bench and runs every benchmark, each beside
+# its baseline of the same run, then prints the medians and their ratios.
+#
+#   bench/run_all.sh            # all benchmarks, 15 start-ups of each program
+#   RUNS=30 bench/run_all.sh    # more start-ups
+#
+# Needs hyperfine, jq, Xvfb and GNU time (/usr/bin/time). Results are written
+# to build/bench/results/ as well.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build/bench"
+results="$build/results"
+runs=${RUNS:-15}
+repetitions=${REPETITIONS:-10}
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHC_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target humidity-calc bare_window gui_bench conversion_bench lunar_bench
+mkdir -p "$results"
+
+export XDG_RUNTIME_DIR="$results/runtime"
+mkdir -p "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+program=("env" "HC_EXIT_AFTER_FIRST_PAINT=1" "$build/humidity-calc")
+baseline=("$build/bare_window")
+
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
+}
+
+# Peak resident memory in KiB of each run, program and baseline taking turns.
+peak_memory() {
+    local label=$1
+    : >"$results/$label-program.kib"
+    : >"$results/$label-baseline.kib"
+    for ((run = 0; run < runs; run++)); do
+        /usr/bin/time -f %M -a -o "$results/$label-program.kib" "${program[@]}"
+        /usr/bin/time -f %M -a -o "$results/$label-baseline.kib" "${baseline[@]}"
+    done
+}
+
+# Start-up to the first painted window, timed by hyperfine, and peak memory,
+# under the platform the environment names.
+startup() {
+    local label=$1
+    hyperfine --warmup 3 --runs "$runs" --export-json "$results/$label-startup.json" \
+        --command-name program "${program[*]}" --command-name baseline "${baseline[*]}" >/dev/null
+    peak_memory "$label"
+    local time_program time_baseline memory_program memory_baseline
+    time_program=$(jq '.results[0].median * 1000' "$results/$label-startup.json")
+    time_baseline=$(jq '.results[1].median * 1000' "$results/$label-startup.json")
+    memory_program=$(median <"$results/$label-program.kib")
+    memory_baseline=$(median <"$results/$label-baseline.kib")
+    printf 'start-up %-10s  program %7.1f ms  baseline %7.1f ms  ratio %s\n' "$label" \
+        "$time_program" "$time_baseline" "$(ratio "$time_program" "$time_baseline")"
+    printf 'peak RSS %-10s  program %7.1f MiB baseline %7.1f MiB ratio %s\n' "$label" \
+        "$(awk -v k="$memory_program" 'BEGIN { print k / 1024 }')" \
+        "$(awk -v k="$memory_baseline" 'BEGIN { print k / 1024 }')" \
+        "$(ratio "$memory_program" "$memory_baseline")"
+}
+
+# The median real time of a Google Benchmark JSON report.
+benchmark_median() {
+    jq -r --arg name "$2" \
+        '.benchmarks[] | select(.run_name == $name and .aggregate_name == "median") | .real_time' "$1"
+}
+
+# Runs one benchmark program (its path under build/bench/bench) with
+# repetitions; its JSON report is kept under the program's name.
+run_benchmarks() {
+    QT_QPA_PLATFORM=offscreen "$build/bench/$1" --benchmark_repetitions="$repetitions" \
+        --benchmark_report_aggregates_only=true --benchmark_out="$results/${1##*/}.json" \
+        --benchmark_out_format=json >/dev/null
+}
+
+# A benchmark beside its baseline, both from one report.
+report_pair() {
+    local report="$results/$1.json" program_case=$2 baseline_case=$3 unit=$4
+    local measured base
+    measured=$(benchmark_median "$report" "$program_case")
+    base=$(benchmark_median "$report" "$baseline_case")
+    printf '%-24s %10.1f %s  %-26s %10.1f %s  ratio %s\n' "$program_case" "$measured" "$unit" \
+        "$baseline_case" "$base" "$unit" "$(ratio "$measured" "$base")"
+}
+
+QT_QPA_PLATFORM=offscreen
+export QT_QPA_PLATFORM
+startup offscreen
+
+# A virtual X server of its own on a free display, which it writes to fd 3.
+: >"$results/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$results/display" 2>/dev/null &
+xvfb=$!
+trap 'kill "$xvfb"' EXIT
+while [ ! -s "$results/display" ]; do sleep 0.1; done
+QT_QPA_PLATFORM=xcb
+DISPLAY=:$(cat "$results/display")
+export DISPLAY
+startup xvfb
+
+run_benchmarks gui_bench
+report_pair gui_bench CalculateClick EighteenSetTextBaseline us
+report_pair gui_bench CalendarPageChange EmptyWidgetRepaintBaseline us
+run_benchmarks lunar/lunar_bench
+report_pair lunar_bench BM_RoundTripWholeRange BM_DaysBetweenBaseline ms
+jq -r '.benchmarks[] | select(.run_name == "BM_RoundTripWholeRange" and .aggregate_name == "median")
+       | "lunar round trips per second: \(.conversions | floor)"' "$results/lunar_bench.json"
+run_benchmarks conversion_bench
+report_pair conversion_bench FullConversion BareSnprintfBaseline ns
