@@ -35,12 +35,40 @@ QString SolarText(const SolarDate& date) {
     return QString::number(date.day);
 }
 
+constexpr uint16_t kLunarMonths = 12;
+constexpr uint16_t kLongestLunarMonth = 30;
+
+// The lunar month and day names, converted from GBK once: every page shows
+// 42 of them.
+QString LunarMonthText(uint16_t month, bool isLeap) {
+    static const std::array<std::array<QString, 2>, kLunarMonths> names = [] {
+        std::array<std::array<QString, 2>, kLunarMonths> texts;
+        for (uint16_t m = 1; m <= kLunarMonths; ++m) {
+            texts[m - 1][0] = runtime::GbkToQString(LunarMonthName(m, false));
+            texts[m - 1][1] = runtime::GbkToQString(LunarMonthName(m, true));
+        }
+        return texts;
+    }();
+    return names[size_t(month - 1)][isLeap ? 1 : 0];
+}
+
+QString LunarDayText(uint16_t day) {
+    static const std::array<QString, kLongestLunarMonth> names = [] {
+        std::array<QString, kLongestLunarMonth> texts;
+        for (uint16_t d = 1; d <= kLongestLunarMonth; ++d) {
+            texts[d - 1] = runtime::GbkToQString(LunarDayName(d));
+        }
+        return texts;
+    }();
+    return names[size_t(day - 1)];
+}
+
 // The lunar month name on the first of a lunar month, the day name otherwise;
 // nothing for a date the conversion does not reach.
 QString LunarText(const LunarDate& date) {
     if (date.day == 0) return {};
-    if (date.day == 1) return runtime::GbkToQString(LunarMonthName(date.month, date.isLeap));
-    return runtime::GbkToQString(LunarDayName(date.day));
+    if (date.day == 1) return LunarMonthText(date.month, date.isLeap);
+    return LunarDayText(date.day);
 }
 
 const std::array<QString, kColumns>& WeekdayNames() {
@@ -55,11 +83,27 @@ const std::array<QString, kColumns>& WeekdayNames() {
 
 constexpr int kSaturdayColumn = 5;
 
-// Draws a rectangle whose border covers its outermost pixels, filled inside.
+// Draws a rectangle whose border covers its outermost pixels, filled inside:
+// the pixels of an aliased drawRect with a one-pixel pen, filled directly,
+// which costs far less than stroking the outline.
 void BorderedRect(QPainter& painter, const QRect& rect, uint32_t fill) {
-    painter.setPen(QColor(RgbOf(grid_colours::kLine)));
-    painter.setBrush(QColor(RgbOf(fill)));
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.fillRect(rect, QColor(RgbOf(grid_colours::kLine)));
+    painter.fillRect(rect.adjusted(1, 1, -1, -1), QColor(RgbOf(fill)));
+}
+
+// Where QPainter::drawText(rect, flags, text) puts the top left of a
+// one-line text of `size`, for the alignments the grid uses: left or centred,
+// top, centred or bottom.
+QPointF AlignedTopLeft(const QRect& rect, int flags, const QSizeF& size) {
+    qreal x = rect.x();
+    qreal y = rect.y();
+    if ((flags & Qt::AlignHCenter) != 0) x += (rect.width() - size.width()) / 2;
+    if ((flags & Qt::AlignBottom) != 0) {
+        y += rect.height() - size.height();
+    } else if ((flags & Qt::AlignVCenter) != 0) {
+        y += (rect.height() - size.height()) / 2;
+    }
+    return {x, y};
 }
 
 QRect HeaderRect() {
@@ -72,7 +116,12 @@ QRect FooterRect() {
 
 }  // namespace
 
-CCalendar::CCalendar(QWidget* parent) : QWidget(parent) {
+CCalendar::CCalendar(QWidget* parent)
+    : QWidget(parent),
+      headerFont_(SongFont(kHeaderFontPixels)),
+      solarFont_(SongFont(kSolarTextPixels)),
+      lunarFont_(SongFont(kLunarTextPixels)),
+      footerFont_(SongFont(kFooterFontPixels)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
@@ -236,8 +285,9 @@ void CCalendar::paintEvent(QPaintEvent*) {
 void CCalendar::paintPage() {
     if (buffer_.size() != GridSize()) buffer_ = QImage(GridSize(), QImage::Format_RGB32);
     QPainter painter(&buffer_);
+    // The cells cover the whole area between header and footer, borders
+    // included, so nothing is painted beneath them.
     paintHeader(painter);
-    paintCellArea(painter);
     for (int i = 0; i < kCellCount; ++i) paintCell(painter, i, false);
     paintFooter(painter);
     if (hover_ >= 0) paintCell(painter, hover_, true);
@@ -245,31 +295,14 @@ void CCalendar::paintPage() {
 
 void CCalendar::paintHeader(QPainter& painter) const {
     BorderedRect(painter, HeaderRect(), grid_colours::kHeaderFill);
-    painter.setFont(SongFont(kHeaderFontPixels));
+    painter.setFont(headerFont_);
     for (int column = 0; column < kColumns; ++column) {
         const bool weekend = column >= kSaturdayColumn;
         painter.setPen(
             QColor(RgbOf(weekend ? grid_colours::kWeekendName : grid_colours::kHeaderText)));
         const QRect nameRect(kLeftMargin + column * kCellWidth, kTopMargin, kCellWidth,
                              kHeaderHeight);
-        painter.drawText(nameRect, Qt::AlignCenter, WeekdayNames()[size_t(column)]);
-    }
-}
-
-void CCalendar::paintCellArea(QPainter& painter) const {
-    const int top = kTopMargin + kHeaderHeight;
-    const int bottom = top + kRows * kCellHeight;
-    const int right = kLeftMargin + kColumns * kCellWidth;
-    BorderedRect(painter, QRect(QPoint(kLeftMargin, top), QPoint(right, bottom)),
-                 grid_colours::kCellBackground);
-    painter.setPen(QColor(RgbOf(grid_colours::kLine)));
-    for (int row = 0; row <= kRows; ++row) {
-        const int y = top + row * kCellHeight;
-        painter.drawLine(kLeftMargin, y, right, y);
-    }
-    for (int column = 0; column <= kColumns; ++column) {
-        const int x = kLeftMargin + column * kCellWidth;
-        painter.drawLine(x, top, x, bottom);
+        drawAlignedText(painter, nameRect, Qt::AlignCenter, WeekdayNames()[size_t(column)]);
     }
 }
 
@@ -288,18 +321,40 @@ void CCalendar::paintCell(QPainter& painter, int index, bool highlighted) const 
     const QRect rect = CellRect(index);
     BorderedRect(painter, rect, fill);
     const QRect textArea = rect.adjusted(0, kCellTextInset, 0, -kCellTextInset);
-    painter.setFont(SongFont(kSolarTextPixels));
+    painter.setFont(solarFont_);
     painter.setPen(QColor(RgbOf(solarColour)));
-    painter.drawText(textArea, Qt::AlignHCenter | Qt::AlignBottom, cell.solarText);
-    painter.setFont(SongFont(kLunarTextPixels));
+    drawAlignedText(painter, textArea, Qt::AlignHCenter | Qt::AlignBottom, cell.solarText);
+    painter.setFont(lunarFont_);
     painter.setPen(QColor(RgbOf(lunarColour)));
-    painter.drawText(textArea, Qt::AlignHCenter | Qt::AlignTop, cell.lunarText);
+    drawAlignedText(painter, textArea, Qt::AlignHCenter | Qt::AlignTop, cell.lunarText);
+}
+
+// Draws a one-line text as QPainter::drawText(rect, flags, text) does, from a
+// layout made once per distinct text, clipped to the rectangle only when it
+// does not fit, as drawText clips.
+void CCalendar::drawAlignedText(QPainter& painter, const QRect& rect, int flags,
+                                const QString& text) const {
+    if (text.isEmpty()) return;
+    auto layout = textLayouts_.find(text);
+    if (layout == textLayouts_.end()) {
+        layout = textLayouts_.insert(text, QStaticText(text));
+        layout->setTextFormat(Qt::PlainText);
+        layout->prepare(QTransform(), painter.font());
+    }
+    const QPointF topLeft = AlignedTopLeft(rect, flags, layout->size());
+    const bool fits = QRectF(rect).contains(QRectF(topLeft, layout->size()));
+    if (!fits) {
+        painter.save();
+        painter.setClipRect(rect, Qt::IntersectClip);
+    }
+    painter.drawStaticText(topLeft, *layout);
+    if (!fits) painter.restore();
 }
 
 void CCalendar::paintFooter(QPainter& painter) const {
     const QRect footer = FooterRect();
     BorderedRect(painter, footer, grid_colours::kHeaderFill);
-    painter.setFont(SongFont(kFooterFontPixels));
+    painter.setFont(footerFont_);
     painter.setPen(QColor(RgbOf(grid_colours::kHeaderText)));
     const QRect textArea = footer.adjusted(kFooterTextInset, 0, -kFooterTextInset, 0);
     painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter,

@@ -12,11 +12,14 @@
 // changes through GridNoticeEvent, posted or sent as the code requires.
 
 #include <QEvent>
+#include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QPointer>
 #include <QRect>
 #include <QRgb>
 #include <QSize>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -144,8 +147,9 @@ private:
 
     void paintPage();
     void paintHeader(class QPainter& painter) const;
-    void paintCellArea(QPainter& painter) const;
     void paintCell(QPainter& painter, int index, bool highlighted) const;
+    void drawAlignedText(QPainter& painter, const QRect& rect, int flags,
+                         const QString& text) const;
     void paintFooter(QPainter& painter) const;
 
     SolarDate solar_;
@@ -157,8 +161,17 @@ private:
     QPointer<QObject> owner_;
     int hover_ = -1;
     int id_ = 0;
+    // The "宋体" faces of the weekday names, the two cell texts and the
+    // footer, made once rather than for every text painted.
+    QFont headerFont_;
+    QFont solarFont_;
+    QFont lunarFont_;
+    QFont footerFont_;
     QImage buffer_;
     bool painting_ = false;
+    // The laid-out cell and weekday texts: a page repeats the texts of other
+    // pages, so each distinct text is laid out only once.
+    mutable QHash<QString, QStaticText> textLayouts_;
 };
 
 }  // namespace lunar
