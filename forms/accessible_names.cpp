@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "forms/kind_data.h"
 #include "forms/kind_registry.h"
 #include "forms/kinds/edit_box.h"
 #include "forms/kinds/kind_support.h"
@@ -71,6 +72,10 @@ QString CaptionOnSide(const QRect& box, std::span<const RowNeighbour> neighbours
     return best != nullptr ? CleanCaption(best->caption) : QString();
 }
 
+bool IsPlace(int32_t property) {
+    return property >= int32_t(CommonProperty::Left) && property <= int32_t(CommonProperty::Height);
+}
+
 bool IsShown(const UnitRecord& unit) {
     if ((unit.stateFlags & kVisible) == 0) return false;
     const KindDescriptor* kind = FindKindDescriptor(unit.kind);
@@ -123,13 +128,24 @@ void NameEditBoxes(FormWindow& window, const QWidget* container) {
     }
 }
 
-void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit) {
+void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit, int32_t property) {
     QWidget* control = window.control(unit.id);
     if (control == nullptr) return;
     if (unit.kind == uint32_t(KindCode::Label)) {
-        NameEditBoxes(window, control->parentWidget());
-    } else if (auto* box = dynamic_cast<kinds::EditBox*>(control)) {
+        if (IsPlace(property) || property == int32_t(CommonProperty::Visible) ||
+            property == int32_t(LabelProperty::Caption)) {
+            NameEditBoxes(window, control->parentWidget());
+        }
+        return;
+    }
+    auto* box = dynamic_cast<kinds::EditBox*>(control);
+    if (box == nullptr) return;
+    if (IsPlace(property)) {
         NameEditBox(window, *box);
+    } else if (box->editor() != nullptr &&
+               box->editor()->accessibleName() != box->accessibleName()) {
+        // The write made the editor anew; it takes the box's name over.
+        box->editor()->setAccessibleName(box->accessibleName());
     }
 }
 

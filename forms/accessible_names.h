@@ -9,7 +9,7 @@
 // The forms carry no names for assistive technology, and the captions beside
 // the boxes change at run time (the input caption follows the chosen
 // quantity), so the names are derived from the live layout and derived again
-// whenever a label or an edit box is written to.
+// whenever a write changes a label's caption, place or visibility.
 
 #include <QRect>
 #include <QString>
@@ -43,9 +43,11 @@ QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours);
 // Names every edit box of `window` whose container is `container`, or every
 // edit box of the window when `container` is null.
 void NameEditBoxes(FormWindow& window, const QWidget* container = nullptr);
-// Names again what a property write to `unit` may have renamed: the edit
-// boxes beside a label (its caption, place or visibility changed), or an edit
-// box itself (its place changed, or its editor was made anew).
-void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit);
+// Names again what a write of `property` to `unit` may have renamed: the
+// edit boxes beside a label whose caption, place or visibility changed, or
+// an edit box that moved or whose editor was made anew. Writes of anything
+// else (a result text, a colour) leave the names alone, so that the engine's
+// many result writes cost nothing here.
+void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit, int32_t property);
 
 }  // namespace forms

@@ -248,7 +248,7 @@ void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int32_t property, int
         kind->routines.setProperty(live, property - kFirstKindProperty,
                                    ValueOfPayload(type, payload));
     }
-    NameEditBoxesAfterWrite(*target.window, unit);
+    NameEditBoxesAfterWrite(*target.window, unit, property);
 }
 
 }  // namespace forms

@@ -172,6 +172,25 @@ TEST_F(DesktopIntegrationTest, TheKnownValuesNameFollowsTheChosenQuantity) {
     for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(names[i], choices[i].name);
 }
 
+TEST_F(DesktopIntegrationTest, NamesFollowWritesThatMoveALabelOrRemakeAnEditor) {
+    // 标签45 "%", the unit beside 编辑框19 in the pressure-converted results.
+    constexpr uint32_t kPercentLabel = 0x160102c1;
+    constexpr int32_t kPlainElement = -1;
+    constexpr int32_t kBelowTheRows = 400;
+    std::string afterMove;
+    std::string afterRemake;
+    RunProgram([&](forms::FormWindow& window) {
+        forms::WriteUnitProperty(kMainWindow, kPercentLabel, int32_t(forms::CommonProperty::Top),
+                                 kPlainElement, kBelowTheRows);
+        afterMove = NameOf(window, MainUnit::EditBox19);
+        forms::WriteUnitProperty(kMainWindow, uint32_t(MainUnit::EditBox2),
+                                 int32_t(forms::EditBoxProperty::MultiLine), kPlainElement, 1);
+        afterRemake = NameOf(window, MainUnit::EditBox2);
+    });
+    EXPECT_EQ(afterMove, "相对湿度");
+    EXPECT_EQ(afterRemake, "相对湿度 %");
+}
+
 TEST_F(DesktopIntegrationTest, AResultCanBeSelectedAndCopiedWithKeyboardAndMouse) {
     QString shown;
     QString copiedByKeyboard;
