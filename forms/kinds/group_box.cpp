@@ -118,12 +118,15 @@ void GroupBoxWidget::relayout() {
 
 void GroupBoxWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // The etched line: a shadow line with a light line inside it.
     constexpr bool kSunken = true;
+    constexpr int kLineWidth = 1;
+    constexpr int kMidLineWidth = 0;
     if (!captionRect_.isEmpty()) {
         const QRect gap = captionRect_.adjusted(-kGroupCaptionPadding, 0, kGroupCaptionPadding, 0);
         painter.setClipRegion(QRegion(rect()).subtracted(gap));
     }
-    qDrawShadeRect(&painter, frameRect_, palette(), kSunken, 1, 0);
+    qDrawShadeRect(&painter, frameRect_, palette(), kSunken, kLineWidth, kMidLineWidth);
     if (captionRect_.isEmpty()) return;
     painter.setClipping(false);
     painter.setFont(font());
