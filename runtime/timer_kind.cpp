@@ -78,8 +78,13 @@ void TimerControl::stop() {
     running_ = false;
 }
 
+// A destroyed window leaves the window table at once, but Qt deletes its
+// controls only when control is back in an event loop. A tick in between
+// belongs to no loaded window: the timer stops instead of raising an event
+// that the dispatch could not place.
 void TimerControl::tick() {
     const forms::UnitAddress address = goneReport_.address();
+    if (forms::LiveControl(address.windowId, address.unitId) != this) return stop();
     forms::FireEvent(address.windowId, address.unitId, int32_t(TimerEvent::Elapsed));
 }
 

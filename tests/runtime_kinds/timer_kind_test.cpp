@@ -7,12 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QTest>
 
 #include "forms/controls.h"
 #include "forms/kind_data.h"
 #include "forms/template.h"
 #include "kinds_test_support.h"
+#include "runtime/errors.h"
+#include "runtime/gbk.h"
 
 namespace runtime {
 namespace {
@@ -171,6 +175,26 @@ TEST_F(TimerWindow, NoTickArrivesOnceTheWindowIsGone) {
     const size_t ticksBefore = Ticks().size();
     QTest::qWait(5 * kFastInterval);
     EXPECT_EQ(Ticks().size(), ticksBefore);
+}
+
+// Qt deletes a destroyed window's widgets only when control is back in an
+// event loop; a tick in between must not reach the event dispatch, which
+// would find the window gone and end the program with a runtime error.
+TEST_F(TimerWindow, NoTickArrivesBeforeTheDestroyedWindowIsDeleted) {
+    SetErrorPresenter([](const std::string& gbkText, const std::string&) {
+        ADD_FAILURE() << "runtime error: " << GbkToUtf8(gbkText);
+    });
+    open(kFastInterval);
+    ASSERT_TRUE(QTest::qWaitFor([] { return !Ticks().empty(); }, kTickWaitMs));
+    const QPointer<TimerControl> timer = timer_;
+    forms::DestroyFormWindow(kWindowId);
+    const size_t ticksBefore = Ticks().size();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 5 * kFastInterval) QCoreApplication::processEvents();
+    ASSERT_FALSE(timer.isNull()) << "the deletion came first; the gap was not tested";
+    EXPECT_EQ(Ticks().size(), ticksBefore);
+    EXPECT_FALSE(timer->tickTimer().isActive());
 }
 
 TEST(TimerKind, SerialisesItsIntervalAndRefusesNewerData) {
