@@ -87,34 +87,13 @@ bool CreateControl(FormWindow& window, const UnitRecord& unit,
 }
 
 // Stacks the controls of each parent: of two overlapping controls the
-// earlier in unit order lies above, except that a control covering a later
-// one whole is a backdrop for it (the framed panel behind the month
-// calendar, the text block behind the about window's captions and button)
-// and lies beneath it, or the later control could neither be seen nor used.
+// earlier in unit order lies above. The form orders a backdrop (the framed
+// panel behind the month calendar, the text block behind the about window's
+// captions) after the controls it holds, so it lies beneath them.
 void StackControls(FormWindow& window, const WindowRecord& record) {
-    std::map<QWidget*, std::vector<QWidget*>> byParent;  // top first
-    for (size_t i = 1; i < record.units.size(); ++i) {
-        QWidget* control = window.control(UnitId(record.units[i]));
-        if (control != nullptr) byParent[control->parentWidget()].push_back(control);
-    }
-    for (auto& [parent, order] : byParent) {
-        for (size_t i = 0; i < order.size(); ++i) {
-            QWidget* backdrop = order[i];
-            size_t lowestCovered = i;
-            for (size_t j = i + 1; j < order.size(); ++j) {
-                const QRect covered = order[j]->geometry();
-                // Strictly larger, so that two equal controls keep their order.
-                if (backdrop->geometry().contains(covered) && backdrop->geometry() != covered) {
-                    lowestCovered = j;
-                }
-            }
-            if (lowestCovered == i) continue;
-            order.erase(order.begin() + std::ptrdiff_t(i));
-            order.insert(order.begin() + std::ptrdiff_t(lowestCovered), backdrop);
-            --i;
-        }
-        // Raising from the bottom up leaves the first of `order` on top.
-        for (auto control = order.rbegin(); control != order.rend(); ++control) (*control)->raise();
+    // Raising from the last unit to the first leaves the first one on top.
+    for (size_t i = record.units.size(); i-- > 1;) {
+        if (QWidget* control = window.control(UnitId(record.units[i]))) control->raise();
     }
 }
 
