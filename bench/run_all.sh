@@ -15,7 +15,7 @@ results="$build/results"
 runs=${RUNS:-15}
 repetitions=${REPETITIONS:-10}
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHC_BUILD_TESTS=OFF >/dev/null
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHC_BUILD_TESTS=OFF -DHC_BENCH_HOOKS=ON >/dev/null
 cmake --build "$build" -j2 --target humidity-calc bare_window gui_bench conversion_bench lunar_bench
 mkdir -p "$results"
 

@@ -11,3 +11,7 @@ add_library(runtime_app STATIC
 )
 target_include_directories(runtime_app PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(runtime_app PUBLIC forms_controls forms runtime_platform runtime Qt6::Widgets)
+# Benchmark builds get the start-up timing hook (see app.cpp).
+if(HC_BENCH_HOOKS)
+  target_compile_definitions(runtime_app PRIVATE HC_BENCH_HOOKS)
+endif()

@@ -71,8 +71,11 @@ void ResetFloatingPoint() {
     fedisableexcept(FE_ALL_EXCEPT);
 }
 
-// Start-up benchmarks time the program as a whole process: with this variable
-// set, the program ends with exit code 0 once its first window is painted.
+#ifdef HC_BENCH_HOOKS
+// Start-up benchmarks time the program as a whole process. In a benchmark
+// build (never in the shipped program, which reads no environment) the
+// program ends with exit code 0 once its first window is painted when this
+// variable is set.
 constexpr const char* kExitAfterFirstPaintVariable = "HC_EXIT_AFTER_FIRST_PAINT";
 
 // Watches every event of the application for the first paint. The exit is
@@ -94,6 +97,7 @@ void ExitAfterFirstPaintIfAsked() {
     static FirstPaintExit filter;
     QCoreApplication::instance()->installEventFilter(&filter);
 }
+#endif
 
 }  // namespace
 
@@ -133,7 +137,9 @@ void RuntimeApp::InstallPlatform() {
     InstallErrorBox();
     InstallRuntimeHost(&Host());
     forms::SetWindowGoneHook(WindowGoneHook);
+#ifdef HC_BENCH_HOOKS
     ExitAfterFirstPaintIfAsked();
+#endif
 }
 
 void RuntimeApp::Initialise() {
