@@ -86,6 +86,11 @@ bool DecodesAsOneCharacter(std::string_view bytes) {
     return iconv(decoder, &in, &inLeft, &out, &outLeft) != size_t(-1) && inLeft == 0;
 }
 
+// The value the runtime reads from a box holding `gbk`.
+double TypedValue(const std::string& gbk) {
+    return runtime::ParseNumber(runtime::FoldFullWidth(gbk));
+}
+
 }  // namespace
 
 std::string HeldText(const std::string& gbk) {
@@ -109,10 +114,6 @@ std::string HeldText(const std::string& gbk) {
         }
     }
     return held;
-}
-
-double TypedValue(const std::string& gbk) {
-    return runtime::ParseNumber(runtime::FoldFullWidth(gbk));
 }
 
 std::vector<ShownText> ExpectedHumidityResults(const HumidityInputs& in) {

@@ -23,9 +23,6 @@ struct ShownText {
     std::string text;
 };
 
-// The value the runtime reads from a box holding `gbk`.
-double TypedValue(const std::string& gbk);
-
 // The text an edit box holds after `gbk` was written into it. The box keeps
 // its text as Unicode and hands it back as GBK with CR LF line breaks, so a
 // lone line feed comes back as CR LF, and a byte that starts no decodable

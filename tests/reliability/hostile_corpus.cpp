@@ -226,6 +226,23 @@ const char* const kInvalidGbk[] = {
 const char* const kSeeds[] = {"0",   "1",   "-1",      "10",  "20",   "-40",     "0.3", "50",
                               "100", "1e3", "-1.5e-3", "2.5", "-0.1", "611.213", ".5",  "1d2"};
 
+// The GBK full-width form of every printable ASCII character of `ascii`
+// ("1.5" becomes "１．５"); a space becomes the ideographic space.
+std::string FullWidth(const std::string& ascii) {
+    std::string gbk;
+    for (char c : ascii) {
+        if (c == ' ') {
+            gbk += kIdeographicSpace;
+        } else if (c > ' ' && c < 0x7F) {
+            gbk += char(kFullWidthLead);
+            gbk += char(static_cast<unsigned char>(c) + kFullWidthOffset);
+        } else {
+            gbk += c;
+        }
+    }
+    return gbk;
+}
+
 std::string Describe(const std::string& gbk) {
     std::string shown;
     for (size_t i = 0; i < gbk.size() && i < kShownBytes; ++i) {
@@ -289,21 +306,6 @@ std::vector<HostileText> MakeTexts() {
 }
 
 }  // namespace
-
-std::string FullWidth(const std::string& ascii) {
-    std::string gbk;
-    for (char c : ascii) {
-        if (c == ' ') {
-            gbk += kIdeographicSpace;
-        } else if (c > ' ' && c < 0x7F) {
-            gbk += char(kFullWidthLead);
-            gbk += char(static_cast<unsigned char>(c) + kFullWidthOffset);
-        } else {
-            gbk += c;
-        }
-    }
-    return gbk;
-}
 
 const std::vector<HostileText>& HostileTexts() {
     static const std::vector<HostileText> texts = MakeTexts();

@@ -18,8 +18,4 @@ struct HostileText {
 // At least 200 texts, each with a distinct name.
 const std::vector<HostileText>& HostileTexts();
 
-// The GBK full-width form of every printable ASCII character of `ascii`
-// ("1.5" becomes "１．５"); a space becomes the ideographic space.
-std::string FullWidth(const std::string& ascii);
-
 }  // namespace reliability

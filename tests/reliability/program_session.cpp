@@ -73,6 +73,26 @@ QAbstractButton* ConfirmButton(QWidget* window) {
     return nullptr;
 }
 
+std::string ReadText(uint32_t unitId, int32_t property) {
+    char* text = runtime::BitsToPointer<char>(
+        runtime::Services().ReadProperty(kMainWindow, unitId, property, kPlainElement));
+    std::string copy = text != nullptr ? std::string(text) : std::string();
+    runtime::Services().FreeMemory(text);
+    return copy;
+}
+
+void WriteText(uint32_t unitId, int32_t property, const std::string& gbk) {
+    char* heapText = runtime::MakeHeapText(gbk);
+    runtime::Services().WriteProperty(kMainWindow, unitId, property, kPlainElement,
+                                      uint32_t(runtime::PointerBits(heapText)),
+                                      uint32_t(runtime::PointerBits(heapText) >> 32));
+    runtime::Services().FreeMemory(heapText);
+}
+
+runtime::TimerControl* ClockTimer() {
+    return dynamic_cast<runtime::TimerControl*>(Control(kClockTimer));
+}
+
 }  // namespace
 
 int RunInsideProgram(int& argc, char** argv, std::function<void()> work) {
@@ -102,30 +122,6 @@ QAbstractButton* Button(uint32_t unitId) {
     QWidget* control = Control(unitId);
     if (auto* button = qobject_cast<QAbstractButton*>(control)) return button;
     return control != nullptr ? control->findChild<QAbstractButton*>() : nullptr;
-}
-
-runtime::TimerControl* ClockTimer() {
-    return dynamic_cast<runtime::TimerControl*>(Control(kClockTimer));
-}
-
-std::string ReadText(uint32_t unitId, int32_t property) {
-    char* text = runtime::BitsToPointer<char>(
-        runtime::Services().ReadProperty(kMainWindow, unitId, property, kPlainElement));
-    std::string copy = text != nullptr ? std::string(text) : std::string();
-    runtime::Services().FreeMemory(text);
-    return copy;
-}
-
-void WriteText(uint32_t unitId, int32_t property, const std::string& gbk) {
-    char* heapText = runtime::MakeHeapText(gbk);
-    runtime::Services().WriteProperty(kMainWindow, unitId, property, kPlainElement,
-                                      uint32_t(runtime::PointerBits(heapText)),
-                                      uint32_t(runtime::PointerBits(heapText) >> 32));
-    runtime::Services().FreeMemory(heapText);
-}
-
-int64_t ReadNumber(uint32_t unitId, int32_t property) {
-    return int64_t(runtime::Services().ReadProperty(kMainWindow, unitId, property, kPlainElement));
 }
 
 void WriteNumber(uint32_t unitId, int32_t property, int64_t value) {

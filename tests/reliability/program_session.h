@@ -23,10 +23,6 @@
 class QAbstractButton;
 class QWidget;
 
-namespace runtime {
-class TimerControl;
-}
-
 namespace reliability {
 
 using engine::MainUnit;
@@ -37,7 +33,6 @@ inline constexpr uint32_t kCompanyWindow = uint32_t(engine::WindowId::Company);
 
 // Units of the main window that the handlers do not name.
 inline constexpr uint32_t kComputeButton = 0x160102ef;  // 按钮1 "计算"
-inline constexpr uint32_t kCloseButton = 0x160102a5;    // 按钮2 "关闭"
 inline constexpr uint32_t kClockTimer = 0x1601029e;     // 时钟1
 inline constexpr uint32_t kLunarDateBox = 0x16010451;   // 农历日期框2
 inline constexpr uint32_t kTabControl = 0x16010299;     // 选择夹1
@@ -57,16 +52,11 @@ int RunInsideProgram(int& argc, char** argv, std::function<void()> work);
 QWidget* Control(uint32_t unitId);
 QWidget* Control(MainUnit unit);
 QAbstractButton* Button(uint32_t unitId);
-runtime::TimerControl* ClockTimer();
 
 // Property access through the service table, as the engine does it; the
-// heap texts read are freed here.
-std::string ReadText(uint32_t unitId, int32_t property);
-void WriteText(uint32_t unitId, int32_t property, const std::string& gbk);
-int64_t ReadNumber(uint32_t unitId, int32_t property);
+// heap texts read are freed here. BoxText and SetBoxText name the content
+// (property 8) of an edit box of the main window, GBK.
 void WriteNumber(uint32_t unitId, int32_t property, int64_t value);
-
-// The content (property 8) of an edit box of the main window, GBK.
 std::string BoxText(MainUnit box);
 void SetBoxText(MainUnit box, const std::string& gbk);
 
