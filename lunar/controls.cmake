@@ -3,6 +3,9 @@
 # their persisted blocks. Included from lunar/CMakeLists.txt.
 add_library(lunar_controls STATIC
     ${CMAKE_CURRENT_LIST_DIR}/day_grid.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/grid_cells.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/grid_pictures.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/text_sprites.cpp
     ${CMAKE_CURRENT_LIST_DIR}/calendar_panel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/persisted_block.cpp
     ${CMAKE_CURRENT_LIST_DIR}/control_support.cpp

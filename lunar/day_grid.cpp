@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
+#include "lunar/grid_cells.h"
+#include "lunar/grid_pictures.h"
 #include "runtime/datetime.h"
 #include "runtime/platform.h"
 
@@ -29,89 +32,30 @@ SolarDate Today() {
     return {uint16_t(now.year), uint16_t(now.month), uint16_t(now.day), 0};
 }
 
-// The Gregorian text of a cell: the day, or "month.1" on the first of a month.
-QString SolarText(const SolarDate& date) {
-    if (date.day == 1) return QStringLiteral("%1.%2").arg(date.month).arg(1);
-    return QString::number(date.day);
-}
-
-constexpr uint16_t kLunarMonths = 12;
-constexpr uint16_t kLongestLunarMonth = 30;
-
-// The lunar month and day names, converted from GBK once: every page shows
-// 42 of them.
-QString LunarMonthText(uint16_t month, bool isLeap) {
-    static const std::array<std::array<QString, 2>, kLunarMonths> names = [] {
-        std::array<std::array<QString, 2>, kLunarMonths> texts;
-        for (uint16_t m = 1; m <= kLunarMonths; ++m) {
-            texts[m - 1][0] = runtime::GbkToQString(LunarMonthName(m, false));
-            texts[m - 1][1] = runtime::GbkToQString(LunarMonthName(m, true));
-        }
-        return texts;
-    }();
-    return names[size_t(month - 1)][isLeap ? 1 : 0];
-}
-
-QString LunarDayText(uint16_t day) {
-    static const std::array<QString, kLongestLunarMonth> names = [] {
-        std::array<QString, kLongestLunarMonth> texts;
-        for (uint16_t d = 1; d <= kLongestLunarMonth; ++d) {
-            texts[d - 1] = runtime::GbkToQString(LunarDayName(d));
-        }
-        return texts;
-    }();
-    return names[size_t(day - 1)];
-}
-
-// The lunar month name on the first of a lunar month, the day name otherwise;
-// nothing for a date the conversion does not reach.
-QString LunarText(const LunarDate& date) {
-    if (date.day == 0) return {};
-    if (date.day == 1) return LunarMonthText(date.month, date.isLeap);
-    return LunarDayText(date.day);
-}
-
-const std::array<QString, kColumns>& WeekdayNames() {
-    static const std::array<QString, kColumns> names = [] {
-        std::array<QString, kColumns> texts;
-        for (int i = 0; i < kColumns; ++i)
-            texts[size_t(i)] = runtime::GbkToQString(WeekdayName(uint16_t(i + 1)));
-        return texts;
-    }();
-    return names;
-}
-
-constexpr int kSaturdayColumn = 5;
-
-// Draws a rectangle whose border covers its outermost pixels, filled inside:
-// the pixels of an aliased drawRect with a one-pixel pen, filled directly,
-// which costs far less than stroking the outline.
-void BorderedRect(QPainter& painter, const QRect& rect, uint32_t fill) {
-    painter.fillRect(rect, QColor(RgbOf(grid_colours::kLine)));
-    painter.fillRect(rect.adjusted(1, 1, -1, -1), QColor(RgbOf(fill)));
-}
-
-// Where QPainter::drawText(rect, flags, text) puts the top left of a
-// one-line text of `size`, for the alignments the grid uses: left or centred,
-// top, centred or bottom.
-QPointF AlignedTopLeft(const QRect& rect, int flags, const QSizeF& size) {
-    qreal x = rect.x();
-    qreal y = rect.y();
-    if ((flags & Qt::AlignHCenter) != 0) x += (rect.width() - size.width()) / 2;
-    if ((flags & Qt::AlignBottom) != 0) {
-        y += rect.height() - size.height();
-    } else if ((flags & Qt::AlignVCenter) != 0) {
-        y += (rect.height() - size.height()) / 2;
-    }
-    return {x, y};
-}
-
 QRect HeaderRect() {
     return {0, kTopMargin, kWidth, kHeaderHeight};
 }
 
 QRect FooterRect() {
     return {0, kTopMargin + kHeaderHeight + kRows * kCellHeight, kWidth, kHeaderHeight};
+}
+
+// A row of cells with its top and bottom border.
+QRect RowRect(int row) {
+    return {kLeftMargin, kTopMargin + kHeaderHeight + row * kCellHeight, kColumns * kCellWidth + 1,
+            kCellHeight + 1};
+}
+
+// The area of a cell's two texts, and of the footer's, in the coordinates of
+// the cell and of the footer.
+const QRect kCellTextArea(0, kCellTextInset, kCellWidth + 1, kCellHeight + 1 - 2 * kCellTextInset);
+const QRect kFooterTextArea(kFooterTextInset, 0, kWidth - 2 * kFooterTextInset, kHeaderHeight);
+
+// The fixed pictures are the same for every grid; they are made when the
+// first grid is painted.
+const GridPictures& Pictures() {
+    static const GridPictures pictures(SongFont(kHeaderFontPixels));
+    return pictures;
 }
 
 }  // namespace
@@ -121,7 +65,10 @@ CCalendar::CCalendar(QWidget* parent)
       headerFont_(SongFont(kHeaderFontPixels)),
       solarFont_(SongFont(kSolarTextPixels)),
       lunarFont_(SongFont(kLunarTextPixels)),
-      footerFont_(SongFont(kFooterFontPixels)) {
+      footerFont_(SongFont(kFooterFontPixels)),
+      solarSprites_(solarFont_),
+      lunarSprites_(lunarFont_),
+      footerSprites_(footerFont_) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
@@ -180,11 +127,13 @@ void CCalendar::SetGregorianLayout(bool gregorian) {
 
 SolarDate CCalendar::pageFirstDay() const {
     const SolarDate gregorianFirst{solar_.year, solar_.month, 1, 0};
-    if (gregorian_) return gregorianFirst;
     // Only a clock outside the conversion range leaves the grid without a
     // lunar month; it then shows the Gregorian month.
-    SolarDate first;
-    if (!LunarToSolar(lunar_.year, lunar_.month, 1, lunar_.isLeap, first)) return gregorianFirst;
+    if (gregorian_ || lunar_.day == 0) return gregorianFirst;
+    // The days of a lunar month are consecutive days, so its first day lies
+    // as many days back as the selected date's lunar day counts.
+    SolarDate first = solar_;
+    ShiftDays(first.year, first.month, first.day, -int32_t(lunar_.day - 1));
     return first;
 }
 
@@ -193,27 +142,49 @@ bool CCalendar::inShownMonth(const GridCell& cell) const {
     return cell.lunar.month == lunar_.month && cell.lunar.isLeap == lunar_.isLeap;
 }
 
+// One conversion for the first cell; every later cell steps the lunar date
+// on by the lunar year table. Dates outside the conversion range show no
+// lunar day rather than a stale one, so where the page enters the range the
+// date is converted afresh, and past its end it stays the zero date.
 void CCalendar::fillCells() {
     SolarDate day = pageFirstDay();
     ShiftDays(day.year, day.month, day.day, -int32_t(WeekdayOf(day.year, day.month, day.day) - 1));
+    LunarDate lunar;
+    SolarToLunar(day.year, day.month, day.day, lunar);
     footerLeft_.clear();
-    for (GridCell& cell : cells_) {
+    footerPieces_.clear();
+    for (int i = 0; i < kCellCount; ++i) {
+        GridCell& cell = cells_[size_t(i)];
         cell.solar = day;
-        // Dates before the conversion range show no lunar day rather than a
-        // stale one from an earlier page.
-        cell.lunar = LunarDate{};
-        SolarToLunar(day.year, day.month, day.day, cell.lunar);
+        cell.lunar = lunar;
         cell.solarTerm = SolarTermOn(day.year, day.month, day.day);
-        cell.weekday = WeekdayOf(day.year, day.month, day.day);
+        cell.weekday = uint16_t(i % kColumns + 1);  // pages start on Monday
         cell.inShownMonth = inShownMonth(cell);
-        cell.solarText = SolarText(day);
-        cell.lunarText = LunarText(cell.lunar);
-        if (cell.inShownMonth && cell.solarTerm != 0) {
-            if (!footerLeft_.empty()) footerLeft_ += "  ";
-            footerLeft_ += LunarDayName(cell.lunar.day) + SolarTermName(cell.solarTerm);
-        }
+        cell.solarText = grid_cells::SolarText(day);
+        cell.lunarText = grid_cells::LunarText(lunar);
+        if (cell.inShownMonth && cell.solarTerm != 0) addFooterTerm(cell);
+        const bool rangeEnds = day == LastConvertibleDate;
         StepDay(day.year, day.month, day.day, true);
+        if (rangeEnds) {
+            lunar = {};
+        } else if (lunar.day == 0) {
+            SolarToLunar(day.year, day.month, day.day, lunar);
+        } else {
+            lunar = grid_cells::NextLunarDay(lunar);
+        }
     }
+}
+
+// The footer lists the terms of the shown month as "初五立春  二十雨水".
+void CCalendar::addFooterTerm(const GridCell& cell) {
+    static const QString separator = QStringLiteral("  ");
+    if (!footerPieces_.empty()) {
+        footerLeft_ += "  ";
+        footerPieces_.push_back(separator);
+    }
+    footerLeft_ += LunarDayName(cell.lunar.day) + SolarTermName(cell.solarTerm);
+    footerPieces_.push_back(grid_cells::LunarDayText(cell.lunar.day));
+    footerPieces_.push_back(grid_cells::SolarTermText(cell.solarTerm));
 }
 
 QRect CCalendar::CellRect(int index) {
@@ -239,18 +210,21 @@ void CCalendar::notifyOwner(GridNotice code, const SolarDate& date, bool post) {
     QCoreApplication::sendEvent(owner_, &notice);
 }
 
+// Only the cells that gain or lose the highlight and the footer that
+// describes the hovered date are painted again.
 void CCalendar::hover(int index) {
     if (index == hover_) return;
+    if (hover_ >= 0) update(CellRect(hover_));
+    hover_ = index;
+    if (index >= 0) update(CellRect(index));
+    update(FooterRect());
     if (index >= 0 && cells_[size_t(index)].inShownMonth) {
         const SolarDate& date = cells_[size_t(index)].solar;
         footerRight_ = FormatLunarDay(date.year, date.month, date.day, DefaultLunarFormatGbk());
-        hover_ = index;
         notifyOwner(GridNotice::Hovered, date, false);
     } else {
         footerRight_.clear();
-        hover_ = index;
     }
-    update();
 }
 
 void CCalendar::mouseMoveEvent(QMouseEvent* event) {
@@ -273,94 +247,81 @@ void CCalendar::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-void CCalendar::paintEvent(QPaintEvent*) {
-    if (painting_) return;
-    painting_ = true;
-    paintPage();
-    QPainter window(this);
-    window.drawImage(0, 0, buffer_);
-    painting_ = false;
-}
-
-void CCalendar::paintPage() {
-    if (buffer_.size() != GridSize()) buffer_ = QImage(GridSize(), QImage::Format_RGB32);
-    QPainter painter(&buffer_);
-    // The cells cover the whole area between header and footer, borders
-    // included, so nothing is painted beneath them.
-    paintHeader(painter);
-    for (int i = 0; i < kCellCount; ++i) paintCell(painter, i, false);
-    paintFooter(painter);
-    if (hover_ >= 0) paintCell(painter, hover_, true);
-}
-
-void CCalendar::paintHeader(QPainter& painter) const {
-    BorderedRect(painter, HeaderRect(), grid_colours::kHeaderFill);
-    painter.setFont(headerFont_);
-    for (int column = 0; column < kColumns; ++column) {
-        const bool weekend = column >= kSaturdayColumn;
-        painter.setPen(
-            QColor(RgbOf(weekend ? grid_colours::kWeekendName : grid_colours::kHeaderText)));
-        const QRect nameRect(kLeftMargin + column * kCellWidth, kTopMargin, kCellWidth,
-                             kHeaderHeight);
-        drawAlignedText(painter, nameRect, Qt::AlignCenter, WeekdayNames()[size_t(column)]);
+// Paints straight onto the widget: the window's backing store already keeps
+// the picture, so an off-screen copy would only be copied again. Only the
+// parts that meet the rectangle to repaint are painted. The blank cells are
+// copied row by row, then their texts are copied onto them; the cells cover
+// the whole area between header and footer, so nothing lies beneath them.
+void CCalendar::paintEvent(QPaintEvent* event) {
+    const QRect dirty = event->rect();
+    QPainter painter(this);
+    if (dirty.intersects(HeaderRect()))
+        painter.drawImage(HeaderRect().topLeft(), Pictures().header());
+    for (int row = 0; row < kRows; ++row) {
+        if (dirty.intersects(RowRect(row))) paintBlankCells(painter, row);
+    }
+    for (int i = 0; i < kCellCount; ++i) {
+        if (dirty.intersects(CellRect(i))) paintCellTexts(painter, i, lookOf(i));
+    }
+    if (dirty.intersects(FooterRect())) paintFooter(painter);
+    if (hover_ >= 0 && dirty.intersects(CellRect(hover_))) {
+        const CellLook look = lookOf(hover_, true);
+        painter.drawImage(CellRect(hover_).topLeft(), Pictures().cell(look));
+        paintCellTexts(painter, hover_, look);
     }
 }
 
-void CCalendar::paintCell(QPainter& painter, int index, bool highlighted) const {
+CellLook CCalendar::lookOf(int index, bool hovered) const {
+    if (!cells_[size_t(index)].inShownMonth) return CellLook::Outside;
+    return hovered ? CellLook::Hovered : CellLook::Plain;
+}
+
+// Copies each run of cells of one look from the row picture of that look.
+// Neighbouring cells share their border, which both pictures have alike.
+void CCalendar::paintBlankCells(QPainter& painter, int row) const {
+    const QRect rowRect = RowRect(row);
+    int runStart = 0;
+    for (int column = 1; column <= kColumns; ++column) {
+        const CellLook look = lookOf(row * kColumns + runStart);
+        if (column < kColumns && lookOf(row * kColumns + column) == look) continue;
+        const QRect run(runStart * kCellWidth, 0, (column - runStart) * kCellWidth + 1,
+                        rowRect.height());
+        painter.drawImage(rowRect.topLeft() + run.topLeft(), Pictures().row(look), run);
+        runStart = column;
+    }
+}
+
+void CCalendar::paintCellTexts(QPainter& painter, int index, CellLook look) {
     const GridCell& cell = cells_[size_t(index)];
-    uint32_t fill = grid_colours::kCellBackground;
-    uint32_t solarColour = grid_colours::kSolarText;
-    uint32_t lunarColour = grid_colours::kLunarText;
-    if (!cell.inShownMonth) {
-        fill = grid_colours::kOutsideFill;
-    } else if (highlighted) {
-        fill = grid_colours::kHoverFill;
-        solarColour = grid_colours::kHoverSolarText;
-        lunarColour = grid_colours::kHoverLunarText;
-    }
-    const QRect rect = CellRect(index);
-    BorderedRect(painter, rect, fill);
-    const QRect textArea = rect.adjusted(0, kCellTextInset, 0, -kCellTextInset);
-    painter.setFont(solarFont_);
-    painter.setPen(QColor(RgbOf(solarColour)));
-    drawAlignedText(painter, textArea, Qt::AlignHCenter | Qt::AlignBottom, cell.solarText);
-    painter.setFont(lunarFont_);
-    painter.setPen(QColor(RgbOf(lunarColour)));
-    drawAlignedText(painter, textArea, Qt::AlignHCenter | Qt::AlignTop, cell.lunarText);
+    const CellColours colours = ColoursOf(look);
+    const QPoint origin = CellRect(index).topLeft();
+    const QImage& backdrop = Pictures().cell(look);
+    solarSprites_.Draw(painter, origin, backdrop, RgbOf(colours.solarText), kCellTextArea,
+                       Qt::AlignHCenter | Qt::AlignBottom, cell.solarText);
+    lunarSprites_.Draw(painter, origin, backdrop, RgbOf(colours.lunarText), kCellTextArea,
+                       Qt::AlignHCenter | Qt::AlignTop, cell.lunarText);
 }
 
-// Draws a one-line text as QPainter::drawText(rect, flags, text) does, from a
-// layout made once per distinct text, clipped to the rectangle only when it
-// does not fit, as drawText clips.
-void CCalendar::drawAlignedText(QPainter& painter, const QRect& rect, int flags,
-                                const QString& text) const {
-    if (text.isEmpty()) return;
-    auto layout = textLayouts_.find(text);
-    if (layout == textLayouts_.end()) {
-        layout = textLayouts_.insert(text, QStaticText(text));
-        layout->setTextFormat(Qt::PlainText);
-        layout->prepare(QTransform(), painter.font());
-    }
-    const QPointF topLeft = AlignedTopLeft(rect, flags, layout->size());
-    const bool fits = QRectF(rect).contains(QRectF(topLeft, layout->size()));
-    if (!fits) {
-        painter.save();
-        painter.setClipRect(rect, Qt::IntersectClip);
-    }
-    painter.drawStaticText(topLeft, *layout);
-    if (!fits) painter.restore();
-}
-
-void CCalendar::paintFooter(QPainter& painter) const {
+// The terms of the month are copied piece by piece, each piece starting
+// where the one before it advanced to, as drawText would place them in one
+// line. The description of the hovered date changes with every date, so it
+// is drawn as it is.
+void CCalendar::paintFooter(QPainter& painter) {
     const QRect footer = FooterRect();
-    BorderedRect(painter, footer, grid_colours::kHeaderFill);
+    const QImage& backdrop = Pictures().footer();
+    painter.drawImage(footer.topLeft(), backdrop);
+    const QRgb pen = RgbOf(grid_colours::kHeaderText);
+    qreal advance = 0;
+    for (const QString& piece : footerPieces_) {
+        advance += footerSprites_.Draw(painter, footer.topLeft(), backdrop, pen,
+                                       QRectF(kFooterTextArea).adjusted(advance, 0, 0, 0),
+                                       Qt::AlignLeft | Qt::AlignVCenter, piece);
+    }
+    if (footerRight_.empty()) return;
     painter.setFont(footerFont_);
-    painter.setPen(QColor(RgbOf(grid_colours::kHeaderText)));
-    const QRect textArea = footer.adjusted(kFooterTextInset, 0, -kFooterTextInset, 0);
-    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter,
-                     runtime::GbkToQString(footerLeft_));
-    painter.drawText(textArea, Qt::AlignRight | Qt::AlignVCenter,
-                     runtime::GbkToQString(footerRight_));
+    painter.setPen(QColor(pen));
+    painter.drawText(kFooterTextArea.translated(footer.topLeft()),
+                     Qt::AlignRight | Qt::AlignVCenter, runtime::GbkToQString(footerRight_));
 }
 
 }  // namespace lunar

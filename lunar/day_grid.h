@@ -13,20 +13,20 @@
 
 #include <QEvent>
 #include <QFont>
-#include <QHash>
-#include <QImage>
 #include <QPointer>
 #include <QRect>
 #include <QRgb>
 #include <QSize>
-#include <QStaticText>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "lunar/calendar.h"
+#include "lunar/grid_pictures.h"
+#include "lunar/text_sprites.h"
 
 namespace lunar {
 
@@ -145,19 +145,20 @@ private:
     void hover(int index);
     void notifyOwner(GridNotice code, const SolarDate& date, bool post);
 
-    void paintPage();
-    void paintHeader(class QPainter& painter) const;
-    void paintCell(QPainter& painter, int index, bool highlighted) const;
-    void drawAlignedText(QPainter& painter, const QRect& rect, int flags,
-                         const QString& text) const;
-    void paintFooter(QPainter& painter) const;
+    void addFooterTerm(const GridCell& cell);
+
+    CellLook lookOf(int index, bool hovered = false) const;
+    void paintBlankCells(QPainter& painter, int row) const;
+    void paintCellTexts(QPainter& painter, int index, CellLook look);
+    void paintFooter(QPainter& painter);
 
     SolarDate solar_;
     LunarDate lunar_;
     bool gregorian_ = false;
     std::array<GridCell, grid_layout::kCellCount> cells_;
-    std::string footerLeft_;   // GBK
-    std::string footerRight_;  // GBK
+    std::string footerLeft_;             // GBK
+    std::string footerRight_;            // GBK
+    std::vector<QString> footerPieces_;  // footerLeft_ as the footer draws it
     QPointer<QObject> owner_;
     int hover_ = -1;
     int id_ = 0;
@@ -167,11 +168,11 @@ private:
     QFont solarFont_;
     QFont lunarFont_;
     QFont footerFont_;
-    QImage buffer_;
-    bool painting_ = false;
-    // The laid-out cell and weekday texts: a page repeats the texts of other
-    // pages, so each distinct text is laid out only once.
-    mutable QHash<QString, QStaticText> textLayouts_;
+    // The cell and footer texts: a page repeats the texts of other pages,
+    // so each distinct text is drawn only once and copied afterwards.
+    TextSprites solarSprites_;
+    TextSprites lunarSprites_;
+    TextSprites footerSprites_;
 };
 
 }  // namespace lunar

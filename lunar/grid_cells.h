@@ -1,0 +1,32 @@
+#pragma once
+// What the day grid's cells hold, made cheaply for a whole page: the lunar
+// date walked on day by day from a single conversion, and the cell texts
+// looked up in tables made once rather than built for every cell.
+
+#include <QString>
+
+#include "lunar/calendar.h"
+
+namespace lunar::grid_cells {
+
+// The lunar date of the next day, by the month lengths and leap months of
+// the lunar year table; the zero date for the zero date and past the table.
+LunarDate NextLunarDay(const LunarDate& date);
+
+// The Gregorian text of a cell: the day, or "month.1" on the first of a month.
+const QString& SolarText(const SolarDate& date);
+
+// The lunar month name on the first of a lunar month, the day name
+// otherwise; the empty text for the zero date (a day the conversion does not
+// reach).
+const QString& LunarText(const LunarDate& date);
+
+// The lunar day name (初一 ... 三十) and the solar term name (1-24), as the
+// footer lists the terms; the empty text out of range.
+const QString& LunarDayText(uint16_t day);
+const QString& SolarTermText(uint16_t term);
+
+// The weekday name of a grid column, 0 = Monday.
+const QString& WeekdayText(int column);
+
+}  // namespace lunar::grid_cells
