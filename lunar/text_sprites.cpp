@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 
 namespace lunar {
 namespace {
@@ -9,15 +10,25 @@ namespace {
 // The smallest rectangle holding every pixel in which the two pictures of
 // the same size and format differ; empty when they are the same.
 QRect ChangedPixels(const QImage& painted, const QImage& backdrop) {
-    QRect changed;
-    for (int y = 0; y < painted.height(); ++y) {
+    const int width = painted.width();
+    const int height = painted.height();
+    int left = width;
+    int right = -1;
+    int top = height;
+    int bottom = -1;
+    for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(painted.constScanLine(y));
         const auto* under = reinterpret_cast<const QRgb*>(backdrop.constScanLine(y));
-        for (int x = 0; x < painted.width(); ++x) {
-            if (line[x] != under[x]) changed |= QRect(x, y, 1, 1);
+        for (int x = 0; x < width; ++x) {
+            if (line[x] == under[x]) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = y;
         }
     }
-    return changed;
+    if (right < 0) return {};
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 }  // namespace
