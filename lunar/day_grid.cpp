@@ -62,7 +62,6 @@ const GridPictures& Pictures() {
 
 CCalendar::CCalendar(QWidget* parent)
     : QWidget(parent),
-      headerFont_(SongFont(kHeaderFontPixels)),
       solarFont_(SongFont(kSolarTextPixels)),
       lunarFont_(SongFont(kLunarTextPixels)),
       footerFont_(SongFont(kFooterFontPixels)),

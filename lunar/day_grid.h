@@ -2,7 +2,8 @@
 // The day grid of the lunar controls: one month page of 6 weeks × 7 days.
 //
 //   selected date ─► page fill (Gregorian or lunar month) ─► 42 cells + footer terms
-//   cells ─► off-screen image ─► window (one copy per paint)
+//   cells ─► blank cells from fixed pictures + texts from sprites ─► widget
+//            (on hover only the cells that change and the footer)
 //   mouse ─► HitTest ─► hover / click / right click ─► owner notices (0x464)
 //
 // Every cell shows its Gregorian day and its lunar day (or lunar month name
@@ -162,9 +163,8 @@ private:
     QPointer<QObject> owner_;
     int hover_ = -1;
     int id_ = 0;
-    // The "宋体" faces of the weekday names, the two cell texts and the
-    // footer, made once rather than for every text painted.
-    QFont headerFont_;
+    // The "宋体" faces of the two cell texts and the footer, made once
+    // rather than for every text painted.
     QFont solarFont_;
     QFont lunarFont_;
     QFont footerFont_;

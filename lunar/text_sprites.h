@@ -35,7 +35,8 @@ public:
     // Paints `text` as QPainter::drawText(area, flags, text) in this font
     // and the pen colour paints it onto `backdrop`, with the backdrop's top
     // left at `origin` of the painter; `area` is in the backdrop's
-    // coordinates. Returns the text's advance, where a following text starts.
+    // coordinates; what would fall outside the backdrop is not painted.
+    // Returns the text's advance, where a following text starts.
     qreal Draw(QPainter& painter, QPoint origin, const QImage& backdrop, QRgb pen,
                const QRectF& area, int flags, const QString& text);
 
