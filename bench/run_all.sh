@@ -25,6 +25,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 program=("env" "HC_EXIT_AFTER_FIRST_PAINT=1" "$build/humidity-calc")
 baseline=("$build/bench/bare_window")
+latin_baseline=("env" "HC_BASELINE_LATIN=1" "$build/bench/bare_window")
 
 median() {
     sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
@@ -34,35 +35,45 @@ ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
 }
 
-# Peak resident memory in KiB of each run, program and baseline taking turns.
+# Peak resident memory in KiB of each run, program and baselines taking turns.
 peak_memory() {
     local label=$1
     : >"$results/$label-program.kib"
     : >"$results/$label-baseline.kib"
+    : >"$results/$label-latin.kib"
     for ((run = 0; run < runs; run++)); do
         /usr/bin/time -f %M -a -o "$results/$label-program.kib" "${program[@]}"
         /usr/bin/time -f %M -a -o "$results/$label-baseline.kib" "${baseline[@]}"
+        /usr/bin/time -f %M -a -o "$results/$label-latin.kib" "${latin_baseline[@]}"
     done
+}
+
+mebibytes() {
+    awk -v k="$1" 'BEGIN { print k / 1024 }'
 }
 
 # Start-up to the first painted window, timed by hyperfine, and peak memory,
 # under the platform the environment names.
 startup() {
     local label=$1
-    hyperfine --warmup 3 --runs "$runs" --export-json "$results/$label-startup.json" \
-        --command-name program "${program[*]}" --command-name baseline "${baseline[*]}" >/dev/null
+    hyperfine -N --warmup 3 --runs "$runs" --export-json "$results/$label-startup.json" \
+        --command-name program "${program[*]}" --command-name baseline "${baseline[*]}" \
+        --command-name latin "${latin_baseline[*]}" >/dev/null
     peak_memory "$label"
-    local time_program time_baseline memory_program memory_baseline
+    local time_program time_baseline time_latin memory_program memory_baseline memory_latin
     time_program=$(jq '.results[0].median * 1000' "$results/$label-startup.json")
     time_baseline=$(jq '.results[1].median * 1000' "$results/$label-startup.json")
+    time_latin=$(jq '.results[2].median * 1000' "$results/$label-startup.json")
     memory_program=$(median <"$results/$label-program.kib")
     memory_baseline=$(median <"$results/$label-baseline.kib")
-    printf 'start-up %-10s  program %7.1f ms  baseline %7.1f ms  ratio %s\n' "$label" \
-        "$time_program" "$time_baseline" "$(ratio "$time_program" "$time_baseline")"
-    printf 'peak RSS %-10s  program %7.1f MiB baseline %7.1f MiB ratio %s\n' "$label" \
-        "$(awk -v k="$memory_program" 'BEGIN { print k / 1024 }')" \
-        "$(awk -v k="$memory_baseline" 'BEGIN { print k / 1024 }')" \
-        "$(ratio "$memory_program" "$memory_baseline")"
+    memory_latin=$(median <"$results/$label-latin.kib")
+    printf 'start-up %-10s  program %7.1f ms  baseline %7.1f ms  ratio %s  (Latin baseline %7.1f ms, ratio %s)\n' \
+        "$label" "$time_program" "$time_baseline" "$(ratio "$time_program" "$time_baseline")" \
+        "$time_latin" "$(ratio "$time_program" "$time_latin")"
+    printf 'peak RSS %-10s  program %7.1f MiB baseline %7.1f MiB ratio %s  (Latin baseline %7.1f MiB, ratio %s)\n' \
+        "$label" "$(mebibytes "$memory_program")" "$(mebibytes "$memory_baseline")" \
+        "$(ratio "$memory_program" "$memory_baseline")" "$(mebibytes "$memory_latin")" \
+        "$(ratio "$memory_program" "$memory_latin")"
 }
 
 # The median real time of a Google Benchmark JSON report; benchmarks timed

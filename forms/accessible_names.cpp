@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -82,31 +83,53 @@ bool IsShown(const UnitRecord& unit) {
     return kind == nullptr || (kind->flags & kKindNeverVisible) == 0;
 }
 
-// The controls that the program shows (whatever page is current) in the
-// same container as `box`, other than the box itself.
-std::vector<RowNeighbour> NeighboursOf(FormWindow& window, const QWidget& box) {
-    std::vector<RowNeighbour> neighbours;
+// A control that the program shows (whatever page is current) as a
+// neighbour of the edit boxes in its container.
+struct ShownControl {
+    const QWidget* control = nullptr;
+    RowNeighbour neighbour;
+};
+
+// The controls that the program shows, made so far, grouped by the widget
+// that holds them; each label's caption is converted once for all boxes.
+std::map<const QWidget*, std::vector<ShownControl>> ShownByContainer(FormWindow& window) {
+    std::map<const QWidget*, std::vector<ShownControl>> shown;
     for (const Unit& entry : window.record().units) {
         const auto* unit = std::get_if<UnitRecord>(&entry);
         if (unit == nullptr || !IsShown(*unit)) continue;
-        const QWidget* control = window.control(unit->id);
-        if (control == nullptr || control == &box ||
-            control->parentWidget() != box.parentWidget()) {
-            continue;
-        }
+        const QWidget* control = window.existingControl(unit->id);
+        if (control == nullptr) continue;
         const auto* label = dynamic_cast<const kinds::LabelWidget*>(control);
-        neighbours.push_back(
-            {control->geometry(), label != nullptr,
-             label != nullptr ? kinds::DisplayText(label->data().caption) : QString()});
+        shown[control->parentWidget()].push_back(
+            {control,
+             {control->geometry(), label != nullptr,
+              label != nullptr ? kinds::DisplayText(label->data().caption) : QString()}});
+    }
+    return shown;
+}
+
+// The neighbours of `box` among the shown controls of its container.
+std::vector<RowNeighbour> NeighboursAmong(const std::vector<ShownControl>& container,
+                                          const QWidget& box) {
+    std::vector<RowNeighbour> neighbours;
+    for (const ShownControl& other : container) {
+        if (other.control != &box) neighbours.push_back(other.neighbour);
     }
     return neighbours;
 }
 
-void NameEditBox(FormWindow& window, kinds::EditBox& box) {
-    const QString name = EditBoxName(box.geometry(), NeighboursOf(window, box));
+void NameEditBox(kinds::EditBox& box, const std::vector<RowNeighbour>& neighbours) {
+    const QString name = EditBoxName(box.geometry(), neighbours);
     box.setAccessibleName(name);
     // Assistive technology follows the focus, which the editor inside takes.
     if (box.editor() != nullptr) box.editor()->setAccessibleName(name);
+}
+
+void NameEditBox(FormWindow& window, kinds::EditBox& box) {
+    const auto shown = ShownByContainer(window);
+    const auto container = shown.find(box.parentWidget());
+    NameEditBox(box, container != shown.end() ? NeighboursAmong(container->second, box)
+                                              : std::vector<RowNeighbour>());
 }
 
 }  // namespace
@@ -119,12 +142,15 @@ QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours) 
 }
 
 void NameEditBoxes(FormWindow& window, const QWidget* container) {
+    const auto shown = ShownByContainer(window);
     for (const Unit& entry : window.record().units) {
         const auto* unit = std::get_if<UnitRecord>(&entry);
         if (unit == nullptr || unit->kind != uint32_t(KindCode::EditBox)) continue;
-        auto* box = dynamic_cast<kinds::EditBox*>(window.control(unit->id));
-        if (box == nullptr) continue;
-        if (container == nullptr || box->parentWidget() == container) NameEditBox(window, *box);
+        auto* box = dynamic_cast<kinds::EditBox*>(window.existingControl(unit->id));
+        if (box == nullptr || (container != nullptr && box->parentWidget() != container)) continue;
+        const auto neighbours = shown.find(box->parentWidget());
+        NameEditBox(*box, neighbours != shown.end() ? NeighboursAmong(neighbours->second, *box)
+                                                    : std::vector<RowNeighbour>());
     }
 }
 

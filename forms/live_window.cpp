@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QWindow>
+#include <algorithm>
 
 #include "forms/controls.h"
 #include "forms/events.h"
@@ -103,7 +104,10 @@ void FormWindow::setData(const WindowData& data) {
 
 void FormWindow::attachControl(const UnitRecord& unit, QWidget* control,
                                std::optional<TabPlace> place) {
-    unitOrder_.push_back(unit.id);
+    // A deferred control has its place in the tab order from the start.
+    if (std::find(unitOrder_.begin(), unitOrder_.end(), unit.id) == unitOrder_.end()) {
+        unitOrder_.push_back(unit.id);
+    }
     controls_[unit.id] = control;
     if (place) tabPlaces_[unit.id] = *place;
     // The control's own parts (a spin box's editor, a tab control's bar and
@@ -116,9 +120,40 @@ void FormWindow::attachControl(const UnitRecord& unit, QWidget* control,
     }
 }
 
-QWidget* FormWindow::control(uint32_t unitId) const {
+QWidget* FormWindow::control(uint32_t unitId) {
+    if (deferred_.contains(unitId)) build({unitId});
+    return existingControl(unitId);
+}
+
+QWidget* FormWindow::existingControl(uint32_t unitId) const {
     auto found = controls_.find(unitId);
     return found != controls_.end() ? found->second.data() : nullptr;
+}
+
+void FormWindow::deferControl(uint32_t unitId, PageKey page) {
+    deferred_[unitId] = page;
+    unitOrder_.push_back(unitId);
+}
+
+std::optional<PageKey> FormWindow::deferredPageOf(uint32_t unitId) const {
+    auto found = deferred_.find(unitId);
+    if (found == deferred_.end()) return std::nullopt;
+    return found->second;
+}
+
+void FormWindow::buildPage(PageKey page) {
+    std::vector<uint32_t> units;
+    for (const auto& [unitId, waitsFor] : deferred_) {
+        if (waitsFor == page) units.push_back(unitId);
+    }
+    build(std::move(units));
+}
+
+void FormWindow::build(std::vector<uint32_t> units) {
+    // The units stop waiting before any is made, so that making one never
+    // starts making it again; one that cannot be made is not tried again.
+    for (uint32_t unitId : units) deferred_.erase(unitId);
+    if (!units.empty() && builder_) builder_(*this, units);
 }
 
 void FormWindow::forgetControl(uint32_t unitId) {
@@ -126,20 +161,25 @@ void FormWindow::forgetControl(uint32_t unitId) {
 }
 
 void FormWindow::applyVisibility(uint32_t unitId) {
-    QWidget* widget = control(unitId);
+    // A control not made yet is shown as it is made.
+    QWidget* widget = existingControl(unitId);
     const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
     if (widget == nullptr || unit == nullptr) return;
     const KindDescriptor* kind = FindKindDescriptor(unit->kind);
     bool visible = (unit->stateFlags & kVisible) != 0;
     if (kind != nullptr && (kind->flags & kKindNeverVisible) != 0) visible = false;
     if (auto place = tabPlaces_.find(unitId); place != tabPlaces_.end() && visible) {
-        const auto* tabs = dynamic_cast<const QTabWidget*>(control(place->second.tabUnitId));
+        const auto* tabs =
+            dynamic_cast<const QTabWidget*>(existingControl(place->second.tabUnitId));
         visible = tabs != nullptr && tabs->currentIndex() == place->second.page;
     }
     widget->setVisible(visible);
 }
 
 void FormWindow::showCurrentPage(uint32_t tabUnitId) {
+    if (const auto* tabs = dynamic_cast<const QTabWidget*>(existingControl(tabUnitId))) {
+        buildPage({tabUnitId, tabs->currentIndex()});
+    }
     for (const auto& [unitId, place] : tabPlaces_) {
         if (place.tabUnitId == tabUnitId) applyVisibility(unitId);
     }
@@ -262,7 +302,9 @@ bool FormWindow::handleKey(uint32_t unitId, QKeyEvent& key) {
 
 bool FormWindow::isDefaultButton(uint32_t unitId) const {
     const KindDescriptor* kind = kindOf(unitId);
-    QWidget* widget = control(unitId);
+    // A control not made yet lies on a hidden page, so it is no default
+    // button now.
+    QWidget* widget = existingControl(unitId);
     if (kind == nullptr || kind->code != uint32_t(KindCode::Button) || widget == nullptr) {
         return false;
     }
@@ -297,7 +339,8 @@ void FormWindow::moveFocus(uint32_t fromUnit, bool forward, bool tabStopsOnly) {
     for (size_t step = 1; step <= count; ++step) {
         const size_t index = forward ? (start + step) % count : (start + count - step) % count;
         const uint32_t unitId = unitOrder_[index];
-        QWidget* widget = control(unitId);
+        // A control not made yet lies on a hidden page and takes no focus.
+        QWidget* widget = existingControl(unitId);
         const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
         if (widget == nullptr || unit == nullptr) continue;
         if (!widget->isVisible() || !widget->isEnabled()) continue;

@@ -8,8 +8,11 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <compare>
+#include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "forms/kind_data.h"
 #include "forms/kind_registry.h"
@@ -25,6 +28,13 @@ class TabControl;
 struct TabPlace {
     uint32_t tabUnitId = 0;
     int page = 0;
+};
+
+// One page of a tab control.
+struct PageKey {
+    uint32_t tabUnitId = 0;
+    int page = 0;
+    auto operator<=>(const PageKey&) const = default;
 };
 
 class FormWindow : public QMainWindow {
@@ -44,8 +54,24 @@ public:
     // Takes a created control into the window: its unit, its input routing,
     // and the page it lies on when it is listed directly on a tab page.
     void attachControl(const UnitRecord& unit, QWidget* control, std::optional<TabPlace> place);
-    QWidget* control(uint32_t unitId) const;
+    // The control of a unit, made first when it has been waiting for its
+    // tab page.
+    QWidget* control(uint32_t unitId);
+    // The control of a unit if it has been made; never makes anything.
+    QWidget* existingControl(uint32_t unitId) const;
     void forgetControl(uint32_t unitId);
+
+    // The controls of a tab page that is not shown wait: each is made when
+    // it is first asked for, and the rest when the page is first shown.
+    // Making every page at once would lay out and shape text that nobody
+    // sees yet. The builder makes the listed units' controls; they are
+    // given in no special order.
+    using ControlBuilder = std::function<void(FormWindow&, const std::vector<uint32_t>& units)>;
+    void setControlBuilder(ControlBuilder builder) { builder_ = std::move(builder); }
+    void deferControl(uint32_t unitId, PageKey page);
+    std::optional<PageKey> deferredPageOf(uint32_t unitId) const;
+    // Makes every control still waiting for the page.
+    void buildPage(PageKey page);
 
     // Shows or hides a control as its stored visible flag says, unless it
     // lies on a tab page that is not current.
@@ -72,6 +98,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void build(std::vector<uint32_t> units);
     void route(QObject* object, uint32_t unitId);
     std::optional<uint32_t> unitOf(QObject* object) const;
     const KindDescriptor* kindOf(uint32_t unitId) const;
@@ -91,6 +118,8 @@ private:
     std::vector<uint32_t> unitOrder_;
     std::map<uint32_t, QPointer<QWidget>> controls_;
     std::map<uint32_t, TabPlace> tabPlaces_;
+    std::map<uint32_t, PageKey> deferred_;
+    ControlBuilder builder_;
     QHash<QObject*, uint32_t> routes_;
     std::optional<QPoint> dragOffset_;
     bool announced_ = false;

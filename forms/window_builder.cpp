@@ -5,10 +5,12 @@
 #include <QCursor>
 #include <QLayout>
 #include <QMenuBar>
+#include <algorithm>
 #include <map>
 #include <memory>
 
 #include "forms/accessible_names.h"
+#include "forms/events.h"
 #include "forms/kind_registry.h"
 #include "forms/kinds/tab_control.h"
 #include "forms/kinds_table.h"
@@ -53,8 +55,9 @@ Placement PlacementOf(const UnitRecord& unit, const std::map<uint32_t, Placement
 
 // The widget a control is created in: the client area, a group box, or the
 // listed page of a tab control.
-QWidget* ParentWidget(FormWindow& window, const Placement& placement) {
-    QWidget* container = placement.container != 0 ? window.control(placement.container) : nullptr;
+QWidget* ParentWidget(const FormWindow& window, const Placement& placement) {
+    QWidget* container =
+        placement.container != 0 ? window.existingControl(placement.container) : nullptr;
     if (container == nullptr) return window.clientArea();
     if (auto* tabs = dynamic_cast<kinds::TabControl*>(container)) {
         QWidget* page = tabs->widget(placement.page.value_or(0));
@@ -77,7 +80,8 @@ bool CreateControl(FormWindow& window, const UnitRecord& unit,
     QWidget* control = kind->routines.create(request);
     if (control == nullptr) return false;
     std::optional<TabPlace> place;
-    if (placement.page && dynamic_cast<kinds::TabControl*>(window.control(placement.container))) {
+    if (placement.page &&
+        dynamic_cast<kinds::TabControl*>(window.existingControl(placement.container))) {
         place = TabPlace{placement.container, *placement.page};
     }
     window.attachControl(unit, control, place);
@@ -90,11 +94,101 @@ bool CreateControl(FormWindow& window, const UnitRecord& unit,
 // earlier in unit order lies above. The form orders a backdrop (the framed
 // panel behind the month calendar, the text block behind the about window's
 // captions) after the controls it holds, so it lies beneath them.
-void StackControls(FormWindow& window, const WindowRecord& record) {
+void StackControls(const FormWindow& window, const std::vector<uint32_t>& unitsInOrder) {
     // Raising from the last unit to the first leaves the first one on top.
-    for (size_t i = record.units.size(); i-- > 1;) {
-        if (QWidget* control = window.control(UnitId(record.units[i]))) control->raise();
+    for (auto unitId = unitsInOrder.rbegin(); unitId != unitsInOrder.rend(); ++unitId) {
+        if (QWidget* control = window.existingControl(*unitId)) control->raise();
     }
+}
+
+// The controls' unit IDs in unit order, the window's own unit left out.
+std::vector<uint32_t> ControlUnits(const WindowRecord& record) {
+    std::vector<uint32_t> units;
+    for (size_t i = 1; i < record.units.size(); ++i) units.push_back(UnitId(record.units[i]));
+    return units;
+}
+
+// The tab page a control waits for: a control listed on a tab page that is
+// not the current one, or held by a control that waits. Controls that are
+// never visible (a timer) are made at once, as they work unseen.
+std::optional<PageKey> WaitingPage(const FormWindow& window, const UnitRecord& unit,
+                                   const Placement& placement) {
+    if (std::optional<PageKey> held = window.deferredPageOf(placement.container)) return held;
+    if (!placement.page) return std::nullopt;
+    const auto* tabs =
+        dynamic_cast<const kinds::TabControl*>(window.existingControl(placement.container));
+    if (tabs == nullptr || tabs->currentIndex() == *placement.page) return std::nullopt;
+    const KindDescriptor* kind = FindKindDescriptor(unit.kind);
+    if (kind == nullptr || (kind->flags & kKindNeverVisible) != 0) return std::nullopt;
+    return PageKey{placement.container, *placement.page};
+}
+
+// Puts a control made after its siblings where the window would have
+// stacked it had it been made with them: beneath the sibling of the nearest
+// earlier unit, so above the siblings of every later unit.
+void PlaceInStack(const FormWindow& window, const std::vector<uint32_t>& unitsInOrder,
+                  uint32_t unitId) {
+    QWidget* control = window.existingControl(unitId);
+    const auto position = std::find(unitsInOrder.begin(), unitsInOrder.end(), unitId);
+    for (auto earlier = std::make_reverse_iterator(position); earlier != unitsInOrder.rend();
+         ++earlier) {
+        QWidget* sibling = window.existingControl(*earlier);
+        if (sibling != nullptr && sibling->parentWidget() == control->parentWidget()) {
+            control->stackUnder(sibling);
+            return;
+        }
+    }
+    control->raise();
+}
+
+// An edit box is named after the labels beside it, and a control between
+// hides a label, so the controls still waiting in its container are made
+// with it.
+void MakeNeighbours(FormWindow& window, const UnitRecord& box,
+                    const std::map<uint32_t, Placement>& listed) {
+    if (box.kind != uint32_t(KindCode::EditBox)) return;
+    const Placement place = PlacementOf(box, listed);
+    for (uint32_t unitId : ControlUnits(window.record())) {
+        const auto* unit = std::get_if<UnitRecord>(FindUnit(window.record(), unitId));
+        if (unit == nullptr || !window.deferredPageOf(unitId)) continue;
+        const Placement other = PlacementOf(*unit, listed);
+        if (other.container == place.container && other.page == place.page) window.control(unitId);
+    }
+}
+
+// Makes controls that waited for their tab page as the window would have
+// made them at first: in unit order, inside the controls that hold them
+// (made first when they wait too), shown as their page is, stacked among
+// their siblings, and with the edit boxes beside them named.
+void BuildWaitingControls(FormWindow& window, const std::vector<uint32_t>& units) {
+    const EventPause pause;
+    const std::map<uint32_t, Placement> listed = ListedPlacements(window.record());
+    const std::vector<uint32_t> unitsInOrder = ControlUnits(window.record());
+    std::vector<const QWidget*> containers;
+    for (uint32_t unitId : unitsInOrder) {
+        if (std::find(units.begin(), units.end(), unitId) == units.end()) continue;
+        const auto* unit = std::get_if<UnitRecord>(FindUnit(window.record(), unitId));
+        if (unit == nullptr) continue;
+        // A container still waiting is made before the controls it holds.
+        window.control(PlacementOf(*unit, listed).container);
+        if (!CreateControl(window, *unit, listed)) continue;
+        window.applyVisibility(unitId);
+        PlaceInStack(window, unitsInOrder, unitId);
+        MakeNeighbours(window, *unit, listed);
+        const QWidget* container = window.existingControl(unitId)->parentWidget();
+        if (std::find(containers.begin(), containers.end(), container) == containers.end()) {
+            containers.push_back(container);
+        }
+    }
+    for (const QWidget* container : containers) NameEditBoxes(window, container);
+}
+
+// The rectangle of a control on a tab page: its own once it is made, the
+// stored one while it waits for its page.
+QRect PlacedRect(FormWindow& window, uint32_t unitId) {
+    if (const QWidget* control = window.existingControl(unitId)) return control->geometry();
+    const auto* unit = std::get_if<UnitRecord>(FindUnit(window.record(), unitId));
+    return unit != nullptr ? QRect(unit->left, unit->top, unit->width, unit->height) : QRect();
 }
 
 bool HasMenu(const WindowRecord& record) {
@@ -114,14 +208,13 @@ void FitTabControls(FormWindow& window, const WindowRecord& record) {
     for (const Unit& unit : record.units) {
         const auto* tabUnit = std::get_if<UnitRecord>(&unit);
         if (tabUnit == nullptr) continue;
-        auto* tabs = dynamic_cast<kinds::TabControl*>(window.control(tabUnit->id));
+        auto* tabs = dynamic_cast<kinds::TabControl*>(window.existingControl(tabUnit->id));
         if (tabs == nullptr) continue;
         QSize needed(tabUnit->width, tabUnit->height);
         for (uint32_t child : tabUnit->children) {
-            const QWidget* control = child != 0 ? window.control(child) : nullptr;
-            if (control == nullptr) continue;
-            needed = needed.expandedTo(
-                QSize(control->geometry().right() + 1, control->geometry().bottom() + 1));
+            if (child == 0) continue;
+            const QRect placed = PlacedRect(window, child);
+            needed = needed.expandedTo(QSize(placed.right() + 1, placed.bottom() + 1));
         }
         const QRect area = tabs->pageArea();
         const QSize overhead = tabs->size() - area.size();
@@ -179,16 +272,21 @@ FormWindow* BuildFormWindow(WindowRecord& record, QWidget* owner) {
     const bool hasMenu = HasMenu(record);
     if (hasMenu) window->rebuildMenu();
     const std::map<uint32_t, Placement> listed = ListedPlacements(record);
+    window->setControlBuilder(BuildWaitingControls);
     for (size_t i = 1; i < record.units.size(); ++i) {
         const auto* unit = std::get_if<UnitRecord>(&record.units[i]);
-        if (unit != nullptr && !CreateControl(*window, *unit, listed)) return nullptr;
+        if (unit == nullptr) continue;
+        if (std::optional<PageKey> page = WaitingPage(*window, *unit, PlacementOf(*unit, listed))) {
+            window->deferControl(unit->id, *page);
+        } else if (!CreateControl(*window, *unit, listed)) {
+            return nullptr;
+        }
     }
-    for (size_t i = 1; i < record.units.size(); ++i) {
-        window->applyVisibility(UnitId(record.units[i]));
-    }
+    const std::vector<uint32_t> units = ControlUnits(record);
+    for (uint32_t unitId : units) window->applyVisibility(unitId);
     FitTabControls(*window, record);
     PlaceWindow(*window, *own, *data, ClientSize(*window, record, hasMenu));
-    StackControls(*window, record);
+    StackControls(*window, units);
     NameEditBoxes(*window);
     return window.release();
 }

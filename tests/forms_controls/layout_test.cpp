@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <map>
 
 #include "engine/procedures.h"
 #include "forms/embedded_template.h"
@@ -161,6 +162,137 @@ TEST_F(LayoutTest, BackdropsLieBeneathTheControlsTheyHold) {
     QWidget* hit = window->clientArea()->childAt(button.center());
     ASSERT_NE(hit, nullptr);
     EXPECT_NE(dynamic_cast<QPushButton*>(hit), nullptr);
+}
+
+}  // namespace
+}  // namespace forms::testing
+
+namespace forms::testing {
+namespace {
+
+// The controls listed on each page of the main window's tab control.
+std::vector<std::vector<uint32_t>> PageUnits(const UnitRecord& tabUnit) {
+    std::vector<std::vector<uint32_t>> pages(1);
+    for (uint32_t child : tabUnit.children) {
+        if (child == 0) {
+            pages.emplace_back();
+        } else {
+            pages.back().push_back(child);
+        }
+    }
+    return pages;
+}
+
+bool NeverVisible(const FormWindow& window, uint32_t unitId) {
+    auto& record = const_cast<FormWindow&>(window).record();
+    const auto& unit = std::get<UnitRecord>(*FindUnit(record, unitId));
+    return (FindKind(unit.kind)->flags & kKindNeverVisible) != 0;
+}
+
+// What a made control looks like to a user and to assistive technology:
+// where it is, whether it shows, its name and its place in the stacking
+// order of its parent.
+struct ControlLook {
+    QRect geometry;
+    bool hidden = false;
+    QString accessibleName;
+    qsizetype stackIndex = 0;
+    bool operator==(const ControlLook&) const = default;
+};
+
+ControlLook LookOf(const QWidget& control) {
+    return {control.geometry(), control.isHidden(), control.accessibleName(),
+            control.parentWidget()->children().indexOf(&control)};
+}
+
+std::map<uint32_t, ControlLook> LooksOfPage(FormWindow& window, const std::vector<uint32_t>& page) {
+    std::map<uint32_t, ControlLook> looks;
+    for (uint32_t unitId : page) {
+        if (const QWidget* control = window.existingControl(unitId))
+            looks[unitId] = LookOf(*control);
+    }
+    return looks;
+}
+
+// The embedded template with the main window's tab control starting on
+// `page`, so that the page is made with the window.
+TemplateData StartingOnPage(int page) {
+    TemplateData data = LoadTemplate(EmbeddedTemplate(), kNoOps);
+    WindowRecord* main = FindWindow(data, kMainWindowId);
+    for (Unit& entry : main->units) {
+        auto* unit = std::get_if<UnitRecord>(&entry);
+        if (unit == nullptr || unit->kind != uint32_t(KindCode::TabControl)) continue;
+        std::optional<TabControlData> tabs = ReadKindData<TabControlData>(unit->kindData);
+        tabs->initialPage = page;
+        unit->kindData = WriteKindData(*tabs);
+    }
+    return data;
+}
+
+TEST_F(LayoutTest, ControlsOfHiddenPagesAreMadeOnlyWhenNeeded) {
+    FormWindow* window = Open(kMainWindowId);
+    ASSERT_NE(window, nullptr);
+    const auto pages = PageUnits(TabUnit(window->record()));
+    ASSERT_EQ(pages.size(), 4U);
+    for (size_t page = 0; page < pages.size(); ++page) {
+        for (uint32_t unitId : pages[page]) {
+            const bool made = window->existingControl(unitId) != nullptr;
+            // Timers work unseen, so they are made on any page.
+            EXPECT_EQ(made, page == 0 || NeverVisible(*window, unitId))
+                << "page " << page << " unit " << unitId;
+        }
+    }
+}
+
+TEST_F(LayoutTest, AskingForOneControlMakesOnlyItUntilItsPageIsShown) {
+    FormWindow* window = Open(kMainWindowId);
+    ASSERT_NE(window, nullptr);
+    const auto pages = PageUnits(TabUnit(window->record()));
+    const uint32_t asked = pages[2].front();
+    QWidget* control = window->control(asked);
+    ASSERT_NE(control, nullptr);
+    EXPECT_TRUE(control->isHidden()) << "page 2 is not shown";
+    for (size_t page : {1U, 2U, 3U}) {
+        for (uint32_t unitId : pages[page]) {
+            if (unitId == asked || NeverVisible(*window, unitId)) continue;
+            EXPECT_EQ(window->existingControl(unitId), nullptr) << unitId;
+        }
+    }
+    auto* tabs = dynamic_cast<QTabWidget*>(window->control(TabUnit(window->record()).id));
+    ASSERT_NE(tabs, nullptr);
+    tabs->setCurrentIndex(2);
+    Settle();
+    for (uint32_t unitId : pages[2]) EXPECT_NE(window->existingControl(unitId), nullptr) << unitId;
+}
+
+// A page made when it is first shown, after its last control was asked for
+// alone, looks exactly as it does when the window starts on it and makes
+// it at once: the control made first is stacked where it belongs.
+TEST_F(LayoutTest, PagesMadeWhenShownMatchPagesMadeWithTheWindow) {
+    for (int page = 1; page < 4; ++page) {
+        InstallWindowTable(StartingOnPage(page));
+        FormWindow* atOnce = Open(kMainWindowId);
+        ASSERT_NE(atOnce, nullptr);
+        const auto units = PageUnits(TabUnit(atOnce->record()))[size_t(page)];
+        const std::map<uint32_t, ControlLook> expected = LooksOfPage(*atOnce, units);
+        const QSize expectedSize = atOnce->size();
+        ASSERT_EQ(expected.size(), units.size());
+
+        InstallWindowTable(LoadTemplate(EmbeddedTemplate(), kNoOps));
+        FormWindow* later = Open(kMainWindowId);
+        ASSERT_NE(later, nullptr);
+        auto* tabs = dynamic_cast<QTabWidget*>(later->control(TabUnit(later->record()).id));
+        ASSERT_NE(tabs, nullptr);
+        ASSERT_NE(later->control(units.back()), nullptr);
+        tabs->setCurrentIndex(page);
+        Settle();
+        EXPECT_EQ(later->size(), expectedSize);
+        const std::map<uint32_t, ControlLook> looks = LooksOfPage(*later, units);
+        for (const auto& [unitId, look] : expected) {
+            ASSERT_TRUE(looks.contains(unitId)) << "page " << page << " unit " << unitId;
+            EXPECT_EQ(looks.at(unitId), look) << "page " << page << " unit " << unitId;
+        }
+    }
 }
 
 }  // namespace

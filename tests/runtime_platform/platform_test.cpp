@@ -54,7 +54,8 @@ TEST(PlatformFonts, RecordMapsToPixelSizeWeightAndStyle) {
     record.italic = 1;
     record.underline = 1;
     const QFont font = FontFromRecord(record);
-    EXPECT_EQ(font.family(), Utf8("宋体"));
+    // The Song face is asked of Qt by its own family.
+    EXPECT_EQ(font.family(), Utf8(kSongSubstitute));
     EXPECT_EQ(font.pixelSize(), 16);
     EXPECT_EQ(font.weight(), QFont::Bold);
     EXPECT_TRUE(font.italic());
@@ -63,11 +64,17 @@ TEST(PlatformFonts, RecordMapsToPixelSizeWeightAndStyle) {
     EXPECT_EQ(font.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
 }
 
+TEST(PlatformFonts, OtherFacesAreAskedForByTheirOwnName) {
+    forms::FontRecord record = SongRecord(-14, 400);
+    record.SetFace(Utf8ToGbk("黑体"));
+    EXPECT_EQ(FontFromRecord(record).family(), Utf8("黑体"));
+}
+
 TEST(PlatformFonts, UnsetFieldsKeepTheDefaultFont) {
     forms::FontRecord record;
     record.weight = 0;
     const QFont font = FontFromRecord(record);
-    EXPECT_EQ(font.family(), Utf8("宋体"));
+    EXPECT_EQ(font.family(), Utf8(kSongSubstitute));
     EXPECT_EQ(font.pixelSize(), kDefaultFontPixelSize);
     EXPECT_EQ(font.weight(), QFont::Normal);
     EXPECT_EQ(FontFromStored(std::nullopt), DefaultGuiFont());
