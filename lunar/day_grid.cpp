@@ -7,6 +7,7 @@
 
 #include "lunar/grid_cells.h"
 #include "lunar/grid_pictures.h"
+#include "lunar/text_sprites.h"
 #include "runtime/datetime.h"
 #include "runtime/platform.h"
 
@@ -16,11 +17,21 @@ namespace {
 using namespace grid_layout;
 using grid_colours::RgbOf;
 
-QFont SongFont(int pixels) {
-    QFont font(QString::fromUtf8(runtime::kSongFace));
-    font.setPixelSize(pixels);
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
+// The texts of the "宋体" faces, drawn once for all grids: the Gregorian and
+// lunar cell texts and the footer's terms.
+TextSprites& SolarSprites() {
+    static TextSprites sprites(QString::fromUtf8(runtime::kSongFace), kSolarTextPixels);
+    return sprites;
+}
+
+TextSprites& LunarSprites() {
+    static TextSprites sprites(QString::fromUtf8(runtime::kSongFace), kLunarTextPixels);
+    return sprites;
+}
+
+TextSprites& FooterSprites() {
+    static TextSprites sprites(QString::fromUtf8(runtime::kSongFace), kFooterFontPixels);
+    return sprites;
 }
 
 double WholeDay(const SolarDate& date) {
@@ -54,20 +65,14 @@ const QRect kFooterTextArea(kFooterTextInset, 0, kWidth - 2 * kFooterTextInset, 
 // The fixed pictures are the same for every grid; they are made when the
 // first grid is painted.
 const GridPictures& Pictures() {
-    static const GridPictures pictures(SongFont(kHeaderFontPixels));
+    static const GridPictures pictures(
+        TextSprites(QString::fromUtf8(runtime::kSongFace), kHeaderFontPixels).Font());
     return pictures;
 }
 
 }  // namespace
 
-CCalendar::CCalendar(QWidget* parent)
-    : QWidget(parent),
-      solarFont_(SongFont(kSolarTextPixels)),
-      lunarFont_(SongFont(kLunarTextPixels)),
-      footerFont_(SongFont(kFooterFontPixels)),
-      solarSprites_(solarFont_),
-      lunarSprites_(lunarFont_),
-      footerSprites_(footerFont_) {
+CCalendar::CCalendar(QWidget* parent) : QWidget(parent), footerFont_(FooterSprites().Font()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
@@ -290,31 +295,31 @@ void CCalendar::paintBlankCells(QPainter& painter, int row) const {
     }
 }
 
-void CCalendar::paintCellTexts(QPainter& painter, int index, CellLook look) {
+void CCalendar::paintCellTexts(QPainter& painter, int index, CellLook look) const {
     const GridCell& cell = cells_[size_t(index)];
     const CellColours colours = ColoursOf(look);
     const QPoint origin = CellRect(index).topLeft();
     const QImage& backdrop = Pictures().cell(look);
-    solarSprites_.Draw(painter, origin, backdrop, RgbOf(colours.solarText), kCellTextArea,
-                       Qt::AlignHCenter | Qt::AlignBottom, cell.solarText);
-    lunarSprites_.Draw(painter, origin, backdrop, RgbOf(colours.lunarText), kCellTextArea,
-                       Qt::AlignHCenter | Qt::AlignTop, cell.lunarText);
+    SolarSprites().Draw(painter, origin, backdrop, RgbOf(colours.solarText), kCellTextArea,
+                        Qt::AlignHCenter | Qt::AlignBottom, cell.solarText);
+    LunarSprites().Draw(painter, origin, backdrop, RgbOf(colours.lunarText), kCellTextArea,
+                        Qt::AlignHCenter | Qt::AlignTop, cell.lunarText);
 }
 
 // The terms of the month are copied piece by piece, each piece starting
 // where the one before it advanced to, as drawText would place them in one
 // line. The description of the hovered date changes with every date, so it
 // is drawn as it is.
-void CCalendar::paintFooter(QPainter& painter) {
+void CCalendar::paintFooter(QPainter& painter) const {
     const QRect footer = FooterRect();
     const QImage& backdrop = Pictures().footer();
     painter.drawImage(footer.topLeft(), backdrop);
     const QRgb pen = RgbOf(grid_colours::kHeaderText);
     qreal advance = 0;
     for (const QString& piece : footerPieces_) {
-        advance += footerSprites_.Draw(painter, footer.topLeft(), backdrop, pen,
-                                       QRectF(kFooterTextArea).adjusted(advance, 0, 0, 0),
-                                       Qt::AlignLeft | Qt::AlignVCenter, piece);
+        advance += FooterSprites().Draw(painter, footer.topLeft(), backdrop, pen,
+                                        QRectF(kFooterTextArea).adjusted(advance, 0, 0, 0),
+                                        Qt::AlignLeft | Qt::AlignVCenter, piece);
     }
     if (footerRight_.empty()) return;
     painter.setFont(footerFont_);

@@ -27,7 +27,8 @@
 
 #include "lunar/calendar.h"
 #include "lunar/grid_pictures.h"
-#include "lunar/text_sprites.h"
+
+class QPainter;
 
 namespace lunar {
 
@@ -150,8 +151,8 @@ private:
 
     CellLook lookOf(int index, bool hovered = false) const;
     void paintBlankCells(QPainter& painter, int row) const;
-    void paintCellTexts(QPainter& painter, int index, CellLook look);
-    void paintFooter(QPainter& painter);
+    void paintCellTexts(QPainter& painter, int index, CellLook look) const;
+    void paintFooter(QPainter& painter) const;
 
     SolarDate solar_;
     LunarDate lunar_;
@@ -163,16 +164,9 @@ private:
     QPointer<QObject> owner_;
     int hover_ = -1;
     int id_ = 0;
-    // The "宋体" faces of the two cell texts and the footer, made once
-    // rather than for every text painted.
-    QFont solarFont_;
-    QFont lunarFont_;
+    // The face of the footer's description of the hovered date, which
+    // changes with every date and so is drawn as it is.
     QFont footerFont_;
-    // The cell and footer texts: a page repeats the texts of other pages,
-    // so each distinct text is drawn only once and copied afterwards.
-    TextSprites solarSprites_;
-    TextSprites lunarSprites_;
-    TextSprites footerSprites_;
 };
 
 }  // namespace lunar

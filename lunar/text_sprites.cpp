@@ -33,6 +33,13 @@ QRect ChangedPixels(const QImage& painted, const QImage& backdrop) {
 
 }  // namespace
 
+QFont TextSprites::Font() const {
+    QFont font(family_);
+    font.setPixelSize(pixelSize_);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
 qreal TextSprites::Draw(QPainter& painter, QPoint origin, const QImage& backdrop, QRgb pen,
                         const QRectF& area, int flags, const QString& text) {
     if (text.isEmpty()) return 0;
@@ -51,14 +58,15 @@ TextSprites::Sprite TextSprites::Make(const QImage& backdrop, QRgb pen, const QR
                                       int flags, const QString& text) const {
     const QImage under = backdrop.convertToFormat(QImage::Format_RGB32);
     QImage stage = under.copy();
+    const QFont font = Font();
     {
         QPainter painter(&stage);
-        painter.setFont(font_);
+        painter.setFont(font);
         painter.setPen(QColor(pen));
         painter.drawText(area, flags, text);
     }
     Sprite sprite;
-    sprite.advance = QFontMetricsF(font_).horizontalAdvance(text);
+    sprite.advance = QFontMetricsF(font).horizontalAdvance(text);
     const QRect changed = ChangedPixels(stage, under);
     if (!changed.isEmpty()) {
         sprite.image = stage.copy(changed);

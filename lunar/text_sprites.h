@@ -1,5 +1,6 @@
 #pragma once
-// Short texts of an aliased font, drawn once and copied from then on.
+// Short texts of an aliased face at a pixel size, drawn once and copied from
+// then on.
 //
 //   first use:  backdrop copy ─► drawText(area, flags, text) ─► crop to the changed pixels ─►
 //   sprite every use:  sprite ─► QPainter::drawImage at the backdrop's place (an opaque copy)
@@ -30,7 +31,12 @@ public:
     // against unbounded growth.
     static constexpr qsizetype kMaxSprites = 1024;
 
-    explicit TextSprites(const QFont& font) : font_(font) {}
+    // The cache keeps the face's name and size rather than a QFont, so that
+    // one cache can outlive the application object and serve every grid.
+    TextSprites(const QString& family, int pixelSize) : family_(family), pixelSize_(pixelSize) {}
+
+    // The aliased face the texts are drawn in.
+    QFont Font() const;
 
     // Paints `text` as QPainter::drawText(area, flags, text) in this font
     // and the pen colour paints it onto `backdrop`, with the backdrop's top
@@ -65,7 +71,8 @@ private:
     Sprite Make(const QImage& backdrop, QRgb pen, const QRectF& area, int flags,
                 const QString& text) const;
 
-    QFont font_;
+    QString family_;
+    int pixelSize_;
     QHash<Key, Sprite> sprites_;
 };
 

@@ -85,6 +85,10 @@ QFont AliasedSong() {
     return font;
 }
 
+TextSprites SongSprites() {
+    return TextSprites(QString::fromUtf8(runtime::kSongFace), grid_layout::kSolarTextPixels);
+}
+
 // A backdrop with a border, as the grid's pictures have.
 QImage Backdrop(QSize size, QRgb fill) {
     QImage image(size, QImage::Format_RGB32);
@@ -138,7 +142,7 @@ TEST(TextSprites, CopiesGiveTheSamePixelsAsDrawText) {
         {"too wide, so clipped", {10, 3, 20, 27}, Qt::AlignHCenter | Qt::AlignTop, "星期一二三"},
         {"on the border", {0, 0, 30, 33}, Qt::AlignLeft | Qt::AlignTop, "初五"},
     };
-    TextSprites sprites(AliasedSong());
+    TextSprites sprites = SongSprites();
     for (const SpriteCase& c : cases) ExpectSpriteMatchesDrawText(sprites, backdrop, c);
     // Drawn again from the kept sprites.
     for (const SpriteCase& c : cases) ExpectSpriteMatchesDrawText(sprites, backdrop, c);
@@ -146,7 +150,7 @@ TEST(TextSprites, CopiesGiveTheSamePixelsAsDrawText) {
 }
 
 TEST(TextSprites, EachPenBackdropAndPlaceHasItsOwnSprite) {
-    TextSprites sprites(AliasedSong());
+    TextSprites sprites = SongSprites();
     const QImage plain = Backdrop({53, 33}, qRgb(255, 250, 194));
     const QImage grey = Backdrop({53, 33}, qRgb(211, 217, 214));
     QImage canvas(60, 40, QImage::Format_RGB32);
@@ -166,7 +170,7 @@ TEST(TextSprites, EachPenBackdropAndPlaceHasItsOwnSprite) {
 }
 
 TEST(TextSprites, KeepsNoMoreThanTheLimit) {
-    TextSprites sprites(AliasedSong());
+    TextSprites sprites = SongSprites();
     const QImage backdrop = Backdrop({40, 20}, qRgb(255, 255, 255));
     QImage canvas(40, 20, QImage::Format_RGB32);
     QPainter painter(&canvas);
