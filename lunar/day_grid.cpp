@@ -66,7 +66,7 @@ const QRect kFooterTextArea(kFooterTextInset, 0, kWidth - 2 * kFooterTextInset, 
 // first grid is painted.
 const GridPictures& Pictures() {
     static const GridPictures pictures(
-        TextSprites(QString::fromUtf8(runtime::kSongFace), kHeaderFontPixels).Font());
+        TextSprites::AliasedFont(QString::fromUtf8(runtime::kSongFace), kHeaderFontPixels));
     return pictures;
 }
 

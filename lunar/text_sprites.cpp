@@ -33,9 +33,9 @@ QRect ChangedPixels(const QImage& painted, const QImage& backdrop) {
 
 }  // namespace
 
-QFont TextSprites::Font() const {
-    QFont font(family_);
-    font.setPixelSize(pixelSize_);
+QFont TextSprites::AliasedFont(const QString& family, int pixelSize) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }

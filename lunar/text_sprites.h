@@ -35,8 +35,10 @@ public:
     // one cache can outlive the application object and serve every grid.
     TextSprites(const QString& family, int pixelSize) : family_(family), pixelSize_(pixelSize) {}
 
-    // The aliased face the texts are drawn in.
-    QFont Font() const;
+    // The face at the pixel size without antialiasing, which the texts are
+    // drawn in.
+    static QFont AliasedFont(const QString& family, int pixelSize);
+    QFont Font() const { return AliasedFont(family_, pixelSize_); }
 
     // Paints `text` as QPainter::drawText(area, flags, text) in this font
     // and the pen colour paints it onto `backdrop`, with the backdrop's top
