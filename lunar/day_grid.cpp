@@ -20,17 +20,20 @@ using grid_colours::RgbOf;
 // The texts of the "宋体" faces, drawn once for all grids: the Gregorian and
 // lunar cell texts and the footer's terms.
 TextSprites& SolarSprites() {
-    static TextSprites sprites(QString::fromUtf8(runtime::kSongFace), kSolarTextPixels);
+    static TextSprites sprites(runtime::QtFontFamily(QString::fromUtf8(runtime::kSongFace)),
+                               kSolarTextPixels);
     return sprites;
 }
 
 TextSprites& LunarSprites() {
-    static TextSprites sprites(QString::fromUtf8(runtime::kSongFace), kLunarTextPixels);
+    static TextSprites sprites(runtime::QtFontFamily(QString::fromUtf8(runtime::kSongFace)),
+                               kLunarTextPixels);
     return sprites;
 }
 
 TextSprites& FooterSprites() {
-    static TextSprites sprites(QString::fromUtf8(runtime::kSongFace), kFooterFontPixels);
+    static TextSprites sprites(runtime::QtFontFamily(QString::fromUtf8(runtime::kSongFace)),
+                               kFooterFontPixels);
     return sprites;
 }
 
@@ -65,8 +68,8 @@ const QRect kFooterTextArea(kFooterTextInset, 0, kWidth - 2 * kFooterTextInset, 
 // The fixed pictures are the same for every grid; they are made when the
 // first grid is painted.
 const GridPictures& Pictures() {
-    static const GridPictures pictures(
-        TextSprites::AliasedFont(QString::fromUtf8(runtime::kSongFace), kHeaderFontPixels));
+    static const GridPictures pictures(TextSprites::AliasedFont(
+        runtime::QtFontFamily(QString::fromUtf8(runtime::kSongFace)), kHeaderFontPixels));
     return pictures;
 }
 

@@ -36,17 +36,6 @@ bool StartsLikeJpeg(std::span<const uint8_t> bytes) {
            std::equal(std::begin(kJpegStart), std::end(kJpegStart), bytes.begin());
 }
 
-// The family asked of Qt for a face name. The Song face is asked for by its
-// own family rather than by "宋体": a font asked for by a substituted name
-// makes Qt look up its fallback fonts through fontconfig at once, for each
-// style and script, which costs more than the rest of the font's loading;
-// asked for by its own family, the fallbacks are looked up only for a
-// character the face lacks. The glyphs shown are the same.
-QString QtFamilyOf(const QString& face) {
-    static const QString song = QString::fromUtf8(kSongFace);
-    return face == song ? QString::fromUtf8(kSongSubstitute) : face;
-}
-
 }  // namespace
 
 QString GbkToQString(std::string_view gbk) {
@@ -63,8 +52,13 @@ QColor ColourFromStored(uint32_t stored) {
     return QColor(int(stored & 0xFF), int((stored >> 8) & 0xFF), int((stored >> 16) & 0xFF));
 }
 
+QString QtFontFamily(const QString& face) {
+    static const QString song = QString::fromUtf8(kSongFace);
+    return face == song ? QString::fromUtf8(kSongSubstitute) : face;
+}
+
 QFont DefaultGuiFont() {
-    QFont font(QtFamilyOf(QString::fromUtf8(kSongFace)));
+    QFont font(QtFontFamily(QString::fromUtf8(kSongFace)));
     font.setPixelSize(kDefaultFontPixelSize);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
@@ -73,7 +67,7 @@ QFont DefaultGuiFont() {
 QFont FontFromRecord(const forms::FontRecord& record) {
     QFont font = DefaultGuiFont();
     const QString face = GbkToQString(record.Face());
-    if (!face.isEmpty()) font.setFamily(QtFamilyOf(face));
+    if (!face.isEmpty()) font.setFamily(QtFontFamily(face));
     // Windows gives a cell height for positive values; with this face the
     // cell and the character height coincide, so both map to pixels.
     if (record.height != 0) font.setPixelSize(record.height < 0 ? -record.height : record.height);

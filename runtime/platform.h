@@ -38,6 +38,14 @@ inline constexpr const char* kSongSubstitute = "AR PL UMing CN";
 // The default GUI font's pixel size, as on a Chinese desktop.
 inline constexpr int kDefaultFontPixelSize = 12;
 
+// The family asked of Qt for a face name the forms give. The Song face is
+// asked for by its own family rather than by "宋体": a font asked for by a
+// substituted name makes Qt look up its fallback fonts through fontconfig at
+// once, for each style and script, which costs more than the rest of the
+// font's loading; asked for by its own family, fallbacks are looked up only
+// for a character the face lacks. The glyphs are the same.
+QString QtFontFamily(const QString& face);
+
 // "宋体" 12 px, without antialiasing so that the face's bitmaps stay crisp.
 QFont DefaultGuiFont();
 // A stored font record: a negative height is the character height in
