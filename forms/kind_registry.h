@@ -11,8 +11,11 @@
 // the two lunar kinds) plug in with RegisterKind before the first window is
 // loaded.
 
+#include <qnamespace.h>
+
 #include <QRect>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -103,6 +106,9 @@ struct KindDescriptor {
     // The value type of every property, common ones (0-7) included.
     std::span<const PropertyType> properties;
     KindRoutines routines;
+    // The pointer a control of this kind shows when its unit names none;
+    // none means the pointer of whatever lies beneath.
+    std::optional<Qt::CursorShape> ownPointer = std::nullopt;
 };
 
 // Adds a kind, or replaces the one with the same code. The descriptor and

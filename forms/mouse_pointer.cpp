@@ -23,12 +23,14 @@ constexpr SystemCursor kSystemCursors[] = {
 
 }  // namespace
 
-void ApplyMousePointer(QWidget& control, const Bytes& pointer) {
+void ApplyMousePointer(QWidget& control, const Bytes& pointer,
+                       std::optional<Qt::CursorShape> ownPointer) {
     uint32_t id = 0;
     if (pointer.size() == sizeof id) std::memcpy(&id, pointer.data(), sizeof id);
     for (const SystemCursor& cursor : kSystemCursors) {
         if (cursor.id == id) return control.setCursor(cursor.shape);
     }
+    if (ownPointer) return control.setCursor(*ownPointer);
     control.unsetCursor();
 }
 

@@ -199,7 +199,11 @@ void WriteCommon(const Target& target, UnitRecord& unit, int32_t property,
             const std::string_view bytes =
                 runtime::ByteSetBytes(runtime::BitsToPointer<void>(payload));
             unit.mousePointer.assign(bytes.begin(), bytes.end());
-            if (QWidget* live = LiveOf(target, unit)) ApplyMousePointer(*live, unit.mousePointer);
+            const KindDescriptor* kind = FindKindDescriptor(unit.kind);
+            if (QWidget* live = LiveOf(target, unit)) {
+                ApplyMousePointer(*live, unit.mousePointer,
+                                  kind != nullptr ? kind->ownPointer : std::nullopt);
+            }
             return;
         }
     }

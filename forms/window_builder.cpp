@@ -86,7 +86,7 @@ bool CreateControl(FormWindow& window, const UnitRecord& unit,
     }
     window.attachControl(unit, control, place);
     control->setEnabled((unit.stateFlags & kDisabled) == 0);
-    ApplyMousePointer(*control, unit.mousePointer);
+    ApplyMousePointer(*control, unit.mousePointer, kind->ownPointer);
     return true;
 }
 

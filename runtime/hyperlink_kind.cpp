@@ -198,15 +198,6 @@ void HyperLinkControl::setHovering(bool hovering) {
     update();
 }
 
-// The hand is the kind's own pointer: a unit that names no pointer of its
-// own (the window builder then unsets the cursor) still shows the hand.
-bool HyperLinkControl::event(QEvent* event) {
-    if (event->type() == QEvent::CursorChange && !testAttribute(Qt::WA_SetCursor)) {
-        setCursor(Qt::PointingHandCursor);
-    }
-    return QWidget::event(event);
-}
-
 void HyperLinkControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), ColourFromStored(data_.backgroundColour));
@@ -251,8 +242,12 @@ void HyperLinkControl::mousePressEvent(QMouseEvent* event) {
 }
 
 forms::KindDescriptor HyperLinkerKind() {
-    return DescribeKind(forms::KindCode::HyperLinker, kProperties,
-                        {Create, SetProperty, GetProperty, Serialise, nullptr});
+    forms::KindDescriptor kind =
+        DescribeKind(forms::KindCode::HyperLinker, kProperties,
+                     {Create, SetProperty, GetProperty, Serialise, nullptr});
+    // A link shows the hand unless its unit names another pointer.
+    kind.ownPointer = Qt::PointingHandCursor;
+    return kind;
 }
 
 }  // namespace runtime

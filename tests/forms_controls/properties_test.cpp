@@ -5,8 +5,10 @@
 #include <QAbstractButton>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <optional>
 
 #include "forms/kind_data.h"
+#include "forms/mouse_pointer.h"
 #include "runtime/heap.h"
 #include "tests/forms_controls/gui_fixture.h"
 #include "tests/forms_controls/test_template.h"
@@ -251,6 +253,42 @@ TEST_F(PropertiesTest, EditSelectionCountsGbkBytes) {
     EXPECT_EQ(ReadText(kFormId, kDigitsEdit, N(EditBoxProperty::SelectedText)), "12");
     EXPECT_EQ(Read(kFormId, kDigitsEdit, N(EditBoxProperty::SelectionStart)), 2u);
     EXPECT_EQ(Read(kFormId, kDigitsEdit, N(EditBoxProperty::SelectionLength)), 2u);
+}
+
+}  // namespace
+}  // namespace forms::testing
+
+namespace forms::testing {
+namespace {
+
+// A stored pointer shows over the control; an empty or unknown one shows
+// the kind's own pointer, or none of the control's own without one.
+TEST(MousePointer, StoredPointerElseTheKindsOwn) {
+    struct Case {
+        const char* name;
+        Bytes pointer;
+        std::optional<Qt::CursorShape> ownPointer;
+        bool setOnControl;
+        Qt::CursorShape shape;
+    };
+    const Bytes hand = {0x89, 0x7F, 0x00, 0x00};     // 32649
+    const Bytes unknown = {0x01, 0x00, 0x00, 0x00};  // 1
+    const Case cases[] = {
+        {"stored hand", hand, std::nullopt, true, Qt::PointingHandCursor},
+        {"stored hand over own cross", hand, Qt::CrossCursor, true, Qt::PointingHandCursor},
+        {"none, own cross", {}, Qt::CrossCursor, true, Qt::CrossCursor},
+        {"none, no own pointer", {}, std::nullopt, false, Qt::ArrowCursor},
+        {"unknown, own cross", unknown, Qt::CrossCursor, true, Qt::CrossCursor},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget parent;
+        QWidget control(&parent);
+        control.setCursor(Qt::WaitCursor);
+        ApplyMousePointer(control, c.pointer, c.ownPointer);
+        EXPECT_EQ(control.testAttribute(Qt::WA_SetCursor), c.setOnControl);
+        EXPECT_EQ(control.cursor().shape(), c.shape);
+    }
 }
 
 }  // namespace

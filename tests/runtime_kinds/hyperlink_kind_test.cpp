@@ -11,6 +11,7 @@
 
 #include "forms/kind_data.h"
 #include "forms/kinds/borders.h"
+#include "forms/mouse_pointer.h"
 #include "kinds_test_support.h"
 #include "runtime/link_opener.h"
 #include "runtime/platform.h"
@@ -205,13 +206,19 @@ TEST(HyperLinkerKind, ChoicesAreClampedAndTheBorderAppliedAtOnce) {
     }
 }
 
-TEST(HyperLinkerKind, HandPointerStaysWhenTheUnitNamesNone) {
+// The hand is the kind's own pointer: a unit naming no pointer, or naming
+// none again after another, shows it; a pointer the unit names wins.
+TEST(HyperLinkerKind, HandPointerShowsWhenTheUnitNamesNone) {
     BoxOnBackdrop fixture(Link(1, "link", "", kWeb));
+    const forms::KindDescriptor kind = HyperLinkerKind();
+    const forms::Bytes none;
+    const forms::Bytes iBeam = {0x01, 0x7F, 0x00, 0x00};  // 32513
+    forms::ApplyMousePointer(*fixture.box, none, kind.ownPointer);
     EXPECT_EQ(fixture.box->cursor().shape(), Qt::PointingHandCursor);
-    fixture.box->unsetCursor();
-    EXPECT_EQ(fixture.box->cursor().shape(), Qt::PointingHandCursor);
-    fixture.box->setCursor(Qt::IBeamCursor);
+    forms::ApplyMousePointer(*fixture.box, iBeam, kind.ownPointer);
     EXPECT_EQ(fixture.box->cursor().shape(), Qt::IBeamCursor);
+    forms::ApplyMousePointer(*fixture.box, none, kind.ownPointer);
+    EXPECT_EQ(fixture.box->cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST(HyperLinkerKind, NewerKindDataIsRefused) {
