@@ -149,8 +149,9 @@ void MakeNeighbours(FormWindow& window, const UnitRecord& box,
     if (box.kind != uint32_t(KindCode::EditBox)) return;
     const Placement place = PlacementOf(box, listed);
     for (uint32_t unitId : ControlUnits(window.record())) {
+        if (!window.deferredPageOf(unitId)) continue;
         const auto* unit = std::get_if<UnitRecord>(FindUnit(window.record(), unitId));
-        if (unit == nullptr || !window.deferredPageOf(unitId)) continue;
+        if (unit == nullptr) continue;
         const Placement other = PlacementOf(*unit, listed);
         if (other.container == place.container && other.page == place.page) window.control(unitId);
     }

@@ -3,7 +3,9 @@
 // its own unit, every control-type unit in unit order inside its container,
 // the stacking order, the visibility of tab pages, and the window's size and
 // place on the screen. Events are bound only after the whole window exists;
-// nothing here raises one.
+// nothing here raises one. The controls of tab pages that are not shown are
+// made later, when first asked for or when their page is first shown, just
+// as they would have been made with the window.
 
 #include <QSize>
 
