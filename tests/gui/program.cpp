@@ -1,14 +1,11 @@
 #include "tests/gui/program.h"
 
 #include <QComboBox>
-#include <QTimer>
 
+#include "app/program.h"
 #include "engine/handlers.h"
 #include "forms/controls.h"
-#include "forms/embedded_template.h"
-#include "lunar/controls.h"
 #include "runtime/convert.h"
-#include "runtime/kinds.h"
 #include "runtime/services.h"
 #include "tests/gui/user.h"
 
@@ -17,51 +14,13 @@ namespace {
 
 using engine::MainUnit;
 
-// The support libraries of the program's entry, in its order: each registers
-// its control kinds when it is started.
-void StartLunarKinds(runtime::LibraryNotice notice, runtime::RequestEntry) {
-    if (notice == runtime::LibraryNotice::Started) lunar::RegisterLunarKinds();
-}
-
-void StartRuntimeKinds(runtime::LibraryNotice notice, runtime::RequestEntry) {
-    if (notice == runtime::LibraryNotice::Started) runtime::RegisterRuntimeKinds();
-}
-
-constexpr runtime::SupportLibrary kSupportLibraries[] = {
-    {"core", nullptr},
-    {"lunar calendar", StartLunarKinds},
-    {"extended controls", StartRuntimeKinds},
-};
-
 constexpr MainUnit kKnownCaptions[] = {MainUnit::Label7, MainUnit::Label9, MainUnit::Label10,
                                        MainUnit::Label11, MainUnit::Label12};
 
-// How often the start of the message loop is looked for.
-constexpr int kStartPollMs = 5;
-
 }  // namespace
 
-runtime::ProgramHeader RealProgramHeader() {
-    runtime::ProgramHeader header;
-    header.codeBase = engine::ProcedureTable();
-    header.formTemplate = forms::EmbeddedTemplate();
-    header.supportLibraries = kSupportLibraries;
-    header.entryRoutine = engine::EngineMain;
-    return header;
-}
-
 int RunProgram(int& argc, char** argv, std::function<void()> work) {
-    runtime::RuntimeApp app(argc, argv, RealProgramHeader());
-    // The entry routine loads the main window and then runs the message
-    // loop; the work waits for the loop, so that it finds the window whole.
-    QTimer startWatch;
-    QObject::connect(&startWatch, &QTimer::timeout, [&] {
-        if (!app.Started()) return;
-        startWatch.stop();
-        work();
-    });
-    startWatch.start(kStartPollMs);
-    return app.Run();
+    return program::RunProgramWith(argc, argv, [&](runtime::RuntimeApp&) { work(); });
 }
 
 std::string_view OptionValue(int argc, char** argv, std::string_view option) {

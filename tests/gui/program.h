@@ -20,9 +20,6 @@
 
 namespace gui_testing {
 
-// The program header of the real program.
-runtime::ProgramHeader RealProgramHeader();
-
 // Runs the real program and calls `work` once, as soon as the message loop
 // runs; returns the program's exit code.
 int RunProgram(int& argc, char** argv, std::function<void()> work);

@@ -19,15 +19,13 @@
 #include <QWindow>
 #include <functional>
 
+#include "app/program.h"
 #include "engine/controls.h"
 #include "engine/handlers.h"
 #include "forms/controls.h"
-#include "forms/embedded_template.h"
 #include "forms/kinds/edit_box.h"
 #include "forms/live_window.h"
-#include "lunar/controls.h"
 #include "runtime/app.h"
-#include "runtime/kinds.h"
 
 namespace {
 
@@ -39,20 +37,6 @@ constexpr uint32_t kAboutWindow = uint32_t(engine::WindowId::About);
 constexpr uint32_t kCalculateButton = 0x160102ef;
 constexpr int kPollMilliseconds = 10;
 constexpr int kWatchdogMilliseconds = 20000;
-
-void StartLunarKinds(runtime::LibraryNotice notice, runtime::RequestEntry) {
-    if (notice == runtime::LibraryNotice::Started) lunar::RegisterLunarKinds();
-}
-
-void StartRuntimeKinds(runtime::LibraryNotice notice, runtime::RequestEntry) {
-    if (notice == runtime::LibraryNotice::Started) runtime::RegisterRuntimeKinds();
-}
-
-constexpr runtime::SupportLibrary kSupportLibraries[] = {
-    {"core", nullptr},
-    {"lunar calendar", StartLunarKinds},
-    {"extended controls", StartRuntimeKinds},
-};
 
 std::function<void(forms::FormWindow&)>& WhileOpen() {
     static std::function<void(forms::FormWindow&)> action;
@@ -80,10 +64,7 @@ int Entry(const runtime::RuntimeServices& services) {
 // is open; returns the run's exit code.
 int RunProgram(std::function<void(forms::FormWindow&)> action) {
     WhileOpen() = std::move(action);
-    runtime::ProgramHeader header;
-    header.codeBase = engine::ProcedureTable();
-    header.formTemplate = forms::EmbeddedTemplate();
-    header.supportLibraries = kSupportLibraries;
+    runtime::ProgramHeader header = program::HumidityProgramHeader();
     header.entryRoutine = Entry;
     int argc = 1;
     char name[] = "humidity-calc";

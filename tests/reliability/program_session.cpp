@@ -14,47 +14,19 @@
 #include <QWindow>
 #include <fstream>
 
+#include "app/program.h"
 #include "engine/handlers.h"
 #include "forms/controls.h"
-#include "forms/embedded_template.h"
-#include "lunar/controls.h"
 #include "runtime/app.h"
 #include "runtime/convert.h"
 #include "runtime/gbk.h"
 #include "runtime/heap.h"
-#include "runtime/kinds.h"
 #include "runtime/services.h"
 #include "runtime/timer_kind.h"
 
 namespace reliability {
 namespace {
 
-// The support libraries of the program's entry, in its order: each registers
-// its control kinds when it is started.
-void StartLunarKinds(runtime::LibraryNotice notice, runtime::RequestEntry) {
-    if (notice == runtime::LibraryNotice::Started) lunar::RegisterLunarKinds();
-}
-
-void StartRuntimeKinds(runtime::LibraryNotice notice, runtime::RequestEntry) {
-    if (notice == runtime::LibraryNotice::Started) runtime::RegisterRuntimeKinds();
-}
-
-constexpr runtime::SupportLibrary kSupportLibraries[] = {
-    {"core", nullptr},
-    {"lunar calendar", StartLunarKinds},
-    {"extended controls", StartRuntimeKinds},
-};
-
-runtime::ProgramHeader ProgramHeader() {
-    runtime::ProgramHeader header;
-    header.codeBase = engine::ProcedureTable();
-    header.formTemplate = forms::EmbeddedTemplate();
-    header.supportLibraries = kSupportLibraries;
-    header.entryRoutine = engine::EngineMain;
-    return header;
-}
-
-constexpr int kStartPollMs = 5;
 constexpr int kDismisserPollMs = 10;
 constexpr int32_t kPlainElement = engine::kPlainElement;
 constexpr int32_t kContent = int32_t(engine::EditBoxProperty::Content);
@@ -96,18 +68,10 @@ runtime::TimerControl* ClockTimer() {
 }  // namespace
 
 int RunInsideProgram(int& argc, char** argv, std::function<void()> work) {
-    runtime::RuntimeApp app(argc, argv, ProgramHeader());
-    // The entry routine loads the main window and then runs the message
-    // loop; the work waits for the loop, so that it finds the window whole.
-    QTimer startWatch;
-    QObject::connect(&startWatch, &QTimer::timeout, [&] {
-        if (!app.Started()) return;
-        startWatch.stop();
+    return program::RunProgramWith(argc, argv, [&](runtime::RuntimeApp&) {
         work();
         CloseMainWindow();
     });
-    startWatch.start(kStartPollMs);
-    return app.Run();
 }
 
 QWidget* Control(uint32_t unitId) {

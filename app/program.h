@@ -1,0 +1,20 @@
+#pragma once
+// The program as the runtime sees it: the engine's procedure table and entry
+// routine, the embedded window template, and the support libraries that
+// register their control kinds when started. The process entry runs it; the
+// benchmarks and the whole-program tests run the same description.
+
+#include <functional>
+
+#include "runtime/app.h"
+
+namespace program {
+
+runtime::ProgramHeader HumidityProgramHeader();
+
+// Runs the program and calls `work` once, as soon as its message loop runs
+// (the entry routine has loaded the main window whole by then); returns
+// the program's exit code. For the benchmarks and the whole-program tests.
+int RunProgramWith(int& argc, char** argv, std::function<void(runtime::RuntimeApp&)> work);
+
+}  // namespace program
