@@ -20,20 +20,17 @@ using grid_colours::RgbOf;
 // The texts of the "宋体" faces, drawn once for all grids: the Gregorian and
 // lunar cell texts and the footer's terms.
 TextSprites& SolarSprites() {
-    static TextSprites sprites(runtime::QtFontFamily(QString::fromUtf8(runtime::kSongFace)),
-                               kSolarTextPixels);
+    static TextSprites sprites(runtime::SongFamily(), kSolarTextPixels);
     return sprites;
 }
 
 TextSprites& LunarSprites() {
-    static TextSprites sprites(runtime::QtFontFamily(QString::fromUtf8(runtime::kSongFace)),
-                               kLunarTextPixels);
+    static TextSprites sprites(runtime::SongFamily(), kLunarTextPixels);
     return sprites;
 }
 
 TextSprites& FooterSprites() {
-    static TextSprites sprites(runtime::QtFontFamily(QString::fromUtf8(runtime::kSongFace)),
-                               kFooterFontPixels);
+    static TextSprites sprites(runtime::SongFamily(), kFooterFontPixels);
     return sprites;
 }
 
@@ -68,8 +65,8 @@ const QRect kFooterTextArea(kFooterTextInset, 0, kWidth - 2 * kFooterTextInset, 
 // The fixed pictures are the same for every grid; they are made when the
 // first grid is painted.
 const GridPictures& Pictures() {
-    static const GridPictures pictures(TextSprites::AliasedFont(
-        runtime::QtFontFamily(QString::fromUtf8(runtime::kSongFace)), kHeaderFontPixels));
+    static const GridPictures pictures(
+        TextSprites::AliasedFont(runtime::SongFamily(), kHeaderFontPixels));
     return pictures;
 }
 

@@ -54,11 +54,15 @@ QColor ColourFromStored(uint32_t stored) {
 
 QString QtFontFamily(const QString& face) {
     static const QString song = QString::fromUtf8(kSongFace);
-    return face == song ? QString::fromUtf8(kSongSubstitute) : face;
+    return face == song ? SongFamily() : face;
+}
+
+QString SongFamily() {
+    return QString::fromUtf8(kSongSubstitute);
 }
 
 QFont DefaultGuiFont() {
-    QFont font(QtFontFamily(QString::fromUtf8(kSongFace)));
+    QFont font(SongFamily());
     font.setPixelSize(kDefaultFontPixelSize);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;

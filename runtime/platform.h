@@ -45,6 +45,8 @@ inline constexpr int kDefaultFontPixelSize = 12;
 // font's loading; asked for by its own family, fallbacks are looked up only
 // for a character the face lacks. The glyphs are the same.
 QString QtFontFamily(const QString& face);
+// The family of the Song face, as asked of Qt.
+QString SongFamily();
 
 // "宋体" 12 px, without antialiasing so that the face's bitmaps stay crisp.
 QFont DefaultGuiFont();
