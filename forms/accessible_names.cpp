@@ -90,20 +90,19 @@ struct ShownControl {
     RowNeighbour neighbour;
 };
 
-// The controls that the program shows, made so far, grouped by the widget
-// that holds them; each label's caption is converted once for all boxes.
-std::map<const QWidget*, std::vector<ShownControl>> ShownByContainer(FormWindow& window) {
-    std::map<const QWidget*, std::vector<ShownControl>> shown;
+// The controls that the program shows in `container`, made so far; each
+// label's caption is converted once for all the boxes there.
+std::vector<ShownControl> ShownIn(FormWindow& window, const QWidget* container) {
+    std::vector<ShownControl> shown;
     for (const Unit& entry : window.record().units) {
         const auto* unit = std::get_if<UnitRecord>(&entry);
         if (unit == nullptr || !IsShown(*unit)) continue;
         const QWidget* control = window.existingControl(unit->id);
-        if (control == nullptr) continue;
+        if (control == nullptr || control->parentWidget() != container) continue;
         const auto* label = dynamic_cast<const kinds::LabelWidget*>(control);
-        shown[control->parentWidget()].push_back(
-            {control,
-             {control->geometry(), label != nullptr,
-              label != nullptr ? kinds::DisplayText(label->data().caption) : QString()}});
+        shown.push_back({control,
+                         {control->geometry(), label != nullptr,
+                          label != nullptr ? kinds::DisplayText(label->data().caption) : QString()}});
     }
     return shown;
 }
@@ -126,10 +125,7 @@ void NameEditBox(kinds::EditBox& box, const std::vector<RowNeighbour>& neighbour
 }
 
 void NameEditBox(FormWindow& window, kinds::EditBox& box) {
-    const auto shown = ShownByContainer(window);
-    const auto container = shown.find(box.parentWidget());
-    NameEditBox(box, container != shown.end() ? NeighboursAmong(container->second, box)
-                                              : std::vector<RowNeighbour>());
+    NameEditBox(box, NeighboursAmong(ShownIn(window, box.parentWidget()), box));
 }
 
 }  // namespace
@@ -142,15 +138,17 @@ QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours) 
 }
 
 void NameEditBoxes(FormWindow& window, const QWidget* container) {
-    const auto shown = ShownByContainer(window);
+    // The neighbours are gathered once per container that holds a box; a
+    // container without edit boxes costs nothing more.
+    std::map<const QWidget*, std::vector<ShownControl>> shown;
     for (const Unit& entry : window.record().units) {
         const auto* unit = std::get_if<UnitRecord>(&entry);
         if (unit == nullptr || unit->kind != uint32_t(KindCode::EditBox)) continue;
         auto* box = dynamic_cast<kinds::EditBox*>(window.existingControl(unit->id));
         if (box == nullptr || (container != nullptr && box->parentWidget() != container)) continue;
-        const auto neighbours = shown.find(box->parentWidget());
-        NameEditBox(*box, neighbours != shown.end() ? NeighboursAmong(neighbours->second, *box)
-                                                    : std::vector<RowNeighbour>());
+        auto [neighbours, first] = shown.try_emplace(box->parentWidget());
+        if (first) neighbours->second = ShownIn(window, box->parentWidget());
+        NameEditBox(*box, NeighboursAmong(neighbours->second, *box));
     }
 }
 

@@ -54,6 +54,25 @@ Qt::WindowFlags FrameFlags(const WindowData& data) {
     return flags;
 }
 
+// The events the window turns into unit events: mouse, keyboard, focus and
+// wheel. Everything else (painting, layout, polish...) passes straight on.
+bool IsInputEvent(QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool Draggable(uint32_t kind) {
     return kind == uint32_t(KindCode::Window) || kind == uint32_t(KindCode::Label) ||
            kind == uint32_t(KindCode::GroupBox) || kind == uint32_t(KindCode::PictureBox);
@@ -252,6 +271,7 @@ const KindDescriptor* FormWindow::kindOf(uint32_t unitId) const {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!IsInputEvent(event->type())) return QMainWindow::eventFilter(watched, event);
     const std::optional<uint32_t> unitId = unitOf(watched);
     auto* target = qobject_cast<QWidget*>(watched);
     if (!unitId || target == nullptr || gone_) return QMainWindow::eventFilter(watched, event);
@@ -353,8 +373,9 @@ void FormWindow::moveFocus(uint32_t fromUnit, bool forward, bool tabStopsOnly) {
 }
 
 bool FormWindow::handleDrag(uint32_t unitId, QEvent& event) {
+    if (data_.dragAnywhere == 0) return false;
     const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
-    if (data_.dragAnywhere == 0 || unit == nullptr || !Draggable(unit->kind)) return false;
+    if (unit == nullptr || !Draggable(unit->kind)) return false;
     switch (event.type()) {
         case QEvent::MouseButtonPress: {
             auto& mouse = static_cast<QMouseEvent&>(event);

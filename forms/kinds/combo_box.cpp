@@ -2,6 +2,7 @@
 // event 0 once the selection is confirmed: the box posts itself an event and
 // raises it when that arrives, after the list has closed.
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -87,6 +88,7 @@ public:
     void showPopup() override {
         raise(ComboBoxEvent::DropDownOpened);
         popupOpen_ = true;
+        if (!listMade()) handFontToList();
         QComboBox::showPopup();
     }
 
@@ -105,7 +107,26 @@ protected:
         return true;
     }
 
+    // QComboBox makes its drop-down list on every font change, to hand the
+    // font on to it. Until the list exists the font is handed on when the
+    // list first opens instead, so a box that is never opened never makes
+    // its list.
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange && !listMade()) return QWidget::changeEvent(event);
+        QComboBox::changeEvent(event);
+    }
+
 private:
+    // The list lives in a pop-up frame among the box's children.
+    bool listMade() const { return findChild<QAbstractItemView*>() != nullptr; }
+
+    // Makes the list, in the pop-up window of its own, with the box's font.
+    void handFontToList() {
+        QAbstractItemView* list = view();
+        list->window()->setFont(font());
+        list->doItemsLayout();
+    }
+
     void raise(ComboBoxEvent event) {
         FireEvent(address_.windowId, address_.unitId, int32_t(event));
     }

@@ -3,6 +3,7 @@
 // selections, the common events' arguments, unbound events, and delivery
 // stopped while the runtime reports an error.
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -78,6 +79,25 @@ TEST_F(EventsTest, ComboChoiceIsRaisedAfterTheSelectionIsConfirmed) {
     Settle();
     ASSERT_EQ(CallsOf(kOnComboChosen).size(), 1u);
     EXPECT_EQ(static_cast<QComboBox*>(Control(kCombo))->currentIndex(), 1);
+}
+
+// The drop-down list is made when it first opens, and shows the box's font
+// then and after every later change of it.
+TEST_F(EventsTest, ComboListIsMadeOnFirstOpeningInTheBoxFont) {
+    auto* combo = static_cast<QComboBox*>(Control(kCombo));
+    EXPECT_EQ(combo->findChild<QAbstractItemView*>(), nullptr);
+    QFont font = combo->font();
+    font.setPixelSize(21);
+    combo->setFont(font);
+    EXPECT_EQ(combo->findChild<QAbstractItemView*>(), nullptr);
+    combo->showPopup();
+    QAbstractItemView* list = combo->findChild<QAbstractItemView*>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->font().pixelSize(), 21);
+    combo->hidePopup();
+    font.setPixelSize(13);
+    combo->setFont(font);
+    EXPECT_EQ(list->font().pixelSize(), 13);
 }
 
 TEST_F(EventsTest, SelectionWrittenByTheEngineRaisesNoChoice) {
