@@ -29,4 +29,11 @@ int FixedBorderWidth(uint32_t style);
 // Paints styles 1-5 along the edge of `area`; other styles paint nothing.
 void PaintBorder(QPainter& painter, const QRect& area, const QPalette& palette, uint32_t style);
 
+// The pixels of qDrawWinPanel: a two-pixel bevel in four palette colours.
+void DrawWinPanel(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken);
+
+// The pixels of qDrawShadeRect with a line width of one, no mid line and no
+// fill: the etched frame of a group box.
+void DrawShadeRect(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken);
+
 }  // namespace forms::kinds

@@ -1,7 +1,7 @@
 // The group box kind "分组框": a captioned frame (see group_box_widget.h)
 // and its kind-specific properties.
 
-#include <qdrawutil.h>
+#include "forms/kinds/borders.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -120,13 +120,11 @@ void GroupBoxWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The etched line: a shadow line with a light line inside it.
     constexpr bool kSunken = true;
-    constexpr int kLineWidth = 1;
-    constexpr int kMidLineWidth = 0;
     if (!captionRect_.isEmpty()) {
         const QRect gap = captionRect_.adjusted(-kGroupCaptionPadding, 0, kGroupCaptionPadding, 0);
         painter.setClipRegion(QRegion(rect()).subtracted(gap));
     }
-    qDrawShadeRect(&painter, frameRect_, palette(), kSunken, kLineWidth, kMidLineWidth);
+    DrawShadeRect(painter, frameRect_, palette(), kSunken);
     if (captionRect_.isEmpty()) return;
     painter.setClipping(false);
     painter.setFont(font());
