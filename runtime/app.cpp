@@ -12,6 +12,7 @@
 #include "runtime/heap.h"
 #include "runtime/message_object.h"
 #include "runtime/platform.h"
+#include "runtime/program_style.h"
 
 namespace runtime {
 namespace {
@@ -138,6 +139,7 @@ int RuntimeApp::Run() {
 // Fonts, translations and the error box come before any widget exists, the
 // host before the engine can ask for anything.
 void RuntimeApp::InstallPlatform() {
+    InstallProgramStyle();
     InstallFonts();
     InstallTranslations();
     InstallErrorBox();

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "runtime/gbk.h"
+#include "runtime/icon_file.h"
 #include "runtime/jpeg.h"
 
 namespace runtime {
@@ -116,6 +117,7 @@ std::optional<QImage> DecodePicture(std::span<const uint8_t> bytes) {
 }
 
 std::optional<QImage> DecodeIcon(std::span<const uint8_t> bytes) {
+    if (std::optional<QImage> bitmap = ReadBitmapIcon(bytes)) return bitmap;
     QImage image = QImage::fromData(AsByteArray(bytes), "ICO");
     if (image.isNull()) return std::nullopt;
     return image;

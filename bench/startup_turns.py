@@ -1,0 +1,77 @@
+#!/usr/bin/env python3
+"""Times whole-process start-ups of several commands that take turns.
+
+Each round starts every command once, in the given order, so that a change
+in the machine's load during the measurement falls on all of them alike; a
+ratio of medians then compares like with like. For every run the wall time
+from the start of the process to its end and its peak resident memory (the
+kernel's own count, as /usr/bin/time reports it) are recorded.
+
+    startup_turns.py --runs 20 --warmup 3 --json out.json \\
+        program='env HC_EXIT_AFTER_FIRST_PAINT=1 build/humidity-calc' \\
+        baseline='build/bench/bare_window'
+
+The JSON report holds, per command name, the runs and their medians:
+{"program": {"times_ms": [...], "peak_kib": [...], "median_ms": m,
+"median_kib": k}, ...}. A command that fails ends the measurement.
+"""
+
+import argparse
+import json
+import os
+import shlex
+import statistics
+import subprocess
+import sys
+import time
+
+
+def run_once(argv):
+    """Runs one command to its end; returns (milliseconds, peak KiB)."""
+    started = time.perf_counter_ns()
+    process = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(process.pid, 0)
+    elapsed = time.perf_counter_ns() - started
+    process.returncode = os.waitstatus_to_exitcode(status)
+    if process.returncode != 0:
+        sys.exit(f"{shlex.join(argv)} ended with exit code {process.returncode}")
+    return elapsed / 1e6, usage.ru_maxrss
+
+
+def parse_commands(specs):
+    commands = []
+    for spec in specs:
+        name, separator, command = spec.partition("=")
+        if not separator or not name or not command:
+            sys.exit(f"expected name=command, got {spec!r}")
+        commands.append((name, shlex.split(command)))
+    return commands
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--warmup", type=int, default=3)
+    parser.add_argument("--json", required=True)
+    parser.add_argument("commands", nargs="+", metavar="name=command")
+    args = parser.parse_args()
+    commands = parse_commands(args.commands)
+
+    for _ in range(args.warmup):
+        for _, argv in commands:
+            run_once(argv)
+    report = {name: {"times_ms": [], "peak_kib": []} for name, _ in commands}
+    for _ in range(args.runs):
+        for name, argv in commands:
+            milliseconds, kib = run_once(argv)
+            report[name]["times_ms"].append(milliseconds)
+            report[name]["peak_kib"].append(kib)
+    for runs in report.values():
+        runs["median_ms"] = statistics.median(runs["times_ms"])
+        runs["median_kib"] = statistics.median(runs["peak_kib"])
+    with open(args.json, "w", encoding="utf-8") as out:
+        json.dump(report, out, indent=1)
+
+
+if __name__ == "__main__":
+    main()
