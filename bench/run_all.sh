@@ -5,8 +5,8 @@
 #   bench/run_all.sh            # all benchmarks, 15 start-ups of each program
 #   RUNS=30 bench/run_all.sh    # more start-ups
 #
-# Needs hyperfine, jq, Xvfb and GNU time (/usr/bin/time). Results are written
-# to build/bench/results/ as well.
+# Needs python3, jq and Xvfb. Results are written to build/bench/results/ as
+# well.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,46 +27,29 @@ program=("env" "HC_EXIT_AFTER_FIRST_PAINT=1" "$build/humidity-calc")
 baseline=("$build/bench/bare_window")
 latin_baseline=("env" "HC_BASELINE_LATIN=1" "$build/bench/bare_window")
 
-median() {
-    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
 ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
-}
-
-# Peak resident memory in KiB of each run, program and baselines taking turns.
-peak_memory() {
-    local label=$1
-    : >"$results/$label-program.kib"
-    : >"$results/$label-baseline.kib"
-    : >"$results/$label-latin.kib"
-    for ((run = 0; run < runs; run++)); do
-        /usr/bin/time -f %M -a -o "$results/$label-program.kib" "${program[@]}"
-        /usr/bin/time -f %M -a -o "$results/$label-baseline.kib" "${baseline[@]}"
-        /usr/bin/time -f %M -a -o "$results/$label-latin.kib" "${latin_baseline[@]}"
-    done
 }
 
 mebibytes() {
     awk -v k="$1" 'BEGIN { print k / 1024 }'
 }
 
-# Start-up to the first painted window, timed by hyperfine, and peak memory,
-# under the platform the environment names.
+# Start-up to the first painted window and peak memory, under the platform
+# the environment names. The program and the two baselines take turns, run
+# after run, so that the machine's changing load falls on all three alike.
 startup() {
     local label=$1
-    hyperfine -N --warmup 3 --runs "$runs" --export-json "$results/$label-startup.json" \
-        --command-name program "${program[*]}" --command-name baseline "${baseline[*]}" \
-        --command-name latin "${latin_baseline[*]}" >/dev/null
-    peak_memory "$label"
+    local report="$results/$label-startup.json"
+    python3 "$root/bench/startup_turns.py" --runs "$runs" --warmup 3 --json "$report" \
+        program="${program[*]}" baseline="${baseline[*]}" latin="${latin_baseline[*]}"
     local time_program time_baseline time_latin memory_program memory_baseline memory_latin
-    time_program=$(jq '.results[0].median * 1000' "$results/$label-startup.json")
-    time_baseline=$(jq '.results[1].median * 1000' "$results/$label-startup.json")
-    time_latin=$(jq '.results[2].median * 1000' "$results/$label-startup.json")
-    memory_program=$(median <"$results/$label-program.kib")
-    memory_baseline=$(median <"$results/$label-baseline.kib")
-    memory_latin=$(median <"$results/$label-latin.kib")
+    time_program=$(jq '.program.median_ms' "$report")
+    time_baseline=$(jq '.baseline.median_ms' "$report")
+    time_latin=$(jq '.latin.median_ms' "$report")
+    memory_program=$(jq '.program.median_kib' "$report")
+    memory_baseline=$(jq '.baseline.median_kib' "$report")
+    memory_latin=$(jq '.latin.median_kib' "$report")
     printf 'start-up %-10s  program %7.1f ms  baseline %7.1f ms  ratio %s  (Latin baseline %7.1f ms, ratio %s)\n' \
         "$label" "$time_program" "$time_baseline" "$(ratio "$time_program" "$time_baseline")" \
         "$time_latin" "$(ratio "$time_program" "$time_latin")"

@@ -12,7 +12,7 @@ HC_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xauth xdotool xclip x11-utils imagemagick desktop-file-utils
     python3-skyfield python3-astropy
-    hyperfine jq valgrind
+    jq valgrind
 )
 
 hc_missing_packages() {
