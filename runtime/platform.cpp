@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTranslator>
 #include <algorithm>
+#include <vector>
 
 #include "runtime/gbk.h"
 #include "runtime/icon_file.h"
@@ -69,7 +70,19 @@ QFont DefaultGuiFont() {
     return font;
 }
 
-QFont FontFromRecord(const forms::FontRecord& record) {
+namespace {
+
+// The fonts made so far, per thread (fonts are not shared between threads).
+// A form uses a handful of fonts over and over; making each once also lets
+// every control with that font share Qt's data for it.
+constexpr size_t kRememberedFonts = 64;
+
+struct MadeFont {
+    forms::FontRecord record;
+    QFont font;
+};
+
+QFont MakeFont(const forms::FontRecord& record) {
     QFont font = DefaultGuiFont();
     const QString face = GbkToQString(record.Face());
     if (!face.isEmpty()) font.setFamily(QtFontFamily(face));
@@ -83,6 +96,18 @@ QFont FontFromRecord(const forms::FontRecord& record) {
     font.setUnderline(record.underline != 0);
     font.setStrikeOut(record.strikeOut != 0);
     return font;
+}
+
+}  // namespace
+
+QFont FontFromRecord(const forms::FontRecord& record) {
+    thread_local std::vector<MadeFont> made;
+    for (const MadeFont& entry : made) {
+        if (entry.record == record) return entry.font;
+    }
+    if (made.size() == kRememberedFonts) made.clear();
+    made.push_back({record, MakeFont(record)});
+    return made.back().font;
 }
 
 QFont FontFromStored(const forms::StoredFont& font) {

@@ -2,6 +2,7 @@
 
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -40,11 +41,15 @@ bool LargeEnough(const QRect& area) {
     return area.width() >= kSmallestFilledSide && area.height() >= kSmallestFilledSide;
 }
 
-// A line of one pixel from `from` to `to` inclusive, across or down.
-void FillLine(QPainter& painter, QPoint from, QPoint to, const QColor& colour) {
+// A line of one pixel from `from` to `to` inclusive, across or down, less
+// what lies in `gap`.
+void FillLine(QPainter& painter, QPoint from, QPoint to, const QColor& colour,
+              const QRect& gap = {}) {
     const QPoint topLeft(std::min(from.x(), to.x()), std::min(from.y(), to.y()));
     const QPoint bottomRight(std::max(from.x(), to.x()), std::max(from.y(), to.y()));
-    painter.fillRect(QRect(topLeft, bottomRight), colour);
+    const QRect line(topLeft, bottomRight);
+    if (!line.intersects(gap)) return painter.fillRect(line, colour);
+    for (const QRect& piece : QRegion(line).subtracted(gap)) painter.fillRect(piece, colour);
 }
 
 // The four bevel lines of a win panel, each drawn over the ones before: the
@@ -113,25 +118,30 @@ void DrawWinPanel(QPainter& painter, const QRect& area, const QPalette& palette,
     FillWinShades(painter, area, outerTopLeft, outerBottomRight, innerTopLeft, innerBottomRight);
 }
 
-void DrawShadeRect(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken) {
+void DrawShadeRect(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken,
+                   const QRect& gap) {
     constexpr int kLineWidth = 1;
     constexpr int kMidLineWidth = 0;
     const QColor outer = sunken ? palette.dark().color() : palette.light().color();
     const QColor inner = sunken ? palette.light().color() : palette.dark().color();
     if (!LargeEnough(area) || !FillsAsLines(painter, {outer, inner})) {
-        return qDrawShadeRect(&painter, area, palette, sunken, kLineWidth, kMidLineWidth);
+        painter.save();
+        if (!gap.isEmpty()) painter.setClipRegion(QRegion(area).subtracted(gap), Qt::IntersectClip);
+        qDrawShadeRect(&painter, area, palette, sunken, kLineWidth, kMidLineWidth);
+        painter.restore();
+        return;
     }
     // An outline one pixel in from the right and bottom, then the inner line
     // along its top and left and the outer line along the right and bottom.
     const int x1 = area.left(), y1 = area.top(), x2 = area.right(), y2 = area.bottom();
-    FillLine(painter, {x1, y1}, {x2 - 1, y1}, outer);
-    FillLine(painter, {x1, y2 - 1}, {x2 - 1, y2 - 1}, outer);
-    FillLine(painter, {x1, y1}, {x1, y2 - 1}, outer);
-    FillLine(painter, {x2 - 1, y1}, {x2 - 1, y2 - 1}, outer);
-    FillLine(painter, {x1 + 1, y1 + 1}, {x2 - 2, y1 + 1}, inner);
-    FillLine(painter, {x1 + 1, y1 + 2}, {x1 + 1, y2 - 2}, inner);
-    FillLine(painter, {x1, y2}, {x2, y2}, inner);
-    FillLine(painter, {x2, y1}, {x2, y2 - 1}, inner);
+    FillLine(painter, {x1, y1}, {x2 - 1, y1}, outer, gap);
+    FillLine(painter, {x1, y2 - 1}, {x2 - 1, y2 - 1}, outer, gap);
+    FillLine(painter, {x1, y1}, {x1, y2 - 1}, outer, gap);
+    FillLine(painter, {x2 - 1, y1}, {x2 - 1, y2 - 1}, outer, gap);
+    FillLine(painter, {x1 + 1, y1 + 1}, {x2 - 2, y1 + 1}, inner, gap);
+    FillLine(painter, {x1 + 1, y1 + 2}, {x1 + 1, y2 - 2}, inner, gap);
+    FillLine(painter, {x1, y2}, {x2, y2}, inner, gap);
+    FillLine(painter, {x2, y1}, {x2, y2 - 1}, inner, gap);
 }
 
 }  // namespace forms::kinds

@@ -33,7 +33,9 @@ void PaintBorder(QPainter& painter, const QRect& area, const QPalette& palette, 
 void DrawWinPanel(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken);
 
 // The pixels of qDrawShadeRect with a line width of one, no mid line and no
-// fill: the etched frame of a group box.
-void DrawShadeRect(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken);
+// fill: the etched frame of a group box, which leaves out what lies in `gap`
+// (where its caption interrupts it).
+void DrawShadeRect(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken,
+                   const QRect& gap = {});
 
 }  // namespace forms::kinds

@@ -120,13 +120,11 @@ void GroupBoxWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The etched line: a shadow line with a light line inside it.
     constexpr bool kSunken = true;
-    if (!captionRect_.isEmpty()) {
-        const QRect gap = captionRect_.adjusted(-kGroupCaptionPadding, 0, kGroupCaptionPadding, 0);
-        painter.setClipRegion(QRegion(rect()).subtracted(gap));
-    }
-    DrawShadeRect(painter, frameRect_, palette(), kSunken);
+    const QRect gap = captionRect_.isEmpty() ? QRect()
+                                             : captionRect_.adjusted(-kGroupCaptionPadding, 0,
+                                                                     kGroupCaptionPadding, 0);
+    DrawShadeRect(painter, frameRect_, palette(), kSunken, gap);
     if (captionRect_.isEmpty()) return;
-    painter.setClipping(false);
     painter.setFont(font());
     // A disabled box greys its caption in the frame's shadow colour.
     painter.setPen(palette().color(isEnabled() ? QPalette::WindowText : QPalette::Dark));

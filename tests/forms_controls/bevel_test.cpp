@@ -105,9 +105,30 @@ TEST(BevelTest, WinPanelGivesQtsPixels) {
 }
 
 TEST(BevelTest, ShadeRectGivesQtsPixels) {
-    ExpectSamePixels(DrawShadeRect, [](QPainter& p, QRect area, const QPalette& palette, bool sunken) {
-        qDrawShadeRect(&p, area, palette, sunken, 1, 0);
-    });
+    ExpectSamePixels(
+        [](QPainter& p, QRect area, const QPalette& palette, bool sunken) {
+            DrawShadeRect(p, area, palette, sunken);
+        },
+        [](QPainter& p, QRect area, const QPalette& palette, bool sunken) {
+            qDrawShadeRect(&p, area, palette, sunken, 1, 0);
+        });
+}
+
+// A frame with a gap left out gives Qt's frame clipped to all but the gap:
+// gaps across the top lines (a caption's), across the left lines, over a
+// corner, inside the frame and over all of it.
+TEST(BevelTest, ShadeRectLeavesTheGapOut) {
+    for (const QRect gap : {QRect(8, 0, 9, 12), QRect(2, 6, 4, 9), QRect(0, 0, 6, 6),
+                            QRect(10, 10, 3, 3), QRect(0, 0, kCanvas, kCanvas)}) {
+        ExpectSamePixels(
+            [gap](QPainter& p, QRect area, const QPalette& palette, bool sunken) {
+                DrawShadeRect(p, area, palette, sunken, gap);
+            },
+            [gap](QPainter& p, QRect area, const QPalette& palette, bool sunken) {
+                p.setClipRegion(QRegion(area).subtracted(gap), Qt::IntersectClip);
+                qDrawShadeRect(&p, area, palette, sunken, 1, 0);
+            });
+    }
 }
 
 }  // namespace

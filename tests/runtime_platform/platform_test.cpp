@@ -81,6 +81,24 @@ TEST(PlatformFonts, UnsetFieldsKeepTheDefaultFont) {
     EXPECT_EQ(DefaultGuiFont().pixelSize(), 12);
 }
 
+// Fonts are made once per record and remembered; a record that differs in
+// any field gets its own font, also once more fonts than are remembered
+// have been made.
+TEST(PlatformFonts, RememberedFontsMatchTheirRecords) {
+    for (int round = 0; round < 2; ++round) {
+        for (int32_t pixels = 8; pixels < 8 + 80; ++pixels) {
+            SCOPED_TRACE(pixels);
+            forms::FontRecord record = SongRecord(-pixels, pixels % 2 == 0 ? 400 : 700);
+            const QFont font = FontFromRecord(record);
+            EXPECT_EQ(font.pixelSize(), pixels);
+            EXPECT_EQ(font.bold(), pixels % 2 != 0);
+            record.underline = 1;
+            EXPECT_TRUE(FontFromRecord(record).underline());
+            EXPECT_FALSE(FontFromRecord(SongRecord(-pixels, 400)).underline());
+        }
+    }
+}
+
 TEST(PlatformFonts, SongFaceResolvesToTheInstalledSubstitute) {
     for (int pixels : {12, 16, 19, 29}) {
         SCOPED_TRACE(pixels);
