@@ -11,7 +11,6 @@
 #include "forms/kind_data.h"
 #include "forms/kind_registry.h"
 #include "forms/kinds/edit_box.h"
-#include "forms/kinds/kind_support.h"
 #include "forms/kinds/label_widget.h"
 #include "forms/kinds_table.h"
 #include "forms/live_window.h"
@@ -90,8 +89,7 @@ struct ShownControl {
     RowNeighbour neighbour;
 };
 
-// The controls that the program shows in `container`, made so far; each
-// label's caption is converted once for all the boxes there.
+// The controls that the program shows in `container`, made so far.
 std::vector<ShownControl> ShownIn(FormWindow& window, const QWidget* container) {
     std::vector<ShownControl> shown;
     for (const Unit& entry : window.record().units) {
@@ -102,7 +100,7 @@ std::vector<ShownControl> ShownIn(FormWindow& window, const QWidget* container) 
         const auto* label = dynamic_cast<const kinds::LabelWidget*>(control);
         shown.push_back({control,
                          {control->geometry(), label != nullptr,
-                          label != nullptr ? kinds::DisplayText(label->data().caption) : QString()}});
+                          label != nullptr ? label->caption() : QString()}});
     }
     return shown;
 }

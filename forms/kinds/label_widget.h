@@ -46,6 +46,8 @@ public:
     LabelWidget(const LabelData& data, QWidget* parent);
 
     const LabelData& data() const { return data_; }
+    // The caption as shown.
+    const QString& caption() const { return caption_; }
     // Replaces the stored properties and recomputes the layout.
     void setData(const LabelData& data);
     // The area the caption is laid out in.
