@@ -47,6 +47,12 @@ ControlSpec WeekdayCaption(std::string_view name, uint32_t id, Box box) {
     return TransLabel(name, id, box, {.caption = Gbk("星期：")});
 }
 
+// A transparent label that the clock fills: it stores an empty caption, so
+// it shows nothing until the first tick or the window's creation writes it.
+ControlSpec ClockText(std::string_view name, uint32_t id, Box box) {
+    return TransLabel(name, id, box, {.caption = {}});
+}
+
 ControlGroup WindowLevel() {
     return ControlGroup{
         .controls = {TabControl(
@@ -56,8 +62,8 @@ ControlGroup WindowLevel() {
 
 ControlGroup HumidityPage() {
     return Page(
-        0, {DefaultControl("透明标签1", KindCode::TransLabel, 0x16010456, {400, -8, 160, 32}),
-            DefaultControl("透明标签6", KindCode::TransLabel, 0x16010460, {616, -8, 32, 32}),
+        0, {ClockText("透明标签1", 0x16010456, {400, -8, 160, 32}),
+            ClockText("透明标签6", 0x16010460, {616, -8, 32, 32}),
             WeekdayCaption("透明标签5", 0x1601045f, {576, 0, 32, 16}),
             GroupBox("分组框1", kInputGroup, {16, 32, 360, 152}, {.caption = Gbk("输入参数")}),
             GroupBox("分组框2", kPressureGroup, {392, 32, 360, 152}, {.caption = Gbk("压力参数")}),
@@ -200,7 +206,7 @@ ControlGroup ValuesUnderPressure() {
 
 ControlGroup PressurePage() {
     return Page(
-        1, {DefaultControl("透明标签2", KindCode::TransLabel, 0x16010457, {472, -8, 224, 32}),
+        1, {ClockText("透明标签2", 0x16010457, {472, -8, 224, 32}),
             Label("标签52", 0x160102fa, {248, 32, 264, 40},
                   {.textColour = kRed, .font = SongBold(29), .caption = Gbk("常用压力单位换算")}),
             DefaultControl("分组框5", KindCode::GroupBox, kUnitRowsGroup, {96, 80, 584, 440}),
@@ -307,7 +313,7 @@ ControlGroup CalendarPage() {
             TransLabel("透明标签4", 0x16010459, {192, 368, 56, 32}, {.caption = Gbk("当前时间：")}),
             TransLabel("透明标签3", 0x16010458, {272, 368, 176, 32},
                        {.textColour = kBlue, .caption = Gbk("透明标签")}),
-            DefaultControl("透明标签8", KindCode::TransLabel, 0x16010462, {504, 368, 32, 32}),
+            ClockText("透明标签8", 0x16010462, {504, 368, 32, 32}),
             WeekdayCaption("透明标签9", 0x16010463, {464, 376, 32, 16}),
             Label("标签1", 0x1601044e, {96, 72, 544, 336}, {.borderStyle = kBorderFramedSunken})});
 }

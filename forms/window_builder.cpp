@@ -53,17 +53,14 @@ Placement PlacementOf(const UnitRecord& unit, const std::map<uint32_t, Placement
     return {unit.parent, std::nullopt};
 }
 
-// The widget a control is created in: the client area, a group box, or the
-// listed page of a tab control.
+// The widget a control is created in: the client area or its container. A
+// control listed on a tab page lies in the tab control itself, placed from
+// the control's corner with the tab strip included, so that it may stand in
+// the strip's row; the window shows it only while its page is current.
 QWidget* ParentWidget(const FormWindow& window, const Placement& placement) {
     QWidget* container =
         placement.container != 0 ? window.existingControl(placement.container) : nullptr;
-    if (container == nullptr) return window.clientArea();
-    if (auto* tabs = dynamic_cast<kinds::TabControl*>(container)) {
-        QWidget* page = tabs->widget(placement.page.value_or(0));
-        return page != nullptr ? page : tabs->widget(0);
-    }
-    return container;
+    return container != nullptr ? container : window.clientArea();
 }
 
 bool CreateControl(FormWindow& window, const UnitRecord& unit,
@@ -200,26 +197,19 @@ bool HasMenu(const WindowRecord& record) {
 }
 
 // Grows each tab control so that every control of every page shows whole.
-// The form places a page's controls relative to the page's display area but
-// sizes the tab control as a whole, tab strip included; each display area
-// is therefore made at least as large as the stored tab control, which
-// keeps the clearance the form leaves below and beside the lowest and the
-// rightmost control instead of pressing them against the frame.
 void FitTabControls(FormWindow& window, const WindowRecord& record) {
     for (const Unit& unit : record.units) {
         const auto* tabUnit = std::get_if<UnitRecord>(&unit);
         if (tabUnit == nullptr) continue;
         auto* tabs = dynamic_cast<kinds::TabControl*>(window.existingControl(tabUnit->id));
         if (tabs == nullptr) continue;
-        QSize needed(tabUnit->width, tabUnit->height);
+        QSize needed = tabs->size();
         for (uint32_t child : tabUnit->children) {
             if (child == 0) continue;
             const QRect placed = PlacedRect(window, child);
             needed = needed.expandedTo(QSize(placed.right() + 1, placed.bottom() + 1));
         }
-        const QRect area = tabs->pageArea();
-        const QSize overhead = tabs->size() - area.size();
-        tabs->resize(tabs->size().expandedTo(needed + overhead));
+        tabs->resize(needed);
     }
 }
 

@@ -14,7 +14,8 @@
 #
 # The points clicked are in the main window's coordinates, taken from the
 # form's layout: the tab strip runs along the top of the client area below
-# the menu bar, and a page's controls start at PAGE_X, PAGE_Y.
+# the menu bar, and a page's controls are placed from the tab control's
+# corner, PAGE_X, PAGE_Y, the tab strip included.
 set -eu
 
 if [ $# -lt 1 ] || [ ! -x "$1" ]; then
@@ -31,10 +32,9 @@ main_title="衡朴湿度"
 about_title="关于湿度换算软件"
 company_title="公司简介"
 
-# The page's display area inside the main window (menu bar, tab strip and
-# the tab frame above and left of it).
-PAGE_X=2
-PAGE_Y=41
+# The tab control's corner inside the main window, below the menu bar.
+PAGE_X=0
+PAGE_Y=17
 TAB_Y=28
 # The centres of the four tabs, left to right.
 TAB_X="50 156 234 288"

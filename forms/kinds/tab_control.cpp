@@ -2,9 +2,8 @@
 
 #include "forms/kinds/tab_control.h"
 
-#include <QStyle>
-#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "forms/controls.h"
@@ -111,6 +110,19 @@ bool WantsKey(QWidget*, int key) {
     return key == Qt::Key_Left || key == Qt::Key_Right;
 }
 
+// The strip of page headers: the wheel turns the pages only while the
+// strip has the focus, so that scrolling across it changes nothing.
+class TabStrip : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override {
+        if (!hasFocus()) return event->ignore();
+        QTabBar::wheelEvent(event);
+    }
+};
+
 }  // namespace
 
 int InitialPage(int32_t stored, size_t pageCount) {
@@ -120,6 +132,7 @@ int InitialPage(int32_t stored, size_t pageCount) {
 
 TabControl::TabControl(const TabControlData& data, UnitAddress address, QWidget* parent)
     : QTabWidget(parent), address_(address) {
+    setTabBar(new TabStrip(this));
     setData(data);
     shownPage_ = InitialPage(data.initialPage, data.pageCaptions.size());
     setCurrentIndex(shownPage_);
@@ -152,14 +165,6 @@ void TabControl::setData(const TabControlData& data) {
         // colour the labels on them paint, so that labels blend in.
         area->setAutoFillBackground(true);
     }
-}
-
-QRect TabControl::pageArea() const {
-    // The same rectangle QTabWidget lays its pages out in, asked of the
-    // style directly: a hidden tab widget postpones its own layout.
-    QStyleOptionTabWidgetFrame option;
-    initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this);
 }
 
 void TabControl::onCurrentChanged(int page) {

@@ -1,6 +1,6 @@
 #pragma once
-// The tab control "选择夹": a QTabWidget whose pages hold the controls the
-// template lists for them, placed relative to the page's display area.
+// The tab control "选择夹": a QTabWidget that holds the controls the
+// template lists on its pages, placed relative to its own corner.
 // Changing the page raises event 1 (a true result keeps the current page),
 // then event 2, then lets the window show the new page's controls.
 
@@ -19,9 +19,6 @@ public:
     TabControlData data() const;
     void setData(const TabControlData& data);
 
-    // The page's display area in the tab control's coordinates, for the
-    // current size.
-    QRect pageArea() const;
     // Called after the current page has changed and event 2 was raised.
     void setPageChangedHandler(std::function<void()> handler) { pageChanged_ = std::move(handler); }
 

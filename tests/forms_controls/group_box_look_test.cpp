@@ -38,7 +38,7 @@ protected:
         ASSERT_NE(window, nullptr);
         group_ = dynamic_cast<kinds::GroupBoxWidget*>(window->control(kGroup));
         ASSERT_NE(group_, nullptr);
-        page_ = static_cast<QTabWidget*>(window->control(kTab))->widget(0)->grab().toImage();
+        page_ = window->control(kTab)->grab().toImage();
     }
 
     // The page's pixel at a point of the group box. Compared as 8-bit RGB:

@@ -99,7 +99,6 @@ TEST_F(LayoutTest, MainWindowShowsEveryControlOfEveryPageWhole) {
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_EQ(tabs->geometry(), window->clientArea()->rect());
-    const QRect pageRect(QPoint(0, 0), tabs->pageArea().size());
     int page = 0;
     for (uint32_t child : tabUnit.children) {
         if (child == 0) {
@@ -109,13 +108,16 @@ TEST_F(LayoutTest, MainWindowShowsEveryControlOfEveryPageWhole) {
         const auto& unit = std::get<UnitRecord>(*FindUnit(window->record(), child));
         QWidget* control = window->control(child);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->parentWidget(), tabs->widget(page));
+        // Placed from the tab control's corner, the tab strip included.
+        EXPECT_EQ(control->parentWidget(), tabs);
+        EXPECT_EQ(control->pos(), QPoint(unit.left, unit.top)) << runtime::GbkToUtf8(unit.name);
         const bool neverVisible = (FindKind(unit.kind)->flags & kKindNeverVisible) != 0;
         EXPECT_EQ(control->isHidden(),
                   page != 0 || (unit.stateFlags & kVisible) == 0 || neverVisible)
             << runtime::GbkToUtf8(unit.name);
         if (!IsCoreKind(unit.kind)) continue;
-        EXPECT_TRUE(pageRect.contains(control->geometry())) << runtime::GbkToUtf8(unit.name);
+        EXPECT_TRUE(QRect(0, 0, tabUnit.width, tabUnit.height).contains(control->geometry()))
+            << runtime::GbkToUtf8(unit.name);
     }
 }
 

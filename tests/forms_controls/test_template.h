@@ -139,7 +139,7 @@ inline WindowRecord FormWindowRecord() {
     GroupBoxData group;
     group.caption = "group";
     UnitRecord groupUnit =
-        Unit(kGroup, KindCode::GroupBox, {8, 8, 200, 120}, WriteKindData(group), kTab);
+        Unit(kGroup, KindCode::GroupBox, {8, 32, 200, 120}, WriteKindData(group), kTab);
     groupUnit.children = {kDigitsEdit, kDecimalEdit};
     window.units.push_back(groupUnit);
 
