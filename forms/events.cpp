@@ -3,6 +3,7 @@
 
 #include "forms/events.h"
 
+#include <QPointer>
 #include <array>
 
 #include "forms/controls.h"
@@ -90,6 +91,21 @@ const runtime::EngineProcedure* HandlerOf(const Unit& unit, int32_t event) {
     return nullptr;
 }
 
+// Marks a handler of the window as running while it is in scope; the
+// window may be destroyed meanwhile, but not deleted.
+class RunningHandler {
+public:
+    explicit RunningHandler(FormWindow& window) : window_(&window) { window.enterHandler(); }
+    ~RunningHandler() {
+        if (!window_.isNull()) window_->leaveHandler();
+    }
+    RunningHandler(const RunningHandler&) = delete;
+    RunningHandler& operator=(const RunningHandler&) = delete;
+
+private:
+    QPointer<FormWindow> window_;
+};
+
 }  // namespace
 
 EventPause::EventPause() {
@@ -126,6 +142,7 @@ int32_t FireEvent(uint32_t windowId, uint32_t unitId, int32_t event,
     Source() = {windowId, UnitId(*unit)};
     runtime::EventRecord eventRecord{
         windowId, UnitId(*unit), event, int32_t(args.size()), args.data(), 0};
+    const RunningHandler running(*window);
     (*handler)(runtime::Services(), eventRecord);
     return eventRecord.result;
 }

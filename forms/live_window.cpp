@@ -56,6 +56,10 @@ Qt::WindowFlags FrameFlags(const WindowData& data) {
 
 // The events the window turns into unit events: mouse, keyboard, focus and
 // wheel. Everything else (painting, layout, polish...) passes straight on.
+bool IsKeyEvent(QEvent::Type type) {
+    return type == QEvent::KeyPress || type == QEvent::KeyRelease;
+}
+
 bool IsInputEvent(QEvent::Type type) {
     switch (type) {
         case QEvent::MouseButtonPress:
@@ -258,6 +262,18 @@ void FormWindow::route(QObject* object, uint32_t unitId) {
     }
 }
 
+bool FormWindow::isPassedUp(const QObject* watched) const {
+    const QObject* receiver = QApplication::focusWidget();
+    while (receiver != nullptr && !routes_.contains(const_cast<QObject*>(receiver))) {
+        receiver = receiver->parent();
+    }
+    if (receiver == nullptr || receiver == watched) return false;
+    for (const QObject* above = receiver->parent(); above != nullptr; above = above->parent()) {
+        if (above == watched) return true;
+    }
+    return false;
+}
+
 std::optional<uint32_t> FormWindow::unitOf(QObject* object) const {
     auto found = routes_.find(object);
     if (found == routes_.end()) return std::nullopt;
@@ -275,6 +291,9 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     const std::optional<uint32_t> unitId = unitOf(watched);
     auto* target = qobject_cast<QWidget*>(watched);
     if (!unitId || target == nullptr || gone_) return QMainWindow::eventFilter(watched, event);
+    // A key that the focused control leaves unused goes no further: its
+    // container must neither act on it again nor raise a second event.
+    if (IsKeyEvent(event->type()) && isPassedUp(watched)) return true;
     if (event->type() == QEvent::KeyPress && handleKey(*unitId, *static_cast<QKeyEvent*>(event))) {
         return true;
     }
@@ -359,17 +378,31 @@ void FormWindow::moveFocus(uint32_t fromUnit, bool forward, bool tabStopsOnly) {
     for (size_t step = 1; step <= count; ++step) {
         const size_t index = forward ? (start + step) % count : (start + count - step) % count;
         const uint32_t unitId = unitOrder_[index];
-        // A control not made yet lies on a hidden page and takes no focus.
-        QWidget* widget = existingControl(unitId);
-        const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
-        if (widget == nullptr || unit == nullptr) continue;
-        if (!widget->isVisible() || !widget->isEnabled()) continue;
-        const QWidget* focusTaker = widget->focusProxy() != nullptr ? widget->focusProxy() : widget;
-        if ((focusTaker->focusPolicy() & Qt::TabFocus) == 0) continue;
-        if (tabStopsOnly && (unit->stateFlags & kTabStop) == 0) continue;
-        widget->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        if (!takesFocus(unitId, tabStopsOnly)) continue;
+        existingControl(unitId)->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return;
     }
+}
+
+void FormWindow::focusFirstTabStop() {
+    for (uint32_t unitId : unitOrder_) {
+        const KindDescriptor* kind = kindOf(unitId);
+        if (kind == nullptr || kind->code == uint32_t(KindCode::TabControl)) continue;
+        if (!takesFocus(unitId, true)) continue;
+        existingControl(unitId)->setFocus(Qt::TabFocusReason);
+        return;
+    }
+}
+
+bool FormWindow::takesFocus(uint32_t unitId, bool tabStopsOnly) const {
+    // A control not made yet lies on a hidden page and takes no focus.
+    const QWidget* widget = existingControl(unitId);
+    const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
+    if (widget == nullptr || unit == nullptr) return false;
+    if (!widget->isVisible() || !widget->isEnabled()) return false;
+    const QWidget* focusTaker = widget->focusProxy() != nullptr ? widget->focusProxy() : widget;
+    if ((focusTaker->focusPolicy() & Qt::TabFocus) == 0) return false;
+    return !tabStopsOnly || (unit->stateFlags & kTabStop) != 0;
 }
 
 bool FormWindow::handleDrag(uint32_t unitId, QEvent& event) {
@@ -464,8 +497,20 @@ bool FormWindow::raiseCommonEvent(uint32_t unitId, QWidget* target, QEvent& even
     }
 }
 
+void FormWindow::leaveHandler() {
+    if (--runningHandlers_ == 0 && deletePending_) deleteLater();
+}
+
+void FormWindow::deleteWhenHandlersReturn() {
+    if (runningHandlers_ == 0) return deleteLater();
+    deletePending_ = true;
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
     if (gone_) return event->accept();
+    // A window that a modal window has disabled refuses the window
+    // manager's close request, as its close box would refuse a click.
+    if (!isEnabled()) return event->ignore();
     if (FireEvent(windowId(), 0, int32_t(WindowEvent::CloseRequested)) != 0) return event->ignore();
     event->accept();
     DestroyFormWindow(windowId());

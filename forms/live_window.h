@@ -80,6 +80,10 @@ public:
     // of the tab control.
     void showCurrentPage(uint32_t tabUnitId);
 
+    // Gives the keyboard to the first tab stop that takes it, passing over
+    // tab controls, so that a value can be typed on the current page at once.
+    void focusFirstTabStop();
+
     // Rebuilds the menu bar from the window's menu item records.
     void rebuildMenu();
 
@@ -91,6 +95,13 @@ public:
     void markGone() { gone_ = true; }
     bool isGone() const { return gone_; }
 
+    // Handlers of this window's units that are running now. A handler may
+    // wait in a modal loop, with this window's code below it on the stack,
+    // so a destroyed window is deleted only once none of them is left.
+    void enterHandler() { ++runningHandlers_; }
+    void leaveHandler();
+    void deleteWhenHandlersReturn();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -101,11 +112,15 @@ private:
     void build(std::vector<uint32_t> units);
     void route(QObject* object, uint32_t unitId);
     std::optional<uint32_t> unitOf(QObject* object) const;
+    // True when a key event reaches `watched` only because a routed control
+    // inside it, the one with the focus, left the key unused.
+    bool isPassedUp(const QObject* watched) const;
     const KindDescriptor* kindOf(uint32_t unitId) const;
 
     bool handleKey(uint32_t unitId, class QKeyEvent& key);
     bool pressEnter(uint32_t unitId);
     void moveFocus(uint32_t fromUnit, bool forward, bool tabStopsOnly);
+    bool takesFocus(uint32_t unitId, bool tabStopsOnly) const;
     bool isDefaultButton(uint32_t unitId) const;
     bool raiseClick(uint32_t unitId);
     bool handleDrag(uint32_t unitId, QEvent& event);
@@ -124,6 +139,8 @@ private:
     std::optional<QPoint> dragOffset_;
     bool announced_ = false;
     bool gone_ = false;
+    int runningHandlers_ = 0;
+    bool deletePending_ = false;
 };
 
 }  // namespace forms

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QWindow>
 #include <map>
 
 #include "forms/controls.h"
@@ -58,10 +59,15 @@ void AnnounceFormWindow(uint32_t windowId) {
     if (FormWindow* window = LoadedWindow(windowId)) window->markAnnounced();
 }
 
-bool OpenFormWindow(uint32_t windowId, QWidget* owner) {
+bool OpenFormWindow(uint32_t windowId, QWidget* owner, QWidget* stayAbove) {
     FormWindow* window = CreateFormWindow(windowId, owner);
     if (window == nullptr) return false;
+    if (stayAbove != nullptr && stayAbove->windowHandle() != nullptr) {
+        window->winId();
+        window->windowHandle()->setTransientParent(stayAbove->windowHandle());
+    }
     window->show();
+    window->focusFirstTabStop();
     AnnounceFormWindow(windowId);
     return true;
 }
@@ -105,7 +111,7 @@ void DestroyFormWindow(uint32_t windowId) {
     // lists; a window that has left the table raises nothing more.
     const EventPause pause;
     window->hide();
-    window->deleteLater();
+    window->deleteWhenHandlersReturn();
 }
 
 void SetWindowGoneHook(WindowGoneHook hook) {

@@ -53,6 +53,13 @@ void RestoreStates(const std::vector<RememberedState>& states) {
     }
 }
 
+// The window a modal window stays above: its owner, else the window whose
+// handler is opening it.
+QWidget* OpeningWindow(QWidget* owner) {
+    if (owner != nullptr) return owner;
+    return forms::LoadedWindowWidget(forms::CurrentEventSource().windowId);
+}
+
 }  // namespace
 
 void RuntimeApp::LoadStartWindow(uint32_t windowId) {
@@ -82,7 +89,9 @@ bool RuntimeApp::LoadWindow(uint32_t windowId, uint32_t parentWindowId, bool has
         }
         forms::DestroyFormWindow(windowId);
     }
-    if (!forms::OpenFormWindow(windowId, owner)) return false;
+    if (!forms::OpenFormWindow(windowId, owner, modal ? OpeningWindow(owner) : nullptr)) {
+        return false;
+    }
     if (modal) RunModal(windowId);
     return true;
 }

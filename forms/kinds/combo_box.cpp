@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWheelEvent>
 #include <utility>
 
 #include "forms/controls.h"
@@ -101,6 +102,13 @@ public:
     }
 
 protected:
+    // The wheel turns through the items only while the box has the focus,
+    // so that scrolling the pointer across it changes nothing by accident.
+    void wheelEvent(QWheelEvent* event) override {
+        if (!hasFocus()) return event->ignore();
+        QComboBox::wheelEvent(event);
+    }
+
     bool event(QEvent* event) override {
         if (event->type() != kSelectionConfirmed) return QComboBox::event(event);
         raise(ComboBoxEvent::ItemChosen);

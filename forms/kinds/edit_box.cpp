@@ -3,11 +3,14 @@
 
 #include "forms/kinds/edit_box.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTextDocument>
+#include <QValidator>
 #include <algorithm>
 
 #include "forms/kinds/borders.h"
@@ -88,14 +91,49 @@ bool RefusesKey(const EditBoxData& data, const QKeyEvent& key) {
     return false;
 }
 
+// An input method's commit is typing: the characters the mode refuses are
+// left out of it. The text being composed is shown as it is.
+QString TypedCommit(const EditBoxData& data, const QInputMethodEvent& event) {
+    QString kept;
+    for (char32_t c : event.commitString().toUcs4()) {
+        if (AcceptsTyped(data.inputMode, c)) kept.append(QString::fromUcs4(&c, 1));
+    }
+    return kept;
+}
+
+// Keeps a line editor's text to what its GBK copy reads back as, whichever
+// way the text arrives: typing, paste, an input method or the program.
+class KeepableTextValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override {
+        const QString kept = KeepableText(input);
+        if (kept != input) {
+            position = int(KeepableText(input.left(position)).size());
+            input = kept;
+        }
+        return Acceptable;
+    }
+};
+
 class LineEditor : public QLineEdit {
 public:
-    LineEditor(const EditBoxData& data, QWidget* parent) : QLineEdit(parent), data_(data) {}
+    LineEditor(const EditBoxData& data, QWidget* parent) : QLineEdit(parent), data_(data) {
+        setValidator(new KeepableTextValidator(this));
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (RefusesKey(data_, *event)) return event->accept();
         QLineEdit::keyPressEvent(event);
+    }
+
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        QInputMethodEvent typed(event->preeditString(), event->attributes());
+        typed.setCommitString(TypedCommit(data_, *event), event->replacementStart(),
+                              event->replacementLength());
+        QLineEdit::inputMethodEvent(&typed);
     }
 
 private:
@@ -104,13 +142,22 @@ private:
 
 class TextAreaEditor : public QPlainTextEdit {
 public:
-    TextAreaEditor(const EditBoxData& data, QWidget* parent)
-        : QPlainTextEdit(parent), data_(data) {}
+    TextAreaEditor(const EditBoxData& data, QWidget* parent) : QPlainTextEdit(parent), data_(data) {
+        connect(document(), &QTextDocument::contentsChange, this,
+                [this](int position, int, int added) { keepAdded(position, added); });
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (RefusesKey(data_, *event) || growsBeyondLimit(*event)) return event->accept();
         QPlainTextEdit::keyPressEvent(event);
+    }
+
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        QInputMethodEvent typed(event->preeditString(), event->attributes());
+        typed.setCommitString(TypedCommit(data_, *event), event->replacementStart(),
+                              event->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&typed);
     }
 
 private:
@@ -122,7 +169,24 @@ private:
         return toPlainText().size() >= qsizetype(data_.maxLength);
     }
 
+    // Replaces newly added text that the box cannot hold as it is.
+    void keepAdded(int position, int added) {
+        if (added == 0 || keeping_) return;
+        // The count may take in the document's closing paragraph mark.
+        const int end = std::min(position + added, document()->characterCount() - 1);
+        QTextCursor range(document());
+        range.setPosition(position);
+        range.setPosition(end, QTextCursor::KeepAnchor);
+        const QString text = range.selectedText().replace(QChar::ParagraphSeparator, u'\n');
+        const QString kept = KeepableText(text);
+        if (kept == text) return;
+        keeping_ = true;
+        range.insertText(kept);
+        keeping_ = false;
+    }
+
     const EditBoxData& data_;
+    bool keeping_ = false;
 };
 
 QLineEdit* LineOf(QWidget* editor) {
@@ -370,7 +434,12 @@ void EditBox::setData(const EditBoxData& data) {
 }
 
 void EditBox::rebuildEditor() {
-    delete editor_;
+    // The old editor may be the receiver of the event whose handler changed
+    // the box, so it goes once that event is over.
+    if (editor_ != nullptr) {
+        editor_->hide();
+        editor_->deleteLater();
+    }
     if (data_.spinBox != 0) {
         auto* spin = new QSpinBox(this);
         spin->setRange(std::min(data_.spinLimit1, data_.spinLimit2),
@@ -407,6 +476,9 @@ void EditBox::applyStyle() {
     const Qt::Alignment alignment = HorizontalAlignment(data_.alignment);
     if (QLineEdit* line = LineOf(editor_)) {
         line->setReadOnly(readOnly);
+        // Qt gives a read-only line the arrow pointer; its text can still be
+        // selected and copied, which the text pointer says.
+        line->setCursor(Qt::IBeamCursor);
         line->setAlignment(alignment | Qt::AlignVCenter);
         line->setMaxLength(data_.maxLength != 0 ? int(data_.maxLength) : kUnlimitedLength);
         const bool password = EditInputMode(data_.inputMode) == EditInputMode::Password;

@@ -21,6 +21,17 @@ std::string StoredText(const QString& text) {
     return runtime::QStringToGbk(stored);
 }
 
+QString KeepableText(const QString& text) {
+    QString visible;
+    visible.reserve(text.size());
+    for (char32_t c : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&c, 1);
+        if (QChar::category(c) == QChar::Other_Format && StoredText(character) == "?") continue;
+        visible.append(character);
+    }
+    return DisplayText(StoredText(visible));
+}
+
 StoredFont FontFromValue(const PropertyValue& value) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(value.bytes.data());
     return ReadFontRecord({bytes, value.bytes.size()});

@@ -21,6 +21,11 @@ namespace forms::kinds {
 QString DisplayText(const std::string& gbk);
 // The text of a control back to GBK, line breaks as CR LF again.
 std::string StoredText(const QString& text);
+// What a box can hold of a text: exactly what reads back from its GBK
+// bytes. Characters GBK lacks become the "?" they are stored as, except
+// invisible format characters (zero-width space, direction marks, soft
+// hyphen), which are dropped so that no hidden "?" changes a value.
+QString KeepableText(const QString& text);
 
 // A font property value: a 60-byte record, anything else the default font.
 StoredFont FontFromValue(const PropertyValue& value);

@@ -1,6 +1,8 @@
 // LoadWindow and CloseWindow as the engine's handlers call them.
 
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 #include "forms/controls.h"
 #include "runtime/app.h"
@@ -152,6 +154,40 @@ TEST_F(WindowCommandTest, AModalWindowDisablesTheOthersUntilItCloses) {
     EXPECT_TRUE(seen.mainEnabledAfter);
     EXPECT_FALSE(seen.profileEnabledAfter);
     EXPECT_FALSE(seen.aboutOpenAfter);
+}
+
+// The window whose handler waits for a modal window refuses a close request
+// meanwhile, and when the program destroys it, its widget lives on until the
+// handler has returned; the modal window stays above it.
+TEST_F(WindowCommandTest, AWindowWhoseHandlerWaitsInAModalLoopOutlivesTheWait) {
+    bool closeAccepted = true;
+    bool keptAbove = false;
+    bool aliveWhileWaiting = false;
+    QPointer<QWidget> main;
+    RunProgram([&] {
+        Initialise();
+        LoadStartWindow();
+        main = forms::LoadedWindowWidget(kMainId);
+        ClickAction() = [&] {
+            After(50, [&] {
+                QWidget* about = forms::LoadedWindowWidget(kAboutId);
+                keptAbove = about->windowHandle()->transientParent() == main->windowHandle();
+                closeAccepted = main->close();
+                CloseWindowAtOnce(kMainId);
+                After(50, [&] {
+                    aliveWhileWaiting = !main.isNull();
+                    CloseWindow(kAboutId);
+                });
+            });
+            LoadWindow(kAboutId, true);
+        };
+        After(20, [] { ClickMainButton(); });
+        RunMessageLoop();
+    });
+    EXPECT_FALSE(closeAccepted);
+    EXPECT_TRUE(keptAbove);
+    EXPECT_TRUE(aliveWhileWaiting);
+    EXPECT_TRUE(main.isNull());
 }
 
 TEST_F(WindowCommandTest, AReportThatTheModalWindowIsGoneEndsTheModalWait) {

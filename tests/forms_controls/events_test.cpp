@@ -6,7 +6,9 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 
 #include "forms/kind_data.h"
 #include "runtime/errors.h"
@@ -127,7 +129,30 @@ TEST_F(EventsTest, MenuSelectionRunsTheItemHandler) {
     EXPECT_EQ(CallsOf(kOnAbout), (std::vector<Call>{{kOnAbout, kFormId, kAboutItem, 0, {}}}));
 }
 
+// Scrolling the pointer across a combo box or the tab strip that does not
+// have the focus changes nothing; with the focus, the wheel turns them.
+TEST_F(EventsTest, TheWheelTurnsOnlyAFocusedComboBoxOrTabStrip) {
+    auto* combo = static_cast<QComboBox*>(Control(kCombo));
+    auto* strip = static_cast<QTabWidget*>(Control(kTab))->tabBar();
+    const auto turn = [](QWidget* widget) {
+        QWheelEvent wheel(QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget, &wheel);
+        Settle();
+    };
+    Control(kCalcButton)->setFocus();
+    turn(combo);
+    turn(strip);
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_EQ(strip->currentIndex(), 0);
+    combo->setFocus();
+    turn(combo);
+    EXPECT_EQ(combo->currentIndex(), 1);
+}
+
 TEST_F(EventsTest, FocusRaisesGotFocusOnTheEditBox) {
+    Control(kCalcButton)->setFocus();
+    Calls().clear();
     ClickAt(Control(kDigitsEdit), QPoint(4, 4));
     ASSERT_EQ(CallsOf(kOnDigitsFocus).size(), 1u);
     EXPECT_EQ(CallsOf(kOnDigitsFocus)[0].event, int32_t(CommonEvent::GotFocus));

@@ -1,10 +1,14 @@
 // The window's keyboard handling: Esc closes when the window says so, Enter
 // moves the focus or presses the default button, Tab and the arrows move the
-// focus, and the edit boxes' input modes drop refused characters.
+// focus, an edit box keeps the arrows, the edit boxes' input modes drop
+// refused characters, and a box holds only what its GBK copy reads back as.
 
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 
 #include "forms/kinds/edit_box.h"
+#include "runtime/platform.h"
 #include "tests/forms_controls/gui_fixture.h"
 #include "tests/forms_controls/test_template.h"
 
@@ -34,6 +38,25 @@ protected:
     static QString TextOf(QWidget* control) {
         return static_cast<kinds::EditBox*>(control)->text();
     }
+
+    // Types characters that have no key of their own, as a keyboard layout
+    // delivers them: a key event carrying the character's text.
+    static void TypeCharacters(const QString& text) {
+        for (char32_t c : text.toUcs4()) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                          QString::fromUcs4(&c, 1));
+            QApplication::sendEvent(QApplication::focusWidget(), &key);
+        }
+        Settle();
+    }
+
+    // An input method's commit into whatever has the focus.
+    static void Commit(const QString& text) {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(QApplication::focusWidget(), &commit);
+        Settle();
+    }
 };
 
 TEST_F(KeyboardTest, InputModesDropRefusedCharacters) {
@@ -43,6 +66,60 @@ TEST_F(KeyboardTest, InputModesDropRefusedCharacters) {
     EXPECT_EQ(TextOf(window->control(kDigitsEdit)), QStringLiteral("15"));
     TypeInto(window->control(kDecimalEdit), QStringLiteral("-1.5a"));
     EXPECT_EQ(TextOf(window->control(kDecimalEdit)), QStringLiteral("-1.5"));
+    // An input method's commit is typing too.
+    Commit(QStringLiteral("e3"));
+    EXPECT_EQ(TextOf(window->control(kDecimalEdit)), QStringLiteral("-1.53"));
+}
+
+TEST_F(KeyboardTest, BoxesHoldExactlyWhatTheirGbkCopyReads) {
+    enum class Way { Typed, Pasted, Composed };
+    struct Row {
+        const char* name;
+        Way way;
+        QString input;
+        QString held;
+    };
+    const Row rows[] = {
+        {"zero-width space pasted", Way::Pasted, QStringLiteral("\u200B12"), QStringLiteral("12")},
+        {"word joiner typed", Way::Typed, QStringLiteral("1\u20602"), QStringLiteral("12")},
+        {"direction mark composed", Way::Composed, QStringLiteral("\u200E12"),
+         QStringLiteral("12")},
+        {"soft hyphen pasted", Way::Pasted, QStringLiteral("1\u00AD2"), QStringLiteral("12")},
+        {"Thai letter pasted", Way::Pasted, QStringLiteral("1\u0E012"), QStringLiteral("1?2")},
+        {"emoji composed", Way::Composed,
+         QStringLiteral("1\U0001F600"
+                        "2"),
+         QStringLiteral("1?2")},
+        {"Chinese typed", Way::Typed, QStringLiteral("露点"), QStringLiteral("露点")},
+    };
+    FormWindow* dialog = Open(kDialogId);
+    ASSERT_NE(dialog, nullptr);
+    QWidget* box = dialog->control(kDialogEdit);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        static_cast<kinds::EditBox*>(box)->setText({});
+        box->setFocus();
+        Settle();
+        if (row.way == Way::Typed) TypeCharacters(row.input);
+        if (row.way == Way::Pasted) {
+            QApplication::clipboard()->setText(row.input);
+            Press(Qt::Key_V, Qt::ControlModifier);
+        }
+        if (row.way == Way::Composed) Commit(row.input);
+        EXPECT_EQ(TextOf(box), row.held);
+        EXPECT_EQ(ReadText(kDialogId, kDialogEdit, int32_t(EditBoxProperty::Content)),
+                  runtime::QStringToGbk(row.held));
+    }
+}
+
+TEST_F(KeyboardTest, ReadOnlyBoxesShowTheTextPointer) {
+    FormWindow* dialog = Open(kDialogId);
+    ASSERT_NE(dialog, nullptr);
+    auto* box = static_cast<kinds::EditBox*>(dialog->control(kDialogEdit));
+    EditBoxData readOnly = box->data();
+    readOnly.inputMode = uint32_t(EditInputMode::ReadOnly);
+    box->setData(readOnly);
+    EXPECT_EQ(box->editor()->cursor().shape(), Qt::IBeamCursor);
 }
 
 TEST_F(KeyboardTest, ControlKeysPassEveryFilter) {
@@ -128,6 +205,18 @@ TEST_F(KeyboardTest, EnterOnAnotherButtonStillPressesTheDefaultOne) {
     Press(Qt::Key_Return);
     ASSERT_EQ(Calls().size(), 1u);
     EXPECT_EQ(Calls()[0].unitId, kDialogDefault);
+}
+
+TEST_F(KeyboardTest, AnEditBoxKeepsTheArrowKeys) {
+    FormWindow* window = Open(kFormId);
+    ASSERT_NE(window, nullptr);
+    TypeInto(window->control(kDigitsEdit), QStringLiteral("12"));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Left}) {
+        Press(key);
+        EXPECT_TRUE(window->control(kDigitsEdit)->hasFocus()) << key;
+    }
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
+    EXPECT_EQ(TextOf(window->control(kDigitsEdit)), QStringLiteral("132"));
 }
 
 TEST_F(KeyboardTest, TabAndArrowsMoveTheFocusInUnitOrder) {
