@@ -293,6 +293,12 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!unitId || target == nullptr || gone_) return QMainWindow::eventFilter(watched, event);
     // A key that the focused control leaves unused goes no further: its
     // container must neither act on it again nor raise a second event.
+    // A control's drop-down list is a pop-up window of its own: the keys
+    // typed there are the list's (Escape closes it, Return chooses, the
+    // arrows move its highlight), never this window's.
+    if (IsKeyEvent(event->type()) && target->window() != this) {
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (IsKeyEvent(event->type()) && isPassedUp(watched)) return true;
     if (event->type() == QEvent::KeyPress && handleKey(*unitId, *static_cast<QKeyEvent*>(event))) {
         return true;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <algorithm>
@@ -21,21 +22,29 @@ using namespace panel_layout;
 // such as "甲午(马)-2014" shows whole.
 constexpr int kSelectorTextGain = 3;
 
+// The selectors' lists drop below their boxes as plain lists with a
+// vertical scroll bar, also under styles that lay a menu over the box.
 class SelectorStyle : public QProxyStyle {
 public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget) const override {
         QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
         if (control == CC_ComboBox && part == SC_ComboBoxEditField) {
             rect.setLeft(std::max(0, rect.left() - kSelectorTextGain));
         }
+        // The toolkit lays a dropped list against this rectangle's last row
+        // (or its first, dropping upwards); one row more on each side makes
+        // the list start right under the box instead of over its edge.
+        if (control == CC_ComboBox && part == SC_ComboBoxListBoxPopup) rect.adjust(0, -1, 0, 1);
         return rect;
     }
 };
-
-// Drop-down heights of the two lists, in items.
-constexpr int kYearListItems = 15;
-constexpr int kMonthListItems = 13;
 
 // The selectors' texts are shown by Qt only and never reach the program as
 // GBK texts, so they stay in Qt's own encoding.
@@ -55,6 +64,8 @@ const QStringList& GregorianMonthItems() {
                                          .split(QLatin1Char(' '));
     return names;
 }
+
+constexpr uint16_t kFirstLunarDay = 1;
 
 // The day of the selectors' month: the selected day, clamped to the month.
 uint16_t ClampedDay(uint16_t day, uint16_t monthLength) {
@@ -119,30 +130,32 @@ void CalendarPanel::UpdateHeaderText() {
     update();
 }
 
-QComboBox* CalendarPanel::makeSelector(int id, const QRect& rect) {
+QComboBox* CalendarPanel::makeSelector(int id, const QRect& rect, int listEnd) {
     auto* selector = new QComboBox(this);
     selector->setObjectName(QStringLiteral("selector%1").arg(id));
     selector->setEditable(false);
-    selector->setFont(runtime::DefaultGuiFont());
     if (selectorStyle_ == nullptr) {
         selectorStyle_ = new SelectorStyle;
         selectorStyle_->setParent(this);
     }
+    // The list takes its scroll bar policy from the style when it is made,
+    // which the first font change does: the style comes first.
     selector->setStyle(selectorStyle_);
+    selector->setFont(runtime::DefaultGuiFont());
     selector->setGeometry(rect);
     selector->setVisible(headerShown_);
+    // The list's window has a fixed height, which the toolkit keeps when it
+    // places the list under the box, however many items it holds.
+    selector->view()->window()->setFixedHeight(listEnd - (rect.y() + rect.height()));
+    // The list sees an Escape first, as a shortcut check, while open.
+    selector->view()->installEventFilter(this);
     return selector;
 }
 
 void CalendarPanel::BuildSelectors() {
     if (yearSelector_ == nullptr) {
-        yearSelector_ = makeSelector(kYearSelectorId, kYearSelectorRect);
-        yearSelector_->setMaxVisibleItems(kYearListItems);
-        monthSelector_ = makeSelector(kMonthSelectorId, kMonthSelectorRect);
-        monthSelector_->setMaxVisibleItems(kMonthListItems);
-        // The lists see an Escape first, as a shortcut check, while open.
-        yearSelector_->view()->installEventFilter(this);
-        monthSelector_->view()->installEventFilter(this);
+        yearSelector_ = makeSelector(kYearSelectorId, kYearSelectorRect, kYearListEnd);
+        monthSelector_ = makeSelector(kMonthSelectorId, kMonthSelectorRect, kMonthListEnd);
         connect(yearSelector_, &QComboBox::activated, this, [this] { yearChosen(); });
         connect(monthSelector_, &QComboBox::activated, this, [this] { ApplySelectors(); });
     }
@@ -218,7 +231,9 @@ void CalendarPanel::ApplySelectors() {
     const uint16_t leap = shownLeapMonth_;
     const auto month = uint16_t(leap == 0 || monthItem < leap ? monthItem + 1 : monthItem);
     const bool isLeap = leap != 0 && monthItem == leap;
-    uint16_t day = grid_->lunarDate().day;
+    // A grid whose date lies outside the conversion range (a clock past
+    // it) has no lunar day; the chosen month then opens on its first day.
+    uint16_t day = std::max(grid_->lunarDate().day, kFirstLunarDay);
     if (day > LunarMonthLength(year, month, isLeap)) --day;
     grid_->SetLunarDate(year, month, day, isLeap, false);
 }
@@ -265,7 +280,20 @@ bool CalendarPanel::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// The pop-up is closed by the toolkit itself when a press lands outside it.
+// While the pop-up is open the toolkit hands it every press, also those
+// outside it, and closes it for any of them; only a left press outside
+// cancels, the other buttons there do nothing.
+void CalendarPanel::mousePressEvent(QMouseEvent* event) {
+    const bool outside = !rect().contains(event->position().toPoint());
+    if (form_ == Form::DropDown && outside && event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+// The pop-up is closed by the toolkit itself when a left press lands
+// outside it.
 void CalendarPanel::closeEvent(QCloseEvent* event) {
     if (form_ == Form::DropDown && isVisible()) requestCancel();
     event->accept();

@@ -7,8 +7,8 @@
 //
 // The month calendar embeds the panel as a child; the date box drops it down
 // as a pop-up window of its own that closes on Escape, on losing activation
-// or on a press outside it (each a cancel), and on a click on a date (accept,
-// decided by the date box).
+// or on a left press outside it (each a cancel), and on a click on a date
+// (accept, decided by the date box).
 
 #include <QComboBox>
 #include <QRect>
@@ -30,10 +30,14 @@ inline constexpr int kHeaderTextLeft = 175;
 inline constexpr int kHeaderTextRightInset = 5;
 inline constexpr int kHeaderFontPixels = 12;
 inline constexpr int kGridId = 2046;
+// A selector's rectangle is its box; its list drops right under the box
+// and ends at the list end, which its last row lies just above.
 inline constexpr int kYearSelectorId = 1019;
 inline constexpr QRect kYearSelectorRect{3, 4, 102, 22};
+inline constexpr int kYearListEnd = 250;
 inline constexpr int kMonthSelectorId = 1020;
 inline constexpr QRect kMonthSelectorRect{107, 4, 61, 22};
+inline constexpr int kMonthListEnd = 200;
 // Years the selectors offer: item i is year kFirstSelectorYear + i.
 inline constexpr int kFirstSelectorYear = 1902;
 inline constexpr int kLastSelectorYear = 2047;
@@ -83,12 +87,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     int stripHeight() const;
     void layOut();
-    QComboBox* makeSelector(int id, const QRect& rect);
+    QComboBox* makeSelector(int id, const QRect& rect, int listEnd);
     void fillYearList();
     void refreshMonthList(int year, bool recomputeSelection);
     int lunarMonthItem(uint16_t leapMonth) const;

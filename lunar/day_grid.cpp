@@ -38,9 +38,14 @@ double WholeDay(const SolarDate& date) {
     return runtime::ComposeDateTime(date.year, date.month, date.day);
 }
 
-SolarDate Today() {
+SolarDate LocalToday() {
     const runtime::DateTimeFields now = runtime::SplitDateTime(runtime::NowDateTime());
     return {uint16_t(now.year), uint16_t(now.month), uint16_t(now.day), 0};
+}
+
+TodaySource& TodayClock() {
+    static TodaySource source = LocalToday;
+    return source;
 }
 
 QRect HeaderRect() {
@@ -72,13 +77,17 @@ const GridPictures& Pictures() {
 
 }  // namespace
 
+void SetTodaySource(TodaySource source) {
+    TodayClock() = source != nullptr ? source : LocalToday;
+}
+
 CCalendar::CCalendar(QWidget* parent) : QWidget(parent), footerFont_(FooterSprites().Font()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::ArrowCursor);
     setFixedSize(GridSize());
-    solar_ = Today();
+    solar_ = TodayClock()();
     SolarToLunar(solar_.year, solar_.month, solar_.day, lunar_);
     fillCells();
 }

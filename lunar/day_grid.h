@@ -104,6 +104,11 @@ struct GridCell {
     QString lunarText;
 };
 
+// The date a new grid starts on: today by the local clock unless a test
+// sets a clock of its own (null restores the local clock).
+using TodaySource = SolarDate (*)();
+void SetTodaySource(TodaySource source);
+
 class CCalendar : public QWidget {
 public:
     // Starts on the current local date, in lunar layout, with no owner.

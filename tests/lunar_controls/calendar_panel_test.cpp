@@ -57,6 +57,17 @@ TEST_F(PanelTest, SizeAndPlacesWithAndWithoutHeader) {
     EXPECT_EQ(panel.yearSelector()->geometry(), panel_layout::kYearSelectorRect);
     EXPECT_EQ(panel.monthSelector()->geometry(), panel_layout::kMonthSelectorRect);
     EXPECT_FALSE(panel.yearSelector()->isHidden());
+    // Each list drops right under its box, scrolls, and ends at its list end.
+    panel.show();
+    const auto dropped = [&](QComboBox* selector) {
+        selector->showPopup();
+        const QWidget* list = selector->view()->window();
+        EXPECT_EQ(selector->view()->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+        selector->hidePopup();
+        return QRect(panel.mapFromGlobal(list->pos()), list->size());
+    };
+    EXPECT_EQ(dropped(panel.yearSelector()), QRect(QPoint(3, 26), QPoint(104, 249)));
+    EXPECT_EQ(dropped(panel.monthSelector()), QRect(QPoint(107, 26), QPoint(167, 199)));
 
     panel.SetHeaderShown(false);
     EXPECT_EQ(panel.size(), QSize(365, 232));
@@ -160,6 +171,18 @@ TEST_F(PanelTest, YearsOutsideTheListLeaveTheSelectorsEmpty) {
     EXPECT_EQ(panel.monthSelector()->count(), 0);
     emit panel.yearSelector()->activated(-1);
     EXPECT_EQ(panel.grid().solarDate(), (SolarDate{1901, 3, 1, 0}));
+}
+
+// A clock past the conversion range leaves the grid without a lunar date;
+// the selectors still show the month chosen.
+TEST(ClockPastTheRange, SelectorsShowTheChosenMonth) {
+    SetTodaySource([] { return SolarDate{2049, 1, 1, 0}; });
+    CalendarPanel panel(CalendarPanel::Form::Embedded);
+    SetTodaySource(nullptr);
+    panel.BuildSelectors();
+    Choose(panel.yearSelector(), YearItem(2020));
+    Choose(panel.monthSelector(), 5);
+    EXPECT_EQ(panel.grid().lunarDate(), (LunarDate{2020, 5, 1, false}));
 }
 
 TEST_F(PanelTest, HeaderTextFollowsTheTemplate) {

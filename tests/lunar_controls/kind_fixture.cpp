@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 
+#include "forms/kind_data.h"
 #include "forms/kinds_table.h"
 #include "runtime/heap.h"
 
@@ -28,6 +29,10 @@ forms::UnitRecord WindowUnit() {
     unit.width = 640;
     unit.height = 640;
     unit.stateFlags = forms::kVisible;
+    // Escape closes the window, as it does the program's main window.
+    forms::WindowData data;
+    data.escCloses = 1;
+    unit.kindData = forms::WriteKindData(data);
     return unit;
 }
 

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTest>
 
 #include "forms/kind_data.h"
 #include "runtime/datetime.h"
@@ -254,7 +256,7 @@ TEST_F(MonthCalendarTest, SerialisedBlockHoldsTheLiveState) {
     EXPECT_EQ(read.headerShown, 0);
 }
 
-TEST_F(MonthCalendarTest, FocusedSelectorKeepsTheArrowKeys) {
+TEST_F(MonthCalendarTest, SelectorsKeepTheirKeys) {
     OpenOn(StoredOn(2014, 2, 10, kGregorianLayoutMode));
     QWidget* window = monthCalendar().window();
     QApplication::setActiveWindow(window);
@@ -266,6 +268,17 @@ TEST_F(MonthCalendarTest, FocusedSelectorKeepsTheArrowKeys) {
     EXPECT_TRUE(years->hasFocus()) << "the window did not move the focus";
     EXPECT_EQ(years->currentIndex(), 2015 - 1902);
     EXPECT_EQ(monthCalendar().grid().solarDate(), (SolarDate{2015, 2, 10, 0}));
+
+    // An open list is a pop-up window of its own, and the keys typed there
+    // are the list's.
+    years->showPopup();
+    QWindow* list = years->view()->window()->windowHandle();
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(list, key);
+    EXPECT_EQ(monthCalendar().grid().solarDate(), (SolarDate{2016, 2, 10, 0}));
+    years->showPopup();
+    QTest::keyClick(list, Qt::Key_Escape);
+    ASSERT_NE(forms::LiveControl(test::kWindowId, kUnit), nullptr) << "Escape closed the window";
+    EXPECT_FALSE(years->view()->isVisible());
 }
 
 }  // namespace
