@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <iterator>
 
 #include "runtime/convert.h"
 #include "runtime/heap.h"
@@ -17,7 +17,7 @@ constexpr int LowestPlainExponent = -4;
 constexpr int MinExponentDigits = 3;
 // The bias added after scaling, so that 1.005 at 2 decimals gives 1.01.
 constexpr double RoundingBias = 1e-12;
-// Enough "%.*e" digits to write every float exactly: the longest exact
+// Enough scientific digits to write every float exactly: the longest exact
 // expansion (of the smallest subnormal) has 105 significant digits.
 constexpr int ExactFloatDigits = 120;
 // No shown digit of a double lies beyond the 340th decimal place (the last
@@ -34,11 +34,15 @@ struct DecimalDigits {
     int exponent = 0;
 };
 
-// Decomposes "%.*e" output; printf rounds the binary value to nearest.
+// Decomposes the scientific form, rounded to nearest from the binary value.
+// std::to_chars writes it the same under every process locale; the windowing
+// toolkit selects the user's locale at start-up, and printf would then write
+// a decimal comma.
 DecimalDigits Decompose(double value, int significantDigits) {
     char buffer[ExactFloatDigits + 16];
-    int length = std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, value);
-    std::string_view text(buffer, std::min(size_t(length), sizeof buffer - 1));
+    std::to_chars_result written = std::to_chars(
+        buffer, std::end(buffer), value, std::chars_format::scientific, significantDigits - 1);
+    std::string_view text(buffer, size_t(written.ptr - buffer));
     DecimalDigits result;
     result.negative = text.front() == '-';
     if (result.negative) text.remove_prefix(1);

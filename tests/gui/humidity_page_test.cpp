@@ -8,8 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QWidget>
 #include <ostream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -17,6 +21,7 @@
 #include "tests/gui/humidity_form.h"
 #include "tests/gui/program.h"
 #include "tests/gui/user.h"
+#include "tests/runtime/test_locales.h"
 
 namespace gui_testing {
 namespace {
@@ -72,6 +77,26 @@ TEST_P(HumidityPageTest, ShowsEveryResult) {
 
 INSTANTIATE_TEST_SUITE_P(QuotedInputs, HumidityPageTest, ::testing::ValuesIn(kHumidityCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The toolkit selects the process locale from the environment as the program
+// starts; the first quoted conversion runs again, in a run of its own, under
+// a locale with a decimal comma.
+TEST(LocaleTest, DecimalCommaLocaleShowsTheSameResults) {
+    constexpr int kRunTimeoutMs = 60000;
+    const std::string quoted = "QuotedInputs/HumidityPageTest.ShowsEveryResult/DewPoint10At20";
+    ASSERT_NO_FATAL_FAILURE(testing_locales::ProvideLocales());
+    if (IsSkipped()) return;
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), testing_locales::kDecimalCommaLocale);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QString::fromStdString("--gtest_filter=" + quoted)});
+    ASSERT_TRUE(child.waitForFinished(kRunTimeoutMs)) << "the program did not end";
+    const std::string output = child.readAllStandardOutput().toStdString();
+    EXPECT_EQ(child.exitCode(), 0) << output;
+    EXPECT_NE(output.find("[       OK ] " + quoted), std::string::npos) << output;
+}
 
 TEST_F(ProgramTest, SecondClickWithUnchangedInputsShowsTheSameTexts) {
     const HumidityCase& dewPoint = kHumidityCases[0];

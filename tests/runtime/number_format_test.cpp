@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <clocale>
+#include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "command_test_support.h"
 #include "runtime/convert.h"
+#include "test_locales.h"
 
 namespace runtime {
 namespace {
@@ -108,6 +114,58 @@ TEST_F(NumberToFormattedTextTest, OtherNumericTypesAreAcceptedAndOthersGiveTheEm
     EXPECT_EQ(CallForText(NumberToFormattedText, {MakeInt(7), MakeInt(1), No}), "7.0");
     EXPECT_EQ(CallForText(NumberToFormattedText, {MakeText("7"), MakeInt(1), No}), std::nullopt);
     EXPECT_EQ(CallForText(NumberToFormattedText, {}), std::nullopt);
+}
+
+// The windowing toolkit selects the user's locale for the process at
+// start-up; no number text, nor the number read back from it, may change.
+struct LocaleSample {
+    double value;
+    int32_t decimals;
+    bool separators;
+};
+
+// Half of the samples are any bit pattern (subnormals, infinities and NaNs
+// included), half are of the magnitudes a user meets.
+std::vector<LocaleSample> LocaleSamples() {
+    std::mt19937_64 random(0x5EED0001);
+    std::uniform_real_distribution<double> fraction(-1, 1);
+    std::uniform_int_distribution<int> exponent(-40, 60);
+    std::uniform_int_distribution<int32_t> decimals(-3, 8);
+    std::vector<LocaleSample> samples;
+    for (int i = 0; i < 4000; ++i) {
+        const double value = i % 2 == 0 ? std::bit_cast<double>(uint64_t(random()))
+                                        : std::ldexp(fraction(random), exponent(random));
+        samples.push_back({value, decimals(random), random() % 2 == 0});
+    }
+    return samples;
+}
+
+// Every text of each sample, under the locale; none when it cannot be set.
+std::vector<std::string> TextsUnder(const char* locale, const std::vector<LocaleSample>& samples) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    std::vector<std::string> texts;
+    if (std::setlocale(LC_ALL, locale) == nullptr) return texts;
+    for (const LocaleSample& s : samples) {
+        const std::string general = FormatG13(s.value);
+        texts.push_back(FormatFixedDecimals(s.value, s.decimals, s.separators) + " " + general +
+                        " " + FormatG6(float(s.value)) + " " + FormatG13(ParseNumber(general)));
+    }
+    std::setlocale(LC_ALL, saved.c_str());
+    return texts;
+}
+
+TEST(NumberTextsUnderLocales, AreTheSameInEveryLocale) {
+    ASSERT_NO_FATAL_FAILURE(testing_locales::ProvideLocales());
+    if (IsSkipped()) return;
+    const std::vector<LocaleSample> samples = LocaleSamples();
+    const std::vector<std::string> expected = TextsUnder("C", samples);
+    for (const char* name : testing_locales::kLocales) {
+        const std::vector<std::string> texts = TextsUnder(name, samples);
+        ASSERT_EQ(texts.size(), samples.size()) << name << " cannot be set";
+        for (size_t i = 0; i < texts.size(); ++i) {
+            ASSERT_EQ(texts[i], expected[i]) << name << ", " << samples[i].decimals << " decimals";
+        }
+    }
 }
 
 }  // namespace
