@@ -65,5 +65,9 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${HC_LINKED_LIBRARY_PACKAGES}, ${HC_RUNTIME_DATA_PACKAGES}")
 endif()
 
+# A hyperlink box hands its link to xdg-open when the desktop's own handler
+# cannot take it; without it the browsers the user names are tried.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -3,13 +3,57 @@
 #include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
+#include <algorithm>
+#include <vector>
 
 namespace runtime {
 namespace {
 
-constexpr const char* kFallbackOpener = "xdg-open";
+// The desktop-neutral opener, tried first when the desktop's own handler
+// fails.
+constexpr const char* kDesktopOpener = "xdg-open";
+// The user's browsers: a colon-separated list of commands, tried in order.
+constexpr const char* kBrowserVariable = "BROWSER";
+constexpr char kBrowserSeparator = ':';
+// Stands for the URL in a command of kBrowserVariable.
+constexpr QLatin1StringView kUrlPlaceholder("%s");
+// The system's preferred browsers, tried last.
+constexpr const char* kSystemBrowsers[] = {"sensible-browser", "x-www-browser"};
 
 LinkOpener currentOpener = OpenWithDesktop;
+
+// One command of kBrowserVariable as program and arguments: split into words
+// at blanks, double quotes keeping a word together, and never run by a
+// shell. The URL takes the place of "%s" within an argument, so it stays one
+// argument whatever characters it holds; a command without "%s" gets it as
+// its last argument.
+QStringList BrowserCommand(const QString& command, const QString& url) {
+    QStringList words = QProcess::splitCommand(command);
+    bool placed = false;
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        if (!words[i].contains(kUrlPlaceholder)) continue;
+        words[i].replace(kUrlPlaceholder, url);
+        placed = true;
+    }
+    if (!placed) words.append(url);
+    return words;
+}
+
+std::vector<QStringList> OpeningCommands(const QString& url) {
+    std::vector<QStringList> commands = {{QString::fromLatin1(kDesktopOpener), url}};
+    const QStringList browsers =
+        qEnvironmentVariable(kBrowserVariable).split(kBrowserSeparator, Qt::SkipEmptyParts);
+    for (const QString& browser : browsers) commands.push_back(BrowserCommand(browser, url));
+    for (const char* browser : kSystemBrowsers)
+        commands.push_back({QString::fromLatin1(browser), url});
+    return commands;
+}
+
+// A command is a program and at least the URL; a blank command of
+// kBrowserVariable is left with the URL alone and starts nothing.
+bool StartDetached(const QStringList& command) {
+    return command.size() > 1 && QProcess::startDetached(command.front(), command.mid(1));
+}
 
 bool IsWebScheme(const QString& scheme) {
     return scheme == QLatin1String("http") || scheme == QLatin1String("https");
@@ -38,7 +82,8 @@ LinkOpener SetLinkOpener(LinkOpener opener) {
 
 bool OpenWithDesktop(const QString& url) {
     if (QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode))) return true;
-    return QProcess::startDetached(QString::fromLatin1(kFallbackOpener), {url});
+    const std::vector<QStringList> commands = OpeningCommands(url);
+    return std::any_of(commands.begin(), commands.end(), StartDetached);
 }
 
 }  // namespace runtime

@@ -2,8 +2,10 @@
 // Handing a hyperlink box's target to the user's browser or mail program.
 //
 //   target ──► IsOpenableTarget (http:, https:, mailto: only) ──► LinkOpener
-//                                                                  │
-//        QDesktopServices::openUrl ──(fails)──► xdg-open <url> ◄───┘ (the default)
+//                                                                  │ (the default)
+//   QDesktopServices::openUrl ◄────────────────────────────────────┘
+//     └─(fails)─► xdg-open ─► $BROWSER's commands ─► sensible-browser ─► x-www-browser
+//                 (the first program that starts gets the URL)
 //
 // The opener is a replaceable function pointer so that tests observe what
 // would be opened without ever starting a browser.
@@ -28,8 +30,12 @@ bool OpenLinkTarget(const QString& target);
 // default desktop opener.
 LinkOpener SetLinkOpener(LinkOpener opener);
 
-// The default: the desktop's URL handler, else `xdg-open` started directly
-// with the URL as its single argument (never through a shell).
+// The default: the desktop's URL handler, else the first of these programs
+// that starts: `xdg-open`, each command of the colon-separated list in
+// $BROWSER (words split at blanks, double quotes keeping one together; "%s"
+// in an argument stands for the URL, which is appended when there is none),
+// `sensible-browser`, `x-www-browser`. Each is started directly with the URL
+// as one argument, never through a shell.
 bool OpenWithDesktop(const QString& url);
 
 }  // namespace runtime

@@ -99,6 +99,8 @@ expect_equal Version "$(field Version)" "$version"
 expect_equal Architecture "$(field Architecture)" "$(dpkg --print-architecture)"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ -n "$(field Description)" ] || fail "no Description"
+# Links open through xdg-open when the desktop's own handler cannot.
+expect_equal Recommends "$(field Recommends)" "xdg-utils"
 depends=$(field Depends)
 echo "Depends: $depends"
 # Each dependency is a package name, optionally with a version in brackets.

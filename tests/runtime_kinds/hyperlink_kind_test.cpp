@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QPalette>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "forms/kind_data.h"
@@ -258,6 +261,74 @@ TEST(LinkOpener, RefusedTargetsNeverReachTheOpener) {
     EXPECT_FALSE(OpenLinkTarget(Utf8("file:///etc/passwd")));
     EXPECT_TRUE(OpenLinkTarget(Utf8(kWeb)));
     EXPECT_EQ(opener.opened(), std::vector<QString>{Utf8(kWeb)});
+}
+
+// Stand-ins on an otherwise empty PATH for the programs that open links:
+// each writes its name and arguments, one a line, to one log.
+class FakeOpeningPrograms {
+public:
+    FakeOpeningPrograms(const std::vector<const char*>& programs, const char* browser)
+        : path_(qgetenv("PATH")), browser_(qgetenv("BROWSER")) {
+        const QByteArray log = QFile::encodeName(dir_.filePath("log"));
+        for (const char* program : programs) {
+            QFile script(dir_.filePath(program));
+            EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\nprintf '%s\\n' \"${0##*/}\" \"$@\" >" + log + ".part\n" +
+                         "/bin/mv " + log + ".part " + log + "\n");
+            script.setPermissions(script.permissions() | QFile::ExeOwner);
+        }
+        qputenv("PATH", QFile::encodeName(dir_.path()));
+        browser != nullptr ? qputenv("BROWSER", browser) : qunsetenv("BROWSER");
+    }
+    ~FakeOpeningPrograms() {
+        qputenv("PATH", path_);
+        browser_.isNull() ? qunsetenv("BROWSER") : qputenv("BROWSER", browser_);
+    }
+    QString started() const {
+        QFile log(dir_.filePath("log"));
+        const bool written = QTest::qWaitFor([&] { return log.exists(); });
+        return written && log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll())
+                                                        : QString();
+    }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray path_, browser_;
+};
+
+// The desktop's own handler opens nothing on the offscreen platform, so the
+// programs are tried. The URL holds characters a shell would act on.
+TEST(LinkOpener, WithoutTheDesktopHandlerTheFirstProgramThatStartsGetsTheUrl) {
+    ASSERT_EQ(QGuiApplication::platformName(), QLatin1String("offscreen"));
+    const QString url = Utf8("https://hengpu.example/a?b=1&c=$HOME;d");
+    struct Case {
+        const char* name;
+        std::vector<const char*> programs;
+        const char* browser;
+        QString started;
+    };
+    const Case cases[] = {
+        {"xdg-open first", {"xdg-open", "b", "sensible-browser"}, "b", "xdg-open\n" + url},
+        {"then BROWSER's commands, missing and blank ones skipped",
+         {"b", "c"},
+         "a: :%s:b:c",
+         "b\n" + url},
+        {"%s within an argument", {"b"}, "b -n \"<%s>\"", "b\n-n\n<" + url + ">"},
+        {"then sensible-browser",
+         {"sensible-browser", "x-www-browser"},
+         nullptr,
+         "sensible-browser\n" + url},
+        {"x-www-browser last", {"x-www-browser"}, "", "x-www-browser\n" + url},
+        {"nothing to start", {}, "a", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeOpeningPrograms programs(c.programs, c.browser);
+        EXPECT_EQ(OpenWithDesktop(url), !c.started.isEmpty());
+        if (!c.started.isEmpty()) {
+            EXPECT_EQ(programs.started().toStdString(), (c.started + "\n").toStdString());
+        }
+    }
 }
 
 }  // namespace
