@@ -442,6 +442,8 @@ void EditBox::rebuildEditor() {
     }
     if (data_.spinBox != 0) {
         auto* spin = new QSpinBox(this);
+        // Its digits are the program's, not the process locale's.
+        spin->setLocale(QLocale::c());
         spin->setRange(std::min(data_.spinLimit1, data_.spinLimit2),
                        std::max(data_.spinLimit1, data_.spinLimit2));
         spin->setFrame(false);

@@ -24,8 +24,11 @@ TemplateData TemplateWithGroupLabel() {
         auto* record = std::get_if<UnitRecord>(&unit);
         if (record != nullptr && record->id == kGroup) record->children.push_back(kGroupLabel);
     }
-    form.units.insert(form.units.begin() + 5, Unit(kGroupLabel, KindCode::Label, kGroupLabelBox,
-                                                   WriteKindData(LabelOf("lab")), kGroup));
+    // Made in place: a variant moved into the middle of the vector is taken
+    // for uninitialised by GCC 12 in Release builds.
+    form.units.emplace(
+        form.units.begin() + 5, std::in_place_type<UnitRecord>,
+        Unit(kGroupLabel, KindCode::Label, kGroupLabelBox, WriteKindData(LabelOf("lab")), kGroup));
     return data;
 }
 

@@ -63,7 +63,9 @@ inline UnitRecord Unit(uint32_t id, KindCode kind, Box box, Bytes data, uint32_t
     UnitRecord unit;
     unit.id = id;
     unit.kind = uint32_t(kind);
-    unit.name = "u" + std::to_string(id & 0xFF);
+    // Built from a made string: GCC 12 at -O3 takes "u" + std::string for an
+    // overlapping copy (-Wrestrict) in Release builds.
+    unit.name = std::string("u").append(std::to_string(id & 0xFF));
     unit.left = box.left;
     unit.top = box.top;
     unit.width = box.width;
