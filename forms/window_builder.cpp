@@ -244,10 +244,8 @@ void PlaceWindow(FormWindow& window, const UnitRecord& own, const WindowData& da
     window.layout()->activate();
     const QSize outer = window.size();
     QPoint corner(own.left, own.top);
-    const QSize screen = runtime::ScreenSize();
-    if (data.startPosition == kCentredOnScreen && screen.isValid()) {
-        corner =
-            QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+    if (data.startPosition == kCentredOnScreen) {
+        corner = runtime::CentredOnScreen(outer).value_or(corner);
     }
     window.move(corner);
 }

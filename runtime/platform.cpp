@@ -134,6 +134,18 @@ QSize ScreenSize() {
     return screen != nullptr ? screen->size() : QSize();
 }
 
+QPoint CentredCorner(QRect available, QSize outer) {
+    const QPoint centred(available.left() + (available.width() - outer.width()) / 2,
+                         available.top() + (available.height() - outer.height()) / 2);
+    return {std::max(centred.x(), available.left()), std::max(centred.y(), available.top())};
+}
+
+std::optional<QPoint> CentredOnScreen(QSize outer) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return std::nullopt;
+    return CentredCorner(screen->availableGeometry(), outer);
+}
+
 std::optional<QImage> DecodePicture(std::span<const uint8_t> bytes) {
     if (StartsLikeJpeg(bytes)) return DecodeJpeg(bytes);
     QImage image = QImage::fromData(AsByteArray(bytes));

@@ -13,6 +13,8 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <cstdint>
@@ -64,6 +66,14 @@ bool InstallTranslations();
 
 // The primary screen's size in pixels; empty without a screen.
 QSize ScreenSize();
+
+// Where a window of `outer` size, frame included, goes to sit centred in
+// `available`; a window larger than that keeps its top-left corner, and so
+// its title bar, inside it.
+QPoint CentredCorner(QRect available, QSize outer);
+// The same in the area of the primary screen that windows may use (without
+// the desktop's panels); nullopt without a screen.
+std::optional<QPoint> CentredOnScreen(QSize outer);
 
 // A stored picture (JPEG through libjpeg, other image files through Qt's
 // readers) and a stored Windows icon file; nullopt when undecodable.

@@ -216,6 +216,28 @@ TEST(PlatformScreen, OffscreenScreenHasASize) {
     EXPECT_FALSE(ScreenSize().isEmpty());
 }
 
+// A small screen, or a large scale factor, leaves less room than a window
+// needs: its title bar must stay on the screen, where it can be dragged.
+TEST(PlatformScreen, CentredWindowsKeepTheirTopLeftCornerOnTheScreen) {
+    struct Case {
+        const char* name;
+        QRect available;
+        QSize outer;
+        QPoint corner;
+    };
+    const Case cases[] = {
+        {"centred when it fits", {0, 0, 1280, 1024}, {700, 501}, {290, 261}},
+        {"centred below a top panel", {0, 30, 1280, 994}, {700, 500}, {290, 277}},
+        {"too wide: left edge on the screen", {0, 0, 400, 300}, {700, 200}, {0, 50}},
+        {"too tall: title bar on the screen", {0, 0, 400, 300}, {300, 500}, {50, 0}},
+        {"too large on a second screen", {1280, 24, 400, 300}, {700, 500}, {1280, 24}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(CentredCorner(c.available, c.outer), c.corner);
+    }
+}
+
 TEST(PlatformTranslations, MessageBoxButtonReadsChinese) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), Utf8("确定"));
 }
