@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
+#include <cerrno>
 #include <cfenv>
 #include <cstdio>
 #include <cstdlib>
@@ -106,14 +107,53 @@ void ExitAfterFirstPaintIfAsked() {
 }
 #endif
 
+// Without a reachable display Qt ends the process with advice to reinstall
+// the program. While the application object is made, the messages of that
+// failure are held back and the program says in one line what is wrong.
+constexpr int kNoDisplayExitCode = 1;
+constexpr QLatin1StringView kXcbCategory("qt.qpa.xcb");
+constexpr QLatin1StringView kPluginCategory("qt.qpa.plugin");
+constexpr QLatin1StringView kDisplayFailure("could not connect to display");
+QtMessageHandler startUpPassOn = nullptr;
+bool displayUnreachable = false;
+
+[[noreturn]] void ReportNoDisplay() {
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') {
+        std::fprintf(stderr, "%s: no display to open: DISPLAY is not set\n",
+                     program_invocation_short_name);
+    } else {
+        std::fprintf(stderr, "%s: cannot open the display \"%s\"\n", program_invocation_short_name,
+                     display);
+    }
+    std::_Exit(kNoDisplayExitCode);
+}
+
+void StartUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    const QLatin1StringView category(context.category != nullptr ? context.category : "");
+    if (category == kXcbCategory && message.startsWith(kDisplayFailure)) {
+        displayUnreachable = true;
+        return;
+    }
+    if (displayUnreachable && type == QtFatalMsg) ReportNoDisplay();
+    // Qt's note that the platform plugin did not load follows the failure.
+    if (displayUnreachable && category == kPluginCategory) return;
+    startUpPassOn(type, context, message);
+}
+
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
+    startUpPassOn = qInstallMessageHandler(StartUpMessage);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(startUpPassOn);
+    return application;
+}
+
 }  // namespace
 
 RuntimeApp::RuntimeApp(int& argc, char** argv, const ProgramHeader& header)
     : header_(header), userInterfaceThread_(std::this_thread::get_id()) {
     // Tests run several programs inside one QApplication of their own.
-    if (QCoreApplication::instance() == nullptr) {
-        ownedApplication_ = std::make_unique<QApplication>(argc, argv);
-    }
+    if (QCoreApplication::instance() == nullptr) ownedApplication_ = StartApplication(argc, argv);
     // The runtime ends the program itself when its last window is gone.
     QApplication::setQuitOnLastWindowClosed(false);
     CurrentApp() = this;
