@@ -1,0 +1,155 @@
+#include "cli/arguments.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "cli/argument_scan.h"
+#include "cli/calendar_arguments.h"
+#include "cli/messages.h"
+
+namespace cli {
+namespace {
+
+using arguments::FindSpec;
+using arguments::FormatError;
+using arguments::FormatOf;
+using arguments::kCsv;
+using arguments::kGregorianLeap;
+using arguments::kHelp;
+using arguments::kJson;
+using arguments::kVersion;
+using arguments::OperandCount;
+using arguments::OptionSpec;
+using arguments::ParseCalendar;
+using arguments::ParseGregorian;
+using arguments::ParseLunar;
+using arguments::ParseSolarTerms;
+using arguments::Scan;
+using arguments::Scanned;
+
+// The window's start values of the pressure group.
+constexpr std::string_view kStartPressure = "0.3";
+constexpr std::string_view kStartGaugeUnit = "MPa";
+constexpr Direction kStartDirection = Direction::ToStandard;
+
+constexpr OptionSpec kTemperature = {"temperature", 't', true};
+constexpr OptionSpec kPressure = {"pressure", 'p', true};
+constexpr OptionSpec kUnit = {"unit", 'u', true};
+
+// The options of the convert command: one per known quantity, one per
+// direction, and the named ones.
+std::vector<OptionSpec> ConvertSpecs() {
+    std::vector<OptionSpec> specs = {kHelp, kJson, kCsv, kTemperature, kPressure, kUnit};
+    for (const KnownQuantity& q : KnownQuantities()) specs.push_back({q.name, 0, true});
+    for (const DirectionEntry& d : Directions()) specs.push_back({d.name, 0, false});
+    return specs;
+}
+
+std::variant<KnownQuantity, UsageError> QuantityOf(const Scanned& scanned) {
+    std::optional<KnownQuantity> chosen;
+    for (const KnownQuantity& q : KnownQuantities()) {
+        if (!scanned.options.contains(q.name)) continue;
+        if (chosen) return UsageError{messages::kTwoKnownQuantities, ""};
+        chosen = q;
+    }
+    if (!chosen) return UsageError{messages::kNoKnownQuantity, ""};
+    return *chosen;
+}
+
+std::variant<Direction, UsageError> DirectionOf(const Scanned& scanned) {
+    std::optional<Direction> chosen;
+    for (const DirectionEntry& d : Directions()) {
+        if (!scanned.options.contains(d.name)) continue;
+        if (chosen) return UsageError{messages::kTwoDirections, ""};
+        chosen = d.direction;
+    }
+    return chosen.value_or(kStartDirection);
+}
+
+Request ParseConvert(const Scanned& scanned) {
+    if (auto error = FormatError(scanned)) return *error;
+    if (auto error = OperandCount(scanned, 0, 0, messages::kUnexpectedArgument)) return *error;
+    auto quantity = QuantityOf(scanned);
+    if (auto* error = std::get_if<UsageError>(&quantity)) return *error;
+    if (!scanned.Has(kTemperature)) return UsageError{messages::kNoTemperature, ""};
+    auto direction = DirectionOf(scanned);
+    if (auto* error = std::get_if<UsageError>(&direction)) return *error;
+    std::string unitName = scanned.ValueOr(kUnit, kStartGaugeUnit);
+    std::optional<GaugeUnit> unit = FindGaugeUnit(unitName);
+    if (!unit) return UsageError{messages::kUnknownGaugeUnit, unitName};
+    const KnownQuantity& q = std::get<KnownQuantity>(quantity);
+    return ConvertRequest{q,
+                          scanned.options.at(q.name),
+                          scanned.ValueOr(kTemperature, ""),
+                          scanned.ValueOr(kPressure, kStartPressure),
+                          *unit,
+                          std::get<Direction>(direction),
+                          FormatOf(scanned)};
+}
+
+Request ParsePressure(const Scanned& scanned) {
+    if (auto error = FormatError(scanned)) return *error;
+    if (auto error = OperandCount(scanned, 2, 2, messages::kPressureOperands)) return *error;
+    std::optional<PressureUnit> unit = FindPressureUnit(scanned.operands[1]);
+    if (!unit) return UsageError{messages::kUnknownPressureUnit, scanned.operands[1]};
+    return PressureRequest{scanned.operands[0], *unit, FormatOf(scanned)};
+}
+
+Request ParseBatch(const Scanned& scanned) {
+    if (auto error = OperandCount(scanned, 0, 1, messages::kBatchOperands)) return *error;
+    return BatchRequest{scanned.operands.empty() ? std::string() : scanned.operands[0]};
+}
+
+std::vector<OptionSpec> HelpSpecs() {
+    return {kHelp};
+}
+
+std::vector<OptionSpec> FormatSpecs() {
+    return {kHelp, kJson, kCsv};
+}
+
+std::vector<OptionSpec> GregorianSpecs() {
+    return {kHelp, kJson, kCsv, kGregorianLeap};
+}
+
+struct Command {
+    std::string_view name;
+    std::vector<OptionSpec> (*specs)();
+    Request (*parse)(const Scanned&);
+};
+
+const std::array<Command, 7> kCommands = {{
+    {"convert", ConvertSpecs, ParseConvert},
+    {"pressure", FormatSpecs, ParsePressure},
+    {"lunar", FormatSpecs, ParseLunar},
+    {"gregorian", GregorianSpecs, ParseGregorian},
+    {"terms", FormatSpecs, ParseSolarTerms},
+    {"calendar", FormatSpecs, ParseCalendar},
+    {"batch", HelpSpecs, ParseBatch},
+}};
+
+constexpr std::string_view kHelpCommand = "help";
+
+Request ParseCommand(const Command& command, std::span<const std::string> args) {
+    std::vector<OptionSpec> specs = command.specs();
+    auto scanned = Scan(args, specs);
+    if (auto* error = std::get_if<UsageError>(&scanned)) return *error;
+    if (std::get<Scanned>(scanned).Has(kHelp)) return HelpRequest{};
+    return command.parse(std::get<Scanned>(scanned));
+}
+
+}  // namespace
+
+Request ParseArguments(std::span<const std::string> args) {
+    if (args.empty()) return UsageError{messages::kNoCommand, ""};
+    const std::string& word = args.front();
+    for (const Command& command : kCommands) {
+        if (word == command.name) return ParseCommand(command, args.subspan(1));
+    }
+    if (word == kHelpCommand || FindSpec(std::array{kHelp}, word)) return HelpRequest{};
+    if (FindSpec(std::array{kVersion}, word)) return VersionRequest{};
+    return UsageError{messages::kUnknownCommand, word};
+}
+
+}  // namespace cli

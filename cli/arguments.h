@@ -1,0 +1,88 @@
+#pragma once
+// The command line, read into one request or a usage error.
+//
+//   argv ─► command word ─► options and operands ─► ConvertRequest | PressureRequest | ...
+//
+// Options are "--name VALUE", "--name=VALUE" or a short "-t VALUE"; a value
+// is taken verbatim, even when it starts with "-". An argument counts as an
+// option only when it starts with "-" or "--" followed by a letter, so "-40",
+// "--5" and "" are operands; "--" makes every later argument an operand.
+
+#include <span>
+#include <string>
+#include <variant>
+
+#include "cli/catalogue.h"
+#include "cli/language.h"
+#include "cli/lunar_facts.h"
+
+namespace cli {
+
+enum class OutputFormat { Table, Json, Csv };
+
+// Texts are UTF-8 as typed.
+struct ConvertRequest {
+    KnownQuantity quantity;
+    std::string value;
+    std::string temperature;
+    std::string pressure;
+    GaugeUnit gaugeUnit;
+    Direction direction;
+    OutputFormat format;
+};
+
+struct PressureRequest {
+    std::string value;
+    PressureUnit unit;
+    OutputFormat format;
+};
+
+// Gregorian date and time to the lunar calendar.
+struct LunarRequest {
+    lunar::SolarDate date;
+    ClockTime time;
+    OutputFormat format;
+};
+
+// A lunar date back to the Gregorian calendar.
+struct GregorianRequest {
+    uint16_t lunarYear;
+    uint16_t lunarMonth;
+    uint16_t lunarDay;
+    bool isLeap;
+    OutputFormat format;
+};
+
+struct SolarTermsRequest {
+    uint16_t year;
+    OutputFormat format;
+};
+
+struct CalendarRequest {
+    uint16_t year;
+    uint16_t month;
+    OutputFormat format;
+};
+
+// Many humidity conversions, one a CSV row; an empty path or "-" means
+// standard input.
+struct BatchRequest {
+    std::string path;
+};
+
+struct HelpRequest {};
+struct VersionRequest {};
+
+struct UsageError {
+    Message message;
+    std::string argument;  // fills the message's "{}"
+};
+
+using Request =
+    std::variant<ConvertRequest, PressureRequest, LunarRequest, GregorianRequest, SolarTermsRequest,
+                 CalendarRequest, BatchRequest, HelpRequest, VersionRequest, UsageError>;
+
+// The arguments after the program name.
+Request ParseArguments(std::span<const std::string> args);
+
+}  // namespace cli

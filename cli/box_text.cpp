@@ -1,0 +1,91 @@
+#include "cli/box_text.h"
+
+#include <algorithm>
+#include <array>
+
+#include "runtime/gbk.h"
+
+namespace cli {
+namespace {
+
+struct CodePointRange {
+    char32_t first;
+    char32_t last;
+};
+
+// The format characters (general category Cf) that the window's toolkit
+// knows, in code point order.
+constexpr std::array<CodePointRange, 21> kFormatCharacters = {{
+    {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},
+    {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},
+    {0x200B, 0x200F},   {0x202A, 0x202E},   {0x2060, 0x2064},   {0x2066, 0x206F},
+    {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD},
+    {0x13430, 0x13438}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+    {0xE0020, 0xE007F},
+}};
+
+constexpr char kUnrepresentable[] = "?";
+
+bool IsFormatCharacter(char32_t c) {
+    auto after = std::upper_bound(kFormatCharacters.begin(), kFormatCharacters.end(), c,
+                                  [](char32_t x, const CodePointRange& r) { return x < r.first; });
+    return after != kFormatCharacters.begin() && c <= std::prev(after)->last;
+}
+
+// The length of the UTF-8 sequence a lead byte announces; a stray byte counts
+// as one, for the converter to replace.
+size_t SequenceLength(unsigned char lead) {
+    if (lead >= 0xF0) return 4;
+    if (lead >= 0xE0) return 3;
+    if (lead >= 0xC0) return 2;
+    return 1;
+}
+
+char32_t Decode(std::string_view sequence) {
+    constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t c = static_cast<unsigned char>(sequence[0]) & kLeadBits[sequence.size()];
+    for (size_t i = 1; i < sequence.size(); ++i) {
+        c = (c << 6) | (static_cast<unsigned char>(sequence[i]) & 0x3F);
+    }
+    return c;
+}
+
+bool IsContinuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// A whole multi-byte character that is an invisible format character GBK
+// cannot hold; broken sequences are left for the converter to replace.
+bool IsDropped(std::string_view sequence) {
+    if (sequence.size() < 2 || !std::all_of(sequence.begin() + 1, sequence.end(), IsContinuation)) {
+        return false;
+    }
+    return IsFormatCharacter(Decode(sequence)) && runtime::Utf8ToGbk(sequence) == kUnrepresentable;
+}
+
+bool IsAscii(std::string_view text) {
+    return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+}  // namespace
+
+std::string TypedTextToGbk(std::string_view utf8) {
+    if (IsAscii(utf8)) return std::string(utf8);
+    std::string kept;
+    kept.reserve(utf8.size());
+    for (size_t at = 0; at < utf8.size();) {
+        size_t length =
+            std::min(SequenceLength(static_cast<unsigned char>(utf8[at])), utf8.size() - at);
+        std::string_view sequence = utf8.substr(at, length);
+        if (!IsDropped(sequence)) kept.append(sequence);
+        at += length;
+    }
+    return runtime::Utf8ToGbk(kept);
+}
+
+std::string ShownText(std::string_view gbk) {
+    if (IsAscii(gbk)) return std::string(gbk);
+    return runtime::GbkToUtf8(gbk);
+}
+
+}  // namespace cli

@@ -1,0 +1,48 @@
+#pragma once
+// The two conversions of the window, run by the engine's own handlers on the
+// in-memory window.
+//
+//   humidity inputs (GBK texts, indexes) ─► 按钮1's handler ─► 18 result texts
+//   pressure value (GBK text), unit ─► the unit row's handler ─► 7 row texts
+//
+// The engine's variables are reset before each conversion, so that its
+// results depend on its own inputs only, as on the first click after the
+// window opens. Results are the boxes' texts in UTF-8.
+
+#include <array>
+#include <string>
+
+#include "cli/catalogue.h"
+#include "cli/window_properties.h"
+
+namespace cli {
+
+struct HumidityInputs {
+    int32_t mode = 0;         // 组合框1's selection
+    std::string value;        // 编辑框1, GBK
+    std::string temperature;  // 编辑框3, GBK
+    std::string pressure;     // 编辑框4, GBK
+    int32_t gaugeUnit = 0;    // 组合框2's selection
+    Direction direction = Direction::ToStandard;
+};
+
+// The texts of the result boxes in ResultFields() order.
+using HumidityTexts = std::array<std::string, kResultCount>;
+
+// Converts row after row on one in-memory window; every input is set anew
+// for each conversion.
+class HumidityConverter {
+public:
+    HumidityTexts Convert(const HumidityInputs& inputs);
+
+private:
+    WindowProperties window_;
+};
+
+// The texts of the pressure page's rows in PressureUnits() order; the
+// source row keeps its text as typed.
+inline constexpr std::size_t kPressureUnitCount = 7;
+using PressureTexts = std::array<std::string, kPressureUnitCount>;
+PressureTexts ConvertPressure(const std::string& value, const PressureUnit& unit);
+
+}  // namespace cli

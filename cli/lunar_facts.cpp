@@ -1,0 +1,112 @@
+#include "cli/lunar_facts.h"
+
+#include <charconv>
+
+#include "runtime/datetime.h"
+#include "runtime/gbk.h"
+
+namespace cli {
+namespace {
+
+constexpr uint16_t kTermsPerYear = 24;
+constexpr uint16_t kFirstTermYear = 1880;
+constexpr uint16_t kLastTermYear = 2079;
+constexpr std::string_view kTermLineSeparator = "  ";
+
+std::string Utf8(const std::string& gbk) {
+    return runtime::GbkToUtf8(gbk);
+}
+
+// A number padded with zeros to `width` digits.
+std::string Padded(int32_t value, int width) {
+    char digits[16];
+    auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    std::string text(digits, end);
+    if (text.size() < size_t(width)) text.insert(0, size_t(width) - text.size(), '0');
+    return text;
+}
+
+std::string MomentText(double dateTime) {
+    runtime::DateTimeFields f = runtime::SplitDateTime(dateTime);
+    return Padded(f.year, 4) + "-" + Padded(f.month, 2) + "-" + Padded(f.day, 2) + " " +
+           Padded(f.hour, 2) + ":" + Padded(f.minute, 2) + ":" + Padded(f.second, 2);
+}
+
+SolarTermFacts TermFacts(uint16_t year, uint16_t term) {
+    return {term, Utf8(lunar::SolarTermName(term)), MomentText(lunar::SolarTermMoment(year, term))};
+}
+
+std::optional<SolarTermFacts> TermOn(const lunar::SolarDate& date) {
+    uint16_t term = lunar::SolarTermOn(date.year, date.month, date.day);
+    if (term == 0) return std::nullopt;
+    return TermFacts(date.year, term);
+}
+
+std::string Pillar(int cycle) {
+    lunar::StemBranch sb = lunar::CycleToStemBranch(cycle);
+    return Utf8(lunar::StemBranchText(sb.stem, sb.branch));
+}
+
+// The window's grid shows the month's name on the first day of a lunar
+// month and the day's name on every other day.
+std::string GridText(const lunar::LunarDate& date) {
+    return Utf8(date.day == 1 ? lunar::LunarMonthName(date.month, date.isLeap)
+                              : lunar::LunarDayName(date.day));
+}
+
+}  // namespace
+
+std::string DateText(const lunar::SolarDate& date) {
+    return Padded(date.year, 4) + "-" + Padded(date.month, 2) + "-" + Padded(date.day, 2);
+}
+
+std::optional<DayFacts> FactsOfDay(const lunar::SolarDate& date, const ClockTime& time) {
+    DayFacts facts;
+    if (!lunar::SolarToLunar(date.year, date.month, date.day, facts.lunar)) return std::nullopt;
+    double moment = runtime::ComposeDateTime(date.year, date.month, date.day, time.hour,
+                                             time.minute, time.second);
+    lunar::SexagenaryCycles cycles = lunar::SexagenaryOf(moment);
+    facts.date = date;
+    facts.time = time;
+    facts.weekday = lunar::WeekdayOf(date.year, date.month, date.day);
+    facts.lunarMonthName = Utf8(lunar::LunarMonthName(facts.lunar.month, facts.lunar.isLeap));
+    facts.lunarDayName = Utf8(lunar::LunarDayName(facts.lunar.day));
+    facts.yearPillar = Pillar(cycles.year);
+    facts.monthPillar = Pillar(cycles.month);
+    facts.dayPillar = Pillar(cycles.day);
+    facts.hourPillar = Pillar(cycles.hour);
+    facts.zodiac = Utf8(lunar::ZodiacName(lunar::CycleToStemBranch(cycles.year).branch));
+    facts.term = TermOn(date);
+    facts.dateFieldText = Utf8(
+        lunar::FormatLunarDay(date.year, date.month, date.day, lunar::DefaultLunarFormatGbk()));
+    return facts;
+}
+
+std::optional<std::vector<SolarTermFacts>> SolarTermsOf(uint16_t year) {
+    if (year < kFirstTermYear || year > kLastTermYear) return std::nullopt;
+    std::vector<SolarTermFacts> terms;
+    for (uint16_t term = 1; term <= kTermsPerYear; ++term) terms.push_back(TermFacts(year, term));
+    return terms;
+}
+
+MonthFacts FactsOfMonth(uint16_t year, uint16_t month) {
+    MonthFacts facts{year, month, {}, {}};
+    for (uint16_t day = 1; day <= lunar::GregorianMonthDays(year, month); ++day) {
+        lunar::SolarDate date{year, month, day, 0};
+        MonthDay cell{day, lunar::WeekdayOf(year, month, day), std::nullopt, "", TermOn(date)};
+        lunar::LunarDate converted;
+        if (lunar::SolarToLunar(year, month, day, converted)) {
+            cell.lunar = converted;
+            cell.lunarText = GridText(converted);
+        }
+        if (cell.term) {
+            if (!facts.termLine.empty()) facts.termLine += kTermLineSeparator;
+            if (cell.lunar) facts.termLine += Utf8(lunar::LunarDayName(cell.lunar->day));
+            facts.termLine += cell.term->name;
+        }
+        facts.days.push_back(std::move(cell));
+    }
+    return facts;
+}
+
+}  // namespace cli

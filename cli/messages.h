@@ -1,0 +1,233 @@
+#pragma once
+// Every text the command line prints besides results, in English and
+// Chinese. "{}" stands for the argument a message names.
+
+#include "cli/language.h"
+
+namespace cli::messages {
+
+inline constexpr std::string_view kProgramName = "humidity-calc-cli";
+
+inline constexpr Message kHelp = {
+    R"(Usage: humidity-calc-cli COMMAND [ARGUMENTS] [--json | --csv]
+
+The humidity calculator's conversions from a terminal, with exactly the digits
+the window shows. No display is needed.
+
+Commands:
+  convert --KNOWN VALUE -t TEMPERATURE [-p PRESSURE] [-u UNIT]
+          [--to-standard | --from-standard]
+      The humidity conversion: the 18 results of the humidity page, at
+      standard pressure and converted under the gauge pressure. --KNOWN names
+      the known quantity:
+        --dew-point   dew/frost point, ℃ td     --rh      relative humidity, %
+        --ppm         volume ratio, ppm         --g-m3    absolute humidity, g/m3
+        --mg-m3       absolute humidity, mg/m3  --g-kg    mixing ratio, g/kg
+      -t, --temperature T  gas temperature in ℃ (required)
+      -p, --pressure P     gauge (relative) pressure, default 0.3
+      -u, --unit U         unit of the gauge pressure: MPa (default), bar, mbar, Pa
+      --to-standard        from the present pressure to standard pressure (default)
+      --from-standard      from standard pressure to the present pressure
+
+  pressure VALUE UNIT
+      The pressure page: VALUE in all seven units. UNIT is one of bar, MPa,
+      kPa, atm, kgf/cm2, mmHg, psi. The row of UNIT shows VALUE as typed.
+
+  lunar DATE [TIME]
+      Gregorian to lunar: DATE as YYYY-MM-DD (1901-02-19 to 2048-12-31), TIME
+      as HH:MM or HH:MM:SS, China Standard Time, default 00:00:00. Shows the
+      lunar date, the sexagenary year, month, day and hour of that moment, the
+      zodiac animal, the solar term that begins that day and the text of the
+      window's lunar date field.
+
+  gregorian YEAR MONTH DAY [--leap]
+      Lunar to Gregorian: lunar year, month 1-12 and day 1-30; --leap names
+      the leap month after MONTH (dropped when the year has none there).
+      Shows the same as lunar for the Gregorian day found.
+
+  terms YEAR
+      The 24 solar terms of a year from 1880 to 2079 and the moment each
+      begins, China Standard Time, to the second.
+
+  calendar YEAR MONTH
+      A month page in the manner of cal, Monday first, with the lunar day
+      under each day (the month's name on the first day of a lunar month),
+      then the month's solar terms.
+
+  batch [FILE]
+      Many humidity conversions, one a row of a CSV file (standard input when
+      FILE is missing or "-"). A header line names the columns, in any order:
+        quantity     dew-point, rh, ppm, g-m3, mg-m3 or g-kg
+                     (or the window's ℃ td, %, g/m3, mg/m3, g/Kg)
+        value        the known value
+        temperature  the gas temperature in ℃
+        pressure     gauge pressure; optional, default 0.3
+        unit         MPa, bar, mbar or Pa; optional, default MPa
+        direction    to-standard or from-standard; optional, default to-standard
+      Other columns are carried along. The input may be UTF-8, with or without
+      a byte order mark, or GBK, with LF or CRLF line ends. The output is CSV:
+      the input columns, the 18 results (standard_* at standard pressure,
+      pressure_* converted under pressure), then an error column. A row with a
+      missing field, a text that is not a number or an unknown name gets no
+      results and its reason in the error column, and the batch carries on.
+      Rows are read and written one at a time. On a terminal a progress bar
+      shows when the input's size is known.
+
+  help, --help, -h     this text
+  --version            the program's version
+
+Output of every command but batch: a readable table; --json one JSON object;
+--csv comma-separated values with a header line. Output is UTF-8.
+
+Values are read as the window reads its boxes: leading blanks are skipped,
+full-width digits count, and text that is not a number reads as 0. An option
+value may follow as the next argument or as --option=VALUE; a value that
+starts with "-" and a letter must use the second form, and operands after
+"--" are never taken as options.
+
+Exit status: 0 success, 1 some batch rows could not be converted,
+2 wrong usage or an input that cannot be read.
+)",
+    R"(用法：humidity-calc-cli 命令 [参数] [--json | --csv]
+
+在终端里进行湿度换算软件的换算，结果与窗口显示的数字完全相同，无需显示器。
+
+命令：
+  convert --已知量 数值 -t 温度 [-p 压力值] [-u 单位]
+          [--to-standard | --from-standard]
+      湿度换算：湿度页的 18 个结果，即“计算值”（标准大气压）与“带压换算”。
+      --已知量 为下列之一：
+        --dew-point   露点/霜点，℃ td     --rh      相对湿度，%
+        --ppm         体积比，ppm         --g-m3    绝对湿度，g/m3
+        --mg-m3       绝对湿度，mg/m3     --g-kg    混和比，g/Kg
+      -t, --temperature 温度  气体温度，℃（必填）
+      -p, --pressure 压力值   相对压力，默认 0.3
+      -u, --unit 单位         压力单位：MPa（默认）、bar、mbar、Pa
+      --to-standard           当前压力转换为标准压力（默认）
+      --from-standard         标准压力转换为当前压力
+
+  pressure 数值 单位
+      压力单位换算：把数值换算成全部七种单位。单位为 bar、MPa、kPa、atm、
+      kgf/cm2、mmHg、psi 之一；该单位一行显示输入的原文。
+
+  lunar 日期 [时间]
+      公历转农历：日期格式为 YYYY-MM-DD（1901-02-19 至 2048-12-31），时间格式为
+      HH:MM 或 HH:MM:SS（北京时间，默认 00:00:00）。显示农历日期、该时刻的年月日时
+      干支、生肖、当天交节的节气，以及窗口农历日期框的文字。
+
+  gregorian 农历年 月 日 [--leap]
+      农历转公历：月为 1 至 12，日为 1 至 30；--leap 表示该月之后的闰月（该年没有
+      这个闰月时不计）。结果的显示与 lunar 命令相同。
+
+  terms 年份
+      1880 至 2079 年中某一年的二十四节气及交节时刻（北京时间，精确到秒）。
+
+  calendar 年份 月份
+      仿照 cal 的月历，星期一在前，每个公历日下面是农历日（农历月初一显示月名），
+      后面列出本月的节气。
+
+  batch [文件]
+      批量湿度换算，CSV 文件的每一行为一次换算（没有给出文件或文件为“-”时读
+      标准输入）。标题行给出各列的名称，顺序不限：
+        quantity     已知量：dew-point、rh、ppm、g-m3、mg-m3 或 g-kg
+                     （也可用窗口中的 ℃ td、%、g/m3、mg/m3、g/Kg）
+        value        已知量的数值
+        temperature  气体温度，℃
+        pressure     相对压力，可省略，默认 0.3
+        unit         MPa、bar、mbar 或 Pa，可省略，默认 MPa
+        direction    to-standard 或 from-standard，可省略，默认 to-standard
+      其他列原样带到输出。输入可以是 UTF-8（带或不带字节顺序标记）或 GBK，
+      换行可以是 LF 或 CRLF。输出为 CSV：先是输入的各列，然后是 18 个结果
+      （standard_* 为标准大气压下的计算值，pressure_* 为带压换算值），最后是
+      error 列。缺少字段、数值不是数字或名称未知的行不给结果，在 error 列写明
+      原因，其余各行照常换算。逐行读入、逐行输出。在终端上且输入大小已知时显示
+      进度条。
+
+  help、--help、-h     显示本说明
+  --version            显示版本
+
+输出（batch 以外的命令）：默认为易读的表格；--json 输出一个 JSON 对象；
+--csv 输出带标题行的逗号分隔值。输出编码为 UTF-8。
+
+数值的读法与窗口读取输入框相同：跳过开头的空白，全角数字有效，不是数字的文字
+读作 0。选项的值可以作为下一个参数给出，也可以写成 --选项=数值；以“-”加字母
+开头的值必须用后一种写法，“--”之后的参数一律不当作选项。
+
+退出状态：0 成功，1 批量换算中有行无法换算，2 用法错误或输入无法读取。
+)"};
+
+inline constexpr Message kTryHelp = {"Try 'humidity-calc-cli --help' for more information.",
+                                     "请运行“humidity-calc-cli --help”查看用法。"};
+
+inline constexpr Message kNoCommand = {"no command given", "没有给出命令"};
+inline constexpr Message kUnknownCommand = {"unknown command '{}'", "未知命令“{}”"};
+inline constexpr Message kUnknownOption = {"unknown option '{}'", "未知选项“{}”"};
+inline constexpr Message kRepeatedOption = {"option '{}' given more than once", "选项“{}”重复给出"};
+inline constexpr Message kOptionTakesNoValue = {"option '{}' takes no value", "选项“{}”不带数值"};
+inline constexpr Message kMissingValue = {"option '{}' needs a value", "选项“{}”缺少数值"};
+inline constexpr Message kUnexpectedArgument = {"unexpected argument '{}'", "多余的参数“{}”"};
+inline constexpr Message kTwoFormats = {"--json and --csv exclude each other",
+                                        "--json 与 --csv 不能同时使用"};
+inline constexpr Message kNoKnownQuantity = {
+    "name the known quantity: --dew-point, --rh, --ppm, --g-m3, --mg-m3 or --g-kg",
+    "请给出已知量：--dew-point、--rh、--ppm、--g-m3、--mg-m3 或 --g-kg"};
+inline constexpr Message kTwoKnownQuantities = {"give only one known quantity",
+                                                "只能给出一个已知量"};
+inline constexpr Message kNoTemperature = {"the gas temperature is missing (--temperature)",
+                                           "缺少气体温度（--temperature）"};
+inline constexpr Message kTwoDirections = {"--to-standard and --from-standard exclude each other",
+                                           "--to-standard 与 --from-standard 不能同时使用"};
+inline constexpr Message kUnknownGaugeUnit = {
+    "unknown pressure unit '{}': use MPa, bar, mbar or Pa",
+    "未知压力单位“{}”：请用 MPa、bar、mbar 或 Pa"};
+inline constexpr Message kPressureOperands = {"pressure needs a value and a unit",
+                                              "pressure 命令需要数值和单位"};
+inline constexpr Message kUnknownPressureUnit = {
+    "unknown pressure unit '{}': use bar, MPa, kPa, atm, kgf/cm2, mmHg or psi",
+    "未知压力单位“{}”：请用 bar、MPa、kPa、atm、kgf/cm2、mmHg 或 psi"};
+
+inline constexpr Message kLunarOperands = {"lunar needs a date (YYYY-MM-DD) and may take a time",
+                                           "lunar 命令需要日期（YYYY-MM-DD），可另给时间"};
+inline constexpr Message kGregorianOperands = {"gregorian needs a lunar year, month and day",
+                                               "gregorian 命令需要农历年、月、日"};
+inline constexpr Message kTermsOperands = {"terms needs a year", "terms 命令需要年份"};
+inline constexpr Message kCalendarOperands = {"calendar needs a year and a month",
+                                              "calendar 命令需要年份和月份"};
+inline constexpr Message kBadDate = {"not a date: '{}' (write YYYY-MM-DD)",
+                                     "不是日期：“{}”（格式为 YYYY-MM-DD）"};
+inline constexpr Message kBadTime = {"not a time: '{}' (write HH:MM or HH:MM:SS)",
+                                     "不是时间：“{}”（格式为 HH:MM 或 HH:MM:SS）"};
+inline constexpr Message kBadYear = {"not a year from 1 to 9999: '{}'",
+                                     "不是 1 至 9999 的年份：“{}”"};
+inline constexpr Message kBadMonth = {"not a month from 1 to 12: '{}'",
+                                      "不是 1 至 12 的月份：“{}”"};
+inline constexpr Message kBadLunarDay = {"not a lunar day from 1 to 30: '{}'",
+                                         "不是 1 至 30 的农历日：“{}”"};
+inline constexpr Message kOutsideLunarRange = {
+    "{} is outside the lunar calendar, which runs from 1901-02-19 to 2048-12-31",
+    "{} 不在农历换算范围内（1901-02-19 至 2048-12-31）"};
+inline constexpr Message kNoSuchLunarDate = {
+    "there is no such lunar date between 1901-02-19 and 2048-12-31: {}",
+    "1901-02-19 至 2048-12-31 之间没有这个农历日期：{}"};
+inline constexpr Message kOutsideTermRange = {
+    "the solar terms are known for the years 1880 to 2079, not {}",
+    "节气只有 1880 至 2079 年的数据，没有 {} 年"};
+
+inline constexpr Message kRowMissing = {"no {} given", "缺少{}"};
+inline constexpr Message kRowNotANumber = {"{} is not a number: '{}'", "{}不是数字：“{}”"};
+inline constexpr Message kRowUnknownName = {"unknown {} '{}'", "未知的{}：“{}”"};
+inline constexpr Message kRowFieldCount = {"the row has {} fields where the header has {}",
+                                           "本行有 {} 个字段，标题行有 {} 个"};
+inline constexpr Message kBatchOperands = {"batch takes one input file at most",
+                                           "batch 命令最多接受一个输入文件"};
+inline constexpr Message kCannotOpen = {"cannot open '{}': {}", "无法打开“{}”：{}"};
+inline constexpr Message kCannotRead = {"reading the input failed: {}", "读取输入失败：{}"};
+inline constexpr Message kNoHeader = {"the input has no header line", "输入没有标题行"};
+inline constexpr Message kNoColumn = {"the header names no '{}' column", "标题行中没有“{}”列"};
+inline constexpr Message kRowsFailed = {
+    "{} of {} rows could not be converted; see the error column",
+    "{} 行（共 {} 行）无法换算，原因见 error 列"};
+
+inline constexpr Message kPressureTitle = {"Pressure units", "压力单位换算"};
+
+}  // namespace cli::messages

@@ -1,0 +1,22 @@
+#pragma once
+// The results of one conversion as a table, a JSON object or CSV.
+//
+//   request (inputs as the boxes hold them) + result texts ─► table | JSON | CSV
+//
+// Every text is UTF-8. Tables use the message language for captions; JSON
+// and CSV carry the window's Chinese captions together with fixed ASCII
+// names, so that what a program reads does not depend on the locale.
+
+#include <ostream>
+
+#include "cli/arguments.h"
+#include "cli/conversions.h"
+
+namespace cli {
+
+void WriteHumidity(std::ostream& out, const ConvertRequest& inputs, const HumidityTexts& results,
+                   Language language);
+void WritePressure(std::ostream& out, const PressureRequest& inputs, const PressureTexts& results,
+                   Language language);
+
+}  // namespace cli

@@ -1,0 +1,142 @@
+#include "cli/run.h"
+
+#include "cli/arguments.h"
+#include "cli/batch.h"
+#include "cli/box_text.h"
+#include "cli/conversions.h"
+#include "cli/lunar_output.h"
+#include "cli/messages.h"
+#include "cli/output.h"
+
+namespace cli {
+namespace {
+
+// A typed text as the window's box holds it: GBK for the engine, and back in
+// UTF-8 for showing.
+struct BoxText {
+    std::string gbk;
+    std::string shown;
+};
+
+BoxText Typed(std::string_view utf8) {
+    std::string gbk = TypedTextToGbk(utf8);
+    std::string shown = ShownText(gbk);
+    return {std::move(gbk), std::move(shown)};
+}
+
+ExitStatus RunConvert(ConvertRequest request, Language language, std::ostream& out) {
+    BoxText value = Typed(request.value);
+    BoxText temperature = Typed(request.temperature);
+    BoxText pressure = Typed(request.pressure);
+    HumidityInputs inputs{request.quantity.mode,   value.gbk,        temperature.gbk, pressure.gbk,
+                          request.gaugeUnit.index, request.direction};
+    HumidityTexts results = HumidityConverter().Convert(inputs);
+    request.value = value.shown;
+    request.temperature = temperature.shown;
+    request.pressure = pressure.shown;
+    WriteHumidity(out, request, results, language);
+    return ExitStatus::Success;
+}
+
+ExitStatus RunPressure(PressureRequest request, Language language, std::ostream& out) {
+    BoxText value = Typed(request.value);
+    PressureTexts results = ConvertPressure(value.gbk, request.unit);
+    request.value = value.shown;
+    WritePressure(out, request, results, language);
+    return ExitStatus::Success;
+}
+
+ExitStatus ReportUsageError(const UsageError& error, Language language, std::ostream& err) {
+    err << messages::kProgramName << ": " << Say(error.message, language, error.argument) << '\n'
+        << Say(messages::kTryHelp, language) << '\n';
+    return ExitStatus::Usage;
+}
+
+ExitStatus RunLunar(const LunarRequest& request, Language language, std::ostream& out,
+                    std::ostream& err) {
+    std::optional<DayFacts> facts = FactsOfDay(request.date, request.time);
+    if (!facts) {
+        return ReportUsageError({messages::kOutsideLunarRange, DateText(request.date)}, language,
+                                err);
+    }
+    WriteDay(out, *facts, request.format, language);
+    return ExitStatus::Success;
+}
+
+// "2021 4 30" or "2020 4 1 --leap", as given.
+std::string LunarDateArguments(const GregorianRequest& r) {
+    return std::to_string(r.lunarYear) + " " + std::to_string(r.lunarMonth) + " " +
+           std::to_string(r.lunarDay) + (r.isLeap ? " --leap" : "");
+}
+
+ExitStatus RunGregorian(const GregorianRequest& request, Language language, std::ostream& out,
+                        std::ostream& err) {
+    lunar::SolarDate date;
+    std::optional<DayFacts> facts;
+    if (lunar::LunarToSolar(request.lunarYear, request.lunarMonth, request.lunarDay, request.isLeap,
+                            date)) {
+        facts = FactsOfDay(date, {});
+    }
+    if (!facts) {
+        return ReportUsageError({messages::kNoSuchLunarDate, LunarDateArguments(request)}, language,
+                                err);
+    }
+    WriteDay(out, *facts, request.format, language);
+    return ExitStatus::Success;
+}
+
+ExitStatus RunSolarTerms(const SolarTermsRequest& request, Language language, std::ostream& out,
+                         std::ostream& err) {
+    auto terms = SolarTermsOf(request.year);
+    if (!terms) {
+        return ReportUsageError({messages::kOutsideTermRange, std::to_string(request.year)},
+                                language, err);
+    }
+    WriteSolarTerms(out, request.year, *terms, request.format, language);
+    return ExitStatus::Success;
+}
+
+ExitStatus RunCalendar(const CalendarRequest& request, Language language, std::ostream& out) {
+    WriteMonth(out, FactsOfMonth(request.year, request.month), request.format, language);
+    return ExitStatus::Success;
+}
+
+}  // namespace
+
+ExitStatus Run(std::span<const std::string> args, const Environment& environment, std::ostream& out,
+               std::ostream& err) {
+    const Language language = environment.language;
+    Request request = ParseArguments(args);
+    if (auto* batch = std::get_if<BatchRequest>(&request)) {
+        return RunBatch(*batch, environment, out, err);
+    }
+    if (auto* convert = std::get_if<ConvertRequest>(&request)) {
+        return RunConvert(*convert, language, out);
+    }
+    if (auto* pressure = std::get_if<PressureRequest>(&request)) {
+        return RunPressure(*pressure, language, out);
+    }
+    if (auto* lunarDay = std::get_if<LunarRequest>(&request)) {
+        return RunLunar(*lunarDay, language, out, err);
+    }
+    if (auto* gregorian = std::get_if<GregorianRequest>(&request)) {
+        return RunGregorian(*gregorian, language, out, err);
+    }
+    if (auto* terms = std::get_if<SolarTermsRequest>(&request)) {
+        return RunSolarTerms(*terms, language, out, err);
+    }
+    if (auto* calendar = std::get_if<CalendarRequest>(&request)) {
+        return RunCalendar(*calendar, language, out);
+    }
+    if (std::holds_alternative<HelpRequest>(request)) {
+        out << Say(messages::kHelp, language);
+        return ExitStatus::Success;
+    }
+    if (std::holds_alternative<VersionRequest>(request)) {
+        out << messages::kProgramName << ' ' << HC_VERSION << '\n';
+        return ExitStatus::Success;
+    }
+    return ReportUsageError(std::get<UsageError>(request), language, err);
+}
+
+}  // namespace cli

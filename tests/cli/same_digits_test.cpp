@@ -1,0 +1,217 @@
+// The command line shows the window's digits: generated inputs run through
+// the engine's handlers on the engine tests' in-memory service table, and
+// through the command line with --csv; every result text must agree.
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/run.h"
+#include "handler_fixture.h"
+#include "runtime/gbk.h"
+
+namespace {
+
+using engine::MainUnit;
+using engine::Procedure;
+using engine::testing::kContent;
+using engine::testing::kSelected;
+using engine::testing::kSelection;
+
+// A text as typed on the command line and as the window's box keeps it.
+struct Typed {
+    std::string typed;
+    std::string kept;
+};
+Typed Same(std::string text) {
+    return {text, text};
+}
+
+const std::vector<Typed> kValues = {
+    Same("10"),   Same("-40"),    Same("50"),      Same("1000"),       Same("0.5"),
+    Same(""),     Same("abc"),    Same("1e999"),   Same(" 12 "),       Same("１２．５"),
+    Same("--5"),  Same("1d2"),    Same(".5"),      Same("-0"),         Same("12,5"),
+    Same("中文"), Same("１e-３"), Same("-1e-300"), {"1\u200B2", "12"}, {"\u202E7", "7"},
+};
+const std::vector<Typed> kTemperatures = {Same("20"),      Same("-10"),   Same("0"),
+                                          Same(""),        Same("1e-7"),  Same("２０"),
+                                          Same("-273.16"), Same("1e999"), Same("x")};
+const std::vector<Typed> kGaugePressures = {Same("0.3"),     Same("-0.1"),  Same(""),
+                                            Same("abc"),     Same("-1000"), Same("30000"),
+                                            Same("-101325"), Same("1e308"), Same("  7")};
+
+struct Named {
+    const char* name;
+    int32_t index;
+};
+const Named kQuantities[] = {{"dew-point", 0}, {"rh", 1},    {"ppm", 2},
+                             {"g-m3", 3},      {"mg-m3", 4}, {"g-kg", 5}};
+const Named kGaugeUnits[] = {{"MPa", 0}, {"bar", 1}, {"mbar", 2}, {"Pa", 3}};
+const Named kDirections[] = {{"to-standard", 0}, {"from-standard", 1}};
+
+// The result boxes by the command line's group and quantity names.
+const std::map<std::string, MainUnit> kResultBoxes = {
+    {"standard,relative_humidity", MainUnit::EditBox2},
+    {"standard,dew_point", MainUnit::EditBox5},
+    {"standard,volume_ratio", MainUnit::EditBox6},
+    {"standard,absolute_humidity_g", MainUnit::EditBox7},
+    {"standard,absolute_humidity_mg", MainUnit::EditBox8},
+    {"standard,mixing_ratio", MainUnit::EditBox9},
+    {"standard,saturation_pressure", MainUnit::EditBox10},
+    {"standard,vapour_pressure", MainUnit::EditBox11},
+    {"standard,water_dew_point", MainUnit::EditBox29},
+    {"pressure,relative_humidity", MainUnit::EditBox19},
+    {"pressure,dew_point", MainUnit::EditBox18},
+    {"pressure,volume_ratio", MainUnit::EditBox17},
+    {"pressure,absolute_humidity_g", MainUnit::EditBox16},
+    {"pressure,absolute_humidity_mg", MainUnit::EditBox15},
+    {"pressure,mixing_ratio", MainUnit::EditBox14},
+    {"pressure,saturation_pressure", MainUnit::EditBox13},
+    {"pressure,vapour_pressure", MainUnit::EditBox12},
+    {"pressure,water_dew_point", MainUnit::EditBox30},
+};
+
+// The pressure page's rows: command-line unit, edit box, button handler.
+struct PressureRow {
+    const char* unit;
+    MainUnit box;
+    Procedure convert;
+};
+const PressureRow kPressureRows[] = {
+    {"bar", MainUnit::EditBox20, Procedure::ConvertBarRow},
+    {"MPa", MainUnit::EditBox21, Procedure::ConvertMpaRow},
+    {"kPa", MainUnit::EditBox22, Procedure::ConvertKpaRow},
+    {"atm", MainUnit::EditBox23, Procedure::ConvertAtmRow},
+    {"kgf/cm2", MainUnit::EditBox24, Procedure::ConvertKgfRow},
+    {"mmHg", MainUnit::EditBox25, Procedure::ConvertMmHgRow},
+    {"psi", MainUnit::EditBox26, Procedure::ConvertPsiRow},
+};
+
+// The fields of one CSV line; a quoted field may hold commas and doubled
+// quotes.
+std::vector<std::string> CsvFields(const std::string& line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        char c = line[i];
+        if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') {
+            fields.back() += line[++i];
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+// The CSV's data rows as "key fields" -> text, the text being the field
+// after the first `keyFields` fields and one caption.
+std::map<std::string, std::string> CsvTexts(const std::string& csv, int keyFields) {
+    std::map<std::string, std::string> texts;
+    std::istringstream lines(csv);
+    std::string line;
+    std::getline(lines, line);  // the header
+    while (std::getline(lines, line)) {
+        std::vector<std::string> fields = CsvFields(line);
+        std::string key = fields.at(0);
+        for (int i = 1; i < keyFields; ++i) key += "," + fields.at(i);
+        texts[key] = fields.at(keyFields + 1);
+    }
+    return texts;
+}
+
+std::string RunCli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    cli::ExitStatus status = cli::Run(args, {cli::Language::English}, out, err);
+    EXPECT_EQ(status, cli::ExitStatus::Success) << err.str();
+    return out.str();
+}
+
+class SameDigits : public engine::testing::HandlerTest {
+protected:
+    void SetBox(MainUnit box, const Typed& text) {
+        fake_.SetText(box, runtime::Utf8ToGbk(text.kept));
+    }
+    std::string Shown(MainUnit box) const { return runtime::GbkToUtf8(fake_.Text(box)); }
+};
+
+struct HumidityCase {
+    Named quantity, direction, unit;
+    Typed value, temperature, pressure;
+};
+
+// Every quantity, direction, unit, value and temperature together; the
+// gauge pressures take turns.
+std::vector<HumidityCase> GeneratedHumidityCases() {
+    std::vector<HumidityCase> cases;
+    for (const Named& quantity : kQuantities) {
+        for (const Named& direction : kDirections) {
+            for (const Named& unit : kGaugeUnits) {
+                for (const Typed& value : kValues) {
+                    for (const Typed& t : kTemperatures) {
+                        const Typed& p = kGaugePressures[cases.size() % kGaugePressures.size()];
+                        cases.push_back({quantity, direction, unit, value, t, p});
+                    }
+                }
+            }
+        }
+    }
+    return cases;
+}
+
+std::vector<std::string> CommandLine(const HumidityCase& c) {
+    return {"convert",
+            std::string("--") + c.quantity.name,
+            c.value.typed,
+            "-t",
+            c.temperature.typed,
+            "-p",
+            c.pressure.typed,
+            "-u",
+            c.unit.name,
+            std::string("--") + c.direction.name,
+            "--csv"};
+}
+
+TEST_F(SameDigits, HumidityConversionOverGeneratedInputs) {
+    for (const HumidityCase& c : GeneratedHumidityCases()) {
+        fake_.SetInt(MainUnit::ComboBox1, kSelection, c.quantity.index);
+        fake_.SetInt(MainUnit::ComboBox2, kSelection, c.unit.index);
+        fake_.SetInt(MainUnit::RadioButton1, kSelected, c.direction.index == 0);
+        fake_.SetInt(MainUnit::RadioButton2, kSelected, c.direction.index == 1);
+        SetBox(MainUnit::EditBox1, c.value);
+        SetBox(MainUnit::EditBox3, c.temperature);
+        SetBox(MainUnit::EditBox4, c.pressure);
+        engine::Humidity() = {};
+        Run(Procedure::ConvertHumidity);
+        auto texts = CsvTexts(RunCli(CommandLine(c)), 2);
+        ASSERT_EQ(texts.size(), kResultBoxes.size());
+        for (const auto& [key, box] : kResultBoxes) {
+            EXPECT_EQ(texts[key], Shown(box))
+                << key << " for " << c.quantity.name << " '" << c.value.typed << "' at '"
+                << c.temperature.typed << "', '" << c.pressure.typed << "' " << c.unit.name << ' '
+                << c.direction.name;
+        }
+    }
+}
+
+TEST_F(SameDigits, PressureRowsOverGeneratedInputs) {
+    for (const PressureRow& source : kPressureRows) {
+        for (const Typed& value : kValues) {
+            for (const PressureRow& row : kPressureRows) fake_.SetText(row.box, "");
+            SetBox(source.box, value);
+            Run(source.convert);
+            auto texts = CsvTexts(RunCli({"pressure", "--csv", "--", value.typed, source.unit}), 1);
+            for (const PressureRow& row : kPressureRows) {
+                EXPECT_EQ(texts[row.unit], Shown(row.box))
+                    << row.unit << " from '" << value.typed << "' " << source.unit;
+            }
+        }
+    }
+}
+
+}  // namespace
