@@ -321,6 +321,25 @@ template std::optional<HyperLinkerData> ReadKindData(std::span<const uint8_t>);
 template std::optional<TimerData> ReadKindData(std::span<const uint8_t>);
 template std::optional<TransLabelData> ReadKindData(std::span<const uint8_t>);
 
+namespace {
+
+template <typename... KindData>
+bool ReadableAsItsKind(uint32_t kindCode, std::span<const uint8_t> bytes) {
+    bool readable = true;
+    ((kindCode == uint32_t(KindData::kKind) &&
+      (readable = ReadKindData<KindData>(bytes).has_value())),
+     ...);
+    return readable;
+}
+
+}  // namespace
+
+bool KindDataReadable(uint32_t kindCode, std::span<const uint8_t> bytes) {
+    return ReadableAsItsKind<WindowData, EditBoxData, LabelData, ButtonData, RadioButtonData,
+                             ComboBoxData, GroupBoxData, TabControlData, PictureBoxData,
+                             HyperLinkerData, TimerData, TransLabelData>(kindCode, bytes);
+}
+
 Bytes WriteKindData(const WindowData& data) {
     return WriteWithMaxVersion(data);
 }

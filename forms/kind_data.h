@@ -483,6 +483,10 @@ struct TransLabelData {
 template <typename KindData>
 std::optional<KindData> ReadKindData(std::span<const uint8_t> bytes);
 
+// Whether a unit's kind data reads with its kind's layout. Kinds without a
+// layout here (the calendar kinds) read any bytes.
+bool KindDataReadable(uint32_t kindCode, std::span<const uint8_t> bytes);
+
 Bytes WriteKindData(const WindowData& data);
 Bytes WriteKindData(const EditBoxData& data);
 Bytes WriteKindData(const LabelData& data);

@@ -63,6 +63,14 @@ QWidget* ParentWidget(const FormWindow& window, const Placement& placement) {
     return container != nullptr ? container : window.clientArea();
 }
 
+// Whether a control of the unit can be made: its kind is known and its kind
+// data reads.
+bool CanCreate(const UnitRecord& unit) {
+    const KindDescriptor* kind = FindKindDescriptor(unit.kind);
+    return kind != nullptr && kind->routines.create != nullptr &&
+           KindDataReadable(unit.kind, unit.kindData);
+}
+
 bool CreateControl(FormWindow& window, const UnitRecord& unit,
                    const std::map<uint32_t, Placement>& listed) {
     const KindDescriptor* kind = FindKindDescriptor(unit.kind);
@@ -266,6 +274,9 @@ FormWindow* BuildFormWindow(WindowRecord& record, QWidget* owner) {
         const auto* unit = std::get_if<UnitRecord>(&record.units[i]);
         if (unit == nullptr) continue;
         if (std::optional<PageKey> page = WaitingPage(*window, *unit, PlacementOf(*unit, listed))) {
+            // A control that waits is made later, but whether it can be
+            // made is decided now: the window is not created otherwise.
+            if (!CanCreate(*unit)) return nullptr;
             window->deferControl(unit->id, *page);
         } else if (!CreateControl(*window, *unit, listed)) {
             return nullptr;

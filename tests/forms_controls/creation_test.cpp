@@ -69,19 +69,23 @@ TEST_F(CreationTest, AFailedControlAbandonsTheWholeWindow) {
         {"truncated kind data", uint32_t(KindCode::Button), {1, 0, 0, 0, 1}},
         {"a kind no library registered", 0x00070001, {}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        TemplateData data = TestTemplate();
-        auto& broken = std::get<UnitRecord>(*FindUnit(data.windows[0], kRadio2));
-        broken.kind = row.kind;
-        broken.kindData = row.data;
-        Install(data);
-        Calls().clear();
-        EXPECT_FALSE(OpenFormWindow(kFormId));
-        EXPECT_EQ(LoadedWindow(kFormId), nullptr);
-        EXPECT_EQ(TopLevelWindows(), 0u);
-        EXPECT_TRUE(Calls().empty());
-        EXPECT_TRUE(GoneWindows().empty());
+    // A control on the page shown first, and one whose page is not shown.
+    for (uint32_t brokenUnit : {kRadio2, kClickLabel}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.name);
+            SCOPED_TRACE(brokenUnit);
+            TemplateData data = TestTemplate();
+            auto& broken = std::get<UnitRecord>(*FindUnit(data.windows[0], brokenUnit));
+            broken.kind = row.kind;
+            broken.kindData = row.data;
+            Install(data);
+            Calls().clear();
+            EXPECT_FALSE(OpenFormWindow(kFormId));
+            EXPECT_EQ(LoadedWindow(kFormId), nullptr);
+            EXPECT_EQ(TopLevelWindows(), 0u);
+            EXPECT_TRUE(Calls().empty());
+            EXPECT_TRUE(GoneWindows().empty());
+        }
     }
 }
 
