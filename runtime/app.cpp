@@ -209,9 +209,9 @@ void RuntimeApp::Initialise() {
 void RuntimeApp::RecordProgramPath() {
     const QString path = QCoreApplication::applicationFilePath();
     const qsizetype split = path.lastIndexOf(QLatin1Char('/'));
-    programDirectory_ = split < 0 ? QString() : path.left(split);
+    const QString directory = split < 0 ? QString() : path.left(split);
     programFileName_ = path.mid(split + 1);
-    if (!programDirectory_.isEmpty()) QDir::setCurrent(programDirectory_);
+    if (!directory.isEmpty()) QDir::setCurrent(directory);
 }
 
 void RuntimeApp::StartSupportLibraries() {

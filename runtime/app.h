@@ -136,7 +136,6 @@ public:
     bool Started() const { return started_; }
     bool ExitInProgress() const { return exitInProgress_; }
     bool OnUserInterfaceThread() const;
-    const QString& ProgramDirectory() const { return programDirectory_; }
     const QString& ProgramFileName() const { return programFileName_; }
     uint32_t RecordedVersion() const { return recordedVersion_; }
 
@@ -177,7 +176,6 @@ private:
     ProgramHeader header_;
     uint32_t recordedVersion_ = 0;
     std::thread::id userInterfaceThread_;
-    QString programDirectory_;
     QString programFileName_;
     bool started_ = false;
     // Read by a thread that asks for the exit.

@@ -65,10 +65,6 @@ void MessageObject::ArmIdleTimer() {
     if (!idleTimer_->isActive()) idleTimer_->start();
 }
 
-void MessageObject::StopIdleTimer() {
-    idleTimer_->stop();
-}
-
 bool MessageObject::event(QEvent* event) {
     if (event->type() == QuitMessageType()) {
         app_.HandleQuitMessage(static_cast<QuitEvent*>(event)->exitCode());

@@ -52,7 +52,6 @@ public:
     void PostQuit(int32_t exitCode);
     // Runs one idle round once the queued events have been handled.
     void ArmIdleTimer();
-    void StopIdleTimer();
 
 protected:
     bool event(QEvent* event) override;

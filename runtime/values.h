@@ -75,7 +75,6 @@ inline T* BitsToPointer(uint64_t bits) {
 inline ValueType TypeOf(const TaggedValue& v) { return ValueType(v.type); }
 inline bool IsOmitted(const TaggedValue& v) { return v.type == 0; }
 inline bool IsText(const TaggedValue& v) { return TypeOf(v) == ValueType::Text; }
-inline bool IsDouble(const TaggedValue& v) { return TypeOf(v) == ValueType::Double; }
 
 inline TaggedValue MakeOmitted() { return {}; }
 inline TaggedValue MakeDouble(double d) { return MakeTagged(ValueType::Double, DoubleBits(d)); }
