@@ -3,7 +3,7 @@
 //
 //   Gregorian (y, m, d) ─► serial day number (days since 1901-01-01)
 //        ─► lunar year table ─► LunarDate (year, month, day, leap)
-//   lunar date ─► search over Gregorian days ─► SolarDate
+//   lunar date ─► month table (first day number) ─► SolarDate
 //   DateTime ─► solar-term table ─► sexagenary year, month, day and hour
 //   dates and cycles ─► name tables ─► GBK texts and formatted dates
 //

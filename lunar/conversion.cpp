@@ -1,5 +1,5 @@
-#include <algorithm>
 #include <array>
+#include <vector>
 
 #include "lunar/calendar.h"
 #include "lunar/lunar_search.h"
@@ -15,39 +15,84 @@ constexpr int32_t Month12Of1900Start = 19;
 // Moving this far from a day of a month reaches the same day of its leap
 // twin (or back): every lunar month has 29 or 30 days.
 constexpr int32_t LeapTwinDistance = 31;
+// No lunar month is shorter, so a run of this many days holds at most one
+// month start.
+constexpr int32_t ShortestMonthDays = 29;
+constexpr int MonthsPerYear = 12;
 
-// The lunar date `offset` days after the start of a table year.
-LunarDate DayOfLunarYear(uint16_t lunarYear, int32_t offset) {
+// A lunar month of the table and the day number of its first day.
+struct MonthStart {
+    int32_t dayNumber;
+    uint16_t year;
+    uint16_t month;  // [1, 12]
+    bool isLeap;
+};
+
+// Every month of the table years in calendar order (a leap month after its
+// normal twin), closed by the day after lunar 2049; the first month of each
+// year; and, for each run of 29 days from day number 49 on, the month that
+// holds the run's first day. A day number then finds its month with one
+// look-up and one comparison, and a lunar date its first day directly.
+struct MonthTable {
+    std::vector<MonthStart> months;  // the closing entry last
+    std::array<uint16_t, LunarYearCount> firstOfYear{};
+    std::vector<uint16_t> monthOfRun;
+    int32_t lastConvertibleDayNumber = 0;
+};
+
+void AddYear(MonthTable& table, uint16_t lunarYear) {
+    int32_t dayNumber = table.months.back().dayNumber;
+    table.months.pop_back();  // the previous year's closing entry
+    table.firstOfYear[size_t(lunarYear - FirstLunarYear)] = uint16_t(table.months.size());
     const uint16_t leapMonth = LeapMonthOf(lunarYear);
-    for (uint16_t month = 1; month <= 12; ++month) {
-        const int32_t normal = LunarMonthLength(lunarYear, month, false);
-        if (offset < normal) return {lunarYear, month, uint16_t(offset + 1), false};
-        offset -= normal;
-        if (month == leapMonth) {
-            const int32_t leap = LunarMonthLength(lunarYear, month, true);
-            if (offset < leap) return {lunarYear, month, uint16_t(offset + 1), true};
-            offset -= leap;
-        }
+    for (uint16_t month = 1; month <= MonthsPerYear; ++month) {
+        table.months.push_back({dayNumber, lunarYear, month, false});
+        dayNumber += LunarMonthLength(lunarYear, month, false);
+        if (month != leapMonth) continue;
+        table.months.push_back({dayNumber, lunarYear, month, true});
+        dayNumber += LunarMonthLength(lunarYear, month, true);
     }
-    return {};  // Unreachable: the caller keeps offset below the year's length.
+    table.months.push_back({dayNumber, 0, 0, false});
 }
 
-// The day number on which each table year begins, and the one after the last
-// year ends: the running sum of the year lengths, computed once so that a
-// conversion looks its year up instead of adding up to 149 years.
-using YearStarts = std::array<int32_t, LunarYearCount + 1>;
-
-YearStarts ComputeYearStarts() {
-    YearStarts starts{};
-    starts[0] = FirstConvertibleDayNumber;
-    for (size_t index = 0; index < size_t(LunarYearCount); ++index)
-        starts[index + 1] = starts[index] + LunarYearDays(uint16_t(FirstLunarYear + index));
-    return starts;
+MonthTable ComputeMonthTable() {
+    MonthTable table;
+    table.months.push_back({FirstConvertibleDayNumber, 0, 0, false});
+    for (uint16_t year = FirstLunarYear; year <= LastLunarYear; ++year) AddYear(table, year);
+    const int32_t end = table.months.back().dayNumber;
+    uint16_t month = 0;
+    for (int32_t runStart = FirstConvertibleDayNumber; runStart < end;
+         runStart += ShortestMonthDays) {
+        while (table.months[month + 1u].dayNumber <= runStart) ++month;
+        table.monthOfRun.push_back(month);
+    }
+    table.lastConvertibleDayNumber = DayNumberOf(LastConvertibleDate);
+    return table;
 }
 
-const YearStarts& LunarYearStarts() {
-    static const YearStarts starts = ComputeYearStarts();
-    return starts;
+const MonthTable& Months() {
+    static const MonthTable table = ComputeMonthTable();
+    return table;
+}
+
+// The Gregorian date of a day number of 0 or more, counted in 400-year eras
+// from 0000-03-01 so that a leap day ends its year (the civil-from-days
+// method of the date library).
+constexpr int32_t MarchFirstOfYearZero = 694266;  // days from 0000-03-01 to 1901-01-01
+constexpr int32_t DaysPerEra = 146097;
+
+SolarDate SolarDateOf(int32_t dayNumber) {
+    const int32_t days = dayNumber + MarchFirstOfYearZero;
+    const int32_t era = days / DaysPerEra;
+    const int32_t dayOfEra = days - era * DaysPerEra;  // [0, 146096]
+    const int32_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;  // [0, 399]
+    const int32_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int32_t monthFromMarch = (5 * dayOfYear + 2) / 153;            // [0, 11]
+    const int32_t day = dayOfYear - (153 * monthFromMarch + 2) / 5 + 1;  // [1, 31]
+    const int32_t month = monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9;
+    const int32_t year = era * 400 + yearOfEra + (month <= 2 ? 1 : 0);
+    return {uint16_t(year), uint16_t(month), uint16_t(day), 0};
 }
 
 }  // namespace
@@ -59,11 +104,15 @@ std::optional<LunarDate> DayNumberToLunar(int32_t dayNumber) {
     if (dayNumber < FirstConvertibleDayNumber)
         return LunarDate{LunarYear1900, 12, uint16_t(dayNumber - Month12Of1900Start + 1)};
 
-    const YearStarts& starts = LunarYearStarts();
-    const auto next = std::upper_bound(starts.begin(), starts.end(), dayNumber);
-    if (next == starts.end()) return std::nullopt;  // past lunar 2049 (January 2050)
-    const auto index = next - starts.begin() - 1;   // [0, 148]
-    return DayOfLunarYear(uint16_t(FirstLunarYear + index), dayNumber - starts[size_t(index)]);
+    const MonthTable& table = Months();
+    const size_t run = size_t(dayNumber - FirstConvertibleDayNumber) / ShortestMonthDays;
+    if (run >= table.monthOfRun.size()) return std::nullopt;  // past lunar 2049
+    size_t index = table.monthOfRun[run];
+    if (dayNumber >= table.months[index + 1].dayNumber) ++index;
+    if (index + 1 == table.months.size()) return std::nullopt;  // the closing entry
+    const MonthStart& month = table.months[index];
+    return LunarDate{month.year, month.month, uint16_t(dayNumber - month.dayNumber + 1),
+                     month.isLeap};
 }
 
 bool SolarToLunar(uint16_t year, uint16_t month, uint16_t day, LunarDate& lunar) {
@@ -117,8 +166,23 @@ SearchOutcome SearchSolarDate(uint16_t lunarYear, uint16_t month, uint16_t day, 
 
 }  // namespace detail
 
+// The month's first day from the table, plus the day: the same answers as
+// the search, found directly.
 bool LunarToSolar(uint16_t lunarYear, uint16_t month, uint16_t day, bool isLeap, SolarDate& solar) {
-    return detail::SearchSolarDate(lunarYear, month, day, isLeap, solar).found;
+    if (lunarYear < FirstLunarYear || lunarYear > LastLunarYear || month < 1 || month > 12)
+        return false;
+    const uint16_t leapMonth = LeapMonthOf(lunarYear);
+    isLeap = isLeap && leapMonth == month;
+    const bool afterLeapMonth = leapMonth != 0 && (month > leapMonth || isLeap);
+    const MonthTable& table = Months();
+    const size_t index = table.firstOfYear[size_t(lunarYear - FirstLunarYear)] + (month - 1u) +
+                         (afterLeapMonth ? 1u : 0u);
+    const int32_t start = table.months[index].dayNumber;
+    const int32_t length = table.months[index + 1].dayNumber - start;  // [29, 30]
+    const int32_t dayNumber = start + day - 1;
+    if (day < 1 || day > length || dayNumber > table.lastConvertibleDayNumber) return false;
+    solar = SolarDateOf(dayNumber);
+    return true;
 }
 
 }  // namespace lunar

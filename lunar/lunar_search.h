@@ -1,6 +1,8 @@
 #pragma once
-// The search behind LunarToSolar, with the number of iterations it took, for
-// the tests that bound it.
+// A search over Gregorian days for a lunar date, with the number of
+// iterations it took. LunarToSolar reads the answer from the month table
+// instead; the search, which needs no table, stays as the independent
+// reference that the tests and the fuzz target check LunarToSolar against.
 
 #include <cstdint>
 

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <numeric>
+#include <vector>
+
 #include "lunar/calendar.h"
 #include "lunar/lunar_search.h"
+#include "lunar/tables.h"
 
 namespace lunar {
 namespace {
@@ -68,6 +72,48 @@ TEST(ConversionTest, DayNumberToLunarCoversLunar2049) {
     EXPECT_EQ(DayNumberToLunar(lastDay)->year, 2049);
     EXPECT_EQ(DayNumberToLunar(lastDay)->month, 12);
     EXPECT_EQ(DayNumberToLunar(lastDay + 1), std::nullopt);
+}
+
+// Every day number of the table, against the table walked month by month in
+// calendar order (a leap month after its normal twin).
+TEST(ConversionTest, DayNumberToLunarFollowsTheTableDayByDay) {
+    int32_t dayNumber = FirstConvertibleDayNumber;
+    for (uint16_t year = FirstLunarYear; year <= LastLunarYear; ++year) {
+        for (uint16_t month = 1; month <= 12; ++month) {
+            for (bool isLeap : {false, true}) {
+                for (uint16_t day = 1; day <= LunarMonthLength(year, month, isLeap); ++day) {
+                    ASSERT_EQ(DayNumberToLunar(dayNumber++), (LunarDate{year, month, day, isLeap}))
+                        << dayNumber;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(DayNumberToLunar(dayNumber), std::nullopt);
+}
+
+// LunarToSolar reads the month's first day from a table; the search it
+// replaced walks Gregorian days. Both must answer alike for every table year
+// and one more on each side, months 0-13, days 0-31 and the largest day, and
+// both leap flags (no day above 30 exists, so neither can find one). Where
+// they fail, the out-field is left alone.
+TEST(ConversionTest, LunarToSolarAgreesWithTheSearchEverywhere) {
+    constexpr SolarDate untouched = {1, 2, 3};
+    std::vector<uint16_t> days(32);
+    std::iota(days.begin(), days.end(), 0);
+    days.push_back(UINT16_MAX);
+    for (uint16_t year = FirstLunarYear - 1; year <= LastLunarYear + 1; ++year) {
+        for (uint16_t month = 0; month <= 13; ++month) {
+            for (uint16_t day : days) {
+                for (bool isLeap : {false, true}) {
+                    SolarDate direct = untouched, searched;
+                    const bool found = LunarToSolar(year, month, day, isLeap, direct);
+                    const auto search = detail::SearchSolarDate(year, month, day, isLeap, searched);
+                    ASSERT_EQ(found, search.found) << year << '/' << month << '/' << day << isLeap;
+                    ASSERT_EQ(direct, found ? searched : untouched) << year << '/' << month;
+                }
+            }
+        }
+    }
 }
 
 TEST(ConversionTest, LunarToSolarKnownDates) {
