@@ -61,7 +61,7 @@ struct MonthFacts {
     uint16_t month = 0;
     std::vector<MonthDay> days;
     // The window's footer: each term as lunar day name and term name, the
-    // entries two spaces apart ("初五立春  廿十雨水").
+    // entries two spaces apart ("初五立春  二十雨水").
     std::string termLine;
 };
 

@@ -1,6 +1,7 @@
 # Installation and the Debian package of the program.
 #
-#   cmake --install  ──► bin/humidity-calc
+#   cmake --install  ──► bin/humidity-calc, bin/humidity-calc-cli
+#                        share/man/man1/humidity-calc-cli.1.gz (plain without gzip)
 #                        share/applications/humidity-calc.desktop
 #                        share/icons/hicolor/{32,48,64,128,256}x…/apps/humidity-calc.png
 #                        share/icons/hicolor/scalable/apps/humidity-calc.svg
@@ -19,7 +20,25 @@ set(HC_PACKAGE_NAME humidity-calc)
 set(HC_ICON_SIZES 32 48 64 128 256)
 set(HC_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 
-install(TARGETS humidity-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS humidity-calc humidity-calc-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The command line's manual page, with the project's version filled in and
+# compressed as Debian keeps manual pages (-n: no name or time stamp, so that
+# the same source gives the same bytes).
+set(HC_MAN_DIR ${CMAKE_BINARY_DIR}/man)
+set(HC_CLI_MAN_PAGE ${HC_MAN_DIR}/humidity-calc-cli.1)
+configure_file(${PROJECT_SOURCE_DIR}/cli/humidity-calc-cli.1 ${HC_CLI_MAN_PAGE} @ONLY)
+find_program(HC_GZIP gzip)
+if(HC_GZIP)
+  add_custom_command(OUTPUT ${HC_CLI_MAN_PAGE}.gz
+                     COMMAND ${HC_GZIP} -9 -n -k -f ${HC_CLI_MAN_PAGE}
+                     DEPENDS ${HC_CLI_MAN_PAGE}
+                     VERBATIM)
+  add_custom_target(humidity-calc-cli-man ALL DEPENDS ${HC_CLI_MAN_PAGE}.gz)
+  install(FILES ${HC_CLI_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+  install(FILES ${HC_CLI_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
 install(FILES ${HC_PACKAGING_DIR}/${HC_PACKAGE_NAME}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size IN LISTS HC_ICON_SIZES)
@@ -48,7 +67,9 @@ set(CPACK_PACKAGE_DESCRIPTION
     "and the gas temperature it computes every other quantity at standard\n"
     "pressure and after a gauge-pressure conversion. It also converts pressures\n"
     "between seven units and shows a Chinese lunar month calendar with the\n"
-    "24 solar terms. The user interface is Simplified Chinese.")
+    "24 solar terms. The user interface is Simplified Chinese. The command\n"
+    "humidity-calc-cli gives the same conversions, the lunar calendar and\n"
+    "batches of humidity conversions from CSV files in a terminal.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

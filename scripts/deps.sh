@@ -13,7 +13,7 @@ HC_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xauth xdotool xclip x11-utils imagemagick desktop-file-utils openbox python3-xlib
     python3-skyfield python3-astropy
-    jq valgrind
+    jq valgrind groff-base time
     locales
 )
 

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build tree, unpacks it into a scratch root
 # and checks what an installation would get: the control fields, the program,
-# the desktop entry and the icons. Then starts the unpacked program under a
-# virtual X server, waits for its main window, closes it with Esc and expects
-# the process to end with exit code 0.
+# the command-line program and its manual page, the desktop entry and the
+# icons. Then starts the unpacked program under a virtual X server, waits for
+# its main window, closes it with Esc and expects the process to end with
+# exit code 0.
 #
 # usage: package_test.sh <build dir> <version> <program icon (.ico)>
 # Exits with 77 (skipped) when a tool the check needs is missing.
 set -euo pipefail
 
 readonly NAME=humidity-calc
+readonly CLI=humidity-calc-cli
 readonly TITLE='衡朴湿度(带压力农历)换算软件'
 readonly TITLE_PATTERN='^衡朴湿度\(带压力农历\)换算软件$'
 readonly ICON_SIZES=(32 48 64 128 256)
@@ -105,8 +107,10 @@ depends=$(field Depends)
 echo "Depends: $depends"
 # Each dependency is a package name, optionally with a version in brackets.
 mapfile -t depend_names < <(tr ',' '\n' <<<"$depends" | sed -e 's/(.*)//' -e 's/[[:space:]]//g' | grep -v '^$')
+# grep reads the whole list: with -q it could stop at the match while printf
+# still writes, and pipefail would then count the broken pipe as a failure.
 for required in "${REQUIRED_DEPENDS[@]}"; do
-    printf '%s\n' "${depend_names[@]}" | grep -qx "$required" || fail "Depends lacks $required"
+    printf '%s\n' "${depend_names[@]}" | grep -x "$required" >/dev/null || fail "Depends lacks $required"
 done
 for name in "${depend_names[@]}"; do
     # The astronomy library only builds the solar-term table; the program
@@ -121,6 +125,17 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root"
 program="$root/usr/bin/$NAME"
 [ -x "$program" ] || fail "no executable usr/bin/$NAME"
+expect_equal "$CLI --version" "$("$root/usr/bin/$CLI" --version 2>&1)" "$CLI $version"
+# The manual page must render without a warning wherever groff is installed.
+man_page="$root/usr/share/man/man1/$CLI.1.gz"
+if [ ! -f "$man_page" ]; then
+    fail "no usr/share/man/man1/$CLI.1.gz"
+elif command -v groff >/dev/null; then
+    page=$(gzip -dc "$man_page")
+    warnings=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z <<<"$page" 2>&1)
+    [ -z "$warnings" ] || fail "the manual page renders with warnings: $warnings"
+    grep -q "humidity-calc $version" <<<"$page" || fail "the manual page lacks the version"
+fi
 
 desktop="$root/usr/share/applications/$NAME.desktop"
 if [ -f "$desktop" ]; then
