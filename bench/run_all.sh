@@ -5,8 +5,9 @@
 #   bench/run_all.sh            # all benchmarks, 15 start-ups of each program
 #   RUNS=30 bench/run_all.sh    # more start-ups
 #
-# Needs python3, jq and Xvfb. Results are written to build/bench/results/ as
-# well.
+# Needs python3, jq, Xvfb and /usr/bin/time. Results are written to
+# build/bench/results/ as well, with the million-row batch files (about
+# 0.5 GB) in build/bench/results/batch-million/.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +17,8 @@ runs=${RUNS:-15}
 repetitions=${REPETITIONS:-10}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHC_BUILD_TESTS=OFF -DHC_BENCH_HOOKS=ON >/dev/null
-cmake --build "$build" -j2 --target humidity-calc bare_window gui_bench conversion_bench lunar_bench
+cmake --build "$build" -j2 --target humidity-calc humidity-calc-cli bare_window gui_bench \
+    conversion_bench lunar_bench batch_bench
 mkdir -p "$results"
 
 export XDG_RUNTIME_DIR="$results/runtime"
@@ -67,6 +69,22 @@ benchmark_median() {
         | .real_time' "$1"
 }
 
+# A Google Benchmark counter's median, e.g. a rate per second of CPU time.
+counter_median() {
+    jq -r --arg name "$2" --arg counter "$3" '.benchmarks[]
+        | select(.run_name == $name and .aggregate_name == "median") | .[$counter]' "$1"
+}
+
+# Two rates of one report and the first as a share of the second.
+report_rates() {
+    local report="$results/$1.json" program_case=$2 baseline_case=$3 counter=$4
+    local measured base
+    measured=$(counter_median "$report" "$program_case" "$counter")
+    base=$(counter_median "$report" "$baseline_case" "$counter")
+    printf '%-26s %12.0f %s/s  %-26s %12.0f %s/s  ratio %.3f\n' "$program_case" "$measured" \
+        "$counter" "$baseline_case" "$base" "$counter" "$(awk -v a="$measured" -v b="$base" 'BEGIN { print a / b }')"
+}
+
 # Runs one benchmark program (its path under build/bench/bench) with
 # repetitions; its JSON report is kept under the program's name.
 run_benchmarks() {
@@ -105,7 +123,13 @@ report_pair gui_bench CalculateClick EighteenSetTextBaseline us
 report_pair gui_bench CalendarPageChange EmptyWidgetRepaintBaseline us
 run_benchmarks lunar/lunar_bench
 report_pair lunar_bench BM_RoundTripWholeRange BM_DaysBetweenBaseline ms
-jq -r '.benchmarks[] | select(.run_name == "BM_RoundTripWholeRange" and .aggregate_name == "median")
-       | "lunar round trips per second: \(.conversions | floor)"' "$results/lunar_bench.json"
+for case in BM_RoundTripWholeRange BM_SolarToLunarWholeRange BM_LunarToSolarWholeRange; do
+    printf '%-26s %12.0f per second\n' "$case" "$(counter_median "$results/lunar_bench.json" "$case" conversions)"
+done
 run_benchmarks conversion_bench
 report_pair conversion_bench FullConversion BareSnprintfBaseline ns
+# The batch's rows per second as a share of reading and re-writing the same
+# CSV; then a million-row batch in UTF-8 and in GBK, checked row by row.
+run_benchmarks batch_bench
+report_rates batch_bench BatchRows ReadWriteBaseline rows
+"$root/bench/batch_million.sh" "$build/cli/humidity-calc-cli" "$results/batch-million"

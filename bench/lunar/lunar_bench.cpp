@@ -1,6 +1,7 @@
 // Every Gregorian date of the conversion range (1901-02-19 ... 2048-12-31)
-// converted to its lunar date and back through the search, reported as
-// round trips per second; the baseline makes the same number of DaysBetween
+// converted to its lunar date, every lunar date of the range converted to
+// its Gregorian date, and both there and back, reported as conversions (or
+// round trips) per second; the baseline makes the same number of DaysBetween
 // calls, the arithmetic that every conversion starts from.
 
 #include <benchmark/benchmark.h>
@@ -27,6 +28,20 @@ const std::vector<lunar::SolarDate>& RangeDates() {
     return dates;
 }
 
+// The lunar dates of the range, in order.
+const std::vector<lunar::LunarDate>& RangeLunarDates() {
+    static const std::vector<lunar::LunarDate> dates = [] {
+        std::vector<lunar::LunarDate> all;
+        for (const lunar::SolarDate& date : RangeDates()) {
+            lunar::LunarDate lunarDate;
+            lunar::SolarToLunar(date.year, date.month, date.day, lunarDate);
+            all.push_back(lunarDate);
+        }
+        return all;
+    }();
+    return dates;
+}
+
 void ReportRate(benchmark::State& state, size_t perIteration) {
     state.counters["conversions"] = benchmark::Counter(
         double(perIteration) * double(state.iterations()), benchmark::Counter::kIsRate);
@@ -47,6 +62,34 @@ void BM_RoundTripWholeRange(benchmark::State& state) {
     ReportRate(state, dates.size());
 }
 BENCHMARK(BM_RoundTripWholeRange)->Unit(benchmark::kMillisecond);
+
+void BM_SolarToLunarWholeRange(benchmark::State& state) {
+    const std::vector<lunar::SolarDate>& dates = RangeDates();
+    for (auto _ : state) {
+        for (const lunar::SolarDate& date : dates) {
+            lunar::LunarDate lunarDate;
+            benchmark::DoNotOptimize(
+                lunar::SolarToLunar(date.year, date.month, date.day, lunarDate));
+            benchmark::DoNotOptimize(lunarDate);
+        }
+    }
+    ReportRate(state, dates.size());
+}
+BENCHMARK(BM_SolarToLunarWholeRange)->Unit(benchmark::kMillisecond);
+
+void BM_LunarToSolarWholeRange(benchmark::State& state) {
+    const std::vector<lunar::LunarDate>& dates = RangeLunarDates();
+    for (auto _ : state) {
+        for (const lunar::LunarDate& date : dates) {
+            lunar::SolarDate solar;
+            benchmark::DoNotOptimize(
+                lunar::LunarToSolar(date.year, date.month, date.day, date.isLeap, solar));
+            benchmark::DoNotOptimize(solar);
+        }
+    }
+    ReportRate(state, dates.size());
+}
+BENCHMARK(BM_LunarToSolarWholeRange)->Unit(benchmark::kMillisecond);
 
 void BM_DaysBetweenBaseline(benchmark::State& state) {
     const std::vector<lunar::SolarDate>& dates = RangeDates();
