@@ -1,0 +1,192 @@
+#!/usr/bin/env bash
+# A walk through the program's windows under a virtual X server, with real X
+# input events, either on the bare server ("bare") or under a window manager
+# that the session starts ("openbox"):
+#   1. the main window opens with the keyboard on 编辑框1, its text selected;
+#   2. Up and Down in an edit box leave the keyboard there;
+#   3. while the modal about window is open, the main window refuses a close
+#      request, and the program runs on once the about window is closed;
+#   4. (openbox) a click on the disabled main window leaves the about window
+#      above it;
+#   5. Escape in the open year list of the month calendar closes the list
+#      only;
+# and in the end the main window's close request ends the program with exit
+# code 0.
+#
+# Usage: walk_through.sh bare|openbox PROGRAM LOCATOR
+# Exits with 77 (skipped) when a tool is missing.
+set -u
+mode=$1
+program=$2
+locator=$3
+here=$(dirname "$0")
+# shellcheck source=SCRIPTDIR/x_session.sh
+source "$here/x_session.sh"
+require_tools Xvfb xdotool xclip xprop xwininfo
+[ "$mode" = openbox ] && require_tools openbox
+# Debian's interpreter, which sees Debian's X library for Python.
+python=/usr/bin/python3
+"$python" -c "import Xlib" 2>/dev/null || { echo "python3-xlib is missing"; exit 77; }
+
+about_title='^关于湿度换算软件$'
+first_page="湿度(带压)换算"
+calendar_page="农家历"
+calendar="农历月历1"
+# The year selector's centre in the month calendar's header strip: its box
+# lies at (3, 4) in the calendar, 102 × 22 pixels.
+year_selector_dx=54
+year_selector_dy=15
+
+start_openbox() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 100); do
+        timeout 2 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
+            return 0
+        kill -0 "$wm_pid" 2>/dev/null || break
+        sleep "$pause"
+    done
+    cat "$work/openbox.log"
+    fail "openbox does not manage windows"
+}
+
+is_shown() {
+    timeout 2 xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# Fails at once when the program has ended: nothing after it can be checked.
+expect_running() {
+    kill -0 "$program_pid" 2>/dev/null && is_shown "$window" && return 0
+    if ! kill -0 "$program_pid" 2>/dev/null; then
+        wait "$program_pid"
+        local code=$?
+        program_pid=
+        fail "the program ended with exit code $code $1"
+    fi
+    fail "the main window is gone $1"
+}
+
+# The number of shown windows of the program, pop-up lists and menus included.
+shown_windows() {
+    timeout 2 xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null | wc -l
+}
+
+# Waits until the program shows $1 windows.
+await_shown_windows() {
+    for _ in $(seq "$attempts"); do
+        [ "$(shown_windows)" -eq "$1" ] && return 0
+        sleep "$pause"
+    done
+    return 1
+}
+
+# True when window $1 lies above window $2 in the window manager's stacking.
+stacked_above() {
+    local ids upper=-1 lower=-1 index=0 id
+    ids=$(timeout 2 xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+    for id in $ids; do
+        [ "$((id))" -eq "$1" ] && upper=$index
+        [ "$((id))" -eq "$2" ] && lower=$index
+        index=$((index + 1))
+    done
+    [ "$lower" -ge 0 ] && [ "$upper" -gt "$lower" ]
+}
+
+send_close_request() {
+    timeout 10 "$python" "$here/close_request.py" "$1" || fail "the close request was not sent"
+}
+
+check_typing_at_start() {
+    focus_window "$window"
+    xdotool type -- 5
+    expect_box 编辑框1 5
+}
+
+check_arrows_keep_focus() {
+    type_into 编辑框1 5
+    xdotool key End Down Up
+    xdotool type -- 7
+    expect_box 编辑框1 57
+}
+
+open_about() {
+    local before
+    before=$(shown_windows)
+    click "menu:帮助"
+    await_shown_windows $((before + 1)) || fail "the menu 帮助 did not open"
+    xdotool key Down Return
+    about=$(find_window "$about_title")
+    [ -n "$about" ] || fail "the about window did not appear"
+}
+
+check_click_keeps_about_above() {
+    # The menu bar's first title lies beyond the about window.
+    click "menu:文件"
+    for _ in $(seq 10); do
+        stacked_above "$about" "$window" || {
+            failures+=("a click on the main window raised it above the about window")
+            return
+        }
+        sleep "$pause"
+    done
+}
+
+check_close_request_while_about_open() {
+    send_close_request "$window"
+    # The refusal leaves nothing to wait for; a second is ample for a close.
+    for _ in $(seq 10); do
+        expect_running "after its close request while the about window was open"
+        sleep "$pause"
+    done
+    focus_window "$about"
+    xdotool key Escape
+    for _ in $(seq "$attempts"); do
+        is_shown "$about" || break
+        sleep "$pause"
+    done
+    is_shown "$about" && fail "Escape did not close the about window"
+    expect_running "when the about window closed"
+    focus_window "$window"
+    type_into 编辑框1 3
+    expect_box 编辑框1 3
+    expect_running "when the about window closed"
+}
+
+check_escape_closes_year_list_only() {
+    local x y before
+    click "tab:$calendar_page"
+    read -r x y _ <<<"${place[rect:$calendar]}"
+    before=$(shown_windows)
+    xdotool mousemove --window "$window" $((x + year_selector_dx)) $((y + year_selector_dy)) \
+        click 1
+    if ! await_shown_windows $((before + 1)); then
+        failures+=("the year list did not open")
+        return
+    fi
+    xdotool key Escape
+    if ! await_shown_windows "$before"; then
+        expect_running "after Escape in the year list"
+        failures+=("Escape did not close the year list")
+    fi
+    click "tab:$first_page"
+    type_into 编辑框1 6
+    expect_box 编辑框1 6
+    expect_running "after Escape in the year list"
+}
+
+read_places "编辑框1,menu:帮助,menu:文件,tab:$first_page,tab:$calendar_page,rect:$calendar"
+start_xvfb
+[ "$mode" = openbox ] && start_openbox
+start_program
+
+check_typing_at_start
+check_arrows_keep_focus
+open_about
+[ "$mode" = openbox ] && check_click_keeps_about_above
+check_close_request_while_about_open
+check_escape_closes_year_list_only
+report_failures "the walk through the windows went wrong"
+
+send_close_request "$window"
+expect_exit "its close request"
+[ "$status" -eq 0 ]
