@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QWindow>
 #include <algorithm>
+#include <set>
 
 #include "forms/controls.h"
 #include "forms/events.h"
@@ -391,13 +393,41 @@ void FormWindow::moveFocus(uint32_t fromUnit, bool forward, bool tabStopsOnly) {
 }
 
 void FormWindow::focusFirstTabStop() {
-    for (uint32_t unitId : unitOrder_) {
+    for (uint32_t unitId : unitsInsideOut()) {
         const KindDescriptor* kind = kindOf(unitId);
         if (kind == nullptr || kind->code == uint32_t(KindCode::TabControl)) continue;
         if (!takesFocus(unitId, true)) continue;
         existingControl(unitId)->setFocus(Qt::TabFocusReason);
+        // The window takes the keyboard later, for a reason that selects
+        // nothing: the text is selected now, so that typing replaces it.
+        if (auto* line = qobject_cast<QLineEdit*>(focusWidget())) line->selectAll();
         return;
     }
+}
+
+// The units in unit order, each container followed at once by what it
+// holds, so that a group box's controls come before the controls listed
+// after the group box.
+std::vector<uint32_t> FormWindow::unitsInsideOut() const {
+    std::set<uint32_t> held;
+    for (uint32_t unitId : unitOrder_) {
+        const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
+        if (unit != nullptr) held.insert(unit->children.begin(), unit->children.end());
+    }
+    std::vector<uint32_t> order;
+    std::set<uint32_t> seen;
+    const std::function<void(uint32_t)> visit = [&](uint32_t unitId) {
+        if (unitId == 0 || !seen.insert(unitId).second) return;
+        order.push_back(unitId);
+        const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
+        if (unit != nullptr) {
+            for (uint32_t child : unit->children) visit(child);
+        }
+    };
+    for (uint32_t unitId : unitOrder_) {
+        if (!held.contains(unitId)) visit(unitId);
+    }
+    return order;
 }
 
 bool FormWindow::takesFocus(uint32_t unitId, bool tabStopsOnly) const {

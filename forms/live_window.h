@@ -121,6 +121,7 @@ private:
     bool pressEnter(uint32_t unitId);
     void moveFocus(uint32_t fromUnit, bool forward, bool tabStopsOnly);
     bool takesFocus(uint32_t unitId, bool tabStopsOnly) const;
+    std::vector<uint32_t> unitsInsideOut() const;
     bool isDefaultButton(uint32_t unitId) const;
     bool raiseClick(uint32_t unitId);
     bool handleDrag(uint32_t unitId, QEvent& event);

@@ -63,6 +63,9 @@ bool OpenFormWindow(uint32_t windowId, QWidget* owner, QWidget* stayAbove) {
     FormWindow* window = CreateFormWindow(windowId, owner);
     if (window == nullptr) return false;
     if (stayAbove != nullptr && stayAbove->windowHandle() != nullptr) {
+        // X window managers keep only dialog-type windows above the window
+        // they are transient for.
+        window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
         window->winId();
         window->windowHandle()->setTransientParent(stayAbove->windowHandle());
     }
