@@ -48,7 +48,9 @@ protected:
         previousStyle_ = QApplication::style()->name();
         QApplication::setStyle(QStyleFactory::create(QString::fromUtf8(GetParam())));
         RegisterPlainWidgets();
-        std::array<runtime::EngineProcedure, engine::ProcedureCount> noOps{};
+        // The window table keeps pointers into the table for as long as the
+        // windows raise events, so it outlives the test.
+        static std::array<runtime::EngineProcedure, engine::ProcedureCount> noOps{};
         noOps.fill(DoNothing);
         InstallWindowTable(LoadTemplate(EmbeddedTemplate(), noOps));
     }
