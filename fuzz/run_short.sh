@@ -19,6 +19,7 @@ targets=(
     number_format_fuzz
     lunar_format_fuzz
     lunar_conversion_fuzz
+    edit_box_text_fuzz
 )
 # Each target's seed folder under fuzz/corpus (and, where seeds are written
 # at build time, under build/fuzz/fuzz/corpus).
@@ -28,10 +29,11 @@ declare -A corpus=(
     [number_format_fuzz]=number_format
     [lunar_format_fuzz]=lunar_format
     [lunar_conversion_fuzz]=lunar_conversion
+    [edit_box_text_fuzz]=edit_box_text
 )
 
-# Only the fuzz targets and what they link are built; the Qt parts of the
-# tree are configured but never compiled here.
+# Only the fuzz targets and what they link are built: the Qt-free libraries,
+# and for the edit box target the control model and the platform layer.
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DHC_FUZZ=ON -DHC_BUILD_TESTS=OFF -DHC_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" -j "$jobs" --target "${targets[@]}"

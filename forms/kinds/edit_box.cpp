@@ -3,9 +3,14 @@
 
 #include "forms/kinds/edit_box.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -91,18 +96,40 @@ bool RefusesKey(const EditBoxData& data, const QKeyEvent& key) {
     return false;
 }
 
+bool IsKeepable(const QString& text) {
+    return KeepableText(text) == text;
+}
+
+// Hands a key to an editor's own key handling with its text as the box can
+// hold it, so that the editor never has to replace what was typed (which
+// breaks its undo); a typed invisible format character is dropped.
+template <typename Press>
+void PressKept(QKeyEvent* event, Press press) {
+    const QString kept = KeepableText(event->text());
+    if (kept == event->text()) return press(event);
+    if (kept.isEmpty()) return event->accept();
+    QKeyEvent keptKey(event->type(), event->key(), event->modifiers(), kept, event->isAutoRepeat(),
+                      ushort(event->count()));
+    press(&keptKey);
+    event->setAccepted(keptKey.isAccepted());
+}
+
 // An input method's commit is typing: the characters the mode refuses are
-// left out of it. The text being composed is shown as it is.
+// left out of it, the rest enters as the box can hold it. The text being
+// composed is shown as it is.
 QString TypedCommit(const EditBoxData& data, const QInputMethodEvent& event) {
-    QString kept;
+    QString accepted;
     for (char32_t c : event.commitString().toUcs4()) {
-        if (AcceptsTyped(data.inputMode, c)) kept.append(QString::fromUcs4(&c, 1));
+        if (AcceptsTyped(data.inputMode, c)) accepted.append(QString::fromUcs4(&c, 1));
     }
-    return kept;
+    return KeepableText(accepted);
 }
 
 // Keeps a line editor's text to what its GBK copy reads back as, whichever
-// way the text arrives: typing, paste, an input method or the program.
+// way the text arrives. Replacing the text clears the editor's undo history,
+// so typing, pasting and input-method commits bring kept text already and
+// leave the validator nothing to replace; it catches the rest (drops, the
+// selection pasted with the middle button, the program's texts).
 class KeepableTextValidator : public QValidator {
 public:
     using QValidator::QValidator;
@@ -126,7 +153,11 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (RefusesKey(data_, *event)) return event->accept();
-        QLineEdit::keyPressEvent(event);
+        if (event->matches(QKeySequence::Paste) && !IsKeepable(ClipboardText())) {
+            pasteKept();
+            return event->accept();
+        }
+        PressKept(event, [this](QKeyEvent* key) { QLineEdit::keyPressEvent(key); });
     }
 
     void inputMethodEvent(QInputMethodEvent* event) override {
@@ -136,7 +167,30 @@ protected:
         QLineEdit::inputMethodEvent(&typed);
     }
 
+    // The standard menu, whose paste brings kept text as Ctrl+V does.
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        QMenu* menu = createStandardContextMenu();
+        for (QAction* action : menu->actions()) {
+            // Qt wires its paste by name or by member, as its versions differ.
+            const bool paste = disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
+                               disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
+            if (paste) connect(action, &QAction::triggered, this, [this] { pasteKept(); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
+
 private:
+    static QString ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
+    // Pastes the clipboard's text as the box can hold it. Text that needs no
+    // change takes Qt's own paste, which makes it an undo step of its own.
+    void pasteKept() {
+        const QString clip = ClipboardText();
+        if (IsKeepable(clip)) return paste();
+        if (!isReadOnly()) insert(KeepableText(clip));
+    }
+
     const EditBoxData& data_;
 };
 
@@ -150,7 +204,17 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (RefusesKey(data_, *event) || growsBeyondLimit(*event)) return event->accept();
-        QPlainTextEdit::keyPressEvent(event);
+        PressKept(event, [this](QKeyEvent* key) { QPlainTextEdit::keyPressEvent(key); });
+    }
+
+    // Pastes and drops bring their text as the box can hold it.
+    void insertFromMimeData(const QMimeData* source) override {
+        if (!source->hasText() || IsKeepable(source->text())) {
+            return QPlainTextEdit::insertFromMimeData(source);
+        }
+        QMimeData kept;
+        kept.setText(KeepableText(source->text()));
+        QPlainTextEdit::insertFromMimeData(&kept);
     }
 
     void inputMethodEvent(QInputMethodEvent* event) override {
@@ -169,7 +233,11 @@ private:
         return toPlainText().size() >= qsizetype(data_.maxLength);
     }
 
-    // Replaces newly added text that the box cannot hold as it is.
+    // Replaces newly added text that the box cannot hold as it is (typing,
+    // pastes, drops and input methods bring kept text already, so this
+    // catches the rest), as part of the edit that added it: an edit of its
+    // own here leaves undo and redo pointing at positions the text no longer
+    // has.
     void keepAdded(int position, int added) {
         if (added == 0 || keeping_) return;
         // The count may take in the document's closing paragraph mark.
@@ -181,7 +249,9 @@ private:
         const QString kept = KeepableText(text);
         if (kept == text) return;
         keeping_ = true;
+        range.joinPreviousEditBlock();
         range.insertText(kept);
+        range.endEditBlock();
         keeping_ = false;
     }
 
@@ -571,8 +641,9 @@ void EditBox::setSelection(int32_t startBytes, int32_t lengthBytes) {
 }
 
 void EditBox::replaceSelection(const QString& text) {
-    if (QPlainTextEdit* area = AreaOf(editor_)) return area->textCursor().insertText(text);
-    if (QLineEdit* line = LineOf(editor_)) line->insert(text);
+    const QString kept = KeepableText(text);
+    if (QPlainTextEdit* area = AreaOf(editor_)) return area->textCursor().insertText(kept);
+    if (QLineEdit* line = LineOf(editor_)) line->insert(kept);
 }
 
 KindParts EditBoxKind() {

@@ -1,9 +1,11 @@
 // The window's keyboard handling: Esc closes when the window says so, Enter
 // moves the focus or presses the default button, Tab and the arrows move the
 // focus, an edit box keeps the arrows, the edit boxes' input modes drop
-// refused characters, and a box holds only what its GBK copy reads back as.
+// refused characters, and a box holds only what its GBK copy reads back as,
+// with undo and redo working over what it kept.
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 
@@ -35,6 +37,12 @@ protected:
         Settle();
     }
 
+    // The platform's first key for a standard action, such as undo.
+    static void Press(QKeySequence::StandardKey action) {
+        const QKeyCombination keys = QKeySequence::keyBindings(action).first()[0];
+        Press(keys.key(), keys.keyboardModifiers());
+    }
+
     static QString TextOf(QWidget* control) {
         return static_cast<kinds::EditBox*>(control)->text();
     }
@@ -47,6 +55,17 @@ protected:
                           QString::fromUcs4(&c, 1));
             QApplication::sendEvent(QApplication::focusWidget(), &key);
         }
+        Settle();
+    }
+
+    // Chooses the paste of the focused editor's context menu.
+    static void PasteFromMenu() {
+        QWidget* editor = QApplication::focusWidget();
+        const QPoint centre = editor->rect().center();
+        QContextMenuEvent open(QContextMenuEvent::Keyboard, centre, editor->mapToGlobal(centre));
+        QApplication::sendEvent(editor, &open);
+        Settle();
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_P);
         Settle();
     }
 
@@ -72,7 +91,7 @@ TEST_F(KeyboardTest, InputModesDropRefusedCharacters) {
 }
 
 TEST_F(KeyboardTest, BoxesHoldExactlyWhatTheirGbkCopyReads) {
-    enum class Way { Typed, Pasted, Composed };
+    enum class Way { Typed, Pasted, PastedFromMenu, Composed };
     struct Row {
         const char* name;
         Way way;
@@ -86,6 +105,8 @@ TEST_F(KeyboardTest, BoxesHoldExactlyWhatTheirGbkCopyReads) {
          QStringLiteral("12")},
         {"soft hyphen pasted", Way::Pasted, QStringLiteral("1\u00AD2"), QStringLiteral("12")},
         {"Thai letter pasted", Way::Pasted, QStringLiteral("1\u0E012"), QStringLiteral("1?2")},
+        {"Thai letter pasted from the menu", Way::PastedFromMenu, QStringLiteral("1\u0E012"),
+         QStringLiteral("1?2")},
         {"emoji composed", Way::Composed,
          QStringLiteral("1\U0001F600"
                         "2"),
@@ -94,21 +115,32 @@ TEST_F(KeyboardTest, BoxesHoldExactlyWhatTheirGbkCopyReads) {
     };
     FormWindow* dialog = Open(kDialogId);
     ASSERT_NE(dialog, nullptr);
-    QWidget* box = dialog->control(kDialogEdit);
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        static_cast<kinds::EditBox*>(box)->setText({});
-        box->setFocus();
-        Settle();
-        if (row.way == Way::Typed) TypeCharacters(row.input);
-        if (row.way == Way::Pasted) {
-            QApplication::clipboard()->setText(row.input);
-            Press(Qt::Key_V, Qt::ControlModifier);
+    auto* box = static_cast<kinds::EditBox*>(dialog->control(kDialogEdit));
+    for (const bool multiLine : {false, true}) {
+        EditBoxData data = box->data();
+        data.multiLine = multiLine;
+        box->setData(data);
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.name) + (multiLine ? " (multi-line)" : " (one line)"));
+            box->setText({});
+            box->setFocus();
+            Settle();
+            if (row.way == Way::Typed) TypeCharacters(row.input);
+            if (row.way != Way::Typed && row.way != Way::Composed) {
+                QApplication::clipboard()->setText(row.input);
+            }
+            if (row.way == Way::Pasted) Press(Qt::Key_V, Qt::ControlModifier);
+            if (row.way == Way::PastedFromMenu) PasteFromMenu();
+            if (row.way == Way::Composed) Commit(row.input);
+            EXPECT_EQ(TextOf(box), row.held);
+            EXPECT_EQ(ReadText(kDialogId, kDialogEdit, int32_t(EditBoxProperty::Content)),
+                      runtime::QStringToGbk(row.held));
+            // Undo takes the whole entry back, redo brings it again.
+            Press(QKeySequence::Undo);
+            EXPECT_EQ(TextOf(box), QString());
+            Press(QKeySequence::Redo);
+            EXPECT_EQ(TextOf(box), row.held);
         }
-        if (row.way == Way::Composed) Commit(row.input);
-        EXPECT_EQ(TextOf(box), row.held);
-        EXPECT_EQ(ReadText(kDialogId, kDialogEdit, int32_t(EditBoxProperty::Content)),
-                  runtime::QStringToGbk(row.held));
     }
 }
 
