@@ -1,7 +1,12 @@
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "runtime/convert.h"
 #include "runtime/heap.h"
@@ -25,6 +30,11 @@ constexpr int ExactFloatDigits = 120;
 // larger decimals count would only add zeros; capping it keeps texts small.
 constexpr int32_t MaxDecimals = 340;
 constexpr size_t ThousandsGroup = 3;
+// The largest power of ten a double holds exactly.
+constexpr int32_t MaxExactPowerOfTen = 22;
+// Counts of units of the last decimal with at most 13 digits.
+constexpr double MaxShortUnits = 1e13;
+constexpr int MaxUnitDigits = 20;
 
 // A finite non-zero double as significant digits and a decimal exponent:
 // value = 0.d1d2d3... x 10^(exponent + 1), trailing zeros removed.
@@ -163,6 +173,67 @@ void InsertThousandsSeparators(std::string& text) {
     }
 }
 
+// 10^0 to 10^22, each exact, as std::pow gives them; looked up, since the
+// batch formats every result with a small decimals count.
+constexpr std::array<double, MaxExactPowerOfTen + 1> ExactPowersOfTen = [] {
+    std::array<double, MaxExactPowerOfTen + 1> powers{};
+    double power = 1;
+    for (double& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+double PowerOfTen(double exponent) {
+    if (exponent >= 0 && exponent <= MaxExactPowerOfTen) {
+        return ExactPowersOfTen[size_t(exponent)];
+    }
+    return std::pow(10.0, exponent);
+}
+
+// Rounds a non-negative scaled value half up, after the rounding bias.
+double RoundHalfUp(double scaled) {
+    double whole;
+    double fraction = std::modf(scaled + RoundingBias, &whole);
+    return fraction >= 0.5 ? whole + 1 : whole;
+}
+
+// A count of units of the last decimal as text with that many decimals.
+std::string UnitsText(bool negative, uint64_t units, int32_t decimals) {
+    char buffer[MaxUnitDigits + 1];
+    std::string_view digits(buffer,
+                            size_t(std::to_chars(buffer, std::end(buffer), units).ptr - buffer));
+    size_t fractionDigits = size_t(decimals);
+    std::string text = negative ? "-" : "";
+    if (digits.size() <= fractionDigits) {
+        text += '0';
+        if (fractionDigits > 0) text += '.';
+        text.append(fractionDigits - digits.size(), '0');
+        text += digits;
+        return text;
+    }
+    text += digits.substr(0, digits.size() - fractionDigits);
+    if (fractionDigits > 0) {
+        text += '.';
+        text += digits.substr(digits.size() - fractionDigits);
+    }
+    return text;
+}
+
+// The fixed-decimals text of a value that rounds to at most 13 significant
+// digits, written straight from its count of units of the last decimal.
+// Such a rounded value is the double nearest to that decimal number, so its
+// 13 significant digits are the count's own digits: the text is the one the
+// general path writes, at a fraction of the cost (the batch formats 18 of
+// them a row). Other values take the general path.
+std::optional<std::string> ShortFixedText(double value, int32_t decimals) {
+    if (decimals < 0 || decimals > MaxExactPowerOfTen || !std::isfinite(value)) return std::nullopt;
+    double units = RoundHalfUp(std::fabs(value) * PowerOfTen(decimals));
+    if (!(units < MaxShortUnits)) return std::nullopt;
+    return UnitsText(value < 0 && units != 0, uint64_t(units), decimals);
+}
+
 std::optional<double> NumberArgument(int32_t argCount, const TaggedValue* args) {
     if (argCount < 1) return std::nullopt;
     return NumericValue(args[0]);
@@ -175,25 +246,17 @@ double RoundToDecimals(double x, int32_t decimals) {
     bool negative = x < 0;
     double a = std::fabs(x);
     double r;
-    if (decimals > 0) {
-        double m = std::pow(10.0, double(decimals));
+    if (decimals >= 0) {
+        double m = PowerOfTen(decimals);
         double scaled = a * m;
         // Beyond the double range there is no digit left to round.
         if (!std::isfinite(scaled)) return x;
-        double i;
-        double f = std::modf(scaled + RoundingBias, &i);
-        r = (f >= 0.5 ? i + 1 : i) / m;
-    } else if (decimals == 0) {
-        double i;
-        double f = std::modf(a + RoundingBias, &i);
-        r = f >= 0.5 ? i + 1 : i;
+        r = RoundHalfUp(scaled) / m;
     } else {
-        double m = std::pow(10.0, -double(decimals));
+        double m = PowerOfTen(-double(decimals));
         // Rounding to a power of ten beyond the double range leaves 0.
         if (std::isinf(m)) return negative ? -0.0 : 0.0;
-        double i;
-        double f = std::modf(a / m + RoundingBias, &i);
-        r = (f >= 0.5 ? i + 1 : i) * m;
+        r = RoundHalfUp(a / m) * m;
     }
     return negative ? -r : r;
 }
@@ -208,6 +271,10 @@ std::string FormatG6(float value) {
 
 std::string FormatFixedDecimals(double value, int32_t decimals, bool thousandsSeparators) {
     int32_t n = std::clamp(decimals, -MaxDecimals, MaxDecimals);
+    if (std::optional<std::string> text = ShortFixedText(value, n)) {
+        if (thousandsSeparators) InsertThousandsSeparators(*text);
+        return *text;
+    }
     double rounded = RoundToDecimals(value, n);
     if (!std::isfinite(rounded)) return NonFiniteText(rounded);
     std::string text = FormatPlainG13(rounded);
