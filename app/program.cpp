@@ -2,10 +2,10 @@
 
 #include <QTimer>
 
+#include "embedded/embedded_template.h"
 #include "engine/handlers.h"
-#include "forms/embedded_template.h"
-#include "lunar/controls.h"
-#include "runtime/kinds.h"
+#include "host/host_kinds.h"
+#include "lunar_controls/lunar_kinds.h"
 
 namespace program {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "runtime/app.h"
+#include "host/runtime_app.h"
 
 namespace program {
 

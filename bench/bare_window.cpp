@@ -6,8 +6,8 @@
 // program assumes too); with the environment variable
 // HC_BASELINE_LATIN set it shows Latin captions in Qt's own default font
 // instead, which needs no CJK font at all. Timed as a whole process beside
-// the program started with HC_EXIT_AFTER_FIRST_PAINT set, which ends the
-// same way.
+// the program built with bench/first_paint_exit.cpp, which ends the same
+// way.
 
 #include <QApplication>
 #include <QFont>

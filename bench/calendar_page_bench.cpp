@@ -9,7 +9,7 @@
 
 #include "bench/paint_watch.h"
 #include "lunar/calendar.h"
-#include "lunar/day_grid.h"
+#include "lunar_controls/day_grid.h"
 
 namespace {
 

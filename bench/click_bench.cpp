@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "bench/paint_watch.h"
-#include "engine/controls.h"
-#include "forms/controls.h"
+#include "controls/control_model.h"
+#include "engine/form_ids.h"
 
 namespace {
 

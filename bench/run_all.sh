@@ -16,8 +16,8 @@ results="$build/results"
 runs=${RUNS:-15}
 repetitions=${REPETITIONS:-10}
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHC_BUILD_TESTS=OFF -DHC_BENCH_HOOKS=ON >/dev/null
-cmake --build "$build" -j2 --target humidity-calc humidity-calc-cli bare_window gui_bench \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHC_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target humidity-calc-first-paint humidity-calc-cli bare_window gui_bench \
     conversion_bench lunar_bench batch_bench
 mkdir -p "$results"
 
@@ -25,7 +25,7 @@ export XDG_RUNTIME_DIR="$results/runtime"
 mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-program=("env" "HC_EXIT_AFTER_FIRST_PAINT=1" "$build/humidity-calc")
+program=("$build/bench/humidity-calc-first-paint")
 baseline=("$build/bench/bare_window")
 latin_baseline=("env" "HC_BASELINE_LATIN=1" "$build/bench/bare_window")
 

@@ -8,7 +8,7 @@ from the start of the process to its end and its peak resident memory (the
 kernel's own count, as /usr/bin/time reports it) are recorded.
 
     startup_turns.py --runs 20 --warmup 3 --json out.json \\
-        program='env HC_EXIT_AFTER_FIRST_PAINT=1 build/humidity-calc' \\
+        program='build/bench/humidity-calc-first-paint' \\
         baseline='build/bench/bare_window'
 
 The JSON report holds, per command name, the runs and their medians:

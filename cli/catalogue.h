@@ -16,7 +16,7 @@
 #include <string_view>
 
 #include "cli/language.h"
-#include "engine/controls.h"
+#include "engine/form_ids.h"
 #include "runtime/services.h"
 
 namespace cli {

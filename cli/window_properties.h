@@ -17,7 +17,7 @@
 #include <string_view>
 #include <utility>
 
-#include "engine/controls.h"
+#include "engine/form_ids.h"
 #include "runtime/services.h"
 
 namespace cli {

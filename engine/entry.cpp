@@ -3,7 +3,7 @@
 #include <cfenv>
 #include <cstdint>
 
-#include "engine/controls.h"
+#include "engine/form_ids.h"
 #include "engine/handlers.h"
 
 namespace engine {

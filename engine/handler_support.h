@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "engine/controls.h"
+#include "engine/form_ids.h"
 #include "runtime/services.h"
 #include "runtime/values.h"
 

@@ -14,7 +14,6 @@ namespace {
 using support::ReadNumber;
 using support::WriteNumber;
 
-
 // Decimals of the result boxes.
 constexpr int32_t kRelativeHumidityDecimals = 4;
 constexpr int32_t kDewPointDecimals = 2;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "engine/controls.h"
+#include "engine/form_ids.h"
 #include "engine/handler_support.h"
 #include "engine/handlers.h"
 #include "engine/vapour.h"

@@ -45,10 +45,10 @@
 #include <string>
 #include <vector>
 
+#include "controls/kind_registry.h"
+#include "controls/kinds/edit_box.h"
+#include "controls/kinds/kind_support.h"
 #include "forms/kind_data.h"
-#include "forms/kind_registry.h"
-#include "forms/kinds/edit_box.h"
-#include "forms/kinds/kind_support.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_input.h"
 

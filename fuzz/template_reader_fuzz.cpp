@@ -24,7 +24,7 @@
 #include <variant>
 #include <vector>
 
-#include "forms/embedded_template.h"
+#include "embedded/embedded_template.h"
 #include "forms/kind_data.h"
 #include "forms/template.h"
 #include "forms/template_writer.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <variant>
 
-#include "forms/embedded_template.h"
+#include "embedded/embedded_template.h"
 #include "forms/template.h"
 #include "forms/template_writer.h"
 

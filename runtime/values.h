@@ -50,7 +50,9 @@ struct TaggedValue {
 // number fixes.
 using Payload = uint64_t;
 
-inline uint64_t PayloadOf(const TaggedValue& v) { return (uint64_t(v.high) << 32) | v.low; }
+inline uint64_t PayloadOf(const TaggedValue& v) {
+    return (uint64_t(v.high) << 32) | v.low;
+}
 
 inline TaggedValue MakeTagged(ValueType type, uint64_t payload) {
     return {uint32_t(payload), uint32_t(payload >> 32), uint32_t(type)};
@@ -66,22 +68,42 @@ inline double BitsToDouble(uint64_t bits) {
     std::memcpy(&d, &bits, sizeof d);
     return d;
 }
-inline uint64_t PointerBits(const void* p) { return uint64_t(reinterpret_cast<uintptr_t>(p)); }
+inline uint64_t PointerBits(const void* p) {
+    return uint64_t(reinterpret_cast<uintptr_t>(p));
+}
 template <typename T>
 inline T* BitsToPointer(uint64_t bits) {
     return reinterpret_cast<T*>(uintptr_t(bits));
 }
 
-inline ValueType TypeOf(const TaggedValue& v) { return ValueType(v.type); }
-inline bool IsOmitted(const TaggedValue& v) { return v.type == 0; }
-inline bool IsText(const TaggedValue& v) { return TypeOf(v) == ValueType::Text; }
+inline ValueType TypeOf(const TaggedValue& v) {
+    return ValueType(v.type);
+}
+inline bool IsOmitted(const TaggedValue& v) {
+    return v.type == 0;
+}
+inline bool IsText(const TaggedValue& v) {
+    return TypeOf(v) == ValueType::Text;
+}
 
-inline TaggedValue MakeOmitted() { return {}; }
-inline TaggedValue MakeDouble(double d) { return MakeTagged(ValueType::Double, DoubleBits(d)); }
-inline TaggedValue MakeDateTime(double d) { return MakeTagged(ValueType::DateTime, DoubleBits(d)); }
-inline TaggedValue MakeInt(int32_t i) { return MakeTagged(ValueType::Int, uint32_t(i)); }
-inline TaggedValue MakeBool(bool b) { return MakeTagged(ValueType::Bool, b ? 1u : 0u); }
-inline TaggedValue MakeText(const char* text) { return MakeTagged(ValueType::Text, PointerBits(text)); }
+inline TaggedValue MakeOmitted() {
+    return {};
+}
+inline TaggedValue MakeDouble(double d) {
+    return MakeTagged(ValueType::Double, DoubleBits(d));
+}
+inline TaggedValue MakeDateTime(double d) {
+    return MakeTagged(ValueType::DateTime, DoubleBits(d));
+}
+inline TaggedValue MakeInt(int32_t i) {
+    return MakeTagged(ValueType::Int, uint32_t(i));
+}
+inline TaggedValue MakeBool(bool b) {
+    return MakeTagged(ValueType::Bool, b ? 1u : 0u);
+}
+inline TaggedValue MakeText(const char* text) {
+    return MakeTagged(ValueType::Text, PointerBits(text));
+}
 inline TaggedValue MakeWindowRef(uint32_t windowId, uint32_t unitId = 0) {
     return {windowId, unitId, uint32_t(ValueType::WindowRef)};
 }
@@ -93,9 +115,17 @@ inline void SetResultPayload(TaggedValue& result, uint64_t payload) {
     result.high = uint32_t(payload >> 32);
 }
 
-inline double AsDouble(const TaggedValue& v) { return BitsToDouble(PayloadOf(v)); }
-inline int32_t AsInt(const TaggedValue& v) { return int32_t(v.low); }
-inline bool AsBool(const TaggedValue& v) { return v.low != 0; }
-inline const char* AsText(const TaggedValue& v) { return BitsToPointer<const char>(PayloadOf(v)); }
+inline double AsDouble(const TaggedValue& v) {
+    return BitsToDouble(PayloadOf(v));
+}
+inline int32_t AsInt(const TaggedValue& v) {
+    return int32_t(v.low);
+}
+inline bool AsBool(const TaggedValue& v) {
+    return v.low != 0;
+}
+inline const char* AsText(const TaggedValue& v) {
+    return BitsToPointer<const char>(PayloadOf(v));
+}
 
 }  // namespace runtime

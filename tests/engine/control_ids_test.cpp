@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
-#include "engine/controls.h"
-#include "forms/main_window.h"
+#include "engine/form_ids.h"
+#include "windows/main_window.h"
 
 namespace engine::testing {
 namespace {

@@ -20,7 +20,7 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/controls.h"
+#include "engine/form_ids.h"
 #include "runtime/services.h"
 #include "runtime/values.h"
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "forms/embedded_template.h"
+#include "embedded/embedded_template.h"
 #include "forms/kind_data.h"
-#include "forms/main_window.h"
 #include "forms/template.h"
 #include "runtime/gbk.h"
+#include "windows/main_window.h"
 
 namespace forms::testing {
 

@@ -1,11 +1,11 @@
 // The builder on small descriptions: child lists, page separators, assets
 // and the descriptions it must refuse.
 
-#include "forms/main_window_builder.h"
+#include "windows/main_window_builder.h"
 
 #include <gtest/gtest.h>
 
-#include "forms/main_window_parts.h"
+#include "windows/main_window_parts.h"
 
 namespace forms {
 namespace {

@@ -6,8 +6,8 @@
 #include <set>
 #include <sstream>
 
-#include "forms/main_window.h"
 #include "tests/forms/embedded_forms.h"
+#include "windows/main_window.h"
 
 namespace forms::testing {
 namespace {

@@ -2,7 +2,7 @@
 // IDs, names, kinds, parents and positions, containers and tab pages, the
 // stacking order where controls overlap, and every event binding.
 
-#include "forms/main_window.h"
+#include "windows/main_window.h"
 
 #include <gtest/gtest.h>
 

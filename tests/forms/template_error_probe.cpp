@@ -12,8 +12,8 @@
 
 #include "forms/template.h"
 #include "forms/template_writer.h"
-#include "runtime/error_box.h"
-#include "runtime/platform.h"
+#include "platform/error_box.h"
+#include "platform/platform.h"
 #include "tests/forms/sample_template.h"
 
 namespace {

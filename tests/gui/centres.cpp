@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "forms/controls.h"
+#include "controls/control_model.h"
 #include "tests/gui/program.h"
 #include "tests/gui/user.h"
 

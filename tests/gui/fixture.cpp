@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "forms/controls.h"
+#include "controls/control_model.h"
 #include "tests/gui/user.h"
 
 namespace gui_testing {

@@ -8,7 +8,7 @@
 #include <QString>
 #include <array>
 
-#include "engine/controls.h"
+#include "engine/form_ids.h"
 
 namespace gui_testing {
 

@@ -3,8 +3,8 @@
 #include <QComboBox>
 
 #include "app/program.h"
+#include "controls/control_model.h"
 #include "engine/handlers.h"
-#include "forms/controls.h"
 #include "runtime/convert.h"
 #include "runtime/services.h"
 #include "tests/gui/user.h"

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/app.h"
+#include "host/runtime_app.h"
 
 namespace gui_testing {
 

@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "forms/controls.h"
+#include "controls/control_model.h"
 #include "runtime/gbk.h"
 #include "runtime/services.h"
 #include "runtime/values.h"

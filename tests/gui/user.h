@@ -16,7 +16,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/controls.h"
+#include "engine/form_ids.h"
 
 class QWidget;
 

@@ -12,7 +12,7 @@
 #include <ostream>
 #include <string>
 
-#include "forms/controls.h"
+#include "controls/control_model.h"
 #include "tests/gui/ending.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/humidity_form.h"

@@ -1,11 +1,11 @@
-#include "lunar/calendar_panel.h"
+#include "lunar_controls/calendar_panel.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
 
-#include "runtime/platform.h"
+#include "platform/platform.h"
 #include "tests/lunar_controls/gui_support.h"
 
 namespace lunar {

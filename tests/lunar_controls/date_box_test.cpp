@@ -1,4 +1,4 @@
-#include "lunar/date_box.h"
+#include "lunar_controls/date_box.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "forms/kind_data.h"
+#include "platform/platform.h"
 #include "runtime/datetime.h"
-#include "runtime/platform.h"
 #include "tests/lunar_controls/gui_support.h"
 #include "tests/lunar_controls/kind_fixture.h"
 

@@ -1,11 +1,11 @@
-#include "lunar/day_grid.h"
+#include "lunar_controls/day_grid.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
+#include "platform/platform.h"
 #include "runtime/datetime.h"
-#include "runtime/platform.h"
 #include "tests/lunar_controls/gui_support.h"
 
 namespace lunar {

@@ -12,7 +12,7 @@
 #include <QCryptographicHash>
 #include <cstdio>
 
-#include "runtime/platform.h"
+#include "platform/platform.h"
 #include "tests/lunar_controls/plain_page.h"
 
 namespace {

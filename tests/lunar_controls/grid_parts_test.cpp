@@ -6,9 +6,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "lunar/grid_cells.h"
-#include "lunar/text_sprites.h"
-#include "runtime/platform.h"
+#include "lunar_controls/grid_cells.h"
+#include "lunar_controls/text_sprites.h"
+#include "platform/platform.h"
 #include "tests/lunar_controls/gui_support.h"
 #include "tests/lunar_controls/plain_page.h"
 

@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "lunar/day_grid.h"
+#include "lunar_controls/day_grid.h"
 
 namespace lunar {
 namespace {

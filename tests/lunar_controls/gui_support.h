@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "lunar/day_grid.h"
+#include "lunar_controls/day_grid.h"
 #include "runtime/gbk.h"
 
 namespace lunar::test {

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "forms/controls.h"
+#include "controls/control_model.h"
 #include "forms/template.h"
-#include "lunar/controls.h"
-#include "lunar/date_box.h"
-#include "lunar/month_calendar.h"
-#include "lunar/persisted_block.h"
+#include "lunar_controls/date_box.h"
+#include "lunar_controls/lunar_kinds.h"
+#include "lunar_controls/month_calendar.h"
+#include "lunar_controls/persisted_block.h"
 
 namespace lunar::test {
 

@@ -1,4 +1,4 @@
-#include "lunar/persisted_block.h"
+#include "lunar_controls/persisted_block.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "runtime/platform.h"
+#include "platform/platform.h"
 #include "tests/lunar_controls/gui_support.h"
 
 namespace lunar::test {

@@ -7,7 +7,7 @@
 #include <QImage>
 
 #include "lunar/calendar.h"
-#include "lunar/day_grid.h"
+#include "lunar_controls/day_grid.h"
 
 namespace lunar::test {
 

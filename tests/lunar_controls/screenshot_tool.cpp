@@ -11,12 +11,12 @@
 #include <QScreen>
 #include <cstdio>
 
-#include "forms/kind_registry.h"
-#include "lunar/controls.h"
-#include "lunar/date_box.h"
-#include "lunar/month_calendar.h"
+#include "controls/kind_registry.h"
+#include "lunar_controls/date_box.h"
+#include "lunar_controls/lunar_kinds.h"
+#include "lunar_controls/month_calendar.h"
+#include "platform/platform.h"
 #include "runtime/datetime.h"
-#include "runtime/platform.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "runtime/platform.h"
+#include "platform/platform.h"
 
 int main(int argc, char** argv) {
     // Test discovery runs this program outside the test environment.

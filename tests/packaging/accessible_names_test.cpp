@@ -1,7 +1,7 @@
 // The rule that names an edit box after the labels on its row, on layouts
 // shaped like the rows of the program's windows.
 
-#include "forms/accessible_names.h"
+#include "controls/accessible_names.h"
 
 #include <gtest/gtest.h>
 

@@ -20,12 +20,12 @@
 #include <functional>
 
 #include "app/program.h"
-#include "engine/controls.h"
+#include "controls/control_model.h"
+#include "controls/kinds/edit_box.h"
+#include "controls/live_window.h"
+#include "engine/form_ids.h"
 #include "engine/handlers.h"
-#include "forms/controls.h"
-#include "forms/kinds/edit_box.h"
-#include "forms/live_window.h"
-#include "runtime/app.h"
+#include "host/runtime_app.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/controls.h"
+#include "engine/form_ids.h"
 
 namespace reliability {
 

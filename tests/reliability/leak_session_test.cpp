@@ -11,9 +11,9 @@
 #include <array>
 #include <cstdio>
 
-#include "forms/controls.h"
+#include "controls/control_model.h"
 #include "forms/kind_data.h"
-#include "lunar/date_box.h"
+#include "lunar_controls/date_box.h"
 #include "runtime/heap.h"
 #include "tests/reliability/program_session.h"
 

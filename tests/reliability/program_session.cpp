@@ -15,14 +15,14 @@
 #include <fstream>
 
 #include "app/program.h"
+#include "controls/control_model.h"
 #include "engine/handlers.h"
-#include "forms/controls.h"
-#include "runtime/app.h"
+#include "host/runtime_app.h"
+#include "host/timer_kind.h"
 #include "runtime/convert.h"
 #include "runtime/gbk.h"
 #include "runtime/heap.h"
 #include "runtime/services.h"
-#include "runtime/timer_kind.h"
 
 namespace reliability {
 namespace {

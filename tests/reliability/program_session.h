@@ -18,7 +18,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/controls.h"
+#include "engine/form_ids.h"
 
 class QAbstractButton;
 class QWidget;

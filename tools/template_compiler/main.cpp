@@ -15,10 +15,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "forms/main_window.h"
-#include "forms/main_window_builder.h"
 #include "forms/template_writer.h"
 #include "tools/template_compiler/embedded_source.h"
+#include "windows/main_window.h"
+#include "windows/main_window_builder.h"
 
 namespace {
 

@@ -1,0 +1,174 @@
+// Accessible names of the edit boxes from the labels beside them.
+
+#include "controls/accessible_names.h"
+
+#include <QWidget>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "controls/kind_registry.h"
+#include "controls/kinds/edit_box.h"
+#include "controls/kinds/label_widget.h"
+#include "controls/live_window.h"
+#include "forms/kind_data.h"
+#include "forms/kinds_table.h"
+
+namespace forms {
+namespace {
+
+constexpr char16_t kFullWidthColon = u'\uFF1A';
+
+enum class Side { Left, Right };
+
+bool OnRow(const QRect& box, const QRect& place) {
+    const int centre = place.center().y();
+    return centre >= box.top() && centre <= box.bottom();
+}
+
+bool OnSide(const QRect& box, const QRect& place, Side side) {
+    return side == Side::Left ? place.right() < box.left() : place.left() > box.right();
+}
+
+// How far a neighbour on `side` lies from the box, along the row.
+int Distance(const QRect& box, const QRect& place, Side side) {
+    return side == Side::Left ? box.left() - place.right() : place.left() - box.right();
+}
+
+QString CleanCaption(const QString& caption) {
+    QString clean = caption.simplified();
+    while (clean.endsWith(kFullWidthColon) || clean.endsWith(u':')) clean.chop(1);
+    return clean.trimmed();
+}
+
+// The caption of the label that names the box from `side`, or empty.
+QString CaptionOnSide(const QRect& box, std::span<const RowNeighbour> neighbours, Side side) {
+    // The first control that is not a label closes the row on this side.
+    std::optional<int> barrier;
+    for (const RowNeighbour& other : neighbours) {
+        if (other.isLabel || !OnRow(box, other.place) || !OnSide(box, other.place, side)) continue;
+        const int distance = Distance(box, other.place, side);
+        if (!barrier || distance < *barrier) barrier = distance;
+    }
+    const int boxCentre = box.center().y();
+    const RowNeighbour* best = nullptr;
+    for (const RowNeighbour& label : neighbours) {
+        if (!label.isLabel || !OnRow(box, label.place) || !OnSide(box, label.place, side)) continue;
+        if (CleanCaption(label.caption).isEmpty()) continue;
+        const int distance = Distance(box, label.place, side);
+        if (barrier && distance >= *barrier) continue;
+        if (best == nullptr) {
+            best = &label;
+            continue;
+        }
+        const int offCentre = std::abs(label.place.center().y() - boxCentre);
+        const int bestOffCentre = std::abs(best->place.center().y() - boxCentre);
+        if (offCentre < bestOffCentre ||
+            (offCentre == bestOffCentre && distance < Distance(box, best->place, side))) {
+            best = &label;
+        }
+    }
+    return best != nullptr ? CleanCaption(best->caption) : QString();
+}
+
+bool IsPlace(int32_t property) {
+    return property >= int32_t(CommonProperty::Left) && property <= int32_t(CommonProperty::Height);
+}
+
+bool IsShown(const UnitRecord& unit) {
+    if ((unit.stateFlags & kVisible) == 0) return false;
+    const KindDescriptor* kind = FindKindDescriptor(unit.kind);
+    return kind == nullptr || (kind->flags & kKindNeverVisible) == 0;
+}
+
+// A control that the program shows (whatever page is current) as a
+// neighbour of the edit boxes in its container.
+struct ShownControl {
+    const QWidget* control = nullptr;
+    RowNeighbour neighbour;
+};
+
+// The controls that the program shows in `container`, made so far.
+std::vector<ShownControl> ShownIn(FormWindow& window, const QWidget* container) {
+    std::vector<ShownControl> shown;
+    for (const Unit& entry : window.record().units) {
+        const auto* unit = std::get_if<UnitRecord>(&entry);
+        if (unit == nullptr || !IsShown(*unit)) continue;
+        const QWidget* control = window.existingControl(unit->id);
+        if (control == nullptr || control->parentWidget() != container) continue;
+        const auto* label = dynamic_cast<const kinds::LabelWidget*>(control);
+        shown.push_back({control,
+                         {control->geometry(), label != nullptr,
+                          label != nullptr ? label->caption() : QString()}});
+    }
+    return shown;
+}
+
+// The neighbours of `box` among the shown controls of its container.
+std::vector<RowNeighbour> NeighboursAmong(const std::vector<ShownControl>& container,
+                                          const QWidget& box) {
+    std::vector<RowNeighbour> neighbours;
+    for (const ShownControl& other : container) {
+        if (other.control != &box) neighbours.push_back(other.neighbour);
+    }
+    return neighbours;
+}
+
+void NameEditBox(kinds::EditBox& box, const std::vector<RowNeighbour>& neighbours) {
+    const QString name = EditBoxName(box.geometry(), neighbours);
+    box.setAccessibleName(name);
+    // Assistive technology follows the focus, which the editor inside takes.
+    if (box.editor() != nullptr) box.editor()->setAccessibleName(name);
+}
+
+void NameEditBox(FormWindow& window, kinds::EditBox& box) {
+    NameEditBox(box, NeighboursAmong(ShownIn(window, box.parentWidget()), box));
+}
+
+}  // namespace
+
+QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours) {
+    const QString caption = CaptionOnSide(box, neighbours, Side::Left);
+    const QString unit = CaptionOnSide(box, neighbours, Side::Right);
+    if (caption.isEmpty() || unit.isEmpty()) return caption + unit;
+    return caption + u' ' + unit;
+}
+
+void NameEditBoxes(FormWindow& window, const QWidget* container) {
+    // The neighbours are gathered once per container that holds a box; a
+    // container without edit boxes costs nothing more.
+    std::map<const QWidget*, std::vector<ShownControl>> shown;
+    for (const Unit& entry : window.record().units) {
+        const auto* unit = std::get_if<UnitRecord>(&entry);
+        if (unit == nullptr || unit->kind != uint32_t(KindCode::EditBox)) continue;
+        auto* box = dynamic_cast<kinds::EditBox*>(window.existingControl(unit->id));
+        if (box == nullptr || (container != nullptr && box->parentWidget() != container)) continue;
+        auto [neighbours, first] = shown.try_emplace(box->parentWidget());
+        if (first) neighbours->second = ShownIn(window, box->parentWidget());
+        NameEditBox(*box, NeighboursAmong(neighbours->second, *box));
+    }
+}
+
+void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit, int32_t property) {
+    QWidget* control = window.control(unit.id);
+    if (control == nullptr) return;
+    if (unit.kind == uint32_t(KindCode::Label)) {
+        if (IsPlace(property) || property == int32_t(CommonProperty::Visible) ||
+            property == int32_t(LabelProperty::Caption)) {
+            NameEditBoxes(window, control->parentWidget());
+        }
+        return;
+    }
+    auto* box = dynamic_cast<kinds::EditBox*>(control);
+    if (box == nullptr) return;
+    if (IsPlace(property)) {
+        NameEditBox(window, *box);
+    } else if (box->editor() != nullptr &&
+               box->editor()->accessibleName() != box->accessibleName()) {
+        // The write made the editor anew; it takes the box's name over.
+        box->editor()->setAccessibleName(box->accessibleName());
+    }
+}
+
+}  // namespace forms

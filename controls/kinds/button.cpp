@@ -1,0 +1,216 @@
+// The button kind "按钮": a push button that raises event 0 when clicked,
+// painted the classic way (see button_widget.h).
+
+#include <qdrawutil.h>
+
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+
+#include "controls/control_model.h"
+#include "controls/kinds/button_widget.h"
+#include "controls/kinds/core_kinds.h"
+#include "controls/kinds/kind_support.h"
+#include "controls/kinds/label_widget.h"
+
+namespace forms::kinds {
+namespace {
+
+using T = PropertyType;
+constexpr PropertyType kProperties[] = {
+    T::Integer,      T::Integer, T::Integer, T::Integer, T::Text,   T::Logical, T::Logical,
+    T::MousePointer, T::Picture, T::Choice,  T::Text,    T::Choice, T::Choice,  T::Font,
+};
+
+// Kind-specific property indexes (the property number − 8).
+enum class Index : int32_t {
+    Picture = 0,
+    DefaultButton,
+    Caption,
+    HorizontalAlignment,
+    VerticalAlignment,
+    Font,
+};
+
+constexpr uint32_t kDefaultPushButton = 1;
+
+QWidget* Create(const CreateRequest& request) {
+    std::optional<ButtonData> data = ReadRequestData<ButtonData>(request);
+    if (!data) return nullptr;
+    auto* button = new ButtonWidget(*data, request.address, request.parent);
+    button->setGeometry(request.geometry);
+    return button;
+}
+
+void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
+    auto* button = dynamic_cast<ButtonWidget*>(control);
+    if (button == nullptr) return;
+    ButtonData d = button->data();
+    switch (Index(index)) {
+        case Index::Picture:
+            d.picture = BytesOfValue(value);
+            break;
+        case Index::DefaultButton:
+            d.defaultButton = value.AsUnsigned();
+            break;
+        case Index::Caption:
+            d.caption = value.bytes;
+            break;
+        case Index::HorizontalAlignment:
+            d.horizontalAlignment = value.AsUnsigned();
+            break;
+        case Index::VerticalAlignment:
+            d.verticalAlignment = value.AsUnsigned();
+            break;
+        case Index::Font:
+            d.font = FontFromValue(value);
+            break;
+    }
+    button->setData(d);
+}
+
+PropertyValue GetProperty(QWidget* control, int32_t index) {
+    const auto* button = dynamic_cast<const ButtonWidget*>(control);
+    if (button == nullptr) return {};
+    const ButtonData& d = button->data();
+    switch (Index(index)) {
+        case Index::Picture:
+            return ValueOfBytes(d.picture);
+        case Index::DefaultButton:
+            return PropertyValue::Number(d.defaultButton);
+        case Index::Caption:
+            return PropertyValue::Text(d.caption);
+        case Index::HorizontalAlignment:
+            return PropertyValue::Number(d.horizontalAlignment);
+        case Index::VerticalAlignment:
+            return PropertyValue::Number(d.verticalAlignment);
+        case Index::Font:
+            return ValueOfFont(d.font);
+    }
+    return {};
+}
+
+Bytes Serialise(QWidget* control) {
+    const auto* button = dynamic_cast<const ButtonWidget*>(control);
+    return button != nullptr ? WriteKindData(button->data()) : Bytes{};
+}
+
+// Space presses the button; every other key is the window's.
+bool WantsKey(QWidget*, int key) {
+    return key == Qt::Key_Space;
+}
+
+}  // namespace
+
+ButtonWidget::ButtonWidget(const ButtonData& data, UnitAddress address, QWidget* parent)
+    : QPushButton(parent), address_(address) {
+    setData(data);
+    connect(this, &QPushButton::clicked, this, [this] {
+        FireEvent(address_.windowId, address_.unitId, int32_t(ButtonEvent::Clicked));
+    });
+}
+
+void ButtonWidget::setData(const ButtonData& data) {
+    data_ = data;
+    setText(DisplayText(data_.caption));
+    setFont(runtime::FontFromStored(data_.font));
+    setDefault(data_.defaultButton == kDefaultPushButton);
+    const std::optional<QImage> picture =
+        data_.picture.empty() ? std::nullopt : runtime::DecodePicture(data_.picture);
+    setIcon(picture ? QIcon(QPixmap::fromImage(*picture)) : QIcon());
+    if (picture) setIconSize(picture->size());
+    update();
+}
+
+QRect ButtonWidget::faceRect() const {
+    const int ring = isDefault() ? kDefaultRingWidth : 0;
+    const int inset = ring + kButtonBevelWidth;
+    return rect().adjusted(inset, inset, -inset, -inset);
+}
+
+int ButtonWidget::alignmentFlags() const {
+    int flags = Qt::TextShowMnemonic | Qt::TextSingleLine;
+    switch (Alignment(data_.horizontalAlignment)) {
+        case Alignment::Near:
+            flags |= Qt::AlignLeft;
+            break;
+        case Alignment::Far:
+            flags |= Qt::AlignRight;
+            break;
+        default:
+            flags |= Qt::AlignHCenter;
+            break;
+    }
+    switch (Alignment(data_.verticalAlignment)) {
+        case Alignment::Near:
+            return flags | Qt::AlignTop;
+        case Alignment::Far:
+            return flags | Qt::AlignBottom;
+        default:
+            return flags | Qt::AlignVCenter;
+    }
+}
+
+void ButtonWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const bool pressed = isDown() || isChecked();
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    QRect outer = rect();
+    if (isDefault()) {
+        painter.setPen(palette().color(QPalette::Shadow));
+        painter.drawRect(outer.adjusted(0, 0, -1, -1));
+        outer.adjust(kDefaultRingWidth, kDefaultRingWidth, -kDefaultRingWidth, -kDefaultRingWidth);
+    }
+    paintFrame(painter, outer, pressed);
+    QRect face = faceRect();
+    if (pressed) face.translate(kPressedShift, kPressedShift);
+    paintContent(painter, face);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(
+            faceRect().adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
+    }
+}
+
+void ButtonWidget::paintFrame(QPainter& painter, QRect outer, bool pressed) const {
+    if (!pressed) {
+        qDrawWinButton(&painter, outer, palette(), false);
+        return;
+    }
+    // A pressed button shows one flat dark line, its face shifted inside.
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(outer.adjusted(0, 0, -1, -1));
+}
+
+void ButtonWidget::paintContent(QPainter& painter, QRect face) const {
+    if (!icon().isNull()) {
+        const QPixmap pixmap =
+            icon().pixmap(iconSize(), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        QRect target(QPoint(0, 0), pixmap.deviceIndependentSize().toSize());
+        target = QStyle::alignedRect(layoutDirection(), Qt::Alignment(alignmentFlags()),
+                                     target.size(), face);
+        painter.drawPixmap(target, pixmap);
+        return;
+    }
+    painter.setFont(font());
+    const int flags = alignmentFlags();
+    if (!isEnabled()) {
+        // Greyed the classic way: a light copy one pixel right and down
+        // under the text in the shadow colour.
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawText(face.translated(1, 1), flags, text());
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawText(face, flags, text());
+        return;
+    }
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(face, flags, text());
+}
+
+KindParts ButtonKind() {
+    return {kProperties, {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+}
+
+}  // namespace forms::kinds

@@ -1,0 +1,295 @@
+// The combo box kind "组合框": a drop-down list. Choosing an item raises
+// event 0 once the selection is confirmed: the box posts itself an event and
+// raises it when that arrives, after the list has closed.
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWheelEvent>
+#include <utility>
+
+#include "controls/control_model.h"
+#include "controls/kinds/core_kinds.h"
+#include "controls/kinds/kind_support.h"
+
+namespace forms::kinds {
+namespace {
+
+using T = PropertyType;
+constexpr PropertyType kProperties[] = {
+    T::Integer,      T::Integer, T::Integer, T::Integer,    T::Text,    T::Logical, T::Logical,
+    T::MousePointer, T::Choice,  T::Text,    T::Integer,    T::Integer, T::Integer, T::Integer,
+    T::Logical,      T::Integer, T::Colour,  T::BackColour, T::Font,    T::Integer, T::KindBlock,
+    T::KindBlock,    T::Text3,   T::Text4,   T::Logical,
+};
+
+// Kind-specific property indexes (the property number − 8).
+enum class Index : int32_t {
+    BoxType = 0,
+    Content,
+    Property10,
+    Property11,
+    Property12,
+    Property13,
+    Property14,
+    Property15,
+    TextColour,
+    BackgroundColour,
+    Font,
+    Selection,
+    Items,
+    Property21,
+    Property22,
+    Property23,
+    Property24,
+};
+
+constexpr int32_t kNoSelection = -1;
+
+// The selection the box starts with: the stored one clamped to the items,
+// -1 (none) below that.
+int32_t ClampedSelection(int32_t stored, size_t itemCount) {
+    return std::clamp(stored, kNoSelection, int32_t(itemCount) - 1);
+}
+
+const QEvent::Type kSelectionConfirmed = QEvent::Type(QEvent::registerEventType());
+
+class ComboControl : public QComboBox {
+public:
+    ComboControl(const ComboBoxData& data, UnitAddress address, QWidget* parent)
+        : QComboBox(parent), address_(address) {
+        setData(data);
+        setCurrentIndex(ClampedSelection(data.selection, data.items.size()));
+        connect(this, &QComboBox::activated, this,
+                [this] { QCoreApplication::postEvent(this, new QEvent(kSelectionConfirmed)); });
+    }
+
+    // The stored properties with the live items and selection.
+    ComboBoxData data() const {
+        ComboBoxData live = data_;
+        live.selection = currentIndex();
+        live.content = StoredText(currentText());
+        return live;
+    }
+
+    void setData(const ComboBoxData& data) {
+        const int selection = currentIndex();
+        data_ = data;
+        setFont(runtime::FontFromStored(data_.font));
+        ApplyColours(*this, QPalette::Text, data_.textColour, QPalette::Base,
+                     data_.backgroundColour);
+        if (items() != data_.items) {
+            clear();
+            for (const std::string& item : data_.items) addItem(DisplayText(item));
+            setCurrentIndex(ClampedSelection(selection, data_.items.size()));
+        }
+    }
+
+    void showPopup() override {
+        raise(ComboBoxEvent::DropDownOpened);
+        popupOpen_ = true;
+        if (!listMade()) handFontToList();
+        QComboBox::showPopup();
+    }
+
+    // Qt also calls this when the box is hidden; only a list that was open
+    // closes.
+    void hidePopup() override {
+        QComboBox::hidePopup();
+        if (!std::exchange(popupOpen_, false)) return;
+        raise(ComboBoxEvent::DropDownClosed);
+    }
+
+protected:
+    // The wheel turns through the items only while the box has the focus,
+    // so that scrolling the pointer across it changes nothing by accident.
+    void wheelEvent(QWheelEvent* event) override {
+        if (!hasFocus()) return event->ignore();
+        QComboBox::wheelEvent(event);
+    }
+
+    bool event(QEvent* event) override {
+        if (event->type() != kSelectionConfirmed) return QComboBox::event(event);
+        raise(ComboBoxEvent::ItemChosen);
+        return true;
+    }
+
+    // QComboBox makes its drop-down list on every font change, to hand the
+    // font on to it. Until the list exists the font is handed on when the
+    // list first opens instead, so a box that is never opened never makes
+    // its list.
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange && !listMade()) return QWidget::changeEvent(event);
+        QComboBox::changeEvent(event);
+    }
+
+private:
+    // The list lives in a pop-up frame among the box's children.
+    bool listMade() const { return findChild<QAbstractItemView*>() != nullptr; }
+
+    // Makes the list, in the pop-up window of its own, with the box's font.
+    void handFontToList() {
+        QAbstractItemView* list = view();
+        list->window()->setFont(font());
+        list->doItemsLayout();
+    }
+
+    void raise(ComboBoxEvent event) {
+        FireEvent(address_.windowId, address_.unitId, int32_t(event));
+    }
+
+    std::vector<std::string> items() const {
+        std::vector<std::string> list;
+        for (int i = 0; i < count(); ++i) list.push_back(StoredText(itemText(i)));
+        return list;
+    }
+
+    UnitAddress address_;
+    ComboBoxData data_;
+    bool popupOpen_ = false;
+};
+
+QWidget* Create(const CreateRequest& request) {
+    std::optional<ComboBoxData> data = ReadRequestData<ComboBoxData>(request);
+    if (!data) return nullptr;
+    auto* combo = new ComboControl(*data, request.address, request.parent);
+    combo->setGeometry(request.geometry);
+    return combo;
+}
+
+void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
+    auto* combo = dynamic_cast<ComboControl*>(control);
+    if (combo == nullptr) return;
+    if (Index(index) == Index::Selection) {
+        return combo->setCurrentIndex(std::clamp(value.AsInt(), kNoSelection, combo->count() - 1));
+    }
+    ComboBoxData d = combo->data();
+    const uint32_t number = value.AsUnsigned();
+    switch (Index(index)) {
+        case Index::BoxType:
+            d.boxType = number;
+            break;
+        case Index::Content: {
+            const int found = combo->findText(DisplayText(value.bytes));
+            if (found >= 0) combo->setCurrentIndex(found);
+            return;
+        }
+        case Index::Property10:
+            d.property10 = number;
+            break;
+        case Index::Property11:
+        case Index::Property12:
+            d.words[size_t(index) - size_t(Index::Property11)] = number;
+            break;
+        case Index::Property14:
+            d.property14 = number;
+            break;
+        case Index::Property15:
+            d.property15 = number;
+            break;
+        case Index::TextColour:
+            d.textColour = number;
+            break;
+        case Index::BackgroundColour:
+            d.backgroundColour = number;
+            break;
+        case Index::Font:
+            d.font = FontFromValue(value);
+            break;
+        case Index::Items:
+            d.items = ListOfValue(value);
+            break;
+        case Index::Property21:
+            d.property21 = BytesOfValue(value);
+            break;
+        case Index::Property22:
+            d.property22 = value.bytes;
+            break;
+        case Index::Property23:
+            d.property23 = value.bytes;
+            break;
+        case Index::Property24:
+            d.property24 = number;
+            break;
+        default:
+            break;
+    }
+    combo->setData(d);
+}
+
+PropertyValue GetProperty(QWidget* control, int32_t index) {
+    const auto* combo = dynamic_cast<const ComboControl*>(control);
+    if (combo == nullptr) return {};
+    const ComboBoxData d = combo->data();
+    using V = PropertyValue;
+    switch (Index(index)) {
+        case Index::BoxType:
+            return V::Number(d.boxType);
+        case Index::Content:
+            return V::Text(d.content);
+        case Index::Property10:
+            return V::Number(d.property10);
+        case Index::Property11:
+            return V::Number(d.words[0]);
+        case Index::Property12:
+            return V::Number(d.words[1]);
+        case Index::Property13:
+            return V::Number(combo->count());
+        case Index::Property14:
+            return V::Number(d.property14);
+        case Index::Property15:
+            return V::Number(d.property15);
+        case Index::TextColour:
+            return V::Number(d.textColour);
+        case Index::BackgroundColour:
+            return V::Number(d.backgroundColour);
+        case Index::Font:
+            return ValueOfFont(d.font);
+        case Index::Selection:
+            return V::Number(d.selection);
+        case Index::Items:
+            return ValueOfList(d.items);
+        case Index::Property21:
+            return ValueOfBytes(d.property21);
+        case Index::Property22:
+            return V::Text(d.property22);
+        case Index::Property23:
+            return V::Text(d.property23);
+        case Index::Property24:
+            return V::Number(d.property24);
+    }
+    return {};
+}
+
+Bytes Serialise(QWidget* control) {
+    const auto* combo = dynamic_cast<const ComboControl*>(control);
+    return combo != nullptr ? WriteKindData(combo->data()) : Bytes{};
+}
+
+// The list keeps the arrow keys, which step through its items.
+bool WantsKey(QWidget*, int key) {
+    switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Space:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_F4:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+KindParts ComboBoxKind() {
+    return {kProperties, {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+}
+
+}  // namespace forms::kinds

@@ -1,0 +1,653 @@
+// The edit box kind "编辑框": the editor widgets, the input-mode filter and
+// the kind-specific properties.
+
+#include "controls/kinds/edit_box.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTextDocument>
+#include <QValidator>
+#include <algorithm>
+
+#include "controls/kinds/borders.h"
+#include "controls/kinds/core_kinds.h"
+#include "controls/kinds/kind_support.h"
+
+namespace forms::kinds {
+namespace {
+
+using T = PropertyType;
+constexpr PropertyType kProperties[] = {
+    T::Integer, T::Integer,      T::Integer, T::Integer, T::Text,    T::Logical,
+    T::Logical, T::MousePointer, T::Text,    T::Choice,  T::Colour,  T::BackColour,
+    T::Font,    T::Logical,      T::Integer, T::Logical, T::Choice,  T::Choice,
+    T::Choice,  T::Text,         T::Choice,  T::Choice,  T::Integer, T::Integer,
+    T::Integer, T::Integer,      T::Text,    T::Text3,   T::Text4,
+};
+
+// Kind-specific property indexes (the property number − 8).
+enum class Index : int32_t {
+    Content = 0,
+    BorderStyle,
+    TextColour,
+    BackgroundColour,
+    Font,
+    HideSelection,
+    MaxLength,
+    MultiLine,
+    ScrollBars,
+    Alignment,
+    InputMode,
+    PasswordChar,
+    CaseConversion,
+    SpinBox,
+    SpinLimit1,
+    SpinLimit2,
+    SelectionStart,
+    SelectionLength,
+    SelectedText,
+    Property27,
+    Property28,
+};
+
+// Scroll-bar choices of a multi-line box.
+constexpr uint32_t kHorizontalBar = 1;
+constexpr uint32_t kVerticalBar = 2;
+// Qt's own limit of a line edit, used when the box sets none.
+constexpr int kUnlimitedLength = 32767;
+constexpr char32_t kFirstPrintable = 0x20;
+
+// The characters each input mode lets through when typed.
+enum class CharacterFilter { Any, IntegerChars, DecimalChars, Digits };
+constexpr CharacterFilter kModeFilters[] = {
+    CharacterFilter::Any,           // 0 normal
+    CharacterFilter::Any,           // 1 read-only
+    CharacterFilter::Any,           // 2 password
+    CharacterFilter::IntegerChars,  // 3 digits and "-"
+    CharacterFilter::DecimalChars,  // 4 digits, "-" and "."
+    CharacterFilter::Digits,        // 5 digits only
+    CharacterFilter::IntegerChars,  // 6
+    CharacterFilter::IntegerChars,  // 7
+    CharacterFilter::IntegerChars,  // 8
+    CharacterFilter::DecimalChars,  // 9
+    CharacterFilter::DecimalChars,  // 10
+    CharacterFilter::Any,           // 11
+};
+
+bool IsDigit(char32_t c) {
+    return c >= '0' && c <= '9';
+}
+
+// True when a key's text holds a character the mode refuses, or would grow
+// the text beyond the maximum length.
+bool RefusesKey(const EditBoxData& data, const QKeyEvent& key) {
+    for (char32_t c : key.text().toUcs4()) {
+        if (!AcceptsTyped(data.inputMode, c)) return true;
+    }
+    return false;
+}
+
+bool IsKeepable(const QString& text) {
+    return KeepableText(text) == text;
+}
+
+// Hands a key to an editor's own key handling with its text as the box can
+// hold it, so that the editor never has to replace what was typed (which
+// breaks its undo); a typed invisible format character is dropped.
+template <typename Press>
+void PressKept(QKeyEvent* event, Press press) {
+    const QString kept = KeepableText(event->text());
+    if (kept == event->text()) return press(event);
+    if (kept.isEmpty()) return event->accept();
+    QKeyEvent keptKey(event->type(), event->key(), event->modifiers(), kept, event->isAutoRepeat(),
+                      ushort(event->count()));
+    press(&keptKey);
+    event->setAccepted(keptKey.isAccepted());
+}
+
+// An input method's commit is typing: the characters the mode refuses are
+// left out of it, the rest enters as the box can hold it. The text being
+// composed is shown as it is.
+QString TypedCommit(const EditBoxData& data, const QInputMethodEvent& event) {
+    QString accepted;
+    for (char32_t c : event.commitString().toUcs4()) {
+        if (AcceptsTyped(data.inputMode, c)) accepted.append(QString::fromUcs4(&c, 1));
+    }
+    return KeepableText(accepted);
+}
+
+// Keeps a line editor's text to what its GBK copy reads back as, whichever
+// way the text arrives. Replacing the text clears the editor's undo history,
+// so typing, pasting and input-method commits bring kept text already and
+// leave the validator nothing to replace; it catches the rest (drops, the
+// selection pasted with the middle button, the program's texts).
+class KeepableTextValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override {
+        const QString kept = KeepableText(input);
+        if (kept != input) {
+            position = int(KeepableText(input.left(position)).size());
+            input = kept;
+        }
+        return Acceptable;
+    }
+};
+
+class LineEditor : public QLineEdit {
+public:
+    LineEditor(const EditBoxData& data, QWidget* parent) : QLineEdit(parent), data_(data) {
+        setValidator(new KeepableTextValidator(this));
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (RefusesKey(data_, *event)) return event->accept();
+        if (event->matches(QKeySequence::Paste) && !IsKeepable(ClipboardText())) {
+            pasteKept();
+            return event->accept();
+        }
+        PressKept(event, [this](QKeyEvent* key) { QLineEdit::keyPressEvent(key); });
+    }
+
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        QInputMethodEvent typed(event->preeditString(), event->attributes());
+        typed.setCommitString(TypedCommit(data_, *event), event->replacementStart(),
+                              event->replacementLength());
+        QLineEdit::inputMethodEvent(&typed);
+    }
+
+    // The standard menu, whose paste brings kept text as Ctrl+V does.
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        QMenu* menu = createStandardContextMenu();
+        for (QAction* action : menu->actions()) {
+            // Qt wires its paste by name or by member, as its versions differ.
+            const bool paste = disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
+                               disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
+            if (paste) connect(action, &QAction::triggered, this, [this] { pasteKept(); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
+
+private:
+    static QString ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
+    // Pastes the clipboard's text as the box can hold it. Text that needs no
+    // change takes Qt's own paste, which makes it an undo step of its own.
+    void pasteKept() {
+        const QString clip = ClipboardText();
+        if (IsKeepable(clip)) return paste();
+        if (!isReadOnly()) insert(KeepableText(clip));
+    }
+
+    const EditBoxData& data_;
+};
+
+class TextAreaEditor : public QPlainTextEdit {
+public:
+    TextAreaEditor(const EditBoxData& data, QWidget* parent) : QPlainTextEdit(parent), data_(data) {
+        connect(document(), &QTextDocument::contentsChange, this,
+                [this](int position, int, int added) { keepAdded(position, added); });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (RefusesKey(data_, *event) || growsBeyondLimit(*event)) return event->accept();
+        PressKept(event, [this](QKeyEvent* key) { QPlainTextEdit::keyPressEvent(key); });
+    }
+
+    // Pastes and drops bring their text as the box can hold it.
+    void insertFromMimeData(const QMimeData* source) override {
+        if (!source->hasText() || IsKeepable(source->text())) {
+            return QPlainTextEdit::insertFromMimeData(source);
+        }
+        QMimeData kept;
+        kept.setText(KeepableText(source->text()));
+        QPlainTextEdit::insertFromMimeData(&kept);
+    }
+
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        QInputMethodEvent typed(event->preeditString(), event->attributes());
+        typed.setCommitString(TypedCommit(data_, *event), event->replacementStart(),
+                              event->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&typed);
+    }
+
+private:
+    bool growsBeyondLimit(const QKeyEvent& event) const {
+        if (data_.maxLength == 0 || event.text().isEmpty()) return false;
+        if (event.text().front() < QChar(kFirstPrintable) && event.key() != Qt::Key_Return) {
+            return false;
+        }
+        return toPlainText().size() >= qsizetype(data_.maxLength);
+    }
+
+    // Replaces newly added text that the box cannot hold as it is (typing,
+    // pastes, drops and input methods bring kept text already, so this
+    // catches the rest), as part of the edit that added it: an edit of its
+    // own here leaves undo and redo pointing at positions the text no longer
+    // has.
+    void keepAdded(int position, int added) {
+        if (added == 0 || keeping_) return;
+        // The count may take in the document's closing paragraph mark.
+        const int end = std::min(position + added, document()->characterCount() - 1);
+        QTextCursor range(document());
+        range.setPosition(position);
+        range.setPosition(end, QTextCursor::KeepAnchor);
+        const QString text = range.selectedText().replace(QChar::ParagraphSeparator, u'\n');
+        const QString kept = KeepableText(text);
+        if (kept == text) return;
+        keeping_ = true;
+        range.joinPreviousEditBlock();
+        range.insertText(kept);
+        range.endEditBlock();
+        keeping_ = false;
+    }
+
+    const EditBoxData& data_;
+    bool keeping_ = false;
+};
+
+QLineEdit* LineOf(QWidget* editor) {
+    if (auto* line = dynamic_cast<QLineEdit*>(editor)) return line;
+    if (auto* spin = dynamic_cast<QAbstractSpinBox*>(editor)) return spin->findChild<QLineEdit*>();
+    return nullptr;
+}
+
+QPlainTextEdit* AreaOf(QWidget* editor) {
+    return dynamic_cast<QPlainTextEdit*>(editor);
+}
+
+Qt::Alignment HorizontalAlignment(uint32_t choice) {
+    switch (choice) {
+        case 1:
+            return Qt::AlignHCenter;
+        case 2:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+// GBK bytes of a text's first `characters` characters, line breaks as CR LF.
+int32_t GbkBytesOf(const QString& text, qsizetype characters) {
+    return int32_t(StoredText(text.left(characters)).size());
+}
+
+// The character position at which the GBK byte count reaches `bytes`.
+qsizetype CharactersFor(const QString& text, int32_t bytes) {
+    qsizetype position = 0;
+    while (position < text.size() && GbkBytesOf(text, position + 1) <= bytes) ++position;
+    return position;
+}
+
+void Set(EditBox* box, int32_t index, const PropertyValue& value) {
+    if (Index(index) == Index::Content) return box->setText(DisplayText(value.bytes));
+    if (Index(index) == Index::SelectionStart) {
+        return box->setSelection(value.AsInt(), box->selectionLength());
+    }
+    if (Index(index) == Index::SelectionLength) {
+        return box->setSelection(box->selectionStart(), value.AsInt());
+    }
+    if (Index(index) == Index::SelectedText) return box->replaceSelection(DisplayText(value.bytes));
+    EditBoxData d = box->data();
+    const uint32_t number = value.AsUnsigned();
+    switch (Index(index)) {
+        case Index::BorderStyle:
+            d.borderStyle = number;
+            break;
+        case Index::TextColour:
+            d.textColour = number;
+            break;
+        case Index::BackgroundColour:
+            d.backgroundColour = number;
+            break;
+        case Index::Font:
+            d.font = FontFromValue(value);
+            break;
+        case Index::HideSelection:
+            d.hideSelection = number;
+            break;
+        case Index::MaxLength:
+            d.maxLength = number;
+            break;
+        case Index::MultiLine:
+            d.multiLine = number;
+            break;
+        case Index::ScrollBars:
+            d.scrollBars = number;
+            break;
+        case Index::Alignment:
+            d.alignment = number;
+            break;
+        case Index::InputMode:
+            d.inputMode = number;
+            break;
+        case Index::PasswordChar:
+            d.passwordChar = int16_t(value.bytes.empty() ? 0 : uint8_t(value.bytes[0]));
+            break;
+        case Index::CaseConversion:
+            d.caseConversion = number;
+            break;
+        case Index::SpinBox:
+            d.spinBox = number;
+            break;
+        case Index::SpinLimit1:
+            d.spinLimit1 = value.AsInt();
+            break;
+        case Index::SpinLimit2:
+            d.spinLimit2 = value.AsInt();
+            break;
+        case Index::Property27:
+            d.property27 = value.bytes;
+            break;
+        case Index::Property28:
+            d.property28 = value.bytes;
+            break;
+        default:
+            break;
+    }
+    box->setData(d);
+}
+
+PropertyValue Get(const EditBox& box, int32_t index) {
+    using V = PropertyValue;
+    const EditBoxData d = box.data();
+    switch (Index(index)) {
+        case Index::Content:
+            return V::Text(d.content);
+        case Index::BorderStyle:
+            return V::Number(d.borderStyle);
+        case Index::TextColour:
+            return V::Number(d.textColour);
+        case Index::BackgroundColour:
+            return V::Number(d.backgroundColour);
+        case Index::Font:
+            return ValueOfFont(d.font);
+        case Index::HideSelection:
+            return V::Number(d.hideSelection);
+        case Index::MaxLength:
+            return V::Number(d.maxLength);
+        case Index::MultiLine:
+            return V::Number(d.multiLine);
+        case Index::ScrollBars:
+            return V::Number(d.scrollBars);
+        case Index::Alignment:
+            return V::Number(d.alignment);
+        case Index::InputMode:
+            return V::Number(d.inputMode);
+        case Index::PasswordChar:
+            return V::Text(d.passwordChar > 0 ? std::string(1, char(d.passwordChar)) : "");
+        case Index::CaseConversion:
+            return V::Number(d.caseConversion);
+        case Index::SpinBox:
+            return V::Number(d.spinBox);
+        case Index::SpinLimit1:
+            return V::Number(d.spinLimit1);
+        case Index::SpinLimit2:
+            return V::Number(d.spinLimit2);
+        case Index::SelectionStart:
+            return V::Number(d.selectionStart);
+        case Index::SelectionLength:
+            return V::Number(d.selectionLength);
+        case Index::SelectedText:
+            return V::Text(box.selectedText());
+        case Index::Property27:
+            return V::Text(d.property27);
+        case Index::Property28:
+            return V::Text(d.property28);
+    }
+    return {};
+}
+
+QWidget* Create(const CreateRequest& request) {
+    std::optional<EditBoxData> data = ReadRequestData<EditBoxData>(request);
+    if (!data) return nullptr;
+    auto* box = new EditBox(*data, request.parent);
+    QRect geometry = request.geometry;
+    if (data->multiLine == 0) {
+        const int minimum = QFontMetrics(box->font()).height() + 2 * kEditEdgeWidth;
+        geometry.setHeight(std::max(geometry.height(), minimum));
+    }
+    box->setGeometry(geometry);
+    box->setSelection(data->selectionStart, data->selectionLength);
+    return box;
+}
+
+void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
+    if (auto* box = dynamic_cast<EditBox*>(control)) Set(box, index, value);
+}
+
+PropertyValue GetProperty(QWidget* control, int32_t index) {
+    const auto* box = dynamic_cast<const EditBox*>(control);
+    return box != nullptr ? Get(*box, index) : PropertyValue{};
+}
+
+Bytes Serialise(QWidget* control) {
+    const auto* box = dynamic_cast<const EditBox*>(control);
+    return box != nullptr ? WriteKindData(box->data()) : Bytes{};
+}
+
+// An edit box keeps every key but the ones that move between controls;
+// a multi-line box keeps Enter too.
+bool WantsKey(QWidget* control, int key) {
+    const auto* box = dynamic_cast<const EditBox*>(control);
+    switch (key) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Escape:
+        case Qt::Key_F1:
+            return false;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return box != nullptr && box->data().multiLine != 0;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+bool AcceptsTyped(uint32_t inputMode, char32_t character) {
+    if (character < kFirstPrintable) return true;
+    const CharacterFilter filter =
+        inputMode < std::size(kModeFilters) ? kModeFilters[inputMode] : CharacterFilter::Any;
+    switch (filter) {
+        case CharacterFilter::IntegerChars:
+            return IsDigit(character) || character == '-';
+        case CharacterFilter::DecimalChars:
+            return IsDigit(character) || character == '-' || character == '.';
+        case CharacterFilter::Digits:
+            return IsDigit(character);
+        case CharacterFilter::Any:
+            return true;
+    }
+    return true;
+}
+
+EditBox::EditBox(const EditBoxData& data, QWidget* parent) : QWidget(parent), data_(data) {
+    rebuildEditor();
+    setText(DisplayText(data_.content));
+}
+
+EditBoxData EditBox::data() const {
+    EditBoxData live = data_;
+    live.content = StoredText(text());
+    live.selectionStart = selectionStart();
+    live.selectionLength = selectionLength();
+    return live;
+}
+
+void EditBox::setData(const EditBoxData& data) {
+    const bool structural = data.multiLine != data_.multiLine || data.spinBox != data_.spinBox ||
+                            data.scrollBars != data_.scrollBars;
+    const QString current = text();
+    data_ = data;
+    if (structural) {
+        rebuildEditor();
+        setText(current);
+    } else {
+        applyStyle();
+    }
+    update();
+}
+
+void EditBox::rebuildEditor() {
+    // The old editor may be the receiver of the event whose handler changed
+    // the box, so it goes once that event is over.
+    if (editor_ != nullptr) {
+        editor_->hide();
+        editor_->deleteLater();
+    }
+    if (data_.spinBox != 0) {
+        auto* spin = new QSpinBox(this);
+        // Its digits are the program's, not the process locale's.
+        spin->setLocale(QLocale::c());
+        spin->setRange(std::min(data_.spinLimit1, data_.spinLimit2),
+                       std::max(data_.spinLimit1, data_.spinLimit2));
+        spin->setFrame(false);
+        editor_ = spin;
+    } else if (data_.multiLine != 0) {
+        auto* area = new TextAreaEditor(data_, this);
+        area->setFrameStyle(QFrame::NoFrame);
+        const bool horizontal = (data_.scrollBars & kHorizontalBar) != 0;
+        const bool vertical = (data_.scrollBars & kVerticalBar) != 0;
+        area->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded
+                                                      : Qt::ScrollBarAlwaysOff);
+        area->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        area->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        editor_ = area;
+    } else {
+        auto* line = new LineEditor(data_, this);
+        line->setFrame(false);
+        editor_ = line;
+    }
+    setFocusProxy(editor_);
+    applyStyle();
+    placeEditor();
+    editor_->show();
+}
+
+void EditBox::applyStyle() {
+    setFont(runtime::FontFromStored(data_.font));
+    editor_->setFont(font());
+    ApplyColours(*editor_, QPalette::Text, data_.textColour, QPalette::Base,
+                 data_.backgroundColour);
+    const bool readOnly = EditInputMode(data_.inputMode) == EditInputMode::ReadOnly;
+    const Qt::Alignment alignment = HorizontalAlignment(data_.alignment);
+    if (QLineEdit* line = LineOf(editor_)) {
+        line->setReadOnly(readOnly);
+        // Qt gives a read-only line the arrow pointer; its text can still be
+        // selected and copied, which the text pointer says.
+        line->setCursor(Qt::IBeamCursor);
+        line->setAlignment(alignment | Qt::AlignVCenter);
+        line->setMaxLength(data_.maxLength != 0 ? int(data_.maxLength) : kUnlimitedLength);
+        const bool password = EditInputMode(data_.inputMode) == EditInputMode::Password;
+        line->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+        if (password && data_.passwordChar > 0) {
+            line->setStyleSheet(
+                QStringLiteral("lineedit-password-character: %1").arg(int(data_.passwordChar)));
+        }
+    }
+    if (QPlainTextEdit* area = AreaOf(editor_)) {
+        area->setReadOnly(readOnly);
+        QTextOption option = area->document()->defaultTextOption();
+        option.setAlignment(alignment);
+        area->document()->setDefaultTextOption(option);
+    }
+    placeEditor();
+}
+
+void EditBox::placeEditor() {
+    if (editor_ == nullptr) return;
+    const int border = FixedBorderWidth(data_.borderStyle);
+    editor_->setGeometry(rect().adjusted(border, border, -border, -border));
+}
+
+void EditBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeEditor();
+}
+
+void EditBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), runtime::ColourFromStored(data_.backgroundColour));
+    PaintBorder(painter, rect(), palette(), data_.borderStyle);
+}
+
+QString EditBox::text() const {
+    if (QPlainTextEdit* area = AreaOf(editor_)) return area->toPlainText();
+    if (QLineEdit* line = LineOf(editor_)) return line->text();
+    return {};
+}
+
+void EditBox::setText(const QString& text) {
+    if (QPlainTextEdit* area = AreaOf(editor_)) return area->setPlainText(text);
+    if (auto* spin = dynamic_cast<QSpinBox*>(editor_)) {
+        bool isNumber = false;
+        const int value = text.toInt(&isNumber);
+        if (isNumber) spin->setValue(value);
+    }
+    if (QLineEdit* line = LineOf(editor_)) line->setText(text);
+}
+
+int32_t EditBox::selectionStart() const {
+    if (QPlainTextEdit* area = AreaOf(editor_)) {
+        return GbkBytesOf(text(), area->textCursor().selectionStart());
+    }
+    const QLineEdit* line = LineOf(editor_);
+    if (line == nullptr) return 0;
+    const int start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+    return GbkBytesOf(text(), start);
+}
+
+int32_t EditBox::selectionLength() const {
+    return int32_t(selectedText().size());
+}
+
+std::string EditBox::selectedText() const {
+    if (QPlainTextEdit* area = AreaOf(editor_)) {
+        return StoredText(
+            area->textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n'));
+    }
+    const QLineEdit* line = LineOf(editor_);
+    return line != nullptr ? StoredText(line->selectedText()) : std::string();
+}
+
+void EditBox::setSelection(int32_t startBytes, int32_t lengthBytes) {
+    const QString current = text();
+    const qsizetype start = CharactersFor(current, std::max(0, startBytes));
+    const qsizetype end =
+        CharactersFor(current, std::max(0, startBytes) + std::max(0, lengthBytes));
+    if (QPlainTextEdit* area = AreaOf(editor_)) {
+        QTextCursor cursor = area->textCursor();
+        cursor.setPosition(int(start));
+        cursor.setPosition(int(end), QTextCursor::KeepAnchor);
+        area->setTextCursor(cursor);
+    } else if (QLineEdit* line = LineOf(editor_)) {
+        line->setSelection(int(start), int(end - start));
+    }
+}
+
+void EditBox::replaceSelection(const QString& text) {
+    const QString kept = KeepableText(text);
+    if (QPlainTextEdit* area = AreaOf(editor_)) return area->textCursor().insertText(kept);
+    if (QLineEdit* line = LineOf(editor_)) line->insert(kept);
+}
+
+KindParts EditBoxKind() {
+    return {kProperties, {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+}
+
+}  // namespace forms::kinds

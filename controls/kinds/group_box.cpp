@@ -1,0 +1,137 @@
+// The group box kind "分组框": a captioned frame (see group_box_widget.h)
+// and its kind-specific properties.
+
+#include <QEvent>
+#include <QPainter>
+
+#include "controls/kinds/borders.h"
+#include "controls/kinds/core_kinds.h"
+#include "controls/kinds/group_box_widget.h"
+#include "controls/kinds/kind_support.h"
+
+namespace forms::kinds {
+namespace {
+
+using T = PropertyType;
+constexpr PropertyType kProperties[] = {
+    T::Integer,      T::Integer, T::Integer, T::Integer, T::Text,       T::Logical, T::Logical,
+    T::MousePointer, T::Text,    T::Choice,  T::Colour,  T::BackColour, T::Font,
+};
+
+// Kind-specific property indexes (the property number − 8).
+enum class Index : int32_t { Caption = 0, Property9, TextColour, BackgroundColour, Font };
+
+QWidget* Create(const CreateRequest& request) {
+    std::optional<GroupBoxData> data = ReadRequestData<GroupBoxData>(request);
+    if (!data) return nullptr;
+    auto* group = new GroupBoxWidget(*data, request.parent);
+    group->setGeometry(request.geometry);
+    return group;
+}
+
+void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
+    auto* group = dynamic_cast<GroupBoxWidget*>(control);
+    if (group == nullptr) return;
+    GroupBoxData d = group->data();
+    switch (Index(index)) {
+        case Index::Caption:
+            d.caption = value.bytes;
+            break;
+        case Index::Property9:
+            d.property9 = value.AsUnsigned();
+            break;
+        case Index::TextColour:
+            d.textColour = value.AsUnsigned();
+            break;
+        case Index::BackgroundColour:
+            d.backgroundColour = value.AsUnsigned();
+            break;
+        case Index::Font:
+            d.font = FontFromValue(value);
+            break;
+    }
+    group->setData(d);
+}
+
+PropertyValue GetProperty(QWidget* control, int32_t index) {
+    const auto* group = dynamic_cast<const GroupBoxWidget*>(control);
+    if (group == nullptr) return {};
+    const GroupBoxData& d = group->data();
+    switch (Index(index)) {
+        case Index::Caption:
+            return PropertyValue::Text(d.caption);
+        case Index::Property9:
+            return PropertyValue::Number(d.property9);
+        case Index::TextColour:
+            return PropertyValue::Number(d.textColour);
+        case Index::BackgroundColour:
+            return PropertyValue::Number(d.backgroundColour);
+        case Index::Font:
+            return ValueOfFont(d.font);
+    }
+    return {};
+}
+
+Bytes Serialise(QWidget* control) {
+    const auto* group = dynamic_cast<const GroupBoxWidget*>(control);
+    return group != nullptr ? WriteKindData(group->data()) : Bytes{};
+}
+
+}  // namespace
+
+GroupBoxWidget::GroupBoxWidget(const GroupBoxData& data, QWidget* parent) : QGroupBox(parent) {
+    setData(data);
+}
+
+void GroupBoxWidget::setData(const GroupBoxData& data) {
+    data_ = data;
+    setTitle(DisplayText(data_.caption));
+    setFont(runtime::FontFromStored(data_.font));
+    ApplyColours(*this, QPalette::WindowText, data_.textColour, QPalette::Window,
+                 data_.backgroundColour);
+    // Without a colour of its own the box is see-through: its interior is
+    // the page beneath, in the same colour as the labels on it.
+    setAutoFillBackground(data_.backgroundColour != kButtonFaceColour);
+    relayout();
+    update();
+}
+
+void GroupBoxWidget::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    relayout();
+}
+
+void GroupBoxWidget::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange) relayout();
+}
+
+void GroupBoxWidget::relayout() {
+    const QFontMetrics metrics = fontMetrics();
+    const int lineHeight = metrics.height();
+    frameRect_ = rect().adjusted(0, lineHeight / 2, 0, 0);
+    captionRect_ = title().isEmpty() ? QRect()
+                                     : QRect(kGroupCaptionIndent, 0,
+                                             metrics.horizontalAdvance(title()), lineHeight);
+}
+
+void GroupBoxWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // The etched line: a shadow line with a light line inside it.
+    constexpr bool kSunken = true;
+    const QRect gap = captionRect_.isEmpty() ? QRect()
+                                             : captionRect_.adjusted(-kGroupCaptionPadding, 0,
+                                                                     kGroupCaptionPadding, 0);
+    DrawShadeRect(painter, frameRect_, palette(), kSunken, gap);
+    if (captionRect_.isEmpty()) return;
+    painter.setFont(font());
+    // A disabled box greys its caption in the frame's shadow colour.
+    painter.setPen(palette().color(isEnabled() ? QPalette::WindowText : QPalette::Dark));
+    painter.drawText(captionRect_, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
+}
+
+KindParts GroupBoxKind() {
+    return {kProperties, {Create, SetProperty, GetProperty, Serialise, nullptr}};
+}
+
+}  // namespace forms::kinds

@@ -1,0 +1,355 @@
+// The label kind "标签": a self-painted caption (see label_widget.h) and its
+// kind-specific properties.
+
+#include <QLinearGradient>
+#include <QPainter>
+
+#include "controls/kinds/core_kinds.h"
+#include "controls/kinds/kind_support.h"
+#include "controls/kinds/label_widget.h"
+
+namespace forms::kinds {
+namespace {
+
+using T = PropertyType;
+constexpr PropertyType kProperties[] = {
+    T::Integer, T::Integer,      T::Integer, T::Integer, T::Text,    T::Logical,
+    T::Logical, T::MousePointer, T::Text,    T::Choice,  T::Choice,  T::Integer,
+    T::Colour2, T::Colour2,      T::Colour2, T::Font,    T::Colour,  T::BackColour,
+    T::Picture, T::Choice,       T::Choice,  T::Colour2, T::Colour2, T::Colour2,
+    T::Choice,  T::Logical,      T::Choice,  T::Text3,   T::Text4,
+};
+
+// Kind-specific property indexes (the property number − 8).
+enum class Index : int32_t {
+    Caption = 0,
+    TextEffect,
+    BorderStyle,
+    FrameWidth,
+    FrameColour1,
+    FrameColour2,
+    FrameColour3,
+    Font,
+    TextColour,
+    BackgroundColour,
+    Picture,
+    PictureMode,
+    BackgroundPattern,
+    PatternColour1,
+    PatternColour2,
+    PatternColour3,
+    HorizontalAlignment,
+    WordWrap,
+    VerticalAlignment,
+    Property27,
+    Property28,
+};
+
+QColor Blend(QColor from, QColor to, double share) {
+    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * share),
+                            float(from.greenF() + (to.greenF() - from.greenF()) * share),
+                            float(from.blueF() + (to.blueF() - from.blueF()) * share));
+}
+
+// The colour at `share` (0-1) along a shade of two or three colours.
+QColor ShadeAt(const std::vector<uint32_t>& colours, double share) {
+    const double scaled = share * double(colours.size() - 1);
+    const size_t first = std::min(size_t(scaled), colours.size() - 2);
+    return Blend(runtime::ColourFromStored(colours[first]),
+                 runtime::ColourFromStored(colours[first + 1]), scaled - double(first));
+}
+
+void Set(LabelWidget* label, int32_t index, const PropertyValue& value) {
+    LabelData d = label->data();
+    const uint32_t number = value.AsUnsigned();
+    switch (Index(index)) {
+        case Index::Caption:
+            d.caption = value.bytes;
+            break;
+        case Index::TextEffect:
+            d.textEffect = number;
+            break;
+        case Index::BorderStyle:
+            d.borderStyle = number;
+            break;
+        case Index::FrameWidth:
+            d.frameWidth = number;
+            break;
+        case Index::FrameColour1:
+            d.frameColours[0] = number;
+            break;
+        case Index::FrameColour2:
+            d.frameColours[1] = number;
+            break;
+        case Index::FrameColour3:
+            d.frameColours[2] = number;
+            break;
+        case Index::Font:
+            d.font = FontFromValue(value);
+            break;
+        case Index::TextColour:
+            d.textColour = number;
+            break;
+        case Index::BackgroundColour:
+            d.backgroundColour = number;
+            break;
+        case Index::Picture:
+            d.picture = BytesOfValue(value);
+            break;
+        case Index::PictureMode:
+            d.pictureMode = number;
+            break;
+        case Index::BackgroundPattern:
+            d.backgroundPattern = number;
+            break;
+        case Index::PatternColour1:
+            d.patternColours[0] = number;
+            break;
+        case Index::PatternColour2:
+            d.patternColours[1] = number;
+            break;
+        case Index::PatternColour3:
+            d.patternColours[2] = number;
+            break;
+        case Index::HorizontalAlignment:
+            d.horizontalAlignment = number;
+            break;
+        case Index::WordWrap:
+            d.wordWrap = number;
+            break;
+        case Index::VerticalAlignment:
+            d.verticalAlignment = number;
+            break;
+        case Index::Property27:
+            d.property27 = value.bytes;
+            break;
+        case Index::Property28:
+            d.property28 = value.bytes;
+            break;
+    }
+    label->setData(d);
+}
+
+PropertyValue Get(const LabelData& d, int32_t index) {
+    using V = PropertyValue;
+    switch (Index(index)) {
+        case Index::Caption:
+            return V::Text(d.caption);
+        case Index::TextEffect:
+            return V::Number(d.textEffect);
+        case Index::BorderStyle:
+            return V::Number(d.borderStyle);
+        case Index::FrameWidth:
+            return V::Number(d.frameWidth);
+        case Index::FrameColour1:
+            return V::Number(d.frameColours[0]);
+        case Index::FrameColour2:
+            return V::Number(d.frameColours[1]);
+        case Index::FrameColour3:
+            return V::Number(d.frameColours[2]);
+        case Index::Font:
+            return ValueOfFont(d.font);
+        case Index::TextColour:
+            return V::Number(d.textColour);
+        case Index::BackgroundColour:
+            return V::Number(d.backgroundColour);
+        case Index::Picture:
+            return ValueOfBytes(d.picture);
+        case Index::PictureMode:
+            return V::Number(d.pictureMode);
+        case Index::BackgroundPattern:
+            return V::Number(d.backgroundPattern);
+        case Index::PatternColour1:
+            return V::Number(d.patternColours[0]);
+        case Index::PatternColour2:
+            return V::Number(d.patternColours[1]);
+        case Index::PatternColour3:
+            return V::Number(d.patternColours[2]);
+        case Index::HorizontalAlignment:
+            return V::Number(d.horizontalAlignment);
+        case Index::WordWrap:
+            return V::Number(d.wordWrap);
+        case Index::VerticalAlignment:
+            return V::Number(d.verticalAlignment);
+        case Index::Property27:
+            return V::Text(d.property27);
+        case Index::Property28:
+            return V::Text(d.property28);
+    }
+    return {};
+}
+
+QWidget* Create(const CreateRequest& request) {
+    std::optional<LabelData> data = ReadRequestData<LabelData>(request);
+    if (!data) return nullptr;
+    auto* label = new LabelWidget(*data, request.parent);
+    label->setGeometry(request.geometry);
+    return label;
+}
+
+void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
+    if (auto* label = dynamic_cast<LabelWidget*>(control)) Set(label, index, value);
+}
+
+PropertyValue GetProperty(QWidget* control, int32_t index) {
+    const auto* label = dynamic_cast<const LabelWidget*>(control);
+    return label != nullptr ? Get(label->data(), index) : PropertyValue{};
+}
+
+Bytes Serialise(QWidget* control) {
+    const auto* label = dynamic_cast<const LabelWidget*>(control);
+    return label != nullptr ? WriteKindData(label->data()) : Bytes{};
+}
+
+}  // namespace
+
+std::vector<uint32_t> ShadeColours(const std::array<uint32_t, 3>& colours) {
+    std::vector<uint32_t> given;
+    for (uint32_t colour : colours) {
+        if (colour != kButtonFaceColour) given.push_back(colour);
+    }
+    return given;
+}
+
+LabelWidget::LabelWidget(const LabelData& data, QWidget* parent) : QWidget(parent) {
+    setData(data);
+}
+
+void LabelWidget::setData(const LabelData& data) {
+    data_ = data;
+    caption_ = DisplayText(data_.caption);
+    picture_ = data_.picture.empty() ? std::nullopt : runtime::DecodePicture(data_.picture);
+    setFont(runtime::FontFromStored(data_.font));
+    relayout();
+    update();
+}
+
+int LabelWidget::borderWidth() const {
+    if (data_.borderStyle == uint32_t(BorderStyle::PaintedFrame)) return int(data_.frameWidth);
+    return FixedBorderWidth(data_.borderStyle);
+}
+
+void LabelWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void LabelWidget::relayout() {
+    const int width = std::max(0, borderWidth());
+    captionRect_ = rect().adjusted(width, width, -width, -width);
+}
+
+int LabelWidget::textFlags() const {
+    int flags = 0;
+    switch (Alignment(data_.horizontalAlignment)) {
+        case Alignment::Centre:
+            flags |= Qt::AlignHCenter;
+            break;
+        case Alignment::Far:
+            flags |= Qt::AlignRight;
+            break;
+        default:
+            flags |= Qt::AlignLeft;
+            break;
+    }
+    // A wrapped caption runs from the top; the vertical alignment applies to
+    // a one-line caption only.
+    if (data_.wordWrap != 0) return flags | Qt::TextWordWrap | Qt::AlignTop;
+    switch (Alignment(data_.verticalAlignment)) {
+        case Alignment::Near:
+            flags |= Qt::AlignTop;
+            break;
+        case Alignment::Far:
+            flags |= Qt::AlignBottom;
+            break;
+        default:
+            flags |= Qt::AlignVCenter;
+            break;
+    }
+    return flags | Qt::TextSingleLine;
+}
+
+void LabelWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintBackground(painter);
+    paintBorder(painter);
+    paintCaption(painter);
+}
+
+void LabelWidget::paintBackground(QPainter& painter) const {
+    // The label is opaque: a label lying over another control (the grey
+    // "换算" masks over their buttons) covers it.
+    painter.fillRect(rect(), runtime::ColourFromStored(data_.backgroundColour));
+    if (picture_) {
+        switch (PictureMode(data_.pictureMode)) {
+            case PictureMode::Stretched:
+                painter.drawImage(rect(), *picture_);
+                break;
+            case PictureMode::Tiled:
+                painter.drawTiledPixmap(rect(), QPixmap::fromImage(*picture_));
+                break;
+            case PictureMode::Centred: {
+                QRect target = picture_->rect();
+                target.moveCenter(rect().center());
+                painter.drawImage(target, *picture_);
+                break;
+            }
+            default:
+                painter.drawImage(QPoint(0, 0), *picture_);
+                break;
+        }
+        return;
+    }
+    const std::vector<uint32_t> colours = ShadeColours(data_.patternColours);
+    if (Pattern(data_.backgroundPattern) == Pattern::None ||
+        int(colours.size()) < kMinShadeColours) {
+        return;
+    }
+    const bool vertical = Pattern(data_.backgroundPattern) == Pattern::Vertical;
+    QLinearGradient gradient(QPointF(0, 0), vertical ? QPointF(0, height()) : QPointF(width(), 0));
+    for (size_t i = 0; i < colours.size(); ++i) {
+        gradient.setColorAt(double(i) / double(colours.size() - 1),
+                            runtime::ColourFromStored(colours[i]));
+    }
+    painter.fillRect(rect(), gradient);
+}
+
+void LabelWidget::paintBorder(QPainter& painter) const {
+    if (data_.borderStyle != uint32_t(BorderStyle::PaintedFrame)) {
+        PaintBorder(painter, rect(), palette(), data_.borderStyle);
+        return;
+    }
+    // The painted frame shades from the outer edge inwards.
+    const std::vector<uint32_t> colours = ShadeColours(data_.frameColours);
+    const int width = borderWidth();
+    if (int(colours.size()) < kMinShadeColours || width <= 0) return;
+    painter.setBrush(Qt::NoBrush);
+    for (int ring = 0; ring < width; ++ring) {
+        const double share = width == 1 ? 0.0 : double(ring) / double(width - 1);
+        painter.setPen(ShadeAt(colours, share));
+        painter.drawRect(rect().adjusted(ring, ring, -ring - 1, -ring - 1));
+    }
+}
+
+void LabelWidget::paintCaption(QPainter& painter) const {
+    if (caption_.isEmpty()) return;
+    const int flags = textFlags();
+    painter.setFont(font());
+    painter.setClipRect(captionRect_);
+    if (data_.textEffect != kEffectNone && data_.textEffect < kTextEffects.size()) {
+        const TextEffect& effect = kTextEffects[data_.textEffect];
+        painter.setPen(runtime::ColourFromStored(effect.shadowColour));
+        painter.drawText(captionRect_.translated(effect.shadowOffset), flags, caption_);
+        painter.setPen(runtime::ColourFromStored(data_.textColour));
+        painter.drawText(captionRect_.translated(effect.textOffset), flags, caption_);
+        return;
+    }
+    painter.setPen(runtime::ColourFromStored(data_.textColour));
+    painter.drawText(captionRect_, flags, caption_);
+}
+
+KindParts LabelKind() {
+    return {kProperties, {Create, SetProperty, GetProperty, Serialise, nullptr}};
+}
+
+}  // namespace forms::kinds

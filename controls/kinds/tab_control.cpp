@@ -1,0 +1,188 @@
+// The tab control kind "选择夹" and its kind-specific properties.
+
+#include "controls/kinds/tab_control.h"
+
+#include <QTabBar>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "controls/control_model.h"
+#include "controls/kinds/core_kinds.h"
+#include "controls/kinds/kind_support.h"
+
+namespace forms::kinds {
+namespace {
+
+using T = PropertyType;
+constexpr PropertyType kProperties[] = {
+    T::Integer, T::Integer,      T::Integer, T::Integer,    T::Text, T::Logical,
+    T::Logical, T::MousePointer, T::Choice,  T::Logical,    T::Font, T::KindBlock,
+    T::Integer, T::Logical,      T::Logical, T::BackColour,
+};
+
+// Kind-specific property indexes (the property number − 8).
+enum class Index : int32_t {
+    Property8 = 0,
+    Property9,
+    Font,
+    PageCaptions,
+    CurrentPage,
+    Property13,
+    Property14,
+    BackgroundColour,
+};
+
+QWidget* Create(const CreateRequest& request) {
+    std::optional<TabControlData> data = ReadRequestData<TabControlData>(request);
+    if (!data) return nullptr;
+    auto* tabs = new TabControl(*data, request.address, request.parent);
+    tabs->setGeometry(request.geometry);
+    return tabs;
+}
+
+void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
+    auto* tabs = dynamic_cast<TabControl*>(control);
+    if (tabs == nullptr) return;
+    if (Index(index) == Index::CurrentPage) {
+        return tabs->setCurrentIndex(InitialPage(value.AsInt(), size_t(tabs->count())));
+    }
+    TabControlData d = tabs->data();
+    switch (Index(index)) {
+        case Index::Property8:
+            d.property8 = value.AsUnsigned();
+            break;
+        case Index::Property9:
+            d.property9 = value.AsUnsigned();
+            break;
+        case Index::Font:
+            d.font = FontFromValue(value);
+            break;
+        case Index::PageCaptions:
+            d.pageCaptions = ListOfValue(value);
+            break;
+        case Index::Property13:
+            d.property13 = value.AsUnsigned();
+            break;
+        case Index::Property14:
+            d.property14 = value.AsUnsigned();
+            break;
+        case Index::BackgroundColour:
+            d.backgroundColour = value.AsUnsigned();
+            break;
+        default:
+            break;
+    }
+    tabs->setData(d);
+}
+
+PropertyValue GetProperty(QWidget* control, int32_t index) {
+    auto* tabs = dynamic_cast<TabControl*>(control);
+    if (tabs == nullptr) return {};
+    const TabControlData d = tabs->data();
+    switch (Index(index)) {
+        case Index::Property8:
+            return PropertyValue::Number(d.property8);
+        case Index::Property9:
+            return PropertyValue::Number(d.property9);
+        case Index::Font:
+            return ValueOfFont(d.font);
+        case Index::PageCaptions:
+            return ValueOfList(d.pageCaptions);
+        case Index::CurrentPage:
+            return PropertyValue::Number(d.initialPage);
+        case Index::Property13:
+            return PropertyValue::Number(d.property13);
+        case Index::Property14:
+            return PropertyValue::Number(d.property14);
+        case Index::BackgroundColour:
+            return PropertyValue::Number(d.backgroundColour);
+    }
+    return {};
+}
+
+Bytes Serialise(QWidget* control) {
+    const auto* tabs = dynamic_cast<const TabControl*>(control);
+    return tabs != nullptr ? WriteKindData(tabs->data()) : Bytes{};
+}
+
+// The arrow keys step through the pages while the tab control has the focus.
+bool WantsKey(QWidget*, int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Right;
+}
+
+// The strip of page headers: the wheel turns the pages only while the
+// strip has the focus, so that scrolling across it changes nothing.
+class TabStrip : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override {
+        if (!hasFocus()) return event->ignore();
+        QTabBar::wheelEvent(event);
+    }
+};
+
+}  // namespace
+
+int InitialPage(int32_t stored, size_t pageCount) {
+    if (pageCount == 0) return 0;
+    return std::clamp(stored, 0, int32_t(pageCount) - 1);
+}
+
+TabControl::TabControl(const TabControlData& data, UnitAddress address, QWidget* parent)
+    : QTabWidget(parent), address_(address) {
+    setTabBar(new TabStrip(this));
+    setData(data);
+    shownPage_ = InitialPage(data.initialPage, data.pageCaptions.size());
+    setCurrentIndex(shownPage_);
+    connect(this, &QTabWidget::currentChanged, this, [this](int page) { onCurrentChanged(page); });
+    connect(this, &QTabWidget::tabBarClicked, this,
+            [this] { FireEvent(address_.windowId, address_.unitId, int32_t(TabEvent::Clicked)); });
+}
+
+TabControlData TabControl::data() const {
+    TabControlData live = data_;
+    live.initialPage = currentIndex();
+    return live;
+}
+
+void TabControl::setData(const TabControlData& data) {
+    data_ = data;
+    setFont(runtime::FontFromStored(data_.font));
+    for (size_t page = 0; page < data_.pageCaptions.size(); ++page) {
+        const QString caption = DisplayText(data_.pageCaptions[page]);
+        if (int(page) < count()) {
+            setTabText(int(page), caption);
+        } else {
+            addTab(new QWidget, caption);
+        }
+    }
+    for (int page = 0; page < count(); ++page) {
+        QWidget* area = widget(page);
+        ApplyColours(*area, QPalette::WindowText, kBlack, QPalette::Window, data_.backgroundColour);
+        // Pages are filled with the button-face colour (or their own), the
+        // colour the labels on them paint, so that labels blend in.
+        area->setAutoFillBackground(true);
+    }
+}
+
+void TabControl::onCurrentChanged(int page) {
+    if (page == shownPage_) return;
+    const int32_t args[] = {page};
+    if (FireEvent(address_.windowId, address_.unitId, int32_t(TabEvent::PageChanging), args) != 0) {
+        // The handler keeps the current page: go back without a second round.
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(shownPage_);
+        return;
+    }
+    shownPage_ = page;
+    FireEvent(address_.windowId, address_.unitId, int32_t(TabEvent::PageChanged), args);
+    if (pageChanged_) pageChanged_();
+}
+
+KindParts TabControlKind() {
+    return {kProperties, {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+}
+
+}  // namespace forms::kinds

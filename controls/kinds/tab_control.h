@@ -1,0 +1,37 @@
+#pragma once
+// The tab control "选择夹": a QTabWidget that holds the controls the
+// template lists on its pages, placed relative to its own corner.
+// Changing the page raises event 1 (a true result keeps the current page),
+// then event 2, then lets the window show the new page's controls.
+
+#include <QTabWidget>
+#include <functional>
+
+#include "controls/kind_registry.h"
+#include "forms/kind_data.h"
+
+namespace forms::kinds {
+
+class TabControl : public QTabWidget {
+public:
+    TabControl(const TabControlData& data, UnitAddress address, QWidget* parent);
+
+    TabControlData data() const;
+    void setData(const TabControlData& data);
+
+    // Called after the current page has changed and event 2 was raised.
+    void setPageChangedHandler(std::function<void()> handler) { pageChanged_ = std::move(handler); }
+
+private:
+    void onCurrentChanged(int page);
+
+    UnitAddress address_;
+    TabControlData data_;
+    int shownPage_ = 0;
+    std::function<void()> pageChanged_;
+};
+
+// The page a tab control starts on: the stored page clamped to its pages.
+int InitialPage(int32_t stored, size_t pageCount);
+
+}  // namespace forms::kinds

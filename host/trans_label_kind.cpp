@@ -1,0 +1,209 @@
+// The transparent label kind "透明标签" and its seven kind-specific
+// properties.
+
+#include "host/trans_label_kind.h"
+
+#include <QMoveEvent>
+#include <QPainter>
+
+#include "controls/kinds/kind_support.h"
+#include "controls/kinds/label_widget.h"
+#include "host/kind_helpers.h"
+#include "platform/platform.h"
+
+namespace runtime {
+namespace {
+
+using forms::PropertyType;
+using forms::PropertyValue;
+using forms::TransLabelProperty;
+
+constexpr auto kProperties = WithCommonProperties(std::array{
+    PropertyType::Text,     // 8 caption
+    PropertyType::Choice,   // 9 text effect
+    PropertyType::Font,     // 10 font
+    PropertyType::Colour,   // 11 text colour
+    PropertyType::Choice,   // 12 horizontal alignment
+    PropertyType::Logical,  // 13 word wrap
+    PropertyType::Choice,   // 14 vertical alignment
+});
+static_assert(MatchesKindsTable<kProperties.size()>(forms::KindCode::TransLabel));
+static_assert(forms::kinds::kTextEffects.size() == kMaxTextEffect + 1);
+
+enum class Alignment : uint32_t { Near = 0, Centre = 1, Far = 2 };
+
+int HorizontalFlag(uint32_t alignment) {
+    switch (Alignment(alignment)) {
+        case Alignment::Centre:
+            return Qt::AlignHCenter;
+        case Alignment::Far:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+int VerticalFlag(uint32_t alignment) {
+    switch (Alignment(alignment)) {
+        case Alignment::Near:
+            return Qt::AlignTop;
+        case Alignment::Far:
+            return Qt::AlignBottom;
+        default:
+            return Qt::AlignVCenter;
+    }
+}
+
+// Wrapped text runs from the top; only a single line takes the vertical
+// alignment. The caption is never clipped to the layout rectangle.
+int TextFlagsOf(const forms::TransLabelData& data) {
+    const int flags = HorizontalFlag(data.horizontalAlignment) | Qt::TextDontClip;
+    if (data.wordWrap != 0) return flags | Qt::TextWordWrap | Qt::AlignTop;
+    return flags | Qt::TextSingleLine | VerticalFlag(data.verticalAlignment);
+}
+
+void Set(forms::TransLabelData& d, int32_t index, const PropertyValue& value) {
+    switch (index) {
+        case KindIndex(TransLabelProperty::Caption):
+            d.caption = value.bytes;
+            break;
+        case KindIndex(TransLabelProperty::TextEffect):
+            d.textEffect = value.AsUnsigned();
+            break;
+        case KindIndex(TransLabelProperty::Font):
+            d.font = forms::kinds::FontFromValue(value);
+            break;
+        case KindIndex(TransLabelProperty::TextColour):
+            d.textColour = value.AsUnsigned();
+            break;
+        case KindIndex(TransLabelProperty::HorizontalAlignment):
+            d.horizontalAlignment = value.AsUnsigned();
+            break;
+        case KindIndex(TransLabelProperty::WordWrap):
+            d.wordWrap = value.AsBool() ? 1 : 0;
+            break;
+        case KindIndex(TransLabelProperty::VerticalAlignment):
+            d.verticalAlignment = value.AsUnsigned();
+            break;
+        default:
+            break;
+    }
+}
+
+PropertyValue Get(const forms::TransLabelData& d, int32_t index) {
+    switch (index) {
+        case KindIndex(TransLabelProperty::Caption):
+            return PropertyValue::Text(d.caption);
+        case KindIndex(TransLabelProperty::TextEffect):
+            return PropertyValue::Number(d.textEffect);
+        case KindIndex(TransLabelProperty::Font):
+            return forms::kinds::ValueOfFont(d.font);
+        case KindIndex(TransLabelProperty::TextColour):
+            return PropertyValue::Number(d.textColour);
+        case KindIndex(TransLabelProperty::HorizontalAlignment):
+            return PropertyValue::Number(d.horizontalAlignment);
+        case KindIndex(TransLabelProperty::WordWrap):
+            return PropertyValue::Number(d.wordWrap);
+        case KindIndex(TransLabelProperty::VerticalAlignment):
+            return PropertyValue::Number(d.verticalAlignment);
+        default:
+            return {};
+    }
+}
+
+QWidget* Create(const forms::CreateRequest& request) {
+    const std::optional<forms::TransLabelData> data =
+        forms::ReadKindData<forms::TransLabelData>(request.kindData);
+    if (!data) return nullptr;
+    auto* label = new TransLabelControl(request.address, *data, request.parent);
+    label->setGeometry(request.geometry);
+    return label;
+}
+
+// Every write redraws, even when the value is the one already stored.
+void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
+    auto* label = dynamic_cast<TransLabelControl*>(control);
+    if (label == nullptr) return;
+    forms::TransLabelData data = label->data();
+    Set(data, index, value);
+    label->setData(data);
+}
+
+PropertyValue GetProperty(QWidget* control, int32_t index) {
+    const auto* label = dynamic_cast<const TransLabelControl*>(control);
+    return label != nullptr ? Get(label->data(), index) : PropertyValue{};
+}
+
+forms::Bytes Serialise(QWidget* control) {
+    const auto* label = dynamic_cast<const TransLabelControl*>(control);
+    return label != nullptr ? forms::WriteKindData(label->data()) : forms::Bytes{};
+}
+
+}  // namespace
+
+forms::TransLabelData ClampedTransLabelData(forms::TransLabelData data) {
+    data.textEffect = ClampChoice(int32_t(data.textEffect), kMaxTextEffect);
+    data.horizontalAlignment = ClampChoice(int32_t(data.horizontalAlignment), kMaxAlignment);
+    data.verticalAlignment = ClampChoice(int32_t(data.verticalAlignment), kMaxAlignment);
+    return data;
+}
+
+TransLabelControl::TransLabelControl(forms::UnitAddress address, const forms::TransLabelData& data,
+                                     QWidget* parent)
+    : QWidget(parent), goneReport_(address) {
+    // No background of its own: the parent and the siblings beneath show
+    // through. Mouse input still reaches the label, which raises the common
+    // events like any control.
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_TranslucentBackground);
+    data_ = ClampedTransLabelData(data);
+    relayout();
+}
+
+void TransLabelControl::setData(const forms::TransLabelData& data) {
+    data_ = ClampedTransLabelData(data);
+    relayout();
+    redrawBeneath(geometry());
+}
+
+void TransLabelControl::relayout() {
+    caption_ = forms::kinds::DisplayText(data_.caption);
+    textFlags_ = TextFlagsOf(data_);
+    setFont(FontFromStored(data_.font));
+}
+
+// Qt's backing store paints a widget that does not fill its background on
+// top of its parent and the siblings beneath, so updating the parent's area
+// under the label repaints everything there, the label included, in
+// stacking order; no walk over the overlapping windows is needed.
+void TransLabelControl::redrawBeneath(const QRect& area) {
+    if (QWidget* parent = parentWidget()) parent->update(area);
+    update();
+}
+
+void TransLabelControl::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    redrawBeneath(QRect(event->oldPos(), size()));
+    redrawBeneath(geometry());
+}
+
+void TransLabelControl::paintEvent(QPaintEvent*) {
+    if (caption_.isEmpty()) return;
+    QPainter painter(this);
+    painter.setFont(font());
+    const QColor textColour = ColourFromStored(data_.textColour);
+    const forms::kinds::TextEffect& effect = forms::kinds::kTextEffects[data_.textEffect];
+    if (data_.textEffect != forms::kinds::kEffectNone) {
+        painter.setPen(ColourFromStored(effect.shadowColour));
+        painter.drawText(rect().translated(effect.shadowOffset), textFlags_, caption_);
+    }
+    painter.setPen(textColour);
+    painter.drawText(rect().translated(effect.textOffset), textFlags_, caption_);
+}
+
+forms::KindDescriptor TransLabelKind() {
+    return DescribeKind(forms::KindCode::TransLabel, kProperties,
+                        {Create, SetProperty, GetProperty, Serialise, nullptr});
+}
+
+}  // namespace runtime

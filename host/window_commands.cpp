@@ -1,0 +1,170 @@
+// Loading and closing form windows: the start window, the LoadWindow and
+// CloseWindow commands, the modal wait, and what the end of a window means
+// for the run.
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QWidget>
+
+#include "controls/control_model.h"
+#include "host/message_object.h"
+#include "host/runtime_app.h"
+#include "runtime/errors.h"
+
+namespace runtime {
+namespace {
+
+// A unit ID whose top four bits are 0 names the window itself.
+bool NamesWindowItself(uint32_t unitId) {
+    return (unitId >> 28) == 0;
+}
+
+void BringForward(QWidget* window) {
+    if (window->isMinimized()) {
+        window->showNormal();
+        return;
+    }
+    window->raise();
+    window->activateWindow();
+}
+
+// The enabled state of a top-level window before a modal window disabled it.
+struct RememberedState {
+    QPointer<QWidget> window;
+    bool enabled;
+};
+
+std::vector<RememberedState> DisableOtherWindows(uint32_t modalWindowId) {
+    std::vector<RememberedState> states;
+    for (uint32_t windowId : forms::LoadedWindowIds()) {
+        if (windowId == modalWindowId) continue;
+        QWidget* window = forms::LoadedWindowWidget(windowId);
+        if (window == nullptr) continue;
+        states.push_back({window, window->isEnabled()});
+        window->setEnabled(false);
+    }
+    return states;
+}
+
+void RestoreStates(const std::vector<RememberedState>& states) {
+    for (const RememberedState& state : states) {
+        if (!state.window.isNull()) state.window->setEnabled(state.enabled);
+    }
+}
+
+// The window a modal window stays above: its owner, else the window whose
+// handler is opening it.
+QWidget* OpeningWindow(QWidget* owner) {
+    if (owner != nullptr) return owner;
+    return forms::LoadedWindowWidget(forms::CurrentEventSource().windowId);
+}
+
+}  // namespace
+
+void RuntimeApp::LoadStartWindow(uint32_t windowId) {
+    if (forms::FindWindow(forms::WindowTableRecords(), windowId) == nullptr ||
+        !forms::OpenFormWindow(windowId)) {
+        FatalRuntimeErrorUtf8(error_message::StartWindowFailed);
+    }
+    // The start window's icon stands for the program: windows without an
+    // icon of their own and the desktop's task bar show it.
+    const QWidget* startWindow = forms::LoadedWindowWidget(windowId);
+    if (startWindow != nullptr && !startWindow->windowIcon().isNull()) {
+        QApplication::setWindowIcon(startWindow->windowIcon());
+    }
+}
+
+bool RuntimeApp::LoadWindow(uint32_t windowId, uint32_t parentWindowId, bool hasParent,
+                            bool modal) {
+    QWidget* owner = nullptr;
+    if (hasParent) {
+        owner = forms::LoadedWindowWidget(parentWindowId);
+        if (owner == nullptr) return false;
+    }
+    if (QWidget* loaded = forms::LoadedWindowWidget(windowId)) {
+        if (closingWindows_.count(windowId) == 0) {
+            BringForward(loaded);
+            return true;
+        }
+        forms::DestroyFormWindow(windowId);
+    }
+    if (!forms::OpenFormWindow(windowId, owner, modal ? OpeningWindow(owner) : nullptr)) {
+        return false;
+    }
+    if (modal) RunModal(windowId);
+    return true;
+}
+
+// Every other top-level window takes no input until the modal window is
+// gone; the loop runs in modal mode meanwhile. Modal windows nest: the outer
+// wait resumes when the inner one ends.
+void RuntimeApp::RunModal(uint32_t windowId) {
+    const std::vector<RememberedState> states = DisableOtherWindows(windowId);
+    const uint32_t outerModalWindow = modalWindow_;
+    const bool outerModalWindowGone = modalWindowGone_;
+    modalWindow_ = windowId;
+    modalWindowGone_ = false;
+    RunLoop(LoopMode::Modal);
+    modalWindow_ = outerModalWindow;
+    modalWindowGone_ = outerModalWindowGone;
+    RestoreStates(states);
+}
+
+bool RuntimeApp::ModalWindowGone() const {
+    return modalWindowGone_ || forms::LoadedWindow(modalWindow_) == nullptr;
+}
+
+void RuntimeApp::CloseWindow(uint32_t windowId, uint32_t unitId, bool atOnce) {
+    QWidget* window = forms::LoadedWindowWidget(windowId);
+    if (window == nullptr) FatalRuntimeErrorUtf8(error_message::WindowOrUnitMissing);
+    if (!NamesWindowItself(unitId)) {
+        // Only windows close; a reference to a control must at least name
+        // one that exists.
+        if (forms::LiveControl(windowId, unitId) == nullptr) {
+            FatalRuntimeErrorUtf8(error_message::WindowOrUnitMissing);
+        }
+        return;
+    }
+    closingWindows_.insert(windowId);
+    if (atOnce) {
+        forms::DestroyFormWindow(windowId);
+        return;
+    }
+    // Handled after the running handler has returned to the loop.
+    QCoreApplication::postEvent(window, new CloseWindowEvent(windowId));
+}
+
+void RuntimeApp::HandleCloseWindowMessage(uint32_t windowId) {
+    if (closingWindows_.erase(windowId) == 0) return;
+    forms::DestroyFormWindow(windowId);
+}
+
+void RuntimeApp::ReportUnitGone(uint32_t windowId, uint32_t unitId) {
+    forms::ReportUnitGone(windowId, unitId);
+    if (NamesWindowItself(unitId) && windowId == modalWindow_) modalWindowGone_ = true;
+}
+
+void RuntimeApp::WindowGoneHook(uint32_t windowId, size_t windowsLeft) {
+    if (RuntimeApp* app = Instance()) app->OnWindowGone(windowId, windowsLeft);
+}
+
+// The end of a window: its closing mark goes, a modal wait for it ends, and
+// when it was the last runtime window of a started run the quit message is
+// posted.
+void RuntimeApp::OnWindowGone(uint32_t windowId, size_t windowsLeft) {
+    closingWindows_.erase(windowId);
+    if (windowId == modalWindow_) modalWindowGone_ = true;
+    if (exitInProgress_) return;
+    if (windowsLeft == 0 && started_) PostQuitMessage(0);
+    // A loop blocked in the dispatcher looks at its end condition again.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+        dispatcher->wakeUp();
+    }
+}
+
+void RuntimeApp::PostQuitMessage(int32_t exitCode) {
+    if (messageObject_ != nullptr) messageObject_->PostQuit(exitCode);
+}
+
+}  // namespace runtime

@@ -1,0 +1,262 @@
+#include "lunar_controls/date_box.h"
+
+#include <QPainter>
+#include <QPointer>
+#include <algorithm>
+#include <array>
+
+#include "forms/kinds_table.h"
+#include "platform/platform.h"
+#include "runtime/datetime.h"
+
+namespace lunar {
+namespace {
+
+using namespace date_box_layout;
+
+using T = forms::PropertyType;
+// The common properties, then own indexes 0-18 (numbers 8-26).
+constexpr std::array kProperties = {
+    T::Integer,  T::Integer,      T::Integer, T::Integer, T::Text,    T::Logical,
+    T::Logical,  T::MousePointer,                                                  // 0-7
+    T::DateTime, T::Integer,      T::Integer, T::Integer, T::Logical, T::Choice,   // 8-13
+    T::Text,     T::Text,         T::Text,    T::Text,    T::Text,                 // 14-18
+    T::Integer,  T::Integer,      T::Integer, T::Integer, T::Integer, T::Integer,  // 19-24
+    T::Text,     T::Text,                                                          // 25-26
+};
+static_assert(kProperties.size() ==
+              size_t(forms::FindKind(uint32_t(forms::KindCode::CnCalendar))->propertyCount));
+
+ScreenSizeSource& ScreenSource() {
+    static ScreenSizeSource source = runtime::ScreenSize;
+    return source;
+}
+
+CCnCalendar* Control(QWidget* widget) {
+    return static_cast<CCnCalendar*>(widget);
+}
+
+QWidget* Create(const forms::CreateRequest& request) {
+    auto* control =
+        new CCnCalendar(ReadDateBoxBlock(request.kindData), request.address, request.parent);
+    QRect geometry = request.geometry;
+    if (geometry.isEmpty()) geometry.setSize(kDefaultSize);
+    control->setGeometry(geometry);
+    // A control created disabled has its button disabled with it.
+    control->setEnabled((request.stateFlags & forms::kDisabled) == 0);
+    return control;
+}
+
+void SetProperty(QWidget* control, int32_t index, const forms::PropertyValue& value) {
+    Control(control)->setProperty(PropertyOfIndex(index), value);
+}
+
+forms::PropertyValue GetProperty(QWidget* control, int32_t index) {
+    return Control(control)->property(PropertyOfIndex(index));
+}
+
+forms::Bytes Serialise(QWidget* control) {
+    return WriteDateBoxBlock(Control(control)->block());
+}
+
+}  // namespace
+
+QPoint DropDownPosition(QSize screen, QSize dropDown, const QRect& box) {
+    // Right and bottom edges as the window system counts them: one past the
+    // last pixel of the box.
+    const int boxRight = box.x() + box.width();
+    const int boxBottom = box.y() + box.height();
+    int x = box.x();
+    if (screen.width() - box.x() < dropDown.width()) x = boxRight - dropDown.width();
+    int y = boxBottom;
+    if (screen.height() - boxBottom < dropDown.height()) y = box.y() - dropDown.height();
+    return {std::max(x, 0), std::max(y, 0)};
+}
+
+void SetScreenSizeSource(ScreenSizeSource source) {
+    ScreenSource() = source != nullptr ? source : runtime::ScreenSize;
+}
+
+CCnCalendar::CCnCalendar(const DateBoxBlock& block, forms::UnitAddress address, QWidget* parent)
+    : QFrame(parent),
+      link_(address, this),
+      panel_(std::make_unique<CalendarPanel>(CalendarPanel::Form::DropDown)),
+      dateTime_(block.dateTime),
+      template_(block.formatTemplate) {
+    // The sunken two-pixel edge of a field; the client area lies inside it.
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setLineWidth(2);
+    setCursor(Qt::ArrowCursor);
+    button_ = new QPushButton(QStringLiteral("..."), this);
+    button_->setObjectName(QStringLiteral("button%1").arg(kButtonId));
+    button_->setFont(runtime::DefaultGuiFont());
+    button_->setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(button_);
+    connect(button_, &QPushButton::clicked, this, [this] { OpenDropDown(); });
+    panel_->SetCancelHandler([this] { CloseDropDown(true); });
+
+    grid().SetOwner(this);
+    const SolarDate stored = DateOfDateTime(block.dateTime);
+    grid().SetSolarDate(stored, true);
+    if (!SameDay(dateTime_, grid().solarDate())) dateTime_ = runtime::NowDateTime();
+    setLayoutMode(block.layoutMode);
+    panel_->SetTemplate(template_);
+    updateDisplayedText();
+}
+
+bool CCnCalendar::dropDownOpen() const {
+    return panel_->isVisible() && !panel_->closing();
+}
+
+QRect CCnCalendar::buttonRect() const {
+    const QRect client = contentsRect();
+    return {client.x() + client.width() - kButtonWidth, client.y(), kButtonWidth, client.height()};
+}
+
+void CCnCalendar::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    button_->setGeometry(buttonRect());
+}
+
+void CCnCalendar::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect client = contentsRect();
+    // The field is drawn in the colours of a text field: its base and text
+    // roles, the text greyed with the control.
+    painter.fillRect(client, palette().color(QPalette::Active, QPalette::Base));
+    QFont font = runtime::DefaultGuiFont();
+    font.setPixelSize(kFontPixels);
+    painter.setFont(font);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    const QRect textArea(QPoint(client.left() + kTextLeftInset, client.top()),
+                         QPoint(buttonRect().left() - 1, client.bottom()));
+    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     runtime::GbkToQString(displayedText_));
+}
+
+void CCnCalendar::updateDisplayedText() {
+    const SolarDate& date = grid().solarDate();
+    displayedText_ = FormatLunarDay(date.year, date.month, date.day, EffectiveTemplate(template_));
+    setWindowTitle(runtime::GbkToQString(displayedText_));
+    update();
+}
+
+void CCnCalendar::setLayoutMode(int32_t mode) {
+    layoutMode_ = mode;
+    panel_->SetGregorianLayout(mode == kGregorianLayoutMode);
+}
+
+void CCnCalendar::OpenDropDown() {
+    if (dropDownOpen()) return;
+    QPointer<CCnCalendar> self(this);
+    link_.Fire(int32_t(DateBoxEvent::DropDownOpening));
+    if (self == nullptr || dropDownOpen()) return;
+    boxOnScreen_ = QRect(mapToGlobal(QPoint(0, 0)), size());
+    panel_->BuildSelectors();
+    panel_->KeepSelectorsInStep();
+    panel_->UpdateHeaderText();
+    panel_->SetSavedDate(grid().solarDate());
+    panel_->SetClosing(false);
+    panel_->move(DropDownPosition(ScreenSource()(), panel_->size(), boxOnScreen_));
+    panel_->show();
+}
+
+void CCnCalendar::CloseDropDown(bool cancel) {
+    if (!panel_->isVisible() || panel_->closing()) return;
+    panel_->SetClosing(true);
+    QPointer<CCnCalendar> self(this);
+    link_.Fire(int32_t(DateBoxEvent::DropDownClosed));
+    if (self == nullptr) return;
+    if (cancel) grid().SetSolarDate(panel_->savedDate(), false);
+    updateDisplayedText();
+    panel_->hide();
+}
+
+bool CCnCalendar::event(QEvent* event) {
+    if (event->type() != GridNoticeEvent::kType) return QFrame::event(event);
+    onGridNotice(*static_cast<GridNoticeEvent*>(event));
+    return true;
+}
+
+void CCnCalendar::onGridNotice(const GridNoticeEvent& notice) {
+    switch (notice.code) {
+        case GridNotice::Clicked: {
+            QPointer<CCnCalendar> self(this);
+            link_.Fire(int32_t(DateBoxEvent::Clicked));
+            if (self != nullptr) CloseDropDown(false);
+            break;
+        }
+        case GridNotice::Hovered:
+            link_.Fire(int32_t(DateBoxEvent::Hovered), LunarDateArgs(notice.dateTime));
+            break;
+        case GridNotice::DateChanged: {
+            if (!SameDay(dateTime_, grid().solarDate())) dateTime_ = WholeDayOf(grid().solarDate());
+            QPointer<CCnCalendar> self(this);
+            link_.Fire(int32_t(DateBoxEvent::DateChanged));
+            if (self != nullptr && dropDownOpen()) updateDisplayedText();
+            break;
+        }
+        case GridNotice::RightClicked:
+            break;
+    }
+}
+
+forms::PropertyValue CCnCalendar::property(LunarProperty property) const {
+    if (auto value = ReadDateProperty(panel_->grid(), property)) return *value;
+    switch (property) {
+        case LunarProperty::LayoutMode:
+            return forms::PropertyValue::Number(layoutMode_);
+        case LunarProperty::FormatTemplate:
+            return forms::PropertyValue::Text(template_);
+        case LunarProperty::ShownText:
+            return forms::PropertyValue::Text(displayedText_);
+        default:
+            return {};
+    }
+}
+
+void CCnCalendar::setProperty(LunarProperty property, const forms::PropertyValue& value) {
+    if (WriteDateProperty(grid(), property, value)) {
+        if (!SameDay(dateTime_, grid().solarDate())) {
+            dateTime_ = property == LunarProperty::Date ? DateTimeOfValue(value)
+                                                        : WholeDayOf(grid().solarDate());
+        }
+        updateDisplayedText();
+        return;
+    }
+    switch (property) {
+        case LunarProperty::LayoutMode:
+            setLayoutMode(value.AsInt());
+            break;
+        case LunarProperty::FormatTemplate:
+            template_ = value.bytes;
+            panel_->SetTemplate(template_);
+            updateDisplayedText();
+            break;
+        default:
+            break;
+    }
+}
+
+DateBoxBlock CCnCalendar::block() const {
+    DateBoxBlock block;
+    block.dateTime = dateTime_;
+    block.layoutMode = layoutMode_;
+    block.formatTemplate = template_;
+    return block;
+}
+
+forms::KindDescriptor DateBoxKind() {
+    const forms::KindInfo* info = forms::FindKind(uint32_t(forms::KindCode::CnCalendar));
+    return {uint32_t(info->code),
+            info->chineseName,
+            info->englishName,
+            info->flags,
+            kProperties,
+            forms::KindRoutines{Create, SetProperty, GetProperty, Serialise, nullptr}};
+}
+
+}  // namespace lunar

@@ -1,0 +1,177 @@
+#pragma once
+// The day grid of the lunar controls: one month page of 6 weeks × 7 days.
+//
+//   selected date ─► page fill (Gregorian or lunar month) ─► 42 cells + footer terms
+//   cells ─► blank cells from fixed pictures + texts from sprites ─► widget
+//            (on hover only the cells that change and the footer)
+//   mouse ─► HitTest ─► hover / click / right click ─► owner notices (0x464)
+//
+// Every cell shows its Gregorian day and its lunar day (or lunar month name
+// on the first of a lunar month); the footer lists the solar terms of the
+// shown month and describes the date under the pointer. The grid tells its
+// owner (the month calendar or the date box) about clicks, hovers and date
+// changes through GridNoticeEvent, posted or sent as the code requires.
+
+#include <QEvent>
+#include <QFont>
+#include <QPointer>
+#include <QRect>
+#include <QRgb>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "lunar/calendar.h"
+#include "lunar_controls/grid_pictures.h"
+
+class QPainter;
+
+namespace lunar {
+
+namespace grid_layout {
+inline constexpr int kCellWidth = 52;
+inline constexpr int kCellHeight = 32;
+inline constexpr int kHeaderHeight = 20;  // the footer has the same height
+inline constexpr int kLeftMargin = 0;
+inline constexpr int kTopMargin = 0;
+inline constexpr int kColumns = 7;
+inline constexpr int kRows = 6;
+inline constexpr int kCellCount = kColumns * kRows;
+inline constexpr int kWidth = kColumns * kCellWidth + 2 * kLeftMargin + 1;                  // 365
+inline constexpr int kHeight = 2 * (kTopMargin + kRows / 2 * kCellHeight + kHeaderHeight);  // 232
+// Texts sit this far inside the cell's top and bottom border, and the footer
+// texts this far inside its left and right edge.
+inline constexpr int kCellTextInset = 3;
+inline constexpr int kFooterTextInset = 5;
+// Pixel sizes of the "宋体" faces: the weekday names, the two cell texts and
+// the footer. Two 12-pixel lines fit a 32-pixel cell with the 3-pixel insets.
+inline constexpr int kHeaderFontPixels = 12;
+inline constexpr int kSolarTextPixels = 12;
+inline constexpr int kLunarTextPixels = 12;
+inline constexpr int kFooterFontPixels = 12;
+}  // namespace grid_layout
+
+// Stored colours in the 0x00BBGGRR layout, with the RGB they stand for.
+namespace grid_colours {
+inline constexpr uint32_t kCellBackground = 12778239;  // (255, 250, 194)
+inline constexpr uint32_t kLine = 16711680;            // (0, 0, 255)
+inline constexpr uint32_t kHeaderFill = 11889961;      // (41, 109, 181), also the footer
+inline constexpr uint32_t kHoverFill = 16711680;       // (0, 0, 255)
+inline constexpr uint32_t kOutsideFill = 14080467;     // (211, 217, 214)
+inline constexpr uint32_t kWeekendName = 15072514;     // (2, 253, 229)
+inline constexpr uint32_t kHeaderText = 16777215;      // white, also the footer texts
+inline constexpr uint32_t kSolarText = 0;              // black
+inline constexpr uint32_t kLunarText = 255;            // red
+inline constexpr uint32_t kHoverSolarText = 16777215;  // white
+inline constexpr uint32_t kHoverLunarText = 16776960;  // (0, 255, 255)
+
+constexpr QRgb RgbOf(uint32_t stored) {
+    return qRgb(int(stored & 0xFF), int((stored >> 8) & 0xFF), int((stored >> 16) & 0xFF));
+}
+}  // namespace grid_colours
+
+// The private message by which the grid notifies its owner, and its codes.
+inline constexpr int kGridNoticeMessage = 0x464;
+enum class GridNotice : int {
+    Clicked = 1,       // posted: a date of the shown month was clicked
+    Hovered = 2,       // sent: the pointer entered a date of the shown month
+    DateChanged = 3,   // posted: the date was set with notification
+    RightClicked = 4,  // sent: a date of the shown month was right-clicked
+};
+
+// The notice as a Qt event: posted notices are queued, sent ones delivered
+// at once. `dateTime` is the cell's whole-day DateTime for codes 2 and 4.
+class GridNoticeEvent : public QEvent {
+public:
+    static constexpr QEvent::Type kType = QEvent::Type(QEvent::User + kGridNoticeMessage);
+    GridNoticeEvent(GridNotice code, double dateTime)
+        : QEvent(kType), code(code), dateTime(dateTime) {}
+    const GridNotice code;
+    const double dateTime;
+};
+
+struct GridCell {
+    SolarDate solar;
+    LunarDate lunar;  // zero when the date lies before the conversion range
+    uint16_t weekday = 0;
+    uint16_t solarTerm = 0;  // 0 = none
+    bool inShownMonth = false;
+    QString solarText;
+    QString lunarText;
+};
+
+// The date a new grid starts on: today by the local clock unless a test
+// sets a clock of its own (null restores the local clock).
+using TodaySource = SolarDate (*)();
+void SetTodaySource(TodaySource source);
+
+class CCalendar : public QWidget {
+public:
+    // Starts on the current local date, in lunar layout, with no owner.
+    explicit CCalendar(QWidget* parent = nullptr);
+
+    // Places the grid at `topLeft` of `parent`, sized to GridSize, visible.
+    void Create(QPoint topLeft, QWidget* parent, int id);
+    static QSize GridSize() { return {grid_layout::kWidth, grid_layout::kHeight}; }
+    int id() const { return id_; }
+
+    bool SetSolarDate(uint16_t year, uint16_t month, uint16_t day, bool notify);
+    bool SetSolarDate(const SolarDate& date, bool notify) {
+        return SetSolarDate(date.year, date.month, date.day, notify);
+    }
+    bool SetLunarDate(uint16_t year, uint16_t month, uint16_t day, bool isLeap, bool notify);
+    void SetGregorianLayout(bool gregorian);
+    void SetOwner(QObject* owner);
+
+    // The first cell whose rectangle holds the point, else -1.
+    int HitTest(QPoint point) const;
+    static QRect CellRect(int index);
+
+    const SolarDate& solarDate() const { return solar_; }
+    const LunarDate& lunarDate() const { return lunar_; }
+    bool gregorianLayout() const { return gregorian_; }
+    const GridCell& cell(int index) const { return cells_[size_t(index)]; }
+    int hoverCell() const { return hover_; }
+    const std::string& footerLeftText() const { return footerLeft_; }
+    const std::string& footerRightText() const { return footerRight_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void fillCells();
+    SolarDate pageFirstDay() const;
+    bool inShownMonth(const GridCell& cell) const;
+    void hover(int index);
+    void notifyOwner(GridNotice code, const SolarDate& date, bool post);
+
+    void addFooterTerm(const GridCell& cell);
+
+    CellLook lookOf(int index, bool hovered = false) const;
+    void paintBlankCells(QPainter& painter, int row) const;
+    void paintCellTexts(QPainter& painter, int index, CellLook look) const;
+    void paintFooter(QPainter& painter) const;
+
+    SolarDate solar_;
+    LunarDate lunar_;
+    bool gregorian_ = false;
+    std::array<GridCell, grid_layout::kCellCount> cells_;
+    std::string footerLeft_;             // GBK
+    std::string footerRight_;            // GBK
+    std::vector<QString> footerPieces_;  // footerLeft_ as the footer draws it
+    QPointer<QObject> owner_;
+    int hover_ = -1;
+    int id_ = 0;
+    // The face of the footer's description of the hovered date, which
+    // changes with every date and so is drawn as it is.
+    QFont footerFont_;
+};
+
+}  // namespace lunar

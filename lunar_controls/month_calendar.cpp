@@ -1,0 +1,212 @@
+#include "lunar_controls/month_calendar.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <array>
+
+#include "forms/kinds_table.h"
+#include "platform/platform.h"
+#include "runtime/datetime.h"
+
+namespace lunar {
+namespace {
+
+using T = forms::PropertyType;
+// The common properties, then own indexes 0-21 (numbers 8-29).
+constexpr std::array kProperties = {
+    T::Integer,  T::Integer,      T::Integer, T::Integer, T::Text,    T::Logical,
+    T::Logical,  T::MousePointer,                                                 // 0-7
+    T::DateTime, T::Integer,      T::Integer, T::Integer, T::Logical, T::Choice,  // 8-13
+    T::Text,     T::Text,         T::Text,    T::Text,    T::Text,                // 14-18
+    T::Integer,  T::Integer,      T::Integer,                                     // 19-21
+    T::None,     T::None,         T::None,                                        // 22-24
+    T::Text,     T::Text,                                                         // 25-26
+    T::None,     T::None,                                                         // 27-28
+    T::Logical,                                                                   // 29
+};
+static_assert(kProperties.size() ==
+              size_t(forms::FindKind(uint32_t(forms::KindCode::CnMonthCalendar))->propertyCount));
+
+CnMonthCalendarControl* Control(QWidget* widget) {
+    return static_cast<CnMonthCalendarControl*>(widget);
+}
+
+QWidget* Create(const forms::CreateRequest& request) {
+    auto* control = new CnMonthCalendarControl(ReadMonthCalendarBlock(request.kindData),
+                                               request.address, request.parent);
+    control->move(request.geometry.topLeft());
+    return control;
+}
+
+void SetProperty(QWidget* control, int32_t index, const forms::PropertyValue& value) {
+    Control(control)->setProperty(PropertyOfIndex(index), value);
+}
+
+forms::PropertyValue GetProperty(QWidget* control, int32_t index) {
+    return Control(control)->property(PropertyOfIndex(index));
+}
+
+forms::Bytes Serialise(QWidget* control) {
+    return WriteMonthCalendarBlock(Control(control)->block());
+}
+
+// A selector with the focus keeps the keys that move through its list; the
+// window would otherwise take the arrows to move the focus.
+bool WantsKey(QWidget* control, int qtKey) {
+    const QWidget* focus = QApplication::focusWidget();
+    if (qobject_cast<const QComboBox*>(focus) == nullptr || !control->isAncestorOf(focus)) {
+        return false;
+    }
+    switch (qtKey) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_F4:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+CnMonthCalendarControl::CnMonthCalendarControl(const MonthCalendarBlock& block,
+                                               forms::UnitAddress address, QWidget* parent)
+    : QWidget(parent), link_(address, this), dateTime_(block.dateTime) {
+    panel_ = new CalendarPanel(CalendarPanel::Form::Embedded, this);
+    fitToPanel();
+    panel_->show();
+    grid().SetOwner(this);
+    const SolarDate stored = DateOfDateTime(block.dateTime);
+    grid().SetSolarDate(stored, true);
+    // A stored date the grid refuses leaves it on today.
+    if (!SameDay(dateTime_, grid().solarDate())) dateTime_ = runtime::NowDateTime();
+    setLayoutMode(block.layoutMode);
+    setHeaderShown(block.headerShown != 0);
+    panel_->SetTemplate(block.formatTemplate);
+    showHeaderText();
+}
+
+// The control always has the panel's size: resizes from outside are
+// answered by the fixed size.
+void CnMonthCalendarControl::fitToPanel() {
+    setFixedSize(CalendarPanel::PanelSize(headerShown_));
+}
+
+void CnMonthCalendarControl::setLayoutMode(int32_t mode) {
+    layoutMode_ = mode;
+    panel_->SetGregorianLayout(mode == kGregorianLayoutMode);
+    panel_->BuildSelectors();
+    panel_->KeepSelectorsInStep();
+}
+
+void CnMonthCalendarControl::setHeaderShown(bool shown) {
+    headerShown_ = shown;
+    panel_->SetHeaderShown(shown);
+    fitToPanel();
+}
+
+void CnMonthCalendarControl::showHeaderText() {
+    panel_->UpdateHeaderText();
+    headerText_ = panel_->headerText();
+    setWindowTitle(runtime::GbkToQString(headerText_));
+}
+
+bool CnMonthCalendarControl::event(QEvent* event) {
+    if (event->type() != GridNoticeEvent::kType) return QWidget::event(event);
+    onGridNotice(*static_cast<GridNoticeEvent*>(event));
+    return true;
+}
+
+void CnMonthCalendarControl::onGridNotice(const GridNoticeEvent& notice) {
+    switch (notice.code) {
+        case GridNotice::Clicked:
+            link_.Fire(int32_t(MonthCalendarEvent::Clicked));
+            break;
+        case GridNotice::Hovered:
+            link_.Fire(int32_t(MonthCalendarEvent::Hovered), LunarDateArgs(notice.dateTime));
+            break;
+        case GridNotice::DateChanged:
+            dateChanged();
+            break;
+        case GridNotice::RightClicked:
+            link_.Fire(int32_t(MonthCalendarEvent::RightClicked), LunarDateArgs(notice.dateTime));
+            break;
+    }
+}
+
+void CnMonthCalendarControl::dateChanged() {
+    if (!SameDay(dateTime_, grid().solarDate())) dateTime_ = WholeDayOf(grid().solarDate());
+    panel_->KeepSelectorsInStep();
+    showHeaderText();
+    link_.Fire(int32_t(MonthCalendarEvent::DateChanged));
+}
+
+forms::PropertyValue CnMonthCalendarControl::property(LunarProperty property) const {
+    if (auto value = ReadDateProperty(panel_->grid(), property)) return *value;
+    switch (property) {
+        case LunarProperty::LayoutMode:
+            return forms::PropertyValue::Number(layoutMode_);
+        case LunarProperty::FormatTemplate:
+            return forms::PropertyValue::Text(panel_->templateText());
+        case LunarProperty::ShownText:
+            return forms::PropertyValue::Text(headerText_);
+        case LunarProperty::HeaderShown:
+            return forms::PropertyValue::Number(headerShown_ ? 1 : 0);
+        default:
+            return {};
+    }
+}
+
+void CnMonthCalendarControl::setProperty(LunarProperty property,
+                                         const forms::PropertyValue& value) {
+    if (WriteDateProperty(grid(), property, value)) {
+        // The stored DateTime follows an accepted write: the written moment,
+        // or the new day at 00:00 when a lunar field was written.
+        if (!SameDay(dateTime_, grid().solarDate())) {
+            dateTime_ = property == LunarProperty::Date ? DateTimeOfValue(value)
+                                                        : WholeDayOf(grid().solarDate());
+        }
+        return;
+    }
+    switch (property) {
+        case LunarProperty::LayoutMode:
+            setLayoutMode(value.AsInt());
+            break;
+        case LunarProperty::FormatTemplate:
+            panel_->SetTemplate(value.bytes);
+            showHeaderText();
+            break;
+        case LunarProperty::HeaderShown:
+            setHeaderShown(value.AsBool());
+            break;
+        default:
+            break;
+    }
+}
+
+MonthCalendarBlock CnMonthCalendarControl::block() const {
+    MonthCalendarBlock block;
+    block.dateTime = dateTime_;
+    block.layoutMode = layoutMode_;
+    block.formatTemplate = panel_->templateText();
+    block.headerShown = headerShown_ ? 1 : 0;
+    return block;
+}
+
+forms::KindDescriptor MonthCalendarKind() {
+    const forms::KindInfo* info = forms::FindKind(uint32_t(forms::KindCode::CnMonthCalendar));
+    return {uint32_t(info->code),
+            info->chineseName,
+            info->englishName,
+            info->flags,
+            kProperties,
+            forms::KindRoutines{Create, SetProperty, GetProperty, Serialise, WantsKey}};
+}
+
+}  // namespace lunar

@@ -1,0 +1,52 @@
+#pragma once
+// The control kind "农历月历" (CnMonthCalendar): a form control that embeds
+// the calendar panel and answers its grid's notices with events.
+//
+//   persisted block ──► control + embedded panel ──► stored date selected with notification
+//   grid notice 1 / 2 / 3 / 4 ──► event 0 / 1 / 2 / 3
+//   properties ──► grid date, lunar fields, names, layout, template, header strip
+
+#include <QWidget>
+#include <string>
+
+#include "controls/kind_registry.h"
+#include "lunar_controls/calendar_panel.h"
+#include "lunar_controls/control_support.h"
+#include "lunar_controls/persisted_block.h"
+
+namespace lunar {
+
+class CnMonthCalendarControl : public QWidget {
+public:
+    CnMonthCalendarControl(const MonthCalendarBlock& block, forms::UnitAddress address,
+                           QWidget* parent);
+
+    CalendarPanel& panel() { return *panel_; }
+    CCalendar& grid() { return panel_->grid(); }
+
+    forms::PropertyValue property(LunarProperty property) const;
+    void setProperty(LunarProperty property, const forms::PropertyValue& value);
+    MonthCalendarBlock block() const;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void onGridNotice(const GridNoticeEvent& notice);
+    void dateChanged();
+    void setLayoutMode(int32_t mode);
+    void setHeaderShown(bool shown);
+    void showHeaderText();
+    void fitToPanel();
+
+    UnitLink link_;
+    CalendarPanel* panel_ = nullptr;
+    double dateTime_ = 0;
+    int32_t layoutMode_ = 0;
+    bool headerShown_ = true;
+    std::string headerText_;  // GBK, the header text last shown
+};
+
+forms::KindDescriptor MonthCalendarKind();
+
+}  // namespace lunar

@@ -1,0 +1,36 @@
+#include "platform/error_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+
+#include "platform/platform.h"
+#include "runtime/errors.h"
+#include "runtime/gbk.h"
+
+namespace runtime {
+namespace {
+
+void WriteToStandardError(const std::string& gbkText, const std::string& gbkCaption) {
+    std::fprintf(stderr, "%s\n%s\n", GbkToUtf8(gbkCaption).c_str(), GbkToUtf8(gbkText).c_str());
+    std::fflush(stderr);
+}
+
+}  // namespace
+
+void ShowErrorBox(const std::string& gbkText, const std::string& gbkCaption) {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+        WriteToStandardError(gbkText, gbkCaption);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, GbkToQString(gbkCaption), GbkToQString(gbkText),
+                    QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void InstallErrorBox() {
+    SetErrorPresenter(ShowErrorBox);
+}
+
+}  // namespace runtime

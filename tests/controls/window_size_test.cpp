@@ -1,0 +1,115 @@
+// The embedded windows sized for the style they are shown in: under each
+// built-in style the client area lies whole inside the window, below the
+// menu bar as tall as the bar really is, and every control of every page
+// lies inside the tab control the form stores, placed from its corner.
+
+#include <QMenuBar>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "controls/kinds/tab_control.h"
+#include "embedded/embedded_template.h"
+#include "engine/procedures.h"
+#include "forms/kinds_table.h"
+#include "runtime/gbk.h"
+#include "tests/controls/gui_fixture.h"
+#include "windows/main_window.h"
+
+namespace forms::testing {
+namespace {
+
+void DoNothing(const runtime::RuntimeServices&, runtime::EventRecord&) {}
+
+// Kinds of other libraries are not linked here; their units make the
+// window fail to build unless something stands in for them.
+QWidget* CreatePlainWidget(const CreateRequest& request) {
+    auto* widget = new QWidget(request.parent);
+    widget->setGeometry(request.geometry);
+    return widget;
+}
+
+void RegisterPlainWidgets() {
+    for (const KindInfo& info : kKinds) {
+        if (FindKindDescriptor(uint32_t(info.code)) != nullptr) continue;
+        RegisterKind({uint32_t(info.code),
+                      info.chineseName,
+                      info.englishName,
+                      info.flags,
+                      kCommonPropertyTypes,
+                      {CreatePlainWidget, nullptr, nullptr, nullptr, nullptr}});
+    }
+}
+
+// Shows the windows under one style and puts the program's style back after.
+class WindowSizeTest : public GuiTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        previousStyle_ = QApplication::style()->name();
+        QApplication::setStyle(QStyleFactory::create(QString::fromUtf8(GetParam())));
+        RegisterPlainWidgets();
+        // The window table keeps pointers into the table for as long as the
+        // windows raise events, so it outlives the test.
+        static std::array<runtime::EngineProcedure, engine::ProcedureCount> noOps{};
+        noOps.fill(DoNothing);
+        InstallWindowTable(LoadTemplate(EmbeddedTemplate(), noOps));
+    }
+
+    void TearDown() override {
+        GuiTest::TearDown();
+        QApplication::setStyle(QStyleFactory::create(previousStyle_));
+    }
+
+    QString previousStyle_;
+};
+
+TEST_P(WindowSizeTest, ClientAreaLiesWholeBelowTheMenuBar) {
+    for (uint32_t windowId : {kMainWindowId, kAboutWindowId, kCompanyWindowId}) {
+        SCOPED_TRACE(windowId);
+        FormWindow* window = Open(windowId);
+        ASSERT_NE(window, nullptr);
+        const QRect client = window->clientArea()->geometry();
+        EXPECT_TRUE(window->rect().contains(client));
+        if (window->menuBar()->isVisible()) {
+            EXPECT_EQ(client.top(), window->menuBar()->geometry().bottom() + 1);
+        }
+        EXPECT_EQ(window->size(), window->minimumSize());
+        EXPECT_EQ(window->size(), window->maximumSize());
+    }
+}
+
+TEST_P(WindowSizeTest, EveryControlLiesInsideItsPageAsLaidOut) {
+    FormWindow* window = Open(kMainWindowId);
+    ASSERT_NE(window, nullptr);
+    const UnitRecord* tabUnit = nullptr;
+    for (const Unit& unit : window->record().units) {
+        const auto* record = std::get_if<UnitRecord>(&unit);
+        if (record != nullptr && record->kind == uint32_t(KindCode::TabControl)) tabUnit = record;
+    }
+    ASSERT_NE(tabUnit, nullptr);
+    auto* tabs = dynamic_cast<kinds::TabControl*>(window->control(tabUnit->id));
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->geometry(), window->clientArea()->rect());
+    int page = 0;
+    for (uint32_t child : tabUnit->children) {
+        if (child == 0) {
+            ++page;
+            continue;
+        }
+        tabs->setCurrentIndex(page);
+        Settle();
+        const QWidget* control = window->control(child);
+        ASSERT_NE(control, nullptr);
+        // The date labels start above the tab control, as the form places
+        // them; every other control shows whole within the stored size.
+        if (control->y() < 0) continue;
+        const auto& unit = std::get<UnitRecord>(*FindUnit(window->record(), child));
+        EXPECT_TRUE(QRect(0, 0, tabUnit->width, tabUnit->height).contains(control->geometry()))
+            << runtime::GbkToUtf8(unit.name);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, WindowSizeTest, ::testing::Values("Fusion", "Windows"));
+
+}  // namespace
+}  // namespace forms::testing

@@ -1,0 +1,19 @@
+// The runtime kinds' tests run under Qt's offscreen platform with the
+// program's fonts and the three kinds registered.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "host/host_kinds.h"
+#include "platform/platform.h"
+
+int main(int argc, char** argv) {
+    // Test discovery runs this program outside the test environment.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    runtime::InstallFonts();
+    runtime::RegisterRuntimeKinds();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The layer check passes on the tree and fails on a copy of a folder pair
+# where the bottom layer includes a header of a layer above it.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+"$root/scripts/check_layers" "$root"
+planted=$(mktemp -d)
+trap 'rm -rf "$planted"' EXIT
+mkdir -p "$planted/runtime" "$planted/controls"
+printf '#include "runtime/values.h"\n' >"$planted/controls/ok.h"
+"$root/scripts/check_layers" "$planted"
+printf '#include "controls/ok.h"\n' >"$planted/runtime/upward.h"
+if "$root/scripts/check_layers" "$planted" 2>"$planted/report"; then
+    echo "an upward include passed the layer check" >&2
+    exit 1
+fi
+grep -q 'runtime/upward.h:1: runtime/ may not include controls/' "$planted/report"

@@ -1,0 +1,198 @@
+#include "windows/main_window_builder.h"
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "runtime/gbk.h"
+
+namespace forms {
+namespace {
+
+// Separates the pages in a tab control's child list.
+constexpr uint32_t kPageSeparator = 0;
+
+// The kinds that the Tab key stops at.
+bool TakesTabStop(KindCode kind) {
+    return kind == KindCode::EditBox || kind == KindCode::Button || kind == KindCode::ComboBox ||
+           kind == KindCode::RadioButton;
+}
+
+int32_t HandlerOffset(engine::Procedure procedure) {
+    return static_cast<int32_t>(procedure);
+}
+
+Bytes HandPointerBlock() {
+    Bytes block(sizeof(uint32_t));
+    for (size_t i = 0; i < block.size(); ++i) block[i] = uint8_t(kHandPointer >> (8 * i));
+    return block;
+}
+
+// Writes one control's kind data; a control without any stores none.
+struct KindDataWriter {
+    const AssetFiles& assets;
+
+    Bytes operator()(std::monostate) const { return {}; }
+    Bytes operator()(const PictureSpec& picture) const {
+        PictureBoxData data = picture.data;
+        data.picture = assets[picture.picture];
+        return WriteKindData(data);
+    }
+    Bytes operator()(const auto& data) const { return WriteKindData(data); }
+};
+
+std::string HexId(uint32_t id) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text = "0x";
+    for (int shift = 28; shift >= 0; shift -= 4) text += kDigits[(id >> shift) & 0xF];
+    return text;
+}
+
+// The child lists of one window's containers, gathered group by group.
+class ChildLists {
+public:
+    void AddContainer(const ControlSpec& control) {
+        if (control.kind == KindCode::GroupBox || control.kind == KindCode::TabControl) {
+            kinds_[control.id] = control.kind;
+        }
+    }
+
+    void Place(const ControlGroup& group, uint32_t child) {
+        if (group.parent == 0) return;
+        const auto container = kinds_.find(group.parent);
+        if (container == kinds_.end()) {
+            throw FormDescriptionError("container " + HexId(group.parent) +
+                                       " is not an earlier group box or tab control");
+        }
+        const bool isTab = container->second == KindCode::TabControl;
+        if (isTab != group.tabPage.has_value()) {
+            throw FormDescriptionError("tab pages belong to tab controls only: " +
+                                       HexId(group.parent));
+        }
+        if (isTab) {
+            pages_[group.parent][*group.tabPage].push_back(child);
+        } else {
+            plain_[group.parent].push_back(child);
+        }
+    }
+
+    std::vector<uint32_t> ChildrenOf(uint32_t container) const {
+        if (const auto plain = plain_.find(container); plain != plain_.end()) return plain->second;
+        const auto pages = pages_.find(container);
+        if (pages == pages_.end()) return {};
+        std::vector<uint32_t> children;
+        // Page p follows the p-th separator, so an empty page still counts.
+        int32_t separators = 0;
+        for (const auto& [page, ids] : pages->second) {
+            for (; separators < page; ++separators) children.push_back(kPageSeparator);
+            children.insert(children.end(), ids.begin(), ids.end());
+        }
+        return children;
+    }
+
+private:
+    std::map<uint32_t, KindCode> kinds_;
+    std::map<uint32_t, std::vector<uint32_t>> plain_;
+    std::map<uint32_t, std::map<int32_t, std::vector<uint32_t>>> pages_;
+};
+
+UnitRecord OwnUnit(const WindowSpec& window, const AssetFiles& assets) {
+    WindowData data = window.data;
+    if (window.icon) data.icon = assets[*window.icon];
+    UnitRecord unit;
+    unit.id = window.ownUnitId;
+    unit.kind = static_cast<uint32_t>(KindCode::Window);
+    unit.name = runtime::Utf8ToGbk(window.ownUnitName);
+    unit.left = window.box.left;
+    unit.top = window.box.top;
+    unit.width = window.box.width;
+    unit.height = window.box.height;
+    unit.stateFlags = kVisible;
+    if (window.created) unit.events.push_back({kEventCreated, HandlerOffset(*window.created)});
+    unit.kindData = WriteKindData(data);
+    return unit;
+}
+
+UnitRecord ControlUnit(const ControlSpec& control, uint32_t parent, const AssetFiles& assets) {
+    UnitRecord unit;
+    unit.id = control.id;
+    unit.kind = static_cast<uint32_t>(control.kind);
+    unit.name = runtime::Utf8ToGbk(control.name);
+    unit.left = control.box.left;
+    unit.top = control.box.top;
+    unit.width = control.box.width;
+    unit.height = control.box.height;
+    unit.parent = parent;
+    if (control.handPointer) unit.mousePointer = HandPointerBlock();
+    if (control.visible) unit.stateFlags |= kVisible;
+    if (TakesTabStop(control.kind)) unit.stateFlags |= kTabStop;
+    if (control.binding) {
+        unit.events.push_back({control.binding->event, HandlerOffset(control.binding->procedure)});
+    }
+    unit.kindData = std::visit(KindDataWriter{assets}, control.data);
+    return unit;
+}
+
+MenuItemRecord MenuUnit(const MenuSpec& menu) {
+    MenuItemRecord item;
+    item.id = menu.id;
+    item.kind = static_cast<uint32_t>(KindCode::Menu);
+    item.level = menu.level;
+    item.caption = runtime::Utf8ToGbk(menu.caption);
+    item.handlerOffset = menu.procedure ? HandlerOffset(*menu.procedure) : kNoHandler;
+    return item;
+}
+
+void CheckUnique(std::set<uint32_t>& seen, uint32_t id) {
+    if (!seen.insert(id).second) throw FormDescriptionError("unit ID used twice: " + HexId(id));
+}
+
+WindowRecord BuildWindow(const WindowSpec& window, const AssetFiles& assets) {
+    WindowRecord record;
+    record.windowId = window.windowId;
+    record.moduleId = window.moduleId;
+    record.units.push_back(OwnUnit(window, assets));
+    std::set<uint32_t> seen{window.ownUnitId};
+
+    ChildLists children;
+    std::vector<UnitRecord> controls;
+    for (const ControlGroup& group : window.groups) {
+        for (const ControlSpec& control : group.controls) {
+            CheckUnique(seen, control.id);
+            children.Place(group, control.id);
+            children.AddContainer(control);
+            controls.push_back(ControlUnit(control, group.parent, assets));
+        }
+    }
+    for (UnitRecord& control : controls) {
+        control.children = children.ChildrenOf(control.id);
+        record.units.push_back(std::move(control));
+    }
+    for (const MenuSpec& menu : window.menu) {
+        CheckUnique(seen, menu.id);
+        record.units.push_back(MenuUnit(menu));
+    }
+    return record;
+}
+
+}  // namespace
+
+const Bytes& AssetFiles::operator[](Asset asset) const {
+    switch (asset) {
+        case Asset::CompanyLogo:
+            return companyLogo;
+        case Asset::Hygrometer:
+            return hygrometer;
+        case Asset::ProgramIcon:
+            return programIcon;
+    }
+    throw FormDescriptionError("unknown asset");
+}
+
+TemplateData BuildTemplate(const std::vector<WindowSpec>& windows, const AssetFiles& assets) {
+    TemplateData data;
+    for (const WindowSpec& window : windows) data.windows.push_back(BuildWindow(window, assets));
+    return data;
+}
+
+}  // namespace forms
