@@ -26,9 +26,10 @@
 //  - no input leaves an invisible difference: the box holds no invisible
 //    format character GBK lacks, no character other than "?" that is stored
 //    as "?", and no character at all whose GBK round trip changes it;
-//  - an entry that changed the text can be undone: undo changes the text,
-//    and redo then brings back exactly what the entry left (a read-only box,
-//    whose text only the program changes, offers neither; in a password box
+//  - an entry that changed the text can be undone: undo changes the text
+//    (within the two steps an input method's entry can take), and redo then
+//    brings back exactly what the entry left (a read-only box, whose text
+//    only the program changes, offers neither; in a password box
 //    undo only clears the line and there is no redo).
 
 #include <QApplication>
@@ -73,6 +74,7 @@ constexpr uint8_t kMultiLineBit = 1 << 3;
 constexpr uint8_t kUndoBit = 1 << 4;
 constexpr uint8_t kRedoBit = 1 << 5;
 constexpr uint8_t kInputModeCount = 12;
+constexpr int kMostUndoStepsOfAnEntry = 2;
 
 constexpr QSize kWindowSize(240, 140);
 constexpr QRect kLineGeometry(10, 10, 200, 24);
@@ -273,6 +275,21 @@ bool UndoesEntries(QWidget* editor) {
     return line != nullptr && !line->isReadOnly() && line->echoMode() == QLineEdit::Normal;
 }
 
+// Undoes until the text differs from what the entry left, as a user presses
+// undo again when a step changes nothing: an input method's entry can be
+// two steps (the text being composed replaces the selection, the commit
+// replaces a range around the cursor), and the commit's step is empty when
+// it put back what it replaced. Returns the steps taken.
+int UndoEntry(EditBox& box, const QString& entered) {
+    int steps = 0;
+    while (steps < kMostUndoStepsOfAnEntry) {
+        Undo(box.editor());
+        ++steps;
+        if (box.text() != entered) break;
+    }
+    return steps;
+}
+
 // The content property as the kind hands it to the runtime.
 std::string ContentTheEngineReads(EditBox& box) {
     static const forms::KindDescriptor* kind =
@@ -341,14 +358,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Enter(box, entry);
     const QString entered = box.text();
     if (entry.undo) {
-        Undo(box.editor());
+        const int steps = UndoEntry(box, entered);
         Check(entered == before || !UndoesEntries(box.editor()) || box.text() != entered,
               "undo takes an entry back");
-    }
-    if (entry.redo) {
-        Redo(box.editor());
-        Check(!entry.undo || !UndoesEntries(box.editor()) || box.text() == entered,
-              "redo brings an undone entry back");
+        if (entry.redo) {
+            for (int step = 0; step < steps; ++step) Redo(box.editor());
+            Check(!UndoesEntries(box.editor()) || box.text() == entered,
+                  "redo brings an undone entry back");
+        }
     }
     // What the box holds once the events the entry posted (repaints among
     // them) have run, as the program's message loop runs them; unprocessed,

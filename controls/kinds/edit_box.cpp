@@ -125,6 +125,16 @@ QString TypedCommit(const EditBoxData& data, const QInputMethodEvent& event) {
     return KeepableText(accepted);
 }
 
+// Gives `typed` the commit of `event` as typing brings it. A commit whose
+// every character is refused changes nothing, as a refused key does: the
+// text it would have replaced stays too.
+void SetTypedCommit(const EditBoxData& data, const QInputMethodEvent& event,
+                    QInputMethodEvent& typed) {
+    const QString commit = TypedCommit(data, event);
+    if (commit.isEmpty() && !event.commitString().isEmpty()) return;
+    typed.setCommitString(commit, event.replacementStart(), event.replacementLength());
+}
+
 // Keeps a line editor's text to what its GBK copy reads back as, whichever
 // way the text arrives. Replacing the text clears the editor's undo history,
 // so typing, pasting and input-method commits bring kept text already and
@@ -162,8 +172,7 @@ protected:
 
     void inputMethodEvent(QInputMethodEvent* event) override {
         QInputMethodEvent typed(event->preeditString(), event->attributes());
-        typed.setCommitString(TypedCommit(data_, *event), event->replacementStart(),
-                              event->replacementLength());
+        SetTypedCommit(data_, *event, typed);
         QLineEdit::inputMethodEvent(&typed);
     }
 
@@ -219,8 +228,7 @@ protected:
 
     void inputMethodEvent(QInputMethodEvent* event) override {
         QInputMethodEvent typed(event->preeditString(), event->attributes());
-        typed.setCommitString(TypedCommit(data_, *event), event->replacementStart(),
-                              event->replacementLength());
+        SetTypedCommit(data_, *event, typed);
         QPlainTextEdit::inputMethodEvent(&typed);
     }
 

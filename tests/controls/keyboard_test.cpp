@@ -69,10 +69,11 @@ protected:
         Settle();
     }
 
-    // An input method's commit into whatever has the focus.
-    static void Commit(const QString& text) {
+    // An input method's commit into whatever has the focus, replacing
+    // `length` characters from `from` (relative to the cursor).
+    static void Commit(const QString& text, int from = 0, int length = 0) {
         QInputMethodEvent commit;
-        commit.setCommitString(text);
+        commit.setCommitString(text, from, length);
         QApplication::sendEvent(QApplication::focusWidget(), &commit);
         Settle();
     }
@@ -87,6 +88,9 @@ TEST_F(KeyboardTest, InputModesDropRefusedCharacters) {
     EXPECT_EQ(TextOf(window->control(kDecimalEdit)), QStringLiteral("-1.5"));
     // An input method's commit is typing too.
     Commit(QStringLiteral("e3"));
+    EXPECT_EQ(TextOf(window->control(kDecimalEdit)), QStringLiteral("-1.53"));
+    // A commit refused whole replaces nothing either.
+    Commit(QStringLiteral("e"), -1, 1);
     EXPECT_EQ(TextOf(window->control(kDecimalEdit)), QStringLiteral("-1.53"));
 }
 
