@@ -22,16 +22,27 @@ namespace {
 
 using engine::MainUnit;
 
-constexpr uint32_t kMainWindow = uint32_t(engine::WindowId::Main);
-// 按钮1 "计算": the engine knows it only through its bound handler.
-constexpr uint32_t kCalculateButton = 0x160102ef;
+constexpr uint32_t kMainWindow = engine::Id(engine::WindowId::Main);
 
 constexpr std::array<MainUnit, 18> kResultBoxes = {
-    MainUnit::EditBox2,  MainUnit::EditBox5,  MainUnit::EditBox6,  MainUnit::EditBox7,
-    MainUnit::EditBox8,  MainUnit::EditBox9,  MainUnit::EditBox10, MainUnit::EditBox11,
-    MainUnit::EditBox29, MainUnit::EditBox19, MainUnit::EditBox18, MainUnit::EditBox17,
-    MainUnit::EditBox16, MainUnit::EditBox15, MainUnit::EditBox14, MainUnit::EditBox13,
-    MainUnit::EditBox12, MainUnit::EditBox30,
+    MainUnit::RelativeHumidity,
+    MainUnit::DewPoint,
+    MainUnit::VolumeRatio,
+    MainUnit::AbsoluteHumidityGrams,
+    MainUnit::AbsoluteHumidityMilligrams,
+    MainUnit::MixingRatio,
+    MainUnit::SaturationVapourPressure,
+    MainUnit::VapourPressure,
+    MainUnit::SupercooledDewPoint,
+    MainUnit::RelativeHumidityAfterConversion,
+    MainUnit::DewPointAfterConversion,
+    MainUnit::VolumeRatioAfterConversion,
+    MainUnit::AbsoluteHumidityGramsAfterConversion,
+    MainUnit::AbsoluteHumidityMilligramsAfterConversion,
+    MainUnit::MixingRatioAfterConversion,
+    MainUnit::SaturationVapourPressureAfterConversion,
+    MainUnit::VapourPressureAfterConversion,
+    MainUnit::SupercooledDewPointAfterConversion,
 };
 
 // Texts for the baseline's boxes, one per result box.
@@ -52,7 +63,7 @@ constexpr int kBareBoxRows = 9;
 constexpr int kBareColumnGap = 200;
 
 QLineEdit* EditorOf(MainUnit unit) {
-    QWidget* control = forms::LiveControl(kMainWindow, uint32_t(unit));
+    QWidget* control = forms::LiveControl(kMainWindow, engine::Id(unit));
     return control != nullptr ? control->findChild<QLineEdit*>() : nullptr;
 }
 
@@ -67,8 +78,8 @@ std::vector<QWidget*> ResultEditors() {
 // Types the set of inputs that differs from what the input boxes show now
 // and waits until they show it.
 bool TypeOtherInputs() {
-    QLineEdit* value = EditorOf(MainUnit::EditBox1);
-    QLineEdit* temperature = EditorOf(MainUnit::EditBox3);
+    QLineEdit* value = EditorOf(MainUnit::KnownValue);
+    QLineEdit* temperature = EditorOf(MainUnit::GasTemperature);
     if (value == nullptr || temperature == nullptr) return false;
     const bool showsFirst = value->text() == QLatin1String(kInputRounds[0].knownValue);
     const Inputs& inputs = kInputRounds[showsFirst ? 1 : 0];
@@ -95,7 +106,7 @@ bool TypeOtherInputs() {
 }
 
 void CalculateClick(benchmark::State& state) {
-    QWidget* button = forms::LiveControl(kMainWindow, kCalculateButton);
+    QWidget* button = forms::LiveControl(kMainWindow, engine::Id(MainUnit::ComputeButton));
     std::vector<QWidget*> editors = ResultEditors();
     if (button == nullptr || !button->isVisible() || editors.size() != kResultBoxes.size()) {
         state.SkipWithError("the main window does not show the button and its result boxes");

@@ -43,13 +43,13 @@ constexpr std::array<DirectionEntry, 2> kDirections = {{
 }};
 
 const std::array<PressureUnit, 7> kPressureUnits = {{
-    {"bar", "", {"巴(bar)", "bar"}, MainUnit::EditBox20, engine::ConvertBarRow},
-    {"MPa", "", {"兆帕(MPa)", "MPa"}, MainUnit::EditBox21, engine::ConvertMpaRow},
-    {"kPa", "", {"千帕(KPa)", "kPa"}, MainUnit::EditBox22, engine::ConvertKpaRow},
-    {"atm", "", {"标准大气压", "standard atmosphere"}, MainUnit::EditBox23, engine::ConvertAtmRow},
-    {"kgf/cm2", "kgf/cm²", {"公斤力/厘米²", "kgf/cm²"}, MainUnit::EditBox24, engine::ConvertKgfRow},
-    {"mmHg", "Torr", {"毫米汞柱(托)", "mmHg (Torr)"}, MainUnit::EditBox25, engine::ConvertMmHgRow},
-    {"psi", "", {"磅/英寸²(PSI)", "psi"}, MainUnit::EditBox26, engine::ConvertPsiRow},
+    {"bar", "", {"巴(bar)", "bar"}, MainUnit::BarValue, engine::ConvertBarRow},
+    {"MPa", "", {"兆帕(MPa)", "MPa"}, MainUnit::MpaValue, engine::ConvertMpaRow},
+    {"kPa", "", {"千帕(KPa)", "kPa"}, MainUnit::KpaValue, engine::ConvertKpaRow},
+    {"atm", "", {"标准大气压", "standard atmosphere"}, MainUnit::AtmValue, engine::ConvertAtmRow},
+    {"kgf/cm2", "kgf/cm²", {"公斤力/厘米²", "kgf/cm²"}, MainUnit::KgfValue, engine::ConvertKgfRow},
+    {"mmHg", "Torr", {"毫米汞柱(托)", "mmHg (Torr)"}, MainUnit::MmHgValue, engine::ConvertMmHgRow},
+    {"psi", "", {"磅/英寸²(PSI)", "psi"}, MainUnit::PsiValue, engine::ConvertPsiRow},
 }};
 
 constexpr std::array<ResultGroupEntry, 2> kResultGroups = {{
@@ -76,14 +76,25 @@ constexpr std::array<QuantityRow, 9> kQuantityRows = {{
 }};
 
 // The boxes of each group in the rows' order.
-constexpr std::array<MainUnit, 9> kStandardBoxes = {
-    MainUnit::EditBox2,  MainUnit::EditBox5,  MainUnit::EditBox6,
-    MainUnit::EditBox7,  MainUnit::EditBox8,  MainUnit::EditBox9,
-    MainUnit::EditBox10, MainUnit::EditBox11, MainUnit::EditBox29};
+constexpr std::array<MainUnit, 9> kStandardBoxes = {MainUnit::RelativeHumidity,
+                                                    MainUnit::DewPoint,
+                                                    MainUnit::VolumeRatio,
+                                                    MainUnit::AbsoluteHumidityGrams,
+                                                    MainUnit::AbsoluteHumidityMilligrams,
+                                                    MainUnit::MixingRatio,
+                                                    MainUnit::SaturationVapourPressure,
+                                                    MainUnit::VapourPressure,
+                                                    MainUnit::SupercooledDewPoint};
 constexpr std::array<MainUnit, 9> kPressureBoxes = {
-    MainUnit::EditBox19, MainUnit::EditBox18, MainUnit::EditBox17,
-    MainUnit::EditBox16, MainUnit::EditBox15, MainUnit::EditBox14,
-    MainUnit::EditBox13, MainUnit::EditBox12, MainUnit::EditBox30};
+    MainUnit::RelativeHumidityAfterConversion,
+    MainUnit::DewPointAfterConversion,
+    MainUnit::VolumeRatioAfterConversion,
+    MainUnit::AbsoluteHumidityGramsAfterConversion,
+    MainUnit::AbsoluteHumidityMilligramsAfterConversion,
+    MainUnit::MixingRatioAfterConversion,
+    MainUnit::SaturationVapourPressureAfterConversion,
+    MainUnit::VapourPressureAfterConversion,
+    MainUnit::SupercooledDewPointAfterConversion};
 
 constexpr std::array<ResultField, kResultCount> MakeResultFields() {
     std::array<ResultField, kResultCount> fields{};

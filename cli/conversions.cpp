@@ -12,18 +12,18 @@ constexpr int32_t kSelection = static_cast<int32_t>(engine::ComboBoxProperty::Se
 constexpr int32_t kSelected = static_cast<int32_t>(engine::RadioButtonProperty::Selected);
 
 void SetDirection(WindowProperties& window, Direction direction) {
-    window.SetInt(MainUnit::RadioButton1, kSelected, direction == Direction::ToStandard);
-    window.SetInt(MainUnit::RadioButton2, kSelected, direction == Direction::FromStandard);
+    window.SetInt(MainUnit::PresentToStandard, kSelected, direction == Direction::ToStandard);
+    window.SetInt(MainUnit::StandardToPresent, kSelected, direction == Direction::FromStandard);
 }
 
 }  // namespace
 
 HumidityTexts HumidityConverter::Convert(const HumidityInputs& inputs) {
-    window_.SetInt(MainUnit::ComboBox1, kSelection, inputs.mode);
-    window_.SetText(MainUnit::EditBox1, inputs.value);
-    window_.SetText(MainUnit::EditBox3, inputs.temperature);
-    window_.SetText(MainUnit::EditBox4, inputs.pressure);
-    window_.SetInt(MainUnit::ComboBox2, kSelection, inputs.gaugeUnit);
+    window_.SetInt(MainUnit::KnownQuantity, kSelection, inputs.mode);
+    window_.SetText(MainUnit::KnownValue, inputs.value);
+    window_.SetText(MainUnit::GasTemperature, inputs.temperature);
+    window_.SetText(MainUnit::GaugePressure, inputs.pressure);
+    window_.SetInt(MainUnit::GaugePressureUnit, kSelection, inputs.gaugeUnit);
     SetDirection(window_, inputs.direction);
     engine::Humidity() = {};
     window_.Run(engine::ConvertHumidity);

@@ -15,6 +15,7 @@
 #include <span>
 #include <vector>
 
+#include "forms/stored_values.h"
 #include "forms/template.h"
 #include "runtime/services.h"
 
@@ -94,52 +95,11 @@ struct EventSource {
 };
 EventSource CurrentEventSource();
 
-// Common events of every kind that can raise events.
-enum class CommonEvent : int32_t {
-    LeftDown = -1,    // x, y, modifier state
-    LeftUp = -2,      // x, y, modifier state
-    LeftDouble = -3,  // x, y, modifier state
-    RightDown = -4,   // x, y, modifier state
-    RightUp = -5,     // x, y, modifier state
-    MouseMove = -6,   // x, y, modifier state
-    GotFocus = -7,    // no arguments
-    LostFocus = -8,   // no arguments
-    KeyDown = -9,     // key code, modifier state
-    KeyUp = -10,      // key code, modifier state
-    Character = -11,  // character code
-    Wheel = -12,      // notches (positive away from the user), modifier state
-};
-
-// Modifier state bits of the mouse, key and wheel events.
+// Modifier state bits of the mouse, key and wheel events (the event numbers
+// are in forms/stored_values.h).
 inline constexpr int32_t kCtrlHeld = 1;
 inline constexpr int32_t kShiftHeld = 2;
 inline constexpr int32_t kAltHeld = 4;
-
-// Kind events of the window's own unit.
-enum class WindowEvent : int32_t {
-    Created = 0,         // once, after the window and all its units exist
-    CloseRequested = 1,  // a true result keeps the window open
-    Destroying = 2,
-    Moved = 3,
-    Resized = 4,
-    Idle = 7,  // milliseconds since the idle phase began
-};
-
-enum class ButtonEvent : int32_t { Clicked = 0 };
-
-enum class ComboBoxEvent : int32_t {
-    ItemChosen = 0,  // after the selection is confirmed
-    TextChanged = 1,
-    DropDownOpened = 2,
-    DropDownClosed = 3,
-    DoubleClicked = 4,
-};
-
-enum class TabEvent : int32_t {
-    Clicked = 0,
-    PageChanging = 1,  // a true result keeps the current page
-    PageChanged = 2,   // before the controls of the new page are shown
-};
 
 // The ReadProperty/WriteProperty hooks filled in; start-up copies them into
 // its RuntimeHost.

@@ -47,32 +47,6 @@ std::deque<KindDescriptor>& Registry() {
 
 }  // namespace
 
-bool IsTextType(PropertyType type) {
-    switch (type) {
-        case PropertyType::Text:
-        case PropertyType::Text2:
-        case PropertyType::Text3:
-        case PropertyType::Text4:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool IsBlockType(PropertyType type) {
-    switch (type) {
-        case PropertyType::Picture:
-        case PropertyType::Icon:
-        case PropertyType::MousePointer:
-        case PropertyType::ByteBlock:
-        case PropertyType::Font:
-        case PropertyType::KindBlock:
-            return true;
-        default:
-            return false;
-    }
-}
-
 void RegisterKind(const KindDescriptor& kind) {
     std::deque<KindDescriptor>& registry = Registry();
     auto same = std::find_if(registry.begin(), registry.end(),

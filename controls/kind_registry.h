@@ -20,53 +20,12 @@
 #include <string>
 #include <string_view>
 
+#include "forms/kind_properties.h"
 #include "forms/template.h"
-#include "runtime/values.h"
 
 class QWidget;
 
 namespace forms {
-
-// The value type code of a property table entry; it fixes how the payload
-// of ReadProperty and WriteProperty is converted.
-enum class PropertyType : uint16_t {
-    None = 0,             // an entry without a value
-    Integer = 1001,       // 32-bit signed
-    Double = 1002,        // 64-bit floating point
-    Logical = 1003,       // 0 or 1; any non-zero value written becomes 1
-    DateTime = 1004,      // 64-bit
-    Text = 1005,          // GBK text
-    Choice = 1006,        // 32-bit index into the property's choices
-    Picture = 1009,       // byte block holding an image file
-    Icon = 1010,          // byte block holding a Windows icon file
-    MousePointer = 1011,  // byte block: empty or a 4-byte system cursor identifier
-    ByteBlock = 1012,     // byte block
-    Font = 1013,          // 60-byte logical-font record
-    Colour = 1014,        // 0x00BBGGRR
-    Colour2 = 1015,       // 0x00BBGGRR
-    Text2 = 1016,         // GBK text
-    BackColour = 1017,    // 0x00BBGGRR; 0xFF000000 the button-face colour
-    Text3 = 1018,         // GBK text
-    Text4 = 1020,         // GBK text
-    KindBlock = 1024,     // byte block defined by the kind (list items, tab pages)
-};
-
-bool IsTextType(PropertyType type);
-bool IsBlockType(PropertyType type);
-
-// A property value as a kind routine sees it: numbers (integers, logicals
-// already 0/1, choices, colours, double and date-time bits) in `number`;
-// texts (GBK) and byte blocks in `bytes`. The property table says which.
-struct PropertyValue {
-    runtime::Payload number = 0;
-    std::string bytes;
-
-    static PropertyValue Number(int64_t value) { return {runtime::Payload(value), {}}; }
-    static PropertyValue Text(std::string value) { return {0, std::move(value)}; }
-    int32_t AsInt() const { return int32_t(uint32_t(number)); }
-    uint32_t AsUnsigned() const { return uint32_t(number); }
-    bool AsBool() const { return number != 0; }
-};
 
 // Where a unit lives: the events a control raises are addressed this way.
 struct UnitAddress {
@@ -119,12 +78,5 @@ const KindDescriptor* FindKindDescriptor(uint32_t code);
 
 // The type of property n of a kind; None when n is outside its table.
 PropertyType PropertyTypeOf(const KindDescriptor& kind, int32_t property);
-
-// The types of the eight common properties, for the tables of kinds
-// registered elsewhere.
-inline constexpr PropertyType kCommonPropertyTypes[] = {
-    PropertyType::Integer, PropertyType::Integer, PropertyType::Integer, PropertyType::Integer,
-    PropertyType::Text,    PropertyType::Logical, PropertyType::Logical, PropertyType::MousePointer,
-};
 
 }  // namespace forms

@@ -21,20 +21,8 @@
 namespace forms {
 namespace {
 
-// Border styles of the window's own unit.
-enum class WindowBorder : uint32_t {
-    None = 0,
-    Sizable = 1,
-    FixedSingle = 2,
-    ToolSizable = 3,
-    ToolFixed = 4,
-    SunkenSizable = 5,
-    SunkenFixed = 6,
-};
-
 // Index of the button kind's default-button flag (property 9 − 8).
 constexpr int32_t kDefaultButtonIndex = int32_t(ButtonProperty::DefaultButton) - kFirstKindProperty;
-constexpr uint32_t kDefaultPushButton = 1;
 // A wheel notch.
 constexpr int kWheelNotch = 120;
 

@@ -17,7 +17,7 @@ constexpr SystemCursor kSystemCursors[] = {
     {32516, Qt::UpArrowCursor},       {32642, Qt::SizeFDiagCursor},
     {32643, Qt::SizeBDiagCursor},     {32644, Qt::SizeHorCursor},
     {32645, Qt::SizeVerCursor},       {32646, Qt::SizeAllCursor},
-    {32648, Qt::ForbiddenCursor},     {kHandPointerId, Qt::PointingHandCursor},
+    {32648, Qt::ForbiddenCursor},     {kHandPointer, Qt::PointingHandCursor},
     {32650, Qt::BusyCursor},          {32651, Qt::WhatsThisCursor},
 };
 

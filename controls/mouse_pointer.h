@@ -7,15 +7,12 @@
 
 #include <optional>
 
+#include "forms/stored_values.h"
 #include "forms/template.h"
 
 class QWidget;
 
 namespace forms {
-
-// System cursor identifiers the forms may store.
-inline constexpr uint32_t kArrowPointer = 32512;
-inline constexpr uint32_t kHandPointerId = 32649;
 
 // Shows the stored pointer over the control; an empty or unknown one shows
 // the kind's own pointer, or when the kind has none the pointer of whatever

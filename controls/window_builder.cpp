@@ -21,8 +21,6 @@
 namespace forms {
 namespace {
 
-constexpr uint32_t kCentredOnScreen = 1;
-
 // Where the template lists a unit: the container and, on a tab control, the
 // page.
 struct Placement {
@@ -252,7 +250,7 @@ void PlaceWindow(FormWindow& window, const UnitRecord& own, const WindowData& da
     window.layout()->activate();
     const QSize outer = window.size();
     QPoint corner(own.left, own.top);
-    if (data.startPosition == kCentredOnScreen) {
+    if (data.startPosition == Stored(StartPosition::CentredOnScreen)) {
         corner = runtime::CentredOnScreen(outer).value_or(corner);
     }
     window.move(corner);

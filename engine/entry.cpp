@@ -24,7 +24,7 @@ int EngineMain(const RuntimeServices& services) {
     InitialiseProgram();
     services.RuntimeControl(static_cast<int32_t>(runtime::ControlFunction::SetExitRoutine),
                             reinterpret_cast<uintptr_t>(&ExitRoutine));
-    services.LoadStartWindow(static_cast<uint32_t>(WindowId::Main));
+    services.LoadStartWindow(Id(WindowId::Main));
     services.RunMessageLoop();
     return 0;
 }

@@ -1,13 +1,15 @@
 #pragma once
-// The windows, units and property numbers the engine's handlers name.
+// The window and unit IDs of the form template, and the property numbers the
+// engine's handlers use.
 //
 //   handler ──► (window ID, unit ID, property number, element -1) ──► ReadProperty / WriteProperty
 //           └─► WindowRef (window ID, own unit ID) ──► LoadWindow / CloseWindow
 //
-// The IDs are those the form template stores; the engine knows them only as
-// numbers and never links the form descriptions.
+// These are the one definition of the IDs: the window descriptions build the
+// template from them, and the engine never links the descriptions.
 
 #include <cstdint>
+#include <type_traits>
 
 namespace engine {
 
@@ -25,79 +27,99 @@ enum class OwnUnitId : uint32_t {
     Company = 0x06010431,  // The company-profile window's own unit.
 };
 
-// Units of the main window that the handlers read or write.
+// Units of the main window, as the handlers, the window descriptions and the
+// tests name them; the comment gives each unit's name in the form.
 enum class MainUnit : uint32_t {
-    ComboBox1 = 0x160102ec,     // 组合框1: the known quantity, mode 0-5.
-    EditBox1 = 0x160102ee,      // 编辑框1: the known value.
-    EditBox3 = 0x160102ed,      // 编辑框3: the gas temperature in degC.
-    RadioButton1 = 0x160102e3,  // 单选框1: convert from the present to standard pressure.
-    RadioButton2 = 0x160102e2,  // 单选框2: convert from standard to the present pressure.
-    ComboBox2 = 0x160102de,     // 组合框2: the gauge-pressure unit, 0-3.
-    EditBox4 = 0x160102e1,      // 编辑框4: the gauge pressure.
+    // The input parameters.
+    KnownQuantity = 0x160102ec,      // 组合框1: the known quantity, mode 0-5.
+    KnownValue = 0x160102ee,         // 编辑框1: the known value.
+    GasTemperature = 0x160102ed,     // 编辑框3: the gas temperature in degC.
+    ComputeButton = 0x160102ef,      // 按钮1 "计算": starts the humidity conversion.
+    PresentToStandard = 0x160102e3,  // 单选框1: convert from the present to standard pressure.
+    StandardToPresent = 0x160102e2,  // 单选框2: convert from standard to the present pressure.
+    GaugePressureUnit = 0x160102de,  // 组合框2: the gauge-pressure unit, 0-3.
+    GaugePressure = 0x160102e1,      // 编辑框4: the gauge pressure.
 
-    EditBox2 = 0x160102d2,   // 编辑框2: relative humidity at standard pressure.
-    EditBox5 = 0x160102d1,   // 编辑框5: dew or frost point at standard pressure.
-    EditBox6 = 0x160102d0,   // 编辑框6: volume ratio at standard pressure.
-    EditBox7 = 0x160102cf,   // 编辑框7: absolute humidity in g/m3 at standard pressure.
-    EditBox8 = 0x160102ce,   // 编辑框8: absolute humidity in mg/m3 at standard pressure.
-    EditBox9 = 0x160102cd,   // 编辑框9: mixing ratio at standard pressure.
-    EditBox10 = 0x160102cc,  // 编辑框10: saturation vapour pressure.
-    EditBox11 = 0x160102cb,  // 编辑框11: vapour pressure.
-    EditBox29 = 0x16010474,  // 编辑框29: dew point over supercooled water.
+    // The results at standard pressure.
+    RelativeHumidity = 0x160102d2,            // 编辑框2: relative humidity.
+    DewPoint = 0x160102d1,                    // 编辑框5: dew or frost point.
+    VolumeRatio = 0x160102d0,                 // 编辑框6: volume ratio.
+    AbsoluteHumidityGrams = 0x160102cf,       // 编辑框7: absolute humidity in g/m3.
+    AbsoluteHumidityMilligrams = 0x160102ce,  // 编辑框8: absolute humidity in mg/m3.
+    MixingRatio = 0x160102cd,                 // 编辑框9: mixing ratio.
+    SaturationVapourPressure = 0x160102cc,    // 编辑框10: saturation vapour pressure.
+    VapourPressure = 0x160102cb,              // 编辑框11: vapour pressure.
+    SupercooledDewPoint = 0x16010474,         // 编辑框29: dew point over supercooled water.
 
-    EditBox19 = 0x160102c0,  // 编辑框19: relative humidity after the pressure conversion.
-    EditBox18 = 0x160102be,  // 编辑框18: dew or frost point after the pressure conversion.
-    EditBox17 = 0x160102bc,  // 编辑框17: volume ratio after the pressure conversion.
-    EditBox16 = 0x160102ba,  // 编辑框16: absolute humidity in g/m3 after the conversion.
-    EditBox15 = 0x160102b8,  // 编辑框15: absolute humidity in mg/m3 after the conversion.
-    EditBox14 = 0x160102b6,  // 编辑框14: mixing ratio after the pressure conversion.
-    EditBox13 = 0x160102b5,  // 编辑框13: saturation vapour pressure, repeated.
-    EditBox12 = 0x160102b2,  // 编辑框12: vapour pressure after the pressure conversion.
-    EditBox30 = 0x1601047e,  // 编辑框30: supercooled-water dew point after the conversion.
+    // The results after the pressure conversion.
+    RelativeHumidityAfterConversion = 0x160102c0,            // 编辑框19
+    PercentAfterConversion = 0x160102c1,                     // 标签45 "%", beside 编辑框19.
+    DewPointAfterConversion = 0x160102be,                    // 编辑框18
+    VolumeRatioAfterConversion = 0x160102bc,                 // 编辑框17
+    AbsoluteHumidityGramsAfterConversion = 0x160102ba,       // 编辑框16
+    AbsoluteHumidityMilligramsAfterConversion = 0x160102b8,  // 编辑框15
+    MixingRatioAfterConversion = 0x160102b6,                 // 编辑框14
+    SaturationVapourPressureAfterConversion = 0x160102b5,    // 编辑框13: 编辑框10 repeated.
+    VapourPressureAfterConversion = 0x160102b2,              // 编辑框12
+    SupercooledDewPointAfterConversion = 0x1601047e,         // 编辑框30
 
-    Label7 = 0x160102eb,   // 标签7 "相对湿度：", caption of the known value in mode 1.
-    Label9 = 0x160102e9,   // 标签9 "露  点：", caption of the known value in mode 0.
-    Label10 = 0x160102e8,  // 标签10 "绝对湿度：", caption in modes 3 and 4.
-    Label11 = 0x160102e7,  // 标签11 "混和比：", caption in mode 5.
-    Label12 = 0x160102e6,  // 标签12 "体积比：", caption in mode 2.
+    // Captions of the known value, one shown at a time.
+    RelativeHumidityCaption = 0x160102eb,  // 标签7 "相对湿度：", in mode 1.
+    DewPointCaption = 0x160102e9,          // 标签9 "露  点：", in mode 0.
+    AbsoluteHumidityCaption = 0x160102e8,  // 标签10 "绝对湿度：", in modes 3 and 4.
+    MixingRatioCaption = 0x160102e7,       // 标签11 "混和比：", in mode 5.
+    VolumeRatioCaption = 0x160102e6,       // 标签12 "体积比：", in mode 2.
 
-    TransLabel1 = 0x16010456,  // 透明标签1: date and time on page 0.
-    TransLabel2 = 0x16010457,  // 透明标签2: date and time on page 1.
-    TransLabel3 = 0x16010458,  // 透明标签3: date and time on page 2.
-    TransLabel6 = 0x16010460,  // 透明标签6: day-of-week number on page 0.
-    TransLabel8 = 0x16010462,  // 透明标签8: day-of-week number on page 2.
+    // The clock panel and the pages it shows on.
+    TabControl = 0x16010299,           // 选择夹1: the four pages.
+    ClockTimer = 0x1601029e,           // 时钟1: ticks the clock.
+    LunarDateBox = 0x16010451,         // 农历日期框2 on page 0.
+    HumidityPageClock = 0x16010456,    // 透明标签1: date and time on page 0.
+    PressurePageClock = 0x16010457,    // 透明标签2: date and time on page 1.
+    CalendarPageClock = 0x16010458,    // 透明标签3: date and time on page 2.
+    HumidityPageWeekday = 0x16010460,  // 透明标签6: day-of-week number on page 0.
+    CalendarPageWeekday = 0x16010462,  // 透明标签8: day-of-week number on page 2.
 
-    EditBox20 = 0x16010303,  // 编辑框20: value of the bar row.
-    EditBox21 = 0x1601030c,  // 编辑框21: value of the MPa row.
-    EditBox22 = 0x1601030e,  // 编辑框22: value of the kPa row.
-    EditBox23 = 0x1601030f,  // 编辑框23: value of the standard-atmosphere row.
-    EditBox24 = 0x16010310,  // 编辑框24: value of the kgf/cm2 row.
-    EditBox25 = 0x16010311,  // 编辑框25: value of the mmHg row.
-    EditBox26 = 0x16010312,  // 编辑框26: value of the PSI row.
-    Button3 = 0x16010302,    // 按钮3: converts the bar row.
-    Button4 = 0x16010314,    // 按钮4: converts the MPa row.
-    Button5 = 0x16010315,    // 按钮5: converts the kPa row.
-    Button6 = 0x16010316,    // 按钮6: converts the standard-atmosphere row.
-    Button7 = 0x16010317,    // 按钮7: converts the kgf/cm2 row.
-    Button8 = 0x16010318,    // 按钮8: converts the mmHg row.
-    Button9 = 0x16010319,    // 按钮9: converts the PSI row.
-    Label55 = 0x16010301,    // 标签55 "巴(bar)": unit name of the bar row.
-    Label56 = 0x1601031a,    // 标签56 "兆帕(MPa)": unit name of the MPa row.
-    Label57 = 0x1601031b,    // 标签57 "千帕(KPa)": unit name of the kPa row.
-    Label58 = 0x1601031c,    // 标签58 "标准大气压": unit name of the atm row.
-    Label59 = 0x1601031d,    // 标签59 "公斤力/厘米": unit name of the kgf/cm2 row.
-    Label60 = 0x1601031e,    // 标签60 "毫米汞柱(托)": unit name of the mmHg row.
-    Label61 = 0x1601031f,    // 标签61 "磅/英寸  (PSI)": unit name of the PSI row.
-    Label62 = 0x16010321,    // 标签62 "2": exponent of cm2 in the kgf/cm2 row.
-    Label63 = 0x16010322,    // 标签63 "2": exponent of in2 in the PSI row.
-    Label64 = 0x16010396,    // 标签64: mask over the bar row's button.
-    Label65 = 0x16010398,    // 标签65: mask over the MPa row's button.
-    Label66 = 0x16010399,    // 标签66: mask over the kPa row's button.
-    Label67 = 0x1601039a,    // 标签67: mask over the standard-atmosphere row's button.
-    Label68 = 0x1601039b,    // 标签68: mask over the kgf/cm2 row's button.
-    Label69 = 0x1601039c,    // 标签69: mask over the mmHg row's button.
-    Label70 = 0x1601039d,    // 标签70: mask over the PSI row's button.
+    // The rows of the pressure converter: value box, button, unit name, the
+    // grey mask label over the button, and the raised "2" of a squared unit.
+    BarValue = 0x16010303,     // 编辑框20
+    BarButton = 0x16010302,    // 按钮3
+    BarName = 0x16010301,      // 标签55 "巴(bar)"
+    BarMask = 0x16010396,      // 标签64
+    MpaValue = 0x1601030c,     // 编辑框21
+    MpaButton = 0x16010314,    // 按钮4
+    MpaName = 0x1601031a,      // 标签56 "兆帕(MPa)"
+    MpaMask = 0x16010398,      // 标签65
+    KpaValue = 0x1601030e,     // 编辑框22
+    KpaButton = 0x16010315,    // 按钮5
+    KpaName = 0x1601031b,      // 标签57 "千帕(KPa)"
+    KpaMask = 0x16010399,      // 标签66
+    AtmValue = 0x1601030f,     // 编辑框23
+    AtmButton = 0x16010316,    // 按钮6
+    AtmName = 0x1601031c,      // 标签58 "标准大气压"
+    AtmMask = 0x1601039a,      // 标签67
+    KgfValue = 0x16010310,     // 编辑框24
+    KgfButton = 0x16010317,    // 按钮7
+    KgfName = 0x1601031d,      // 标签59 "公斤力/厘米"
+    KgfExponent = 0x16010321,  // 标签62 "2"
+    KgfMask = 0x1601039b,      // 标签68
+    MmHgValue = 0x16010311,    // 编辑框25
+    MmHgButton = 0x16010318,   // 按钮8
+    MmHgName = 0x1601031e,     // 标签60 "毫米汞柱(托)"
+    MmHgMask = 0x1601039c,     // 标签69
+    PsiValue = 0x16010312,     // 编辑框26
+    PsiButton = 0x16010319,    // 按钮9
+    PsiName = 0x1601031f,      // 标签61 "磅/英寸  (PSI)"
+    PsiExponent = 0x16010322,  // 标签63 "2"
+    PsiMask = 0x1601039d,      // 标签70
 };
+
+// The number an ID is stored as in the template and passed to the services.
+template <typename IdEnum>
+requires std::is_enum_v<IdEnum>
+constexpr uint32_t Id(IdEnum id) {
+    return static_cast<uint32_t>(id);
+}
 
 // Element index of a plain, non-array property; every access uses it.
 inline constexpr int32_t kPlainElement = -1;

@@ -7,12 +7,6 @@ namespace {
 
 using runtime::TaggedValue;
 
-constexpr uint32_t Id(WindowId window) {
-    return static_cast<uint32_t>(window);
-}
-constexpr uint32_t Id(MainUnit unit) {
-    return static_cast<uint32_t>(unit);
-}
 template <typename Property>
 constexpr int32_t Number(Property property) {
     return static_cast<int32_t>(property);

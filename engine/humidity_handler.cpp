@@ -43,39 +43,40 @@ void WriteResults(const RuntimeServices& services, std::initializer_list<ResultW
 void WriteBlockDewPoint(const RuntimeServices& services, int32_t mode, double v, double t,
                         double dewPoint) {
     if (mode == static_cast<int32_t>(KnownQuantity::DewPoint)) {
-        WriteNumber(services, MainUnit::EditBox5, v, kDewPointDecimals);
+        WriteNumber(services, MainUnit::DewPoint, v, kDewPointDecimals);
     } else if (t > WaterTemperatureThreshold) {
-        WriteNumber(services, MainUnit::EditBox5, dewPoint, kDewPointDecimals);
+        WriteNumber(services, MainUnit::DewPoint, dewPoint, kDewPointDecimals);
     }
 }
 
 // One mode block: reads t and v, updates e and es and fills 分组框3. Returns
 // the temperature it read.
 double RunModeBlock(const RuntimeServices& services, int32_t mode, HumidityVariables& vars) {
-    double t = ReadNumber(services, MainUnit::EditBox3);
-    double v = ReadNumber(services, MainUnit::EditBox1);
+    double t = ReadNumber(services, MainUnit::GasTemperature);
+    double v = ReadNumber(services, MainUnit::KnownValue);
     vars.es = SatPressure(t);
     vars.e = VapourPressureFromKnown(mode, v, t, vars.es);
     MoistureQuantities q = MoistureSet(vars.e, vars.es, t, StandardPressure);
-    WriteNumber(services, MainUnit::EditBox2, q.RH, kRelativeHumidityDecimals);
+    WriteNumber(services, MainUnit::RelativeHumidity, q.RH, kRelativeHumidityDecimals);
     WriteBlockDewPoint(services, mode, v, t, q.Td);
-    WriteResults(services, {
-                               {MainUnit::EditBox6, q.ppm, kVolumeRatioDecimals},
-                               {MainUnit::EditBox7, q.AHg, kAbsoluteHumidityGDecimals},
-                               {MainUnit::EditBox8, q.AHmg, kAbsoluteHumidityMgDecimals},
-                               {MainUnit::EditBox9, q.x, kMixingRatioDecimals},
-                               {MainUnit::EditBox10, q.es, kPressureDecimals},
-                               {MainUnit::EditBox11, q.e, kPressureDecimals},
-                               {MainUnit::EditBox29, q.Tdw, kDewPointDecimals},
-                           });
+    WriteResults(services,
+                 {
+                     {MainUnit::VolumeRatio, q.ppm, kVolumeRatioDecimals},
+                     {MainUnit::AbsoluteHumidityGrams, q.AHg, kAbsoluteHumidityGDecimals},
+                     {MainUnit::AbsoluteHumidityMilligrams, q.AHmg, kAbsoluteHumidityMgDecimals},
+                     {MainUnit::MixingRatio, q.x, kMixingRatioDecimals},
+                     {MainUnit::SaturationVapourPressure, q.es, kPressureDecimals},
+                     {MainUnit::VapourPressure, q.e, kPressureDecimals},
+                     {MainUnit::SupercooledDewPoint, q.Tdw, kDewPointDecimals},
+                 });
     return t;
 }
 
 std::optional<PressureDirection> ReadDirection(const RuntimeServices& services) {
-    if (support::ReadSelected(services, MainUnit::RadioButton1)) {
+    if (support::ReadSelected(services, MainUnit::PresentToStandard)) {
         return PressureDirection::CurrentToStandard;
     }
-    if (support::ReadSelected(services, MainUnit::RadioButton2)) {
+    if (support::ReadSelected(services, MainUnit::StandardToPresent)) {
         return PressureDirection::StandardToCurrent;
     }
     return std::nullopt;
@@ -87,8 +88,8 @@ void ConvertUnderPressure(const RuntimeServices& services, HumidityVariables& va
                           std::optional<double> blockTemperature) {
     std::optional<PressureDirection> direction = ReadDirection(services);
     if (!direction) return;
-    int32_t unit = support::ReadSelection(services, MainUnit::ComboBox2);
-    double p = ReadNumber(services, MainUnit::EditBox4);
+    int32_t unit = support::ReadSelection(services, MainUnit::GaugePressureUnit);
+    double p = ReadNumber(services, MainUnit::GaugePressure);
     if (IsGaugeUnit(unit)) vars.k = PressureRatio(p, unit);
     double totalPressure = StandardPressure;
     if (*direction == PressureDirection::CurrentToStandard) {
@@ -97,19 +98,23 @@ void ConvertUnderPressure(const RuntimeServices& services, HumidityVariables& va
         vars.e2 = vars.e * vars.k;
         totalPressure = vars.k * StandardPressure;
     }
-    double t = blockTemperature ? *blockTemperature : ReadNumber(services, MainUnit::EditBox3);
+    double t =
+        blockTemperature ? *blockTemperature : ReadNumber(services, MainUnit::GasTemperature);
     MoistureQuantities q = MoistureSet(vars.e2, vars.es, t, totalPressure);
-    WriteResults(services, {
-                               {MainUnit::EditBox30, q.Tdw, kDewPointDecimals},
-                               {MainUnit::EditBox18, q.Td, kDewPointDecimals},
-                               {MainUnit::EditBox19, q.RH, kRelativeHumidityDecimals},
-                               {MainUnit::EditBox17, q.ppm, kVolumeRatioDecimals},
-                               {MainUnit::EditBox16, q.AHg, kAbsoluteHumidityGDecimals},
-                               {MainUnit::EditBox15, q.AHmg, kAbsoluteHumidityMgDecimals},
-                               {MainUnit::EditBox14, q.x, kMixingRatioDecimals},
-                               {MainUnit::EditBox13, q.es, kPressureDecimals},
-                               {MainUnit::EditBox12, q.e, kPressureDecimals},
-                           });
+    WriteResults(
+        services,
+        {
+            {MainUnit::SupercooledDewPointAfterConversion, q.Tdw, kDewPointDecimals},
+            {MainUnit::DewPointAfterConversion, q.Td, kDewPointDecimals},
+            {MainUnit::RelativeHumidityAfterConversion, q.RH, kRelativeHumidityDecimals},
+            {MainUnit::VolumeRatioAfterConversion, q.ppm, kVolumeRatioDecimals},
+            {MainUnit::AbsoluteHumidityGramsAfterConversion, q.AHg, kAbsoluteHumidityGDecimals},
+            {MainUnit::AbsoluteHumidityMilligramsAfterConversion, q.AHmg,
+             kAbsoluteHumidityMgDecimals},
+            {MainUnit::MixingRatioAfterConversion, q.x, kMixingRatioDecimals},
+            {MainUnit::SaturationVapourPressureAfterConversion, q.es, kPressureDecimals},
+            {MainUnit::VapourPressureAfterConversion, q.e, kPressureDecimals},
+        });
 }
 
 }  // namespace
@@ -122,10 +127,10 @@ HumidityVariables& Humidity() {
 void ConvertHumidity(const RuntimeServices& services, EventRecord&) {
     HumidityVariables& vars = Humidity();
     vars.absoluteHumidityFactor = AbsoluteHumidityFactor;
-    int32_t mode = support::ReadSelection(services, MainUnit::ComboBox1);
+    int32_t mode = support::ReadSelection(services, MainUnit::KnownQuantity);
     std::optional<double> t;
     if (IsKnownQuantityMode(mode)) t = RunModeBlock(services, mode, vars);
-    WriteNumber(services, MainUnit::EditBox5, DewFrostPoint(vars.e), kDewPointDecimals);
+    WriteNumber(services, MainUnit::DewPoint, DewFrostPoint(vars.e), kDewPointDecimals);
     ConvertUnderPressure(services, vars, t);
 }
 

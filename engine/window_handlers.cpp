@@ -16,16 +16,19 @@ using runtime::TaggedValue;
 using support::Call;
 
 // The labels that show the current date and time, written in this order.
-constexpr std::array kClockLabels = {MainUnit::TransLabel1, MainUnit::TransLabel2,
-                                     MainUnit::TransLabel3};
+constexpr std::array kClockLabels = {MainUnit::HumidityPageClock, MainUnit::PressurePageClock,
+                                     MainUnit::CalendarPageClock};
 
 // The caption beside the known-value box for each mode of 组合框1; modes 3
 // and 4 share one label.
-constexpr std::array kInputLabelOfMode = {MainUnit::Label9,  MainUnit::Label7,  MainUnit::Label12,
-                                          MainUnit::Label10, MainUnit::Label10, MainUnit::Label11};
+constexpr std::array kInputLabelOfMode = {
+    MainUnit::DewPointCaption,         MainUnit::RelativeHumidityCaption,
+    MainUnit::VolumeRatioCaption,      MainUnit::AbsoluteHumidityCaption,
+    MainUnit::AbsoluteHumidityCaption, MainUnit::MixingRatioCaption};
 // The five distinct captions.
-constexpr std::array kInputLabels = {MainUnit::Label7, MainUnit::Label9, MainUnit::Label10,
-                                     MainUnit::Label11, MainUnit::Label12};
+constexpr std::array kInputLabels = {MainUnit::RelativeHumidityCaption, MainUnit::DewPointCaption,
+                                     MainUnit::AbsoluteHumidityCaption,
+                                     MainUnit::MixingRatioCaption, MainUnit::VolumeRatioCaption};
 
 // Shown as 0 on a Sunday: the day-of-week command counts from 1 = Sunday.
 constexpr double kFirstDayOfWeek = 1.0;
@@ -54,7 +57,7 @@ void ShowDayOfWeek(const RuntimeServices& services, MainUnit label) {
 }
 
 void ShowInputLabel(const RuntimeServices& services) {
-    int32_t mode = support::ReadSelection(services, MainUnit::ComboBox1);
+    int32_t mode = support::ReadSelection(services, MainUnit::KnownQuantity);
     if (!IsKnownQuantityMode(mode)) return;
     MainUnit chosen = kInputLabelOfMode[static_cast<std::size_t>(mode)];
     support::WriteVisible(services, chosen, true);
@@ -64,7 +67,7 @@ void ShowInputLabel(const RuntimeServices& services) {
 }
 
 TaggedValue WindowRef(WindowId window, OwnUnitId ownUnit) {
-    return runtime::MakeWindowRef(static_cast<uint32_t>(window), static_cast<uint32_t>(ownUnit));
+    return runtime::MakeWindowRef(Id(window), Id(ownUnit));
 }
 
 // Opens a window modally with no parent; returns once it has been closed.
@@ -85,9 +88,9 @@ void UpdateClock(const RuntimeServices& services, EventRecord&) {
 }
 
 void MainWindowCreated(const RuntimeServices& services, EventRecord&) {
-    ShowDayOfWeek(services, MainUnit::TransLabel6);
+    ShowDayOfWeek(services, MainUnit::HumidityPageWeekday);
     ShowInputLabel(services);
-    ShowDayOfWeek(services, MainUnit::TransLabel8);
+    ShowDayOfWeek(services, MainUnit::CalendarPageWeekday);
 }
 
 void UpdateInputLabel(const RuntimeServices& services, EventRecord&) {

@@ -1,7 +1,10 @@
 #include "forms/kind_data.h"
 
 #include <algorithm>
+#include <concepts>
+#include <variant>
 
+#include "forms/kind_tables.h"
 #include "forms/template_archive.h"
 #include "runtime/gbk.h"
 
@@ -34,198 +37,43 @@ public:
     }
 };
 
-// Each kind's layout after the version word, written once and used in both
-// directions: Io is a KindReader or a KindWriter.
-
-template <typename Io>
-void Transfer(Io& io, WindowData& d, uint32_t version) {
-    io.Value(d.borderStyle);
-    io.Value(d.property12);
-    io.Value(d.backgroundColour);
-    io.Value(d.maximizeButton);
-    io.Value(d.minimizeButton);
-    io.Value(d.controlBox);
-    io.Value(d.startPosition);
-    io.Value(d.movable);
-    io.Value(d.property14);
-    io.Value(d.enterMovesFocus);
-    io.Value(d.escCloses);
-    io.Value(d.f1OpensHelp);
-    io.Value(d.helpContext);
-    if (version > 1) io.Value(d.shownOnTaskBar);
-    if (version > 2) {
-        io.Value(d.dragAnywhere);
-        io.Value(d.property28);
-    }
-    if (version > 3) io.Value(d.property29);
-    if (version > 4) io.Value(d.property30);
-    if (version == 6) io.Text(d.property31);
-    io.Blob(d.backgroundPicture);
-    io.Blob(d.icon);
-    io.Blob(d.property13);
-    io.Text(d.title);
-    io.Text(d.helpFile);
+// A field in its stored encoding, in either direction: Io is a KindReader
+// or a KindWriter.
+template <typename Io, typename Data>
+void TransferField(Io&, Data&, std::monostate) {}
+template <typename Io, typename Data, std::integral Integer>
+void TransferField(Io& io, Data& d, Integer Data::*field) {
+    io.Value(d.*field);
+}
+template <typename Io, typename Data>
+void TransferField(Io& io, Data& d, std::string Data::*text) {
+    io.Text(d.*text);
+}
+template <typename Io, typename Data>
+void TransferField(Io& io, Data& d, Bytes Data::*blob) {
+    io.Blob(d.*blob);
+}
+template <typename Io, typename Data>
+void TransferField(Io& io, Data& d, StoredFont Data::*font) {
+    io.Font(d.*font);
+}
+template <typename Io, typename Data>
+void TransferField(Io& io, Data& d, std::vector<std::string> Data::*list) {
+    io.TextList(d.*list);
+}
+template <typename Io, typename Data>
+void TransferField(Io& io, Data& d, ArrayWord<Data> word) {
+    io.Value((d.*word.array)[word.index]);
 }
 
-template <typename Io>
-void Transfer(Io& io, EditBoxData& d, uint32_t version) {
-    io.Value(d.borderStyle);
-    io.Value(d.textColour);
-    io.Value(d.backgroundColour);
-    io.Value(d.hideSelection);
-    io.Value(d.maxLength);
-    io.Value(d.multiLine);
-    io.Value(d.scrollBars);
-    io.Value(d.alignment);
-    io.Value(d.inputMode);
-    io.Value(d.passwordChar);
-    io.Value(d.caseConversion);
-    io.Value(d.spinBox);
-    io.Value(d.spinLimit1);
-    io.Value(d.spinLimit2);
-    io.Value(d.selectionStart);
-    io.Value(d.selectionLength);
-    io.Font(d.font);
-    io.Text(d.content);
-    if (version == 2) {
-        io.Text(d.property27);
-        io.Text(d.property28);
-    }
-}
-
-template <typename Io>
-void Transfer(Io& io, LabelData& d, uint32_t version) {
-    io.Value(d.textEffect);
-    io.Value(d.frameWidth);
-    io.Value(d.borderStyle);
-    for (uint32_t& colour : d.frameColours) io.Value(colour);
-    io.Value(d.textColour);
-    io.Value(d.backgroundColour);
-    io.Value(d.pictureMode);
-    io.Value(d.backgroundPattern);
-    for (uint32_t& colour : d.patternColours) io.Value(colour);
-    io.Value(d.horizontalAlignment);
-    io.Value(d.verticalAlignment);
-    io.Value(d.wordWrap);
-    io.Font(d.font);
-    io.Blob(d.picture);
-    io.Text(d.caption);
-    if (version == 2) {
-        io.Text(d.property27);
-        io.Text(d.property28);
-    }
-}
-
-template <typename Io>
-void Transfer(Io& io, ButtonData& d, uint32_t) {
-    io.Value(d.defaultButton);
-    io.Value(d.horizontalAlignment);
-    io.Value(d.verticalAlignment);
-    io.Blob(d.picture);
-    io.Font(d.font);
-    io.Text(d.caption);
-}
-
-template <typename Io>
-void Transfer(Io& io, RadioButtonData& d, uint32_t) {
-    io.Value(d.property9);
-    io.Value(d.property10);
-    io.Value(d.property12);
-    io.Value(d.property13);
-    io.Value(d.property14);
-    io.Value(d.textColour);
-    io.Value(d.backgroundColour);
-    io.Value(d.selected);
-    io.Blob(d.picture);
-    io.Font(d.font);
-    io.Text(d.caption);
-}
-
-template <typename Io>
-void Transfer(Io& io, ComboBoxData& d, uint32_t version) {
-    io.Value(d.boxType);
-    io.Value(d.property10);
-    for (uint32_t& word : d.words) io.Value(word);
-    io.Value(d.property14);
-    io.Value(d.property15);
-    io.Value(d.textColour);
-    io.Value(d.backgroundColour);
-    io.Value(d.selection);
-    io.Font(d.font);
-    io.Blob(d.property21);
-    io.Text(d.content);
-    io.TextList(d.items);
-    if (version > 1) {
-        io.Text(d.property22);
-        io.Text(d.property23);
-    }
-    if (version >= 3) io.Value(d.property24);
-}
-
-template <typename Io>
-void Transfer(Io& io, GroupBoxData& d, uint32_t) {
-    io.Value(d.property9);
-    io.Value(d.textColour);
-    io.Value(d.backgroundColour);
-    io.Font(d.font);
-    io.Text(d.caption);
-}
-
-template <typename Io>
-void Transfer(Io& io, TabControlData& d, uint32_t version) {
-    io.Value(d.property8);
-    io.Value(d.property9);
-    io.Value(d.initialPage);
-    if (version > 1) io.Value(d.property13);
-    if (version >= 3) {
-        io.Value(d.property14);
-        io.Value(d.backgroundColour);
-    }
-    io.Font(d.font);
-    io.TextList(d.pageCaptions);
-}
-
-template <typename Io>
-void Transfer(Io& io, PictureBoxData& d, uint32_t version) {
-    io.Value(d.property8);
-    io.Value(d.backgroundColour);
-    io.Blob(d.picture);
-    io.Value(d.property11);
-    io.Value(d.property12);
-    if (version == 2) {
-        io.Text(d.property13);
-        io.Text(d.property14);
-    }
-}
-
-template <typename Io>
-void Transfer(Io& io, HyperLinkerData& d, uint32_t) {
-    io.Value(d.linkType);
-    io.Value(d.normalColour);
-    io.Value(d.visitedColour);
-    io.Value(d.hoverColour);
-    io.Value(d.backgroundColour);
-    io.Value(d.borderStyle);
-    io.Font(d.font);
-    io.Text(d.caption);
-    io.Text(d.emailAddress);
-    io.Text(d.webAddress);
-}
-
-template <typename Io>
-void Transfer(Io& io, TimerData& d, uint32_t) {
-    io.Value(d.period);
-}
-
-template <typename Io>
-void Transfer(Io& io, TransLabelData& d, uint32_t) {
-    io.Value(d.textEffect);
-    io.Value(d.textColour);
-    io.Value(d.horizontalAlignment);
-    io.Value(d.verticalAlignment);
-    io.Value(d.wordWrap);
-    io.Font(d.font);
-    io.Text(d.caption);
+// A kind's layout after the version word, from its table: the stored rows
+// in order, each from the version that brought it.
+template <typename Io, typename Data>
+void Transfer(Io& io, Data& d, uint32_t version) {
+    using namespace kind_properties;
+    ForEachRow<Data>([&]<size_t Row>(std::integral_constant<size_t, Row>) {
+        if (version >= kRow<Data, Row>.since) TransferField(io, d, kField<Data, Row>);
+    });
 }
 
 template <typename KindData>

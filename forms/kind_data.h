@@ -11,7 +11,8 @@
 // BLOB and TEXTLIST are the template's encodings (template.h). A font is a
 // BLOB that is either empty (the default GUI font) or a 60-byte FontRecord.
 // Texts are GBK. The property numbers are those of ReadProperty and
-// WriteProperty; the per-kind enums name them.
+// WriteProperty; the per-kind enums name them. Each kind's layout and
+// property types come from its table in kind_tables.h.
 
 #include <array>
 #include <cstdint>
@@ -330,7 +331,8 @@ struct ComboBoxData {
     static constexpr uint32_t kMaxVersion = 3;
     uint32_t boxType = kDropDownList;
     uint32_t property10 = 0;
-    std::array<uint32_t, 2> words{};
+    uint32_t property11 = 0;
+    uint32_t property12 = 0;
     uint32_t property14 = 0;
     uint32_t property15 = 0;
     uint32_t textColour = kBlack;
@@ -388,16 +390,6 @@ struct TabControlData {
     StoredFont font;
     std::vector<std::string> pageCaptions;
     bool operator==(const TabControlData&) const = default;
-};
-
-enum class PictureBoxProperty : int32_t {
-    Property8 = 8,         // choice
-    BackgroundColour = 9,  // background colour
-    Picture = 10,          // picture (an image file)
-    Property11 = 11,       // choice
-    Property12 = 12,       // logical
-    Property13 = 13,       // text
-    Property14 = 14,       // text
 };
 
 struct PictureBoxData {

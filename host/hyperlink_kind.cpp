@@ -1,4 +1,5 @@
-// The hyperlink box kind "超级链接框" and its ten kind-specific properties.
+// The hyperlink box kind "超级链接框": a link drawn as text that opens its
+// web or mail address when clicked.
 
 #include "host/hyperlink_kind.h"
 
@@ -15,93 +16,12 @@
 namespace runtime {
 namespace {
 
-using forms::HyperLinkerProperty;
-using forms::PropertyType;
 using forms::PropertyValue;
 
-constexpr auto kProperties = WithCommonProperties(std::array{
-    PropertyType::Text,        // 8 caption
-    PropertyType::Choice,      // 9 link type
-    PropertyType::Text,        // 10 e-mail address
-    PropertyType::Text,        // 11 web address
-    PropertyType::Colour,      // 12 normal colour
-    PropertyType::Colour,      // 13 visited colour
-    PropertyType::Colour,      // 14 hover colour
-    PropertyType::BackColour,  // 15 background colour
-    PropertyType::Choice,      // 16 border style
-    PropertyType::Font,        // 17 font
-});
-static_assert(MatchesKindsTable<kProperties.size()>(forms::KindCode::HyperLinker));
 static_assert(forms::kinds::kBorderWidths.size() == kMaxBorderStyle + 1);
 
 // One centred line; "&" is shown as it is, never as a mnemonic marker.
 constexpr int kTextFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip;
-
-void Set(forms::HyperLinkerData& d, int32_t index, const PropertyValue& value) {
-    const uint32_t number = value.AsUnsigned();
-    switch (index) {
-        case KindIndex(HyperLinkerProperty::Caption):
-            d.caption = value.bytes;
-            break;
-        case KindIndex(HyperLinkerProperty::LinkType):
-            d.linkType = number;
-            break;
-        case KindIndex(HyperLinkerProperty::EmailAddress):
-            d.emailAddress = value.bytes;
-            break;
-        case KindIndex(HyperLinkerProperty::WebAddress):
-            d.webAddress = value.bytes;
-            break;
-        case KindIndex(HyperLinkerProperty::NormalColour):
-            d.normalColour = number;
-            break;
-        case KindIndex(HyperLinkerProperty::VisitedColour):
-            d.visitedColour = number;
-            break;
-        case KindIndex(HyperLinkerProperty::HoverColour):
-            d.hoverColour = number;
-            break;
-        case KindIndex(HyperLinkerProperty::BackgroundColour):
-            d.backgroundColour = number;
-            break;
-        case KindIndex(HyperLinkerProperty::BorderStyle):
-            d.borderStyle = number;
-            break;
-        case KindIndex(HyperLinkerProperty::Font):
-            d.font = forms::kinds::FontFromValue(value);
-            break;
-        default:
-            break;
-    }
-}
-
-PropertyValue Get(const forms::HyperLinkerData& d, int32_t index) {
-    using V = PropertyValue;
-    switch (index) {
-        case KindIndex(HyperLinkerProperty::Caption):
-            return V::Text(d.caption);
-        case KindIndex(HyperLinkerProperty::LinkType):
-            return V::Number(d.linkType);
-        case KindIndex(HyperLinkerProperty::EmailAddress):
-            return V::Text(d.emailAddress);
-        case KindIndex(HyperLinkerProperty::WebAddress):
-            return V::Text(d.webAddress);
-        case KindIndex(HyperLinkerProperty::NormalColour):
-            return V::Number(d.normalColour);
-        case KindIndex(HyperLinkerProperty::VisitedColour):
-            return V::Number(d.visitedColour);
-        case KindIndex(HyperLinkerProperty::HoverColour):
-            return V::Number(d.hoverColour);
-        case KindIndex(HyperLinkerProperty::BackgroundColour):
-            return V::Number(d.backgroundColour);
-        case KindIndex(HyperLinkerProperty::BorderStyle):
-            return V::Number(d.borderStyle);
-        case KindIndex(HyperLinkerProperty::Font):
-            return forms::kinds::ValueOfFont(d.font);
-        default:
-            return {};
-    }
-}
 
 QWidget* Create(const forms::CreateRequest& request) {
     const std::optional<forms::HyperLinkerData> data =
@@ -116,13 +36,13 @@ void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
     auto* link = dynamic_cast<HyperLinkControl*>(control);
     if (link == nullptr) return;
     forms::HyperLinkerData data = link->data();
-    Set(data, index, value);
+    forms::SetStoredProperty(data, index, value);
     link->setData(data);
 }
 
 PropertyValue GetProperty(QWidget* control, int32_t index) {
     const auto* link = dynamic_cast<const HyperLinkControl*>(control);
-    return link != nullptr ? Get(link->data(), index) : PropertyValue{};
+    return link != nullptr ? forms::GetStoredProperty(link->data(), index) : PropertyValue{};
 }
 
 forms::Bytes Serialise(QWidget* control) {
@@ -243,7 +163,7 @@ void HyperLinkControl::mousePressEvent(QMouseEvent* event) {
 
 forms::KindDescriptor HyperLinkerKind() {
     forms::KindDescriptor kind =
-        DescribeKind(forms::KindCode::HyperLinker, kProperties,
+        DescribeKind(forms::KindCode::HyperLinker, forms::PropertyTypes<forms::HyperLinkerData>(),
                      {Create, SetProperty, GetProperty, Serialise, nullptr});
     // A link shows the hand unless its unit names another pointer.
     kind.ownPointer = Qt::PointingHandCursor;

@@ -1,33 +1,18 @@
 #pragma once
 // Small pieces shared by the runtime's own control kinds (timer, transparent
-// label, hyperlink box): property tables that start with the common
-// properties, kind-specific property indexes, clamped choices and colours
-// turned back into their stored form.
+// label, hyperlink box): kind-specific property indexes, clamped choices and
+// colours turned back into their stored form.
 
 #include <QColor>
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <span>
 
 #include "controls/control_model.h"
 #include "controls/kind_registry.h"
-#include "forms/kind_data.h"
+#include "forms/kind_tables.h"
 
 namespace runtime {
-
-inline constexpr size_t kCommonPropertyCount = std::size(forms::kCommonPropertyTypes);
-
-// A kind's full property table: the eight common types, then its own.
-template <size_t N>
-constexpr std::array<forms::PropertyType, kCommonPropertyCount + N> WithCommonProperties(
-    const std::array<forms::PropertyType, N>& own) {
-    std::array<forms::PropertyType, kCommonPropertyCount + N> table{};
-    std::copy(std::begin(forms::kCommonPropertyTypes), std::end(forms::kCommonPropertyTypes),
-              table.begin());
-    std::copy(own.begin(), own.end(), table.begin() + kCommonPropertyCount);
-    return table;
-}
 
 // The index a kind routine receives for a property number (number − 8).
 template <typename Property>
@@ -45,18 +30,6 @@ constexpr uint32_t ClampChoice(int32_t value, uint32_t max) {
 // The stored 0x00BBGGRR form of a colour.
 inline uint32_t StoredFromColour(const QColor& colour) {
     return uint32_t(colour.red()) | uint32_t(colour.green()) << 8 | uint32_t(colour.blue()) << 16;
-}
-
-// Whether a kind's property table of N entries agrees with the kinds
-// table's property count for that kind.
-template <size_t N>
-constexpr bool MatchesKindsTable(forms::KindCode code) {
-    // A plain walk rather than FindKind: the sanitizers make a comparison of
-    // the found pointer with null unusable in a constant expression.
-    for (const forms::KindInfo& kind : forms::kKinds) {
-        if (kind.code == code) return static_cast<size_t>(kind.propertyCount) == N;
-    }
-    return false;
 }
 
 // Held by a control: when the control is destroyed, tells the runtime that

@@ -1,19 +1,13 @@
-// The timer kind "时钟" and its one kind-specific property, the interval.
+// The timer kind "时钟": raises its event every interval while the interval
+// is above zero.
 
 #include "host/timer_kind.h"
 
 #include "controls/control_model.h"
-#include "forms/kind_data.h"
+#include "forms/kind_tables.h"
 
 namespace runtime {
 namespace {
-
-constexpr int32_t kIntervalIndex = KindIndex(forms::TimerProperty::Period);
-
-constexpr auto kProperties = WithCommonProperties(std::array{
-    forms::PropertyType::Integer,  // 8 interval, milliseconds
-});
-static_assert(MatchesKindsTable<kProperties.size()>(forms::KindCode::Timer));
 
 QWidget* Create(const forms::CreateRequest& request) {
     const std::optional<forms::TimerData> data =
@@ -24,15 +18,19 @@ QWidget* Create(const forms::CreateRequest& request) {
     return timer;
 }
 
+// The interval lives in the running timer; a new one restarts it.
 void SetProperty(QWidget* control, int32_t index, const forms::PropertyValue& value) {
     auto* timer = dynamic_cast<TimerControl*>(control);
-    if (timer != nullptr && index == kIntervalIndex) timer->setInterval(value.AsInt());
+    if (timer == nullptr) return;
+    forms::TimerData data{timer->interval()};
+    forms::SetStoredProperty(data, index, value);
+    timer->setInterval(data.period);
 }
 
 forms::PropertyValue GetProperty(QWidget* control, int32_t index) {
     const auto* timer = dynamic_cast<const TimerControl*>(control);
-    if (timer == nullptr || index != kIntervalIndex) return {};
-    return forms::PropertyValue::Number(timer->interval());
+    if (timer == nullptr) return {};
+    return forms::GetStoredProperty(forms::TimerData{timer->interval()}, index);
 }
 
 forms::Bytes Serialise(QWidget* control) {
@@ -85,11 +83,11 @@ void TimerControl::stop() {
 void TimerControl::tick() {
     const forms::UnitAddress address = goneReport_.address();
     if (forms::LiveControl(address.windowId, address.unitId) != this) return stop();
-    forms::FireEvent(address.windowId, address.unitId, int32_t(TimerEvent::Elapsed));
+    forms::FireEvent(address.windowId, address.unitId, int32_t(forms::TimerEvent::Elapsed));
 }
 
 forms::KindDescriptor TimerKind() {
-    return DescribeKind(forms::KindCode::Timer, kProperties,
+    return DescribeKind(forms::KindCode::Timer, forms::PropertyTypes<forms::TimerData>(),
                         {Create, SetProperty, GetProperty, Serialise, nullptr});
 }
 

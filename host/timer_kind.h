@@ -17,10 +17,6 @@ namespace runtime {
 // control owns (it is the QTimer's object name).
 inline constexpr int kTickTimerId = 1000;
 
-enum class TimerEvent : int32_t {
-    Elapsed = 0,  // no arguments; once per interval
-};
-
 class TimerControl : public QWidget {
 public:
     TimerControl(forms::UnitAddress address, int32_t interval, QWidget* parent);

@@ -1,5 +1,5 @@
-// The transparent label kind "透明标签" and its seven kind-specific
-// properties.
+// The transparent label kind "透明标签": a caption drawn over whatever lies
+// beneath it.
 
 #include "host/trans_label_kind.h"
 
@@ -14,23 +14,11 @@
 namespace runtime {
 namespace {
 
-using forms::PropertyType;
 using forms::PropertyValue;
-using forms::TransLabelProperty;
 
-constexpr auto kProperties = WithCommonProperties(std::array{
-    PropertyType::Text,     // 8 caption
-    PropertyType::Choice,   // 9 text effect
-    PropertyType::Font,     // 10 font
-    PropertyType::Colour,   // 11 text colour
-    PropertyType::Choice,   // 12 horizontal alignment
-    PropertyType::Logical,  // 13 word wrap
-    PropertyType::Choice,   // 14 vertical alignment
-});
-static_assert(MatchesKindsTable<kProperties.size()>(forms::KindCode::TransLabel));
 static_assert(forms::kinds::kTextEffects.size() == kMaxTextEffect + 1);
 
-enum class Alignment : uint32_t { Near = 0, Centre = 1, Far = 2 };
+using forms::Alignment;
 
 int HorizontalFlag(uint32_t alignment) {
     switch (Alignment(alignment)) {
@@ -62,55 +50,6 @@ int TextFlagsOf(const forms::TransLabelData& data) {
     return flags | Qt::TextSingleLine | VerticalFlag(data.verticalAlignment);
 }
 
-void Set(forms::TransLabelData& d, int32_t index, const PropertyValue& value) {
-    switch (index) {
-        case KindIndex(TransLabelProperty::Caption):
-            d.caption = value.bytes;
-            break;
-        case KindIndex(TransLabelProperty::TextEffect):
-            d.textEffect = value.AsUnsigned();
-            break;
-        case KindIndex(TransLabelProperty::Font):
-            d.font = forms::kinds::FontFromValue(value);
-            break;
-        case KindIndex(TransLabelProperty::TextColour):
-            d.textColour = value.AsUnsigned();
-            break;
-        case KindIndex(TransLabelProperty::HorizontalAlignment):
-            d.horizontalAlignment = value.AsUnsigned();
-            break;
-        case KindIndex(TransLabelProperty::WordWrap):
-            d.wordWrap = value.AsBool() ? 1 : 0;
-            break;
-        case KindIndex(TransLabelProperty::VerticalAlignment):
-            d.verticalAlignment = value.AsUnsigned();
-            break;
-        default:
-            break;
-    }
-}
-
-PropertyValue Get(const forms::TransLabelData& d, int32_t index) {
-    switch (index) {
-        case KindIndex(TransLabelProperty::Caption):
-            return PropertyValue::Text(d.caption);
-        case KindIndex(TransLabelProperty::TextEffect):
-            return PropertyValue::Number(d.textEffect);
-        case KindIndex(TransLabelProperty::Font):
-            return forms::kinds::ValueOfFont(d.font);
-        case KindIndex(TransLabelProperty::TextColour):
-            return PropertyValue::Number(d.textColour);
-        case KindIndex(TransLabelProperty::HorizontalAlignment):
-            return PropertyValue::Number(d.horizontalAlignment);
-        case KindIndex(TransLabelProperty::WordWrap):
-            return PropertyValue::Number(d.wordWrap);
-        case KindIndex(TransLabelProperty::VerticalAlignment):
-            return PropertyValue::Number(d.verticalAlignment);
-        default:
-            return {};
-    }
-}
-
 QWidget* Create(const forms::CreateRequest& request) {
     const std::optional<forms::TransLabelData> data =
         forms::ReadKindData<forms::TransLabelData>(request.kindData);
@@ -125,13 +64,13 @@ void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
     auto* label = dynamic_cast<TransLabelControl*>(control);
     if (label == nullptr) return;
     forms::TransLabelData data = label->data();
-    Set(data, index, value);
+    forms::SetStoredProperty(data, index, value);
     label->setData(data);
 }
 
 PropertyValue GetProperty(QWidget* control, int32_t index) {
     const auto* label = dynamic_cast<const TransLabelControl*>(control);
-    return label != nullptr ? Get(label->data(), index) : PropertyValue{};
+    return label != nullptr ? forms::GetStoredProperty(label->data(), index) : PropertyValue{};
 }
 
 forms::Bytes Serialise(QWidget* control) {
@@ -202,7 +141,7 @@ void TransLabelControl::paintEvent(QPaintEvent*) {
 }
 
 forms::KindDescriptor TransLabelKind() {
-    return DescribeKind(forms::KindCode::TransLabel, kProperties,
+    return DescribeKind(forms::KindCode::TransLabel, forms::PropertyTypes<forms::TransLabelData>(),
                         {Create, SetProperty, GetProperty, Serialise, nullptr});
 }
 

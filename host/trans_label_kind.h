@@ -12,13 +12,14 @@
 
 #include "controls/kind_registry.h"
 #include "forms/kind_data.h"
+#include "forms/stored_values.h"
 #include "host/kind_helpers.h"
 
 namespace runtime {
 
 // The highest value of each clamped choice.
 inline constexpr uint32_t kMaxTextEffect = 3;
-inline constexpr uint32_t kMaxAlignment = 2;
+inline constexpr uint32_t kMaxAlignment = forms::Stored(forms::Alignment::Far);
 
 class TransLabelControl : public QWidget {
 public:

@@ -11,7 +11,6 @@ namespace {
 
 using namespace parts;
 
-constexpr uint32_t kOwnUnitId = 0x0601041A;
 constexpr uint32_t kModuleId = 0x19010428;
 constexpr Box kOuterBox{kStoredWindowCorner, kStoredWindowCorner, 360, 340};
 
@@ -26,19 +25,21 @@ std::vector<ControlSpec> Controls() {
     return {MakerNameLabel("标签71", 0x16010424, {24, 152, 128, 24}),
             MakerLink("超级链接框3", 0x16010425, {16, 176, 152, 16}),
             Button("按钮1", 0x16010427, {232, 176, 72, 32}, {.caption = Gbk("确定")})
-                .On(kEventClicked, engine::Procedure::CloseAboutWindow),
+                .On(ButtonEvent::Clicked, engine::Procedure::CloseAboutWindow),
             TelephoneLabel("标签72", 0x16010426, {24, 192, 144, 24}),
             NotesBox("编辑框2", 0x1601042c, {8, 216, 336, 88}, {.textColour = kBlue}, Gbk(kNotice)),
             NotesBox("编辑框1", 0x16010421, {8, 8, 336, 304},
-                     {.background = kButtonFaceColour, .border = kBorderNone, .font = Song(14)},
+                     {.background = kButtonFaceColour,
+                      .border = Stored(BorderStyle::None),
+                      .font = Song(14)},
                      AboutText())};
 }
 
 }  // namespace
 
 WindowSpec AboutWindowSpec() {
-    return WindowSpec{.windowId = kAboutWindowId,
-                      .ownUnitId = kOwnUnitId,
+    return WindowSpec{.windowId = engine::Id(engine::WindowId::About),
+                      .ownUnitId = engine::Id(engine::OwnUnitId::About),
                       .moduleId = kModuleId,
                       .ownUnitName = "关于窗口",
                       .box = kOuterBox,

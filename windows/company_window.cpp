@@ -11,7 +11,6 @@ namespace {
 
 using namespace parts;
 
-constexpr uint32_t kOwnUnitId = 0x06010431;
 constexpr uint32_t kModuleId = 0x19010439;
 constexpr Box kOuterBox{kStoredWindowCorner, kStoredWindowCorner, 540, 482};
 
@@ -30,13 +29,13 @@ std::vector<ControlSpec> Controls() {
     return {NotesBox("编辑框1", 0x16010433, {0, 0, 536, 368},
                      {.textColour = kNavy,
                       .background = kButtonFaceColour,
-                      .border = kBorderFramedSunken,
+                      .border = Stored(BorderStyle::SunkenInRaised),
                       .font = Song(16)},
                      Gbk(kProfile)),
             Picture("图片框4", 0x16010437, {0, 368, 88, 88}, Asset::CompanyLogo),
             MakerNameLabel("标签71", 0x16010434, {104, 376, 128, 24}),
             Button("按钮1", 0x16010438, {416, 392, 80, 40}, {.caption = Gbk("确定")})
-                .On(kEventClicked, engine::Procedure::CloseCompanyWindow),
+                .On(ButtonEvent::Clicked, engine::Procedure::CloseCompanyWindow),
             MakerLink("超级链接框3", 0x16010435, {96, 400, 152, 16}),
             TelephoneLabel("标签72", 0x16010436, {104, 416, 144, 24})};
 }
@@ -44,8 +43,8 @@ std::vector<ControlSpec> Controls() {
 }  // namespace
 
 WindowSpec CompanyWindowSpec() {
-    return WindowSpec{.windowId = kCompanyWindowId,
-                      .ownUnitId = kOwnUnitId,
+    return WindowSpec{.windowId = engine::Id(engine::WindowId::Company),
+                      .ownUnitId = engine::Id(engine::OwnUnitId::Company),
                       .moduleId = kModuleId,
                       .ownUnitName = "公司简介窗口",
                       .box = kOuterBox,

@@ -23,15 +23,12 @@
 #include <variant>
 #include <vector>
 
+#include "engine/form_ids.h"
 #include "engine/procedures.h"
 #include "forms/kind_data.h"
+#include "forms/stored_values.h"
 
 namespace forms {
-
-// The window IDs, as the engine and LoadWindow name them.
-inline constexpr uint32_t kMainWindowId = 0x52010001;
-inline constexpr uint32_t kAboutWindowId = 0x5201041B;
-inline constexpr uint32_t kCompanyWindowId = 0x52010432;
 
 // The image files the windows show.
 enum class Asset {
@@ -39,17 +36,6 @@ enum class Asset {
     Hygrometer,   // 22 x 24 JPEG, a thermometer beside a water drop
     ProgramIcon,  // 32 x 32, 24-bit Windows icon of the main window
 };
-
-// Event numbers of the bindings below.
-// Kind events are numbered per kind, so several share the number 0.
-inline constexpr int32_t kEventClicked = 0;     // a button
-inline constexpr int32_t kEventItemChosen = 0;  // a combo box
-inline constexpr int32_t kEventElapsed = 0;     // a timer
-inline constexpr int32_t kEventCreated = 0;     // a window's own unit
-inline constexpr int32_t kEventGotFocus = -7;   // any control
-
-// System cursor identifier of the hand pointer.
-inline constexpr uint32_t kHandPointer = 32649;
 
 struct Box {
     int32_t left = 0;
@@ -59,7 +45,7 @@ struct Box {
 };
 
 struct Binding {
-    int32_t event = kEventClicked;
+    int32_t event = static_cast<int32_t>(ButtonEvent::Clicked);
     engine::Procedure procedure{};
 };
 
@@ -88,7 +74,13 @@ struct ControlSpec {
     // Modified copies, so that table rows read as one expression.
     ControlSpec Hidden() const;
     ControlSpec WithHandPointer() const;
-    ControlSpec On(int32_t event, engine::Procedure procedure) const;
+    // Binds an event, one of the event enums of stored_values.h.
+    template <typename Event>
+    ControlSpec On(Event event, engine::Procedure procedure) const {
+        ControlSpec copy = *this;
+        copy.binding = Binding{static_cast<int32_t>(event), procedure};
+        return copy;
+    }
 };
 
 // Controls that share one container. A tab control's pages are separate

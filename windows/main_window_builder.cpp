@@ -108,7 +108,9 @@ UnitRecord OwnUnit(const WindowSpec& window, const AssetFiles& assets) {
     unit.width = window.box.width;
     unit.height = window.box.height;
     unit.stateFlags = kVisible;
-    if (window.created) unit.events.push_back({kEventCreated, HandlerOffset(*window.created)});
+    if (window.created) {
+        unit.events.push_back({int32_t(WindowEvent::Created), HandlerOffset(*window.created)});
+    }
     unit.kindData = WriteKindData(data);
     return unit;
 }

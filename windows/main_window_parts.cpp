@@ -18,12 +18,6 @@ ControlSpec ControlSpec::WithHandPointer() const {
     return copy;
 }
 
-ControlSpec ControlSpec::On(int32_t event, engine::Procedure procedure) const {
-    ControlSpec copy = *this;
-    copy.binding = Binding{event, procedure};
-    return copy;
-}
-
 namespace parts {
 namespace {
 
@@ -65,11 +59,11 @@ FontRecord SongBold(int32_t pixels) {
 }
 
 WindowData CommonWindowData(std::string_view utf8Title) {
-    return WindowData{.borderStyle = kFixedSingleBorder,
+    return WindowData{.borderStyle = Stored(WindowBorder::FixedSingle),
                       .maximizeButton = 0,
                       .minimizeButton = 0,
                       .controlBox = kOn,
-                      .startPosition = kCentredOnScreen,
+                      .startPosition = Stored(StartPosition::CentredOnScreen),
                       .movable = kOn,
                       .enterMovesFocus = 0,
                       .escCloses = kOn,

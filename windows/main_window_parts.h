@@ -22,21 +22,6 @@ inline constexpr uint32_t kGrey = 0x00808080;
 inline constexpr uint32_t kNoticeGreen = 0x0080E000;
 inline constexpr uint32_t kLinkHover = 0x00558A69;
 
-// Alignments (labels, edit boxes, buttons).
-inline constexpr uint32_t kAlignLeft = 0;
-inline constexpr uint32_t kAlignCentre = 1;
-inline constexpr uint32_t kAlignRight = 2;
-
-// Border styles of edit boxes and labels.
-inline constexpr uint32_t kBorderNone = 0;
-inline constexpr uint32_t kBorderSunken = 1;
-inline constexpr uint32_t kBorderStaticEdge = 3;
-inline constexpr uint32_t kBorderFramedSunken = 4;
-
-// Window border style "fixed single" and start position "centred".
-inline constexpr uint32_t kFixedSingleBorder = 2;
-inline constexpr uint32_t kCentredOnScreen = 1;
-
 // Stored left and top of every window; replaced by centring when it opens.
 inline constexpr int32_t kStoredWindowCorner = 50;
 
@@ -78,7 +63,7 @@ ControlSpec ResultBox(std::string_view name, uint32_t id, Box box);
 struct NotesLook {
     uint32_t textColour = kBlack;
     uint32_t background = kWhite;
-    uint32_t border = kBorderSunken;
+    uint32_t border = Stored(BorderStyle::Sunken);
     StoredFont font;
 };
 ControlSpec NotesBox(std::string_view name, uint32_t id, Box box, NotesLook look,

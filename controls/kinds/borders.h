@@ -8,17 +8,9 @@
 #include <array>
 #include <cstdint>
 
-namespace forms::kinds {
+#include "forms/stored_values.h"
 
-enum class BorderStyle : uint32_t {
-    None = 0,
-    Sunken = 1,
-    RaisedDialog = 2,
-    StaticEdge = 3,
-    SunkenInRaised = 4,
-    SingleLine = 5,
-    PaintedFrame = 6,  // labels only: width and colours from the label's properties
-};
+namespace forms::kinds {
 
 // The width each of styles 0-5 takes from the inside of the control.
 inline constexpr std::array<int, 6> kBorderWidths = {0, 2, 3, 1, 4, 1};

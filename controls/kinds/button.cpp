@@ -16,24 +16,6 @@
 namespace forms::kinds {
 namespace {
 
-using T = PropertyType;
-constexpr PropertyType kProperties[] = {
-    T::Integer,      T::Integer, T::Integer, T::Integer, T::Text,   T::Logical, T::Logical,
-    T::MousePointer, T::Picture, T::Choice,  T::Text,    T::Choice, T::Choice,  T::Font,
-};
-
-// Kind-specific property indexes (the property number − 8).
-enum class Index : int32_t {
-    Picture = 0,
-    DefaultButton,
-    Caption,
-    HorizontalAlignment,
-    VerticalAlignment,
-    Font,
-};
-
-constexpr uint32_t kDefaultPushButton = 1;
-
 QWidget* Create(const CreateRequest& request) {
     std::optional<ButtonData> data = ReadRequestData<ButtonData>(request);
     if (!data) return nullptr;
@@ -46,48 +28,13 @@ void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
     auto* button = dynamic_cast<ButtonWidget*>(control);
     if (button == nullptr) return;
     ButtonData d = button->data();
-    switch (Index(index)) {
-        case Index::Picture:
-            d.picture = BytesOfValue(value);
-            break;
-        case Index::DefaultButton:
-            d.defaultButton = value.AsUnsigned();
-            break;
-        case Index::Caption:
-            d.caption = value.bytes;
-            break;
-        case Index::HorizontalAlignment:
-            d.horizontalAlignment = value.AsUnsigned();
-            break;
-        case Index::VerticalAlignment:
-            d.verticalAlignment = value.AsUnsigned();
-            break;
-        case Index::Font:
-            d.font = FontFromValue(value);
-            break;
-    }
+    SetStoredProperty(d, index, value);
     button->setData(d);
 }
 
 PropertyValue GetProperty(QWidget* control, int32_t index) {
     const auto* button = dynamic_cast<const ButtonWidget*>(control);
-    if (button == nullptr) return {};
-    const ButtonData& d = button->data();
-    switch (Index(index)) {
-        case Index::Picture:
-            return ValueOfBytes(d.picture);
-        case Index::DefaultButton:
-            return PropertyValue::Number(d.defaultButton);
-        case Index::Caption:
-            return PropertyValue::Text(d.caption);
-        case Index::HorizontalAlignment:
-            return PropertyValue::Number(d.horizontalAlignment);
-        case Index::VerticalAlignment:
-            return PropertyValue::Number(d.verticalAlignment);
-        case Index::Font:
-            return ValueOfFont(d.font);
-    }
-    return {};
+    return button != nullptr ? GetStoredProperty(button->data(), index) : PropertyValue{};
 }
 
 Bytes Serialise(QWidget* control) {
@@ -210,7 +157,7 @@ void ButtonWidget::paintContent(QPainter& painter, QRect face) const {
 }
 
 KindParts ButtonKind() {
-    return {kProperties, {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+    return {PropertyTypes<ButtonData>(), {Create, SetProperty, GetProperty, Serialise, WantsKey}};
 }
 
 }  // namespace forms::kinds

@@ -16,34 +16,7 @@
 namespace forms::kinds {
 namespace {
 
-using T = PropertyType;
-constexpr PropertyType kProperties[] = {
-    T::Integer,      T::Integer, T::Integer, T::Integer,    T::Text,    T::Logical, T::Logical,
-    T::MousePointer, T::Choice,  T::Text,    T::Integer,    T::Integer, T::Integer, T::Integer,
-    T::Logical,      T::Integer, T::Colour,  T::BackColour, T::Font,    T::Integer, T::KindBlock,
-    T::KindBlock,    T::Text3,   T::Text4,   T::Logical,
-};
-
-// Kind-specific property indexes (the property number − 8).
-enum class Index : int32_t {
-    BoxType = 0,
-    Content,
-    Property10,
-    Property11,
-    Property12,
-    Property13,
-    Property14,
-    Property15,
-    TextColour,
-    BackgroundColour,
-    Font,
-    Selection,
-    Items,
-    Property21,
-    Property22,
-    Property23,
-    Property24,
-};
+using P = ComboBoxProperty;
 
 constexpr int32_t kNoSelection = -1;
 
@@ -158,108 +131,33 @@ QWidget* Create(const CreateRequest& request) {
     return combo;
 }
 
+// The selection, the shown text and the item count are the live list's;
+// the rest are stored properties that restyle the box.
 void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
     auto* combo = dynamic_cast<ComboControl*>(control);
     if (combo == nullptr) return;
-    if (Index(index) == Index::Selection) {
-        return combo->setCurrentIndex(std::clamp(value.AsInt(), kNoSelection, combo->count() - 1));
-    }
-    ComboBoxData d = combo->data();
-    const uint32_t number = value.AsUnsigned();
-    switch (Index(index)) {
-        case Index::BoxType:
-            d.boxType = number;
-            break;
-        case Index::Content: {
+    switch (PropertyAtIndex<P>(index)) {
+        case P::Selection:
+            return combo->setCurrentIndex(
+                std::clamp(value.AsInt(), kNoSelection, combo->count() - 1));
+        case P::Content: {
             const int found = combo->findText(DisplayText(value.bytes));
             if (found >= 0) combo->setCurrentIndex(found);
             return;
         }
-        case Index::Property10:
-            d.property10 = number;
-            break;
-        case Index::Property11:
-        case Index::Property12:
-            d.words[size_t(index) - size_t(Index::Property11)] = number;
-            break;
-        case Index::Property14:
-            d.property14 = number;
-            break;
-        case Index::Property15:
-            d.property15 = number;
-            break;
-        case Index::TextColour:
-            d.textColour = number;
-            break;
-        case Index::BackgroundColour:
-            d.backgroundColour = number;
-            break;
-        case Index::Font:
-            d.font = FontFromValue(value);
-            break;
-        case Index::Items:
-            d.items = ListOfValue(value);
-            break;
-        case Index::Property21:
-            d.property21 = BytesOfValue(value);
-            break;
-        case Index::Property22:
-            d.property22 = value.bytes;
-            break;
-        case Index::Property23:
-            d.property23 = value.bytes;
-            break;
-        case Index::Property24:
-            d.property24 = number;
-            break;
         default:
             break;
     }
+    ComboBoxData d = combo->data();
+    SetStoredProperty(d, index, value);
     combo->setData(d);
 }
 
 PropertyValue GetProperty(QWidget* control, int32_t index) {
     const auto* combo = dynamic_cast<const ComboControl*>(control);
     if (combo == nullptr) return {};
-    const ComboBoxData d = combo->data();
-    using V = PropertyValue;
-    switch (Index(index)) {
-        case Index::BoxType:
-            return V::Number(d.boxType);
-        case Index::Content:
-            return V::Text(d.content);
-        case Index::Property10:
-            return V::Number(d.property10);
-        case Index::Property11:
-            return V::Number(d.words[0]);
-        case Index::Property12:
-            return V::Number(d.words[1]);
-        case Index::Property13:
-            return V::Number(combo->count());
-        case Index::Property14:
-            return V::Number(d.property14);
-        case Index::Property15:
-            return V::Number(d.property15);
-        case Index::TextColour:
-            return V::Number(d.textColour);
-        case Index::BackgroundColour:
-            return V::Number(d.backgroundColour);
-        case Index::Font:
-            return ValueOfFont(d.font);
-        case Index::Selection:
-            return V::Number(d.selection);
-        case Index::Items:
-            return ValueOfList(d.items);
-        case Index::Property21:
-            return ValueOfBytes(d.property21);
-        case Index::Property22:
-            return V::Text(d.property22);
-        case Index::Property23:
-            return V::Text(d.property23);
-        case Index::Property24:
-            return V::Number(d.property24);
-    }
-    return {};
+    if (PropertyAtIndex<P>(index) == P::Property13) return PropertyValue::Number(combo->count());
+    return GetStoredProperty(combo->data(), index);
 }
 
 Bytes Serialise(QWidget* control) {
@@ -289,7 +187,7 @@ bool WantsKey(QWidget*, int key) {
 }  // namespace
 
 KindParts ComboBoxKind() {
-    return {kProperties, {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+    return {PropertyTypes<ComboBoxData>(), {Create, SetProperty, GetProperty, Serialise, WantsKey}};
 }
 
 }  // namespace forms::kinds

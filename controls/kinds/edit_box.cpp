@@ -25,39 +25,7 @@
 namespace forms::kinds {
 namespace {
 
-using T = PropertyType;
-constexpr PropertyType kProperties[] = {
-    T::Integer, T::Integer,      T::Integer, T::Integer, T::Text,    T::Logical,
-    T::Logical, T::MousePointer, T::Text,    T::Choice,  T::Colour,  T::BackColour,
-    T::Font,    T::Logical,      T::Integer, T::Logical, T::Choice,  T::Choice,
-    T::Choice,  T::Text,         T::Choice,  T::Choice,  T::Integer, T::Integer,
-    T::Integer, T::Integer,      T::Text,    T::Text3,   T::Text4,
-};
-
-// Kind-specific property indexes (the property number − 8).
-enum class Index : int32_t {
-    Content = 0,
-    BorderStyle,
-    TextColour,
-    BackgroundColour,
-    Font,
-    HideSelection,
-    MaxLength,
-    MultiLine,
-    ScrollBars,
-    Alignment,
-    InputMode,
-    PasswordChar,
-    CaseConversion,
-    SpinBox,
-    SpinLimit1,
-    SpinLimit2,
-    SelectionStart,
-    SelectionLength,
-    SelectedText,
-    Property27,
-    Property28,
-};
+using P = EditBoxProperty;
 
 // Scroll-bar choices of a multi-line box.
 constexpr uint32_t kHorizontalBar = 1;
@@ -300,123 +268,31 @@ qsizetype CharactersFor(const QString& text, int32_t bytes) {
     return position;
 }
 
+// The content and the selection apply to the live editor; the rest are
+// stored properties that restyle the box.
 void Set(EditBox* box, int32_t index, const PropertyValue& value) {
-    if (Index(index) == Index::Content) return box->setText(DisplayText(value.bytes));
-    if (Index(index) == Index::SelectionStart) {
-        return box->setSelection(value.AsInt(), box->selectionLength());
-    }
-    if (Index(index) == Index::SelectionLength) {
-        return box->setSelection(box->selectionStart(), value.AsInt());
-    }
-    if (Index(index) == Index::SelectedText) return box->replaceSelection(DisplayText(value.bytes));
-    EditBoxData d = box->data();
-    const uint32_t number = value.AsUnsigned();
-    switch (Index(index)) {
-        case Index::BorderStyle:
-            d.borderStyle = number;
-            break;
-        case Index::TextColour:
-            d.textColour = number;
-            break;
-        case Index::BackgroundColour:
-            d.backgroundColour = number;
-            break;
-        case Index::Font:
-            d.font = FontFromValue(value);
-            break;
-        case Index::HideSelection:
-            d.hideSelection = number;
-            break;
-        case Index::MaxLength:
-            d.maxLength = number;
-            break;
-        case Index::MultiLine:
-            d.multiLine = number;
-            break;
-        case Index::ScrollBars:
-            d.scrollBars = number;
-            break;
-        case Index::Alignment:
-            d.alignment = number;
-            break;
-        case Index::InputMode:
-            d.inputMode = number;
-            break;
-        case Index::PasswordChar:
-            d.passwordChar = int16_t(value.bytes.empty() ? 0 : uint8_t(value.bytes[0]));
-            break;
-        case Index::CaseConversion:
-            d.caseConversion = number;
-            break;
-        case Index::SpinBox:
-            d.spinBox = number;
-            break;
-        case Index::SpinLimit1:
-            d.spinLimit1 = value.AsInt();
-            break;
-        case Index::SpinLimit2:
-            d.spinLimit2 = value.AsInt();
-            break;
-        case Index::Property27:
-            d.property27 = value.bytes;
-            break;
-        case Index::Property28:
-            d.property28 = value.bytes;
-            break;
+    switch (PropertyAtIndex<P>(index)) {
+        case P::Content:
+            return box->setText(DisplayText(value.bytes));
+        case P::SelectionStart:
+            return box->setSelection(value.AsInt(), box->selectionLength());
+        case P::SelectionLength:
+            return box->setSelection(box->selectionStart(), value.AsInt());
+        case P::SelectedText:
+            return box->replaceSelection(DisplayText(value.bytes));
         default:
             break;
     }
+    EditBoxData d = box->data();
+    SetStoredProperty(d, index, value);
     box->setData(d);
 }
 
 PropertyValue Get(const EditBox& box, int32_t index) {
-    using V = PropertyValue;
-    const EditBoxData d = box.data();
-    switch (Index(index)) {
-        case Index::Content:
-            return V::Text(d.content);
-        case Index::BorderStyle:
-            return V::Number(d.borderStyle);
-        case Index::TextColour:
-            return V::Number(d.textColour);
-        case Index::BackgroundColour:
-            return V::Number(d.backgroundColour);
-        case Index::Font:
-            return ValueOfFont(d.font);
-        case Index::HideSelection:
-            return V::Number(d.hideSelection);
-        case Index::MaxLength:
-            return V::Number(d.maxLength);
-        case Index::MultiLine:
-            return V::Number(d.multiLine);
-        case Index::ScrollBars:
-            return V::Number(d.scrollBars);
-        case Index::Alignment:
-            return V::Number(d.alignment);
-        case Index::InputMode:
-            return V::Number(d.inputMode);
-        case Index::PasswordChar:
-            return V::Text(d.passwordChar > 0 ? std::string(1, char(d.passwordChar)) : "");
-        case Index::CaseConversion:
-            return V::Number(d.caseConversion);
-        case Index::SpinBox:
-            return V::Number(d.spinBox);
-        case Index::SpinLimit1:
-            return V::Number(d.spinLimit1);
-        case Index::SpinLimit2:
-            return V::Number(d.spinLimit2);
-        case Index::SelectionStart:
-            return V::Number(d.selectionStart);
-        case Index::SelectionLength:
-            return V::Number(d.selectionLength);
-        case Index::SelectedText:
-            return V::Text(box.selectedText());
-        case Index::Property27:
-            return V::Text(d.property27);
-        case Index::Property28:
-            return V::Text(d.property28);
+    if (PropertyAtIndex<P>(index) == P::SelectedText) {
+        return PropertyValue::Text(box.selectedText());
     }
-    return {};
+    return GetStoredProperty(box.data(), index);
 }
 
 QWidget* Create(const CreateRequest& request) {
@@ -655,7 +531,7 @@ void EditBox::replaceSelection(const QString& text) {
 }
 
 KindParts EditBoxKind() {
-    return {kProperties, {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+    return {PropertyTypes<EditBoxData>(), {Create, SetProperty, GetProperty, Serialise, WantsKey}};
 }
 
 }  // namespace forms::kinds

@@ -12,15 +12,6 @@
 namespace forms::kinds {
 namespace {
 
-using T = PropertyType;
-constexpr PropertyType kProperties[] = {
-    T::Integer,      T::Integer, T::Integer, T::Integer, T::Text,       T::Logical, T::Logical,
-    T::MousePointer, T::Text,    T::Choice,  T::Colour,  T::BackColour, T::Font,
-};
-
-// Kind-specific property indexes (the property number − 8).
-enum class Index : int32_t { Caption = 0, Property9, TextColour, BackgroundColour, Font };
-
 QWidget* Create(const CreateRequest& request) {
     std::optional<GroupBoxData> data = ReadRequestData<GroupBoxData>(request);
     if (!data) return nullptr;
@@ -33,43 +24,13 @@ void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
     auto* group = dynamic_cast<GroupBoxWidget*>(control);
     if (group == nullptr) return;
     GroupBoxData d = group->data();
-    switch (Index(index)) {
-        case Index::Caption:
-            d.caption = value.bytes;
-            break;
-        case Index::Property9:
-            d.property9 = value.AsUnsigned();
-            break;
-        case Index::TextColour:
-            d.textColour = value.AsUnsigned();
-            break;
-        case Index::BackgroundColour:
-            d.backgroundColour = value.AsUnsigned();
-            break;
-        case Index::Font:
-            d.font = FontFromValue(value);
-            break;
-    }
+    SetStoredProperty(d, index, value);
     group->setData(d);
 }
 
 PropertyValue GetProperty(QWidget* control, int32_t index) {
     const auto* group = dynamic_cast<const GroupBoxWidget*>(control);
-    if (group == nullptr) return {};
-    const GroupBoxData& d = group->data();
-    switch (Index(index)) {
-        case Index::Caption:
-            return PropertyValue::Text(d.caption);
-        case Index::Property9:
-            return PropertyValue::Number(d.property9);
-        case Index::TextColour:
-            return PropertyValue::Number(d.textColour);
-        case Index::BackgroundColour:
-            return PropertyValue::Number(d.backgroundColour);
-        case Index::Font:
-            return ValueOfFont(d.font);
-    }
-    return {};
+    return group != nullptr ? GetStoredProperty(group->data(), index) : PropertyValue{};
 }
 
 Bytes Serialise(QWidget* control) {
@@ -131,7 +92,7 @@ void GroupBoxWidget::paintEvent(QPaintEvent*) {
 }
 
 KindParts GroupBoxKind() {
-    return {kProperties, {Create, SetProperty, GetProperty, Serialise, nullptr}};
+    return {PropertyTypes<GroupBoxData>(), {Create, SetProperty, GetProperty, Serialise, nullptr}};
 }
 
 }  // namespace forms::kinds

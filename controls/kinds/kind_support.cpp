@@ -3,11 +3,6 @@
 #include <QStringList>
 
 namespace forms::kinds {
-namespace {
-
-constexpr std::string_view kStoredLineBreak = "\r\n";
-
-}  // namespace
 
 QString DisplayText(const std::string& gbk) {
     QString text = runtime::GbkToQString(gbk);
@@ -32,50 +27,12 @@ QString KeepableText(const QString& text) {
     return DisplayText(StoredText(visible));
 }
 
-StoredFont FontFromValue(const PropertyValue& value) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(value.bytes.data());
-    return ReadFontRecord({bytes, value.bytes.size()});
-}
-
-PropertyValue ValueOfFont(const StoredFont& font) {
-    return font ? ValueOfBytes(WriteFontRecord(*font)) : PropertyValue{};
-}
-
 void ApplyColours(QWidget& widget, QPalette::ColorRole textRole, uint32_t textColour,
                   QPalette::ColorRole backgroundRole, uint32_t backgroundColour) {
     QPalette palette = widget.palette();
     palette.setColor(textRole, runtime::ColourFromStored(textColour));
     palette.setColor(backgroundRole, runtime::ColourFromStored(backgroundColour));
     widget.setPalette(palette);
-}
-
-PropertyValue ValueOfBytes(const Bytes& bytes) {
-    return PropertyValue::Text(std::string(bytes.begin(), bytes.end()));
-}
-
-Bytes BytesOfValue(const PropertyValue& value) {
-    return Bytes(value.bytes.begin(), value.bytes.end());
-}
-
-PropertyValue ValueOfList(const std::vector<std::string>& items) {
-    std::string joined;
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) joined += kStoredLineBreak;
-        joined += items[i];
-    }
-    return PropertyValue::Text(std::move(joined));
-}
-
-std::vector<std::string> ListOfValue(const PropertyValue& value) {
-    std::vector<std::string> items;
-    std::string_view rest = value.bytes;
-    while (!rest.empty()) {
-        const size_t end = rest.find(kStoredLineBreak);
-        items.emplace_back(rest.substr(0, end));
-        if (end == std::string_view::npos) break;
-        rest.remove_prefix(end + kStoredLineBreak.size());
-    }
-    return items;
 }
 
 }  // namespace forms::kinds

@@ -11,40 +11,6 @@
 namespace forms::kinds {
 namespace {
 
-using T = PropertyType;
-constexpr PropertyType kProperties[] = {
-    T::Integer, T::Integer,      T::Integer, T::Integer, T::Text,    T::Logical,
-    T::Logical, T::MousePointer, T::Text,    T::Choice,  T::Choice,  T::Integer,
-    T::Colour2, T::Colour2,      T::Colour2, T::Font,    T::Colour,  T::BackColour,
-    T::Picture, T::Choice,       T::Choice,  T::Colour2, T::Colour2, T::Colour2,
-    T::Choice,  T::Logical,      T::Choice,  T::Text3,   T::Text4,
-};
-
-// Kind-specific property indexes (the property number − 8).
-enum class Index : int32_t {
-    Caption = 0,
-    TextEffect,
-    BorderStyle,
-    FrameWidth,
-    FrameColour1,
-    FrameColour2,
-    FrameColour3,
-    Font,
-    TextColour,
-    BackgroundColour,
-    Picture,
-    PictureMode,
-    BackgroundPattern,
-    PatternColour1,
-    PatternColour2,
-    PatternColour3,
-    HorizontalAlignment,
-    WordWrap,
-    VerticalAlignment,
-    Property27,
-    Property28,
-};
-
 QColor Blend(QColor from, QColor to, double share) {
     return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * share),
                             float(from.greenF() + (to.greenF() - from.greenF()) * share),
@@ -59,126 +25,6 @@ QColor ShadeAt(const std::vector<uint32_t>& colours, double share) {
                  runtime::ColourFromStored(colours[first + 1]), scaled - double(first));
 }
 
-void Set(LabelWidget* label, int32_t index, const PropertyValue& value) {
-    LabelData d = label->data();
-    const uint32_t number = value.AsUnsigned();
-    switch (Index(index)) {
-        case Index::Caption:
-            d.caption = value.bytes;
-            break;
-        case Index::TextEffect:
-            d.textEffect = number;
-            break;
-        case Index::BorderStyle:
-            d.borderStyle = number;
-            break;
-        case Index::FrameWidth:
-            d.frameWidth = number;
-            break;
-        case Index::FrameColour1:
-            d.frameColours[0] = number;
-            break;
-        case Index::FrameColour2:
-            d.frameColours[1] = number;
-            break;
-        case Index::FrameColour3:
-            d.frameColours[2] = number;
-            break;
-        case Index::Font:
-            d.font = FontFromValue(value);
-            break;
-        case Index::TextColour:
-            d.textColour = number;
-            break;
-        case Index::BackgroundColour:
-            d.backgroundColour = number;
-            break;
-        case Index::Picture:
-            d.picture = BytesOfValue(value);
-            break;
-        case Index::PictureMode:
-            d.pictureMode = number;
-            break;
-        case Index::BackgroundPattern:
-            d.backgroundPattern = number;
-            break;
-        case Index::PatternColour1:
-            d.patternColours[0] = number;
-            break;
-        case Index::PatternColour2:
-            d.patternColours[1] = number;
-            break;
-        case Index::PatternColour3:
-            d.patternColours[2] = number;
-            break;
-        case Index::HorizontalAlignment:
-            d.horizontalAlignment = number;
-            break;
-        case Index::WordWrap:
-            d.wordWrap = number;
-            break;
-        case Index::VerticalAlignment:
-            d.verticalAlignment = number;
-            break;
-        case Index::Property27:
-            d.property27 = value.bytes;
-            break;
-        case Index::Property28:
-            d.property28 = value.bytes;
-            break;
-    }
-    label->setData(d);
-}
-
-PropertyValue Get(const LabelData& d, int32_t index) {
-    using V = PropertyValue;
-    switch (Index(index)) {
-        case Index::Caption:
-            return V::Text(d.caption);
-        case Index::TextEffect:
-            return V::Number(d.textEffect);
-        case Index::BorderStyle:
-            return V::Number(d.borderStyle);
-        case Index::FrameWidth:
-            return V::Number(d.frameWidth);
-        case Index::FrameColour1:
-            return V::Number(d.frameColours[0]);
-        case Index::FrameColour2:
-            return V::Number(d.frameColours[1]);
-        case Index::FrameColour3:
-            return V::Number(d.frameColours[2]);
-        case Index::Font:
-            return ValueOfFont(d.font);
-        case Index::TextColour:
-            return V::Number(d.textColour);
-        case Index::BackgroundColour:
-            return V::Number(d.backgroundColour);
-        case Index::Picture:
-            return ValueOfBytes(d.picture);
-        case Index::PictureMode:
-            return V::Number(d.pictureMode);
-        case Index::BackgroundPattern:
-            return V::Number(d.backgroundPattern);
-        case Index::PatternColour1:
-            return V::Number(d.patternColours[0]);
-        case Index::PatternColour2:
-            return V::Number(d.patternColours[1]);
-        case Index::PatternColour3:
-            return V::Number(d.patternColours[2]);
-        case Index::HorizontalAlignment:
-            return V::Number(d.horizontalAlignment);
-        case Index::WordWrap:
-            return V::Number(d.wordWrap);
-        case Index::VerticalAlignment:
-            return V::Number(d.verticalAlignment);
-        case Index::Property27:
-            return V::Text(d.property27);
-        case Index::Property28:
-            return V::Text(d.property28);
-    }
-    return {};
-}
-
 QWidget* Create(const CreateRequest& request) {
     std::optional<LabelData> data = ReadRequestData<LabelData>(request);
     if (!data) return nullptr;
@@ -188,12 +34,16 @@ QWidget* Create(const CreateRequest& request) {
 }
 
 void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
-    if (auto* label = dynamic_cast<LabelWidget*>(control)) Set(label, index, value);
+    auto* label = dynamic_cast<LabelWidget*>(control);
+    if (label == nullptr) return;
+    LabelData d = label->data();
+    SetStoredProperty(d, index, value);
+    label->setData(d);
 }
 
 PropertyValue GetProperty(QWidget* control, int32_t index) {
     const auto* label = dynamic_cast<const LabelWidget*>(control);
-    return label != nullptr ? Get(label->data(), index) : PropertyValue{};
+    return label != nullptr ? GetStoredProperty(label->data(), index) : PropertyValue{};
 }
 
 Bytes Serialise(QWidget* control) {
@@ -349,7 +199,7 @@ void LabelWidget::paintCaption(QPainter& painter) const {
 }
 
 KindParts LabelKind() {
-    return {kProperties, {Create, SetProperty, GetProperty, Serialise, nullptr}};
+    return {PropertyTypes<LabelData>(), {Create, SetProperty, GetProperty, Serialise, nullptr}};
 }
 
 }  // namespace forms::kinds

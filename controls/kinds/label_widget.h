@@ -28,9 +28,6 @@ inline constexpr std::array<TextEffect, 4> kTextEffects = {{
     {{2, 2}, {0, 0}, kBlack},  // black copy two pixels right and down, under the text
 }};
 
-// Alignment choices (labels, edit boxes, buttons).
-enum class Alignment : uint32_t { Near = 0, Centre = 1, Far = 2 };
-
 // Background patterns: which way the shade runs.
 enum class Pattern : uint32_t { None = 0, Horizontal = 1, Vertical = 2 };
 

@@ -9,24 +9,6 @@
 namespace forms::kinds {
 namespace {
 
-using T = PropertyType;
-constexpr PropertyType kProperties[] = {
-    T::Integer, T::Integer, T::Integer,      T::Integer, T::Text,
-    T::Logical, T::Logical, T::MousePointer, T::Choice,  T::BackColour,
-    T::Picture, T::Choice,  T::Logical,      T::Text3,   T::Text4,
-};
-
-// Kind-specific property indexes (the property number − 8).
-enum class Index : int32_t {
-    Property8 = 0,
-    BackgroundColour,
-    Picture,
-    Property11,
-    Property12,
-    Property13,
-    Property14,
-};
-
 class PictureControl : public QWidget {
 public:
     PictureControl(const PictureBoxData& data, QWidget* parent) : QWidget(parent) { setData(data); }
@@ -84,53 +66,13 @@ void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
     auto* picture = dynamic_cast<PictureControl*>(control);
     if (picture == nullptr) return;
     PictureBoxData d = picture->data();
-    switch (Index(index)) {
-        case Index::Property8:
-            d.property8 = value.AsUnsigned();
-            break;
-        case Index::BackgroundColour:
-            d.backgroundColour = value.AsUnsigned();
-            break;
-        case Index::Picture:
-            d.picture = BytesOfValue(value);
-            break;
-        case Index::Property11:
-            d.property11 = value.AsUnsigned();
-            break;
-        case Index::Property12:
-            d.property12 = value.AsUnsigned();
-            break;
-        case Index::Property13:
-            d.property13 = value.bytes;
-            break;
-        case Index::Property14:
-            d.property14 = value.bytes;
-            break;
-    }
+    SetStoredProperty(d, index, value);
     picture->setData(d);
 }
 
 PropertyValue GetProperty(QWidget* control, int32_t index) {
     const auto* picture = dynamic_cast<const PictureControl*>(control);
-    if (picture == nullptr) return {};
-    const PictureBoxData& d = picture->data();
-    switch (Index(index)) {
-        case Index::Property8:
-            return PropertyValue::Number(d.property8);
-        case Index::BackgroundColour:
-            return PropertyValue::Number(d.backgroundColour);
-        case Index::Picture:
-            return ValueOfBytes(d.picture);
-        case Index::Property11:
-            return PropertyValue::Number(d.property11);
-        case Index::Property12:
-            return PropertyValue::Number(d.property12);
-        case Index::Property13:
-            return PropertyValue::Text(d.property13);
-        case Index::Property14:
-            return PropertyValue::Text(d.property14);
-    }
-    return {};
+    return picture != nullptr ? GetStoredProperty(picture->data(), index) : PropertyValue{};
 }
 
 Bytes Serialise(QWidget* control) {
@@ -141,7 +83,8 @@ Bytes Serialise(QWidget* control) {
 }  // namespace
 
 KindParts PictureBoxKind() {
-    return {kProperties, {Create, SetProperty, GetProperty, Serialise, nullptr}};
+    return {PropertyTypes<PictureBoxData>(),
+            {Create, SetProperty, GetProperty, Serialise, nullptr}};
 }
 
 }  // namespace forms::kinds

@@ -10,28 +10,6 @@
 namespace forms::kinds {
 namespace {
 
-using T = PropertyType;
-constexpr PropertyType kProperties[] = {
-    T::Integer,      T::Integer, T::Integer,    T::Integer, T::Text,    T::Logical, T::Logical,
-    T::MousePointer, T::Picture, T::Logical,    T::Logical, T::Text,    T::Logical, T::Choice,
-    T::Choice,       T::Colour,  T::BackColour, T::Font,    T::Logical,
-};
-
-// Kind-specific property indexes (the property number − 8).
-enum class Index : int32_t {
-    Picture = 0,
-    Property9,
-    Property10,
-    Caption,
-    Property12,
-    Property13,
-    Property14,
-    TextColour,
-    BackgroundColour,
-    Font,
-    Selected,
-};
-
 class RadioControl : public QRadioButton {
 public:
     RadioControl(const RadioButtonData& data, QWidget* parent) : QRadioButton(parent) {
@@ -73,76 +51,17 @@ QWidget* Create(const CreateRequest& request) {
 void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
     auto* radio = dynamic_cast<RadioControl*>(control);
     if (radio == nullptr) return;
-    if (Index(index) == Index::Selected) return radio->setChecked(value.AsBool());
-    RadioButtonData d = radio->data();
-    const uint32_t number = value.AsUnsigned();
-    switch (Index(index)) {
-        case Index::Picture:
-            d.picture = BytesOfValue(value);
-            break;
-        case Index::Property9:
-            d.property9 = number;
-            break;
-        case Index::Property10:
-            d.property10 = number;
-            break;
-        case Index::Caption:
-            d.caption = value.bytes;
-            break;
-        case Index::Property12:
-            d.property12 = number;
-            break;
-        case Index::Property13:
-            d.property13 = number;
-            break;
-        case Index::Property14:
-            d.property14 = number;
-            break;
-        case Index::TextColour:
-            d.textColour = number;
-            break;
-        case Index::BackgroundColour:
-            d.backgroundColour = number;
-            break;
-        case Index::Font:
-            d.font = FontFromValue(value);
-            break;
-        default:
-            break;
+    if (PropertyAtIndex<RadioButtonProperty>(index) == RadioButtonProperty::Selected) {
+        return radio->setChecked(value.AsBool());
     }
+    RadioButtonData d = radio->data();
+    SetStoredProperty(d, index, value);
     radio->setData(d);
 }
 
 PropertyValue GetProperty(QWidget* control, int32_t index) {
     const auto* radio = dynamic_cast<const RadioControl*>(control);
-    if (radio == nullptr) return {};
-    const RadioButtonData d = radio->data();
-    using V = PropertyValue;
-    switch (Index(index)) {
-        case Index::Picture:
-            return ValueOfBytes(d.picture);
-        case Index::Property9:
-            return V::Number(d.property9);
-        case Index::Property10:
-            return V::Number(d.property10);
-        case Index::Caption:
-            return V::Text(d.caption);
-        case Index::Property12:
-            return V::Number(d.property12);
-        case Index::Property13:
-            return V::Number(d.property13);
-        case Index::Property14:
-            return V::Number(d.property14);
-        case Index::TextColour:
-            return V::Number(d.textColour);
-        case Index::BackgroundColour:
-            return V::Number(d.backgroundColour);
-        case Index::Font:
-            return ValueOfFont(d.font);
-        case Index::Selected:
-            return V::Number(d.selected);
-    }
-    return {};
+    return radio != nullptr ? GetStoredProperty(radio->data(), index) : PropertyValue{};
 }
 
 Bytes Serialise(QWidget* control) {
@@ -157,7 +76,8 @@ bool WantsKey(QWidget*, int key) {
 }  // namespace
 
 KindParts RadioButtonKind() {
-    return {kProperties, {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+    return {PropertyTypes<RadioButtonData>(),
+            {Create, SetProperty, GetProperty, Serialise, WantsKey}};
 }
 
 }  // namespace forms::kinds

@@ -13,25 +13,6 @@
 namespace forms::kinds {
 namespace {
 
-using T = PropertyType;
-constexpr PropertyType kProperties[] = {
-    T::Integer, T::Integer,      T::Integer, T::Integer,    T::Text, T::Logical,
-    T::Logical, T::MousePointer, T::Choice,  T::Logical,    T::Font, T::KindBlock,
-    T::Integer, T::Logical,      T::Logical, T::BackColour,
-};
-
-// Kind-specific property indexes (the property number − 8).
-enum class Index : int32_t {
-    Property8 = 0,
-    Property9,
-    Font,
-    PageCaptions,
-    CurrentPage,
-    Property13,
-    Property14,
-    BackgroundColour,
-};
-
 QWidget* Create(const CreateRequest& request) {
     std::optional<TabControlData> data = ReadRequestData<TabControlData>(request);
     if (!data) return nullptr;
@@ -40,64 +21,21 @@ QWidget* Create(const CreateRequest& request) {
     return tabs;
 }
 
+// The current page turns the live control; the rest are stored properties.
 void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
     auto* tabs = dynamic_cast<TabControl*>(control);
     if (tabs == nullptr) return;
-    if (Index(index) == Index::CurrentPage) {
+    if (PropertyAtIndex<TabControlProperty>(index) == TabControlProperty::CurrentPage) {
         return tabs->setCurrentIndex(InitialPage(value.AsInt(), size_t(tabs->count())));
     }
     TabControlData d = tabs->data();
-    switch (Index(index)) {
-        case Index::Property8:
-            d.property8 = value.AsUnsigned();
-            break;
-        case Index::Property9:
-            d.property9 = value.AsUnsigned();
-            break;
-        case Index::Font:
-            d.font = FontFromValue(value);
-            break;
-        case Index::PageCaptions:
-            d.pageCaptions = ListOfValue(value);
-            break;
-        case Index::Property13:
-            d.property13 = value.AsUnsigned();
-            break;
-        case Index::Property14:
-            d.property14 = value.AsUnsigned();
-            break;
-        case Index::BackgroundColour:
-            d.backgroundColour = value.AsUnsigned();
-            break;
-        default:
-            break;
-    }
+    SetStoredProperty(d, index, value);
     tabs->setData(d);
 }
 
 PropertyValue GetProperty(QWidget* control, int32_t index) {
-    auto* tabs = dynamic_cast<TabControl*>(control);
-    if (tabs == nullptr) return {};
-    const TabControlData d = tabs->data();
-    switch (Index(index)) {
-        case Index::Property8:
-            return PropertyValue::Number(d.property8);
-        case Index::Property9:
-            return PropertyValue::Number(d.property9);
-        case Index::Font:
-            return ValueOfFont(d.font);
-        case Index::PageCaptions:
-            return ValueOfList(d.pageCaptions);
-        case Index::CurrentPage:
-            return PropertyValue::Number(d.initialPage);
-        case Index::Property13:
-            return PropertyValue::Number(d.property13);
-        case Index::Property14:
-            return PropertyValue::Number(d.property14);
-        case Index::BackgroundColour:
-            return PropertyValue::Number(d.backgroundColour);
-    }
-    return {};
+    const auto* tabs = dynamic_cast<const TabControl*>(control);
+    return tabs != nullptr ? GetStoredProperty(tabs->data(), index) : PropertyValue{};
 }
 
 Bytes Serialise(QWidget* control) {
@@ -182,7 +120,8 @@ void TabControl::onCurrentChanged(int page) {
 }
 
 KindParts TabControlKind() {
-    return {kProperties, {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+    return {PropertyTypes<TabControlData>(),
+            {Create, SetProperty, GetProperty, Serialise, WantsKey}};
 }
 
 }  // namespace forms::kinds

@@ -52,24 +52,24 @@ const Named kDirections[] = {{"to-standard", 0}, {"from-standard", 1}};
 
 // The result boxes by the command line's group and quantity names.
 const std::map<std::string, MainUnit> kResultBoxes = {
-    {"standard,relative_humidity", MainUnit::EditBox2},
-    {"standard,dew_point", MainUnit::EditBox5},
-    {"standard,volume_ratio", MainUnit::EditBox6},
-    {"standard,absolute_humidity_g", MainUnit::EditBox7},
-    {"standard,absolute_humidity_mg", MainUnit::EditBox8},
-    {"standard,mixing_ratio", MainUnit::EditBox9},
-    {"standard,saturation_pressure", MainUnit::EditBox10},
-    {"standard,vapour_pressure", MainUnit::EditBox11},
-    {"standard,water_dew_point", MainUnit::EditBox29},
-    {"pressure,relative_humidity", MainUnit::EditBox19},
-    {"pressure,dew_point", MainUnit::EditBox18},
-    {"pressure,volume_ratio", MainUnit::EditBox17},
-    {"pressure,absolute_humidity_g", MainUnit::EditBox16},
-    {"pressure,absolute_humidity_mg", MainUnit::EditBox15},
-    {"pressure,mixing_ratio", MainUnit::EditBox14},
-    {"pressure,saturation_pressure", MainUnit::EditBox13},
-    {"pressure,vapour_pressure", MainUnit::EditBox12},
-    {"pressure,water_dew_point", MainUnit::EditBox30},
+    {"standard,relative_humidity", MainUnit::RelativeHumidity},
+    {"standard,dew_point", MainUnit::DewPoint},
+    {"standard,volume_ratio", MainUnit::VolumeRatio},
+    {"standard,absolute_humidity_g", MainUnit::AbsoluteHumidityGrams},
+    {"standard,absolute_humidity_mg", MainUnit::AbsoluteHumidityMilligrams},
+    {"standard,mixing_ratio", MainUnit::MixingRatio},
+    {"standard,saturation_pressure", MainUnit::SaturationVapourPressure},
+    {"standard,vapour_pressure", MainUnit::VapourPressure},
+    {"standard,water_dew_point", MainUnit::SupercooledDewPoint},
+    {"pressure,relative_humidity", MainUnit::RelativeHumidityAfterConversion},
+    {"pressure,dew_point", MainUnit::DewPointAfterConversion},
+    {"pressure,volume_ratio", MainUnit::VolumeRatioAfterConversion},
+    {"pressure,absolute_humidity_g", MainUnit::AbsoluteHumidityGramsAfterConversion},
+    {"pressure,absolute_humidity_mg", MainUnit::AbsoluteHumidityMilligramsAfterConversion},
+    {"pressure,mixing_ratio", MainUnit::MixingRatioAfterConversion},
+    {"pressure,saturation_pressure", MainUnit::SaturationVapourPressureAfterConversion},
+    {"pressure,vapour_pressure", MainUnit::VapourPressureAfterConversion},
+    {"pressure,water_dew_point", MainUnit::SupercooledDewPointAfterConversion},
 };
 
 // The pressure page's rows: command-line unit, edit box, button handler.
@@ -79,13 +79,13 @@ struct PressureRow {
     Procedure convert;
 };
 const PressureRow kPressureRows[] = {
-    {"bar", MainUnit::EditBox20, Procedure::ConvertBarRow},
-    {"MPa", MainUnit::EditBox21, Procedure::ConvertMpaRow},
-    {"kPa", MainUnit::EditBox22, Procedure::ConvertKpaRow},
-    {"atm", MainUnit::EditBox23, Procedure::ConvertAtmRow},
-    {"kgf/cm2", MainUnit::EditBox24, Procedure::ConvertKgfRow},
-    {"mmHg", MainUnit::EditBox25, Procedure::ConvertMmHgRow},
-    {"psi", MainUnit::EditBox26, Procedure::ConvertPsiRow},
+    {"bar", MainUnit::BarValue, Procedure::ConvertBarRow},
+    {"MPa", MainUnit::MpaValue, Procedure::ConvertMpaRow},
+    {"kPa", MainUnit::KpaValue, Procedure::ConvertKpaRow},
+    {"atm", MainUnit::AtmValue, Procedure::ConvertAtmRow},
+    {"kgf/cm2", MainUnit::KgfValue, Procedure::ConvertKgfRow},
+    {"mmHg", MainUnit::MmHgValue, Procedure::ConvertMmHgRow},
+    {"psi", MainUnit::PsiValue, Procedure::ConvertPsiRow},
 };
 
 // The fields of one CSV line; a quoted field may hold commas and doubled
@@ -179,13 +179,13 @@ std::vector<std::string> CommandLine(const HumidityCase& c) {
 
 TEST_F(SameDigits, HumidityConversionOverGeneratedInputs) {
     for (const HumidityCase& c : GeneratedHumidityCases()) {
-        fake_.SetInt(MainUnit::ComboBox1, kSelection, c.quantity.index);
-        fake_.SetInt(MainUnit::ComboBox2, kSelection, c.unit.index);
-        fake_.SetInt(MainUnit::RadioButton1, kSelected, c.direction.index == 0);
-        fake_.SetInt(MainUnit::RadioButton2, kSelected, c.direction.index == 1);
-        SetBox(MainUnit::EditBox1, c.value);
-        SetBox(MainUnit::EditBox3, c.temperature);
-        SetBox(MainUnit::EditBox4, c.pressure);
+        fake_.SetInt(MainUnit::KnownQuantity, kSelection, c.quantity.index);
+        fake_.SetInt(MainUnit::GaugePressureUnit, kSelection, c.unit.index);
+        fake_.SetInt(MainUnit::PresentToStandard, kSelected, c.direction.index == 0);
+        fake_.SetInt(MainUnit::StandardToPresent, kSelected, c.direction.index == 1);
+        SetBox(MainUnit::KnownValue, c.value);
+        SetBox(MainUnit::GasTemperature, c.temperature);
+        SetBox(MainUnit::GaugePressure, c.pressure);
         engine::Humidity() = {};
         Run(Procedure::ConvertHumidity);
         auto texts = CsvTexts(RunCli(CommandLine(c)), 2);

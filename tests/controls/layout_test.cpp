@@ -12,15 +12,18 @@
 
 #include "controls/kinds/tab_control.h"
 #include "embedded/embedded_template.h"
+#include "engine/form_ids.h"
 #include "engine/procedures.h"
 #include "forms/kinds_table.h"
 #include "platform/platform.h"
 #include "runtime/gbk.h"
 #include "tests/controls/gui_fixture.h"
-#include "windows/main_window.h"
 
 namespace forms::testing {
 namespace {
+
+using engine::Id;
+using engine::WindowId;
 
 void DoNothing(const runtime::RuntimeServices&, runtime::EventRecord&) {}
 
@@ -92,7 +95,7 @@ bool IsCoreKind(uint32_t kind) {
 }
 
 TEST_F(LayoutTest, MainWindowShowsEveryControlOfEveryPageWhole) {
-    FormWindow* window = Open(kMainWindowId);
+    FormWindow* window = Open(Id(WindowId::Main));
     ASSERT_NE(window, nullptr);
     const UnitRecord& tabUnit = TabUnit(window->record());
     auto* tabs = dynamic_cast<kinds::TabControl*>(window->control(tabUnit.id));
@@ -122,7 +125,7 @@ TEST_F(LayoutTest, MainWindowShowsEveryControlOfEveryPageWhole) {
 }
 
 TEST_F(LayoutTest, WindowsOpenCentredOnTheScreen) {
-    for (uint32_t windowId : {kMainWindowId, kAboutWindowId, kCompanyWindowId}) {
+    for (uint32_t windowId : {Id(WindowId::Main), Id(WindowId::About), Id(WindowId::Company)}) {
         FormWindow* window = Open(windowId);
         ASSERT_NE(window, nullptr);
         const QSize screen = runtime::ScreenSize();
@@ -133,7 +136,7 @@ TEST_F(LayoutTest, WindowsOpenCentredOnTheScreen) {
 }
 
 TEST_F(LayoutTest, SavesScreenshotsOfEveryPageAndWindow) {
-    FormWindow* main = Open(kMainWindowId);
+    FormWindow* main = Open(Id(WindowId::Main));
     ASSERT_NE(main, nullptr);
     auto* tabs = static_cast<QTabWidget*>(main->control(TabUnit(main->record()).id));
     for (int page = 0; page < tabs->count(); ++page) {
@@ -141,8 +144,8 @@ TEST_F(LayoutTest, SavesScreenshotsOfEveryPageAndWindow) {
         Settle();
         Save(*main, QStringLiteral("forms_main_page%1.png").arg(page));
     }
-    for (auto [windowId, name] : {std::pair{kAboutWindowId, "forms_about.png"},
-                                  std::pair{kCompanyWindowId, "forms_company.png"}}) {
+    for (auto [windowId, name] : {std::pair{Id(WindowId::About), "forms_about.png"},
+                                  std::pair{Id(WindowId::Company), "forms_company.png"}}) {
         FormWindow* window = Open(windowId);
         ASSERT_NE(window, nullptr);
         Save(*window, QString::fromUtf8(name));
@@ -158,7 +161,7 @@ namespace {
 // A control that covers later controls of its parent whole (a backdrop panel
 // or a text block behind captions and buttons) lies beneath them.
 TEST_F(LayoutTest, BackdropsLieBeneathTheControlsTheyHold) {
-    FormWindow* window = Open(kAboutWindowId);
+    FormWindow* window = Open(Id(WindowId::About));
     ASSERT_NE(window, nullptr);
     const QRect button(232, 176, 72, 32);
     QWidget* hit = window->clientArea()->childAt(button.center());
@@ -220,7 +223,7 @@ std::map<uint32_t, ControlLook> LooksOfPage(FormWindow& window, const std::vecto
 // `page`, so that the page is made with the window.
 TemplateData StartingOnPage(int page) {
     TemplateData data = LoadTemplate(EmbeddedTemplate(), kNoOps);
-    WindowRecord* main = FindWindow(data, kMainWindowId);
+    WindowRecord* main = FindWindow(data, Id(WindowId::Main));
     for (Unit& entry : main->units) {
         auto* unit = std::get_if<UnitRecord>(&entry);
         if (unit == nullptr || unit->kind != uint32_t(KindCode::TabControl)) continue;
@@ -232,7 +235,7 @@ TemplateData StartingOnPage(int page) {
 }
 
 TEST_F(LayoutTest, ControlsOfHiddenPagesAreMadeOnlyWhenNeeded) {
-    FormWindow* window = Open(kMainWindowId);
+    FormWindow* window = Open(Id(WindowId::Main));
     ASSERT_NE(window, nullptr);
     const auto pages = PageUnits(TabUnit(window->record()));
     ASSERT_EQ(pages.size(), 4U);
@@ -247,7 +250,7 @@ TEST_F(LayoutTest, ControlsOfHiddenPagesAreMadeOnlyWhenNeeded) {
 }
 
 TEST_F(LayoutTest, AskingForOneControlMakesOnlyItUntilItsPageIsShown) {
-    FormWindow* window = Open(kMainWindowId);
+    FormWindow* window = Open(Id(WindowId::Main));
     ASSERT_NE(window, nullptr);
     const auto pages = PageUnits(TabUnit(window->record()));
     const uint32_t asked = pages[2].front();
@@ -273,7 +276,7 @@ TEST_F(LayoutTest, AskingForOneControlMakesOnlyItUntilItsPageIsShown) {
 TEST_F(LayoutTest, PagesMadeWhenShownMatchPagesMadeWithTheWindow) {
     for (int page = 1; page < 4; ++page) {
         InstallWindowTable(StartingOnPage(page));
-        FormWindow* atOnce = Open(kMainWindowId);
+        FormWindow* atOnce = Open(Id(WindowId::Main));
         ASSERT_NE(atOnce, nullptr);
         const auto units = PageUnits(TabUnit(atOnce->record()))[size_t(page)];
         const std::map<uint32_t, ControlLook> expected = LooksOfPage(*atOnce, units);
@@ -281,7 +284,7 @@ TEST_F(LayoutTest, PagesMadeWhenShownMatchPagesMadeWithTheWindow) {
         ASSERT_EQ(expected.size(), units.size());
 
         InstallWindowTable(LoadTemplate(EmbeddedTemplate(), kNoOps));
-        FormWindow* later = Open(kMainWindowId);
+        FormWindow* later = Open(Id(WindowId::Main));
         ASSERT_NE(later, nullptr);
         auto* tabs = dynamic_cast<QTabWidget*>(later->control(TabUnit(later->record()).id));
         ASSERT_NE(tabs, nullptr);

@@ -102,6 +102,9 @@ TEST_F(PropertiesTest, NumericPropertiesRoundTrip) {
         {"radio selected, any non-zero is 1", kRadio2, N(RadioButtonProperty::Selected), 5, 1},
         {"tab current page", kTab, N(TabControlProperty::CurrentPage), 1, 1},
         {"edit input mode", kDecimalEdit, N(EditBoxProperty::InputMode), 5, 5},
+        {"edit max length", kDigitsEdit, N(EditBoxProperty::MaxLength), 5, 5},
+        {"edit hide selection, non-zero is 1", kDigitsEdit, N(EditBoxProperty::HideSelection), 5,
+         1},
         {"window Esc closes off", kFormUnit, N(WindowProperty::EscCloses), 0, 0},
         {"label word wrap, non-zero is 1", kClickLabel, N(LabelProperty::WordWrap), 7, 1},
     };

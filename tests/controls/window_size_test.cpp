@@ -9,14 +9,17 @@
 
 #include "controls/kinds/tab_control.h"
 #include "embedded/embedded_template.h"
+#include "engine/form_ids.h"
 #include "engine/procedures.h"
 #include "forms/kinds_table.h"
 #include "runtime/gbk.h"
 #include "tests/controls/gui_fixture.h"
-#include "windows/main_window.h"
 
 namespace forms::testing {
 namespace {
+
+using engine::Id;
+using engine::WindowId;
 
 void DoNothing(const runtime::RuntimeServices&, runtime::EventRecord&) {}
 
@@ -64,7 +67,7 @@ protected:
 };
 
 TEST_P(WindowSizeTest, ClientAreaLiesWholeBelowTheMenuBar) {
-    for (uint32_t windowId : {kMainWindowId, kAboutWindowId, kCompanyWindowId}) {
+    for (uint32_t windowId : {Id(WindowId::Main), Id(WindowId::About), Id(WindowId::Company)}) {
         SCOPED_TRACE(windowId);
         FormWindow* window = Open(windowId);
         ASSERT_NE(window, nullptr);
@@ -79,7 +82,7 @@ TEST_P(WindowSizeTest, ClientAreaLiesWholeBelowTheMenuBar) {
 }
 
 TEST_P(WindowSizeTest, EveryControlLiesInsideItsPageAsLaidOut) {
-    FormWindow* window = Open(kMainWindowId);
+    FormWindow* window = Open(Id(WindowId::Main));
     ASSERT_NE(window, nullptr);
     const UnitRecord* tabUnit = nullptr;
     for (const Unit& unit : window->record().units) {

@@ -15,7 +15,7 @@ using runtime::TaggedValue;
 
 FakeRuntime* current = nullptr;
 
-constexpr uint32_t kMainWindow = static_cast<uint32_t>(WindowId::Main);
+constexpr uint32_t kMainWindow = Id(WindowId::Main);
 
 // Edit box content and transparent label caption share this number; every
 // other property the engine uses holds an integer.
@@ -90,25 +90,25 @@ const runtime::RuntimeServices& FakeRuntime::Services() const {
 }
 
 void FakeRuntime::SetText(MainUnit unit, std::string_view gbk) {
-    properties_[{kMainWindow, static_cast<uint32_t>(unit), kContent}] = {std::string(gbk), 0};
+    properties_[{kMainWindow, Id(unit), kContent}] = {std::string(gbk), 0};
 }
 
 void FakeRuntime::SetInt(MainUnit unit, int32_t property, int32_t value) {
-    properties_[{kMainWindow, static_cast<uint32_t>(unit), property}] = {"", value};
+    properties_[{kMainWindow, Id(unit), property}] = {"", value};
 }
 
 std::string FakeRuntime::Text(MainUnit unit) const {
-    auto found = properties_.find({kMainWindow, static_cast<uint32_t>(unit), kContent});
+    auto found = properties_.find({kMainWindow, Id(unit), kContent});
     return found != properties_.end() ? found->second.text : "";
 }
 
 int32_t FakeRuntime::Int(MainUnit unit, int32_t property) const {
-    auto found = properties_.find({kMainWindow, static_cast<uint32_t>(unit), property});
+    auto found = properties_.find({kMainWindow, Id(unit), property});
     return found != properties_.end() ? static_cast<int32_t>(found->second.value) : 0;
 }
 
 bool FakeRuntime::Has(MainUnit unit, int32_t property) const {
-    return properties_.contains({kMainWindow, static_cast<uint32_t>(unit), property});
+    return properties_.contains({kMainWindow, Id(unit), property});
 }
 
 void FakeRuntime::ClearRecords() {

@@ -17,21 +17,33 @@
 namespace engine::testing {
 
 // The result boxes of the humidity conversion, in the order they are filled.
-inline constexpr MainUnit kStandardResultBoxes[] = {
-    MainUnit::EditBox2,  MainUnit::EditBox5,  MainUnit::EditBox6,
-    MainUnit::EditBox7,  MainUnit::EditBox8,  MainUnit::EditBox9,
-    MainUnit::EditBox10, MainUnit::EditBox11, MainUnit::EditBox29};
+inline constexpr MainUnit kStandardResultBoxes[] = {MainUnit::RelativeHumidity,
+                                                    MainUnit::DewPoint,
+                                                    MainUnit::VolumeRatio,
+                                                    MainUnit::AbsoluteHumidityGrams,
+                                                    MainUnit::AbsoluteHumidityMilligrams,
+                                                    MainUnit::MixingRatio,
+                                                    MainUnit::SaturationVapourPressure,
+                                                    MainUnit::VapourPressure,
+                                                    MainUnit::SupercooledDewPoint};
 inline constexpr MainUnit kPressureResultBoxes[] = {
-    MainUnit::EditBox30, MainUnit::EditBox18, MainUnit::EditBox19,
-    MainUnit::EditBox17, MainUnit::EditBox16, MainUnit::EditBox15,
-    MainUnit::EditBox14, MainUnit::EditBox13, MainUnit::EditBox12};
+    MainUnit::SupercooledDewPointAfterConversion,
+    MainUnit::DewPointAfterConversion,
+    MainUnit::RelativeHumidityAfterConversion,
+    MainUnit::VolumeRatioAfterConversion,
+    MainUnit::AbsoluteHumidityGramsAfterConversion,
+    MainUnit::AbsoluteHumidityMilligramsAfterConversion,
+    MainUnit::MixingRatioAfterConversion,
+    MainUnit::SaturationVapourPressureAfterConversion,
+    MainUnit::VapourPressureAfterConversion};
 // The edit boxes of the pressure page, top to bottom.
 inline constexpr MainUnit kPressureRowBoxes[] = {
-    MainUnit::EditBox20, MainUnit::EditBox21, MainUnit::EditBox22, MainUnit::EditBox23,
-    MainUnit::EditBox24, MainUnit::EditBox25, MainUnit::EditBox26};
+    MainUnit::BarValue, MainUnit::MpaValue,  MainUnit::KpaValue, MainUnit::AtmValue,
+    MainUnit::KgfValue, MainUnit::MmHgValue, MainUnit::PsiValue};
 // The captions beside the known-value box.
-inline constexpr MainUnit kInputLabels[] = {MainUnit::Label7, MainUnit::Label9, MainUnit::Label10,
-                                            MainUnit::Label11, MainUnit::Label12};
+inline constexpr MainUnit kInputLabels[] = {
+    MainUnit::RelativeHumidityCaption, MainUnit::DewPointCaption, MainUnit::AbsoluteHumidityCaption,
+    MainUnit::MixingRatioCaption, MainUnit::VolumeRatioCaption};
 
 using ExpectedTexts = std::vector<std::pair<MainUnit, std::string>>;
 
@@ -54,13 +66,13 @@ protected:
 
     // The form template's initial values of every property the handlers use.
     void SetMainWindowDefaults() {
-        fake_.SetText(MainUnit::EditBox1, "10");
-        fake_.SetText(MainUnit::EditBox3, "20");
-        fake_.SetText(MainUnit::EditBox4, "0.3");
-        fake_.SetInt(MainUnit::ComboBox1, kSelection, 0);
-        fake_.SetInt(MainUnit::ComboBox2, kSelection, 0);
-        fake_.SetInt(MainUnit::RadioButton1, kSelected, 1);
-        fake_.SetInt(MainUnit::RadioButton2, kSelected, 0);
+        fake_.SetText(MainUnit::KnownValue, "10");
+        fake_.SetText(MainUnit::GasTemperature, "20");
+        fake_.SetText(MainUnit::GaugePressure, "0.3");
+        fake_.SetInt(MainUnit::KnownQuantity, kSelection, 0);
+        fake_.SetInt(MainUnit::GaugePressureUnit, kSelection, 0);
+        fake_.SetInt(MainUnit::PresentToStandard, kSelected, 1);
+        fake_.SetInt(MainUnit::StandardToPresent, kSelected, 0);
         for (MainUnit box : kStandardResultBoxes) fake_.SetText(box, "");
         for (MainUnit box : kPressureResultBoxes) fake_.SetText(box, "");
         for (MainUnit box : kPressureRowBoxes) fake_.SetText(box, "");

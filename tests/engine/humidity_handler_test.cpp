@@ -36,13 +36,13 @@ void PrintTo(const HumidityCase& c, std::ostream* out) {
 class HumidityHandler : public HandlerTest {
 protected:
     void Click(const HumidityInputs& in) {
-        fake_.SetInt(M::ComboBox1, kSelection, in.mode);
-        fake_.SetText(M::EditBox1, in.value);
-        fake_.SetText(M::EditBox3, in.temperature);
-        fake_.SetText(M::EditBox4, in.gauge);
-        fake_.SetInt(M::ComboBox2, kSelection, in.gaugeUnit);
-        fake_.SetInt(M::RadioButton1, kSelected, in.radio1);
-        fake_.SetInt(M::RadioButton2, kSelected, in.radio2);
+        fake_.SetInt(M::KnownQuantity, kSelection, in.mode);
+        fake_.SetText(M::KnownValue, in.value);
+        fake_.SetText(M::GasTemperature, in.temperature);
+        fake_.SetText(M::GaugePressure, in.gauge);
+        fake_.SetInt(M::GaugePressureUnit, kSelection, in.gaugeUnit);
+        fake_.SetInt(M::PresentToStandard, kSelected, in.radio1);
+        fake_.SetInt(M::StandardToPresent, kSelected, in.radio2);
         Run(Procedure::ConvertHumidity);
     }
 
@@ -54,129 +54,140 @@ protected:
     }
 };
 
-const ExpectedTexts kTwentyDegreesDewPointTen = {
-    {M::EditBox2, "52.5197"},   {M::EditBox5, "10.04"},     {M::EditBox6, "12280.0"},
-    {M::EditBox7, "9.078"},     {M::EditBox8, "9077.6"},    {M::EditBox9, "7.6382"},
-    {M::EditBox10, "2340.417"}, {M::EditBox11, "1229.181"}, {M::EditBox29, "10.04"}};
+const ExpectedTexts kTwentyDegreesDewPointTen = {{M::RelativeHumidity, "52.5197"},
+                                                 {M::DewPoint, "10.04"},
+                                                 {M::VolumeRatio, "12280.0"},
+                                                 {M::AbsoluteHumidityGrams, "9.078"},
+                                                 {M::AbsoluteHumidityMilligrams, "9077.6"},
+                                                 {M::MixingRatio, "7.6382"},
+                                                 {M::SaturationVapourPressure, "2340.417"},
+                                                 {M::VapourPressure, "1229.181"},
+                                                 {M::SupercooledDewPoint, "10.04"}};
 
 const HumidityCase kHumidityCases[] = {
     {"DewPointTenAtTwentyToStandard",
      {},
-     {{M::EditBox2, "52.5197"},
-      {M::EditBox5, "10.04"},
-      {M::EditBox6, "12280.0"},
-      {M::EditBox7, "9.078"},
-      {M::EditBox8, "9077.6"},
-      {M::EditBox9, "7.6382"},
-      {M::EditBox10, "2340.417"},
-      {M::EditBox11, "1229.181"},
-      {M::EditBox29, "10.04"},
-      {M::EditBox30, "-9.13"},
-      {M::EditBox18, "-8.10"},
-      {M::EditBox19, "13.1299"},
-      {M::EditBox17, "3042.0"},
-      {M::EditBox16, "2.269"},
-      {M::EditBox15, "2269.4"},
-      {M::EditBox14, "1.8921"},
-      {M::EditBox13, "2340.417"},
-      {M::EditBox12, "307.295"}}},
+     {{M::RelativeHumidity, "52.5197"},
+      {M::DewPoint, "10.04"},
+      {M::VolumeRatio, "12280.0"},
+      {M::AbsoluteHumidityGrams, "9.078"},
+      {M::AbsoluteHumidityMilligrams, "9077.6"},
+      {M::MixingRatio, "7.6382"},
+      {M::SaturationVapourPressure, "2340.417"},
+      {M::VapourPressure, "1229.181"},
+      {M::SupercooledDewPoint, "10.04"},
+      {M::SupercooledDewPointAfterConversion, "-9.13"},
+      {M::DewPointAfterConversion, "-8.10"},
+      {M::RelativeHumidityAfterConversion, "13.1299"},
+      {M::VolumeRatioAfterConversion, "3042.0"},
+      {M::AbsoluteHumidityGramsAfterConversion, "2.269"},
+      {M::AbsoluteHumidityMilligramsAfterConversion, "2269.4"},
+      {M::MixingRatioAfterConversion, "1.8921"},
+      {M::SaturationVapourPressureAfterConversion, "2340.417"},
+      {M::VapourPressureAfterConversion, "307.295"}}},
     {"DewPointTenAtTwentyToCurrent",
      {.radio1 = 0, .radio2 = 1},
-     {{M::EditBox2, "52.5197"},
-      {M::EditBox5, "10.04"},
-      {M::EditBox6, "12280.0"},
-      {M::EditBox7, "9.078"},
-      {M::EditBox8, "9077.6"},
-      {M::EditBox9, "7.6382"},
-      {M::EditBox10, "2340.417"},
-      {M::EditBox11, "1229.181"},
-      {M::EditBox29, "10.04"},
-      {M::EditBox30, "32.63"},
-      {M::EditBox18, "32.63"},
-      {M::EditBox19, "210.0789"},
-      {M::EditBox17, "12280.0"},
-      {M::EditBox16, "36.310"},
-      {M::EditBox15, "36310.2"},
-      {M::EditBox14, "7.6382"},
-      {M::EditBox13, "2340.417"},
-      {M::EditBox12, "4916.722"}}},
+     {{M::RelativeHumidity, "52.5197"},
+      {M::DewPoint, "10.04"},
+      {M::VolumeRatio, "12280.0"},
+      {M::AbsoluteHumidityGrams, "9.078"},
+      {M::AbsoluteHumidityMilligrams, "9077.6"},
+      {M::MixingRatio, "7.6382"},
+      {M::SaturationVapourPressure, "2340.417"},
+      {M::VapourPressure, "1229.181"},
+      {M::SupercooledDewPoint, "10.04"},
+      {M::SupercooledDewPointAfterConversion, "32.63"},
+      {M::DewPointAfterConversion, "32.63"},
+      {M::RelativeHumidityAfterConversion, "210.0789"},
+      {M::VolumeRatioAfterConversion, "12280.0"},
+      {M::AbsoluteHumidityGramsAfterConversion, "36.310"},
+      {M::AbsoluteHumidityMilligramsAfterConversion, "36310.2"},
+      {M::MixingRatioAfterConversion, "7.6382"},
+      {M::SaturationVapourPressureAfterConversion, "2340.417"},
+      {M::VapourPressureAfterConversion, "4916.722"}}},
     {"DewPointMinusFortyPressureFactorFourToStandard",
      {.value = "-40"},
-     {{M::EditBox2, "0.5497"},
-      {M::EditBox5, "-39.99"},
-      {M::EditBox6, "127.0"},
-      {M::EditBox7, "0.095"},
-      {M::EditBox8, "95.0"},
-      {M::EditBox9, "0.0790"},
-      {M::EditBox10, "2340.417"},
-      {M::EditBox11, "12.865"},
-      {M::EditBox29, "-43.70"},
-      {M::EditBox30, "-55.79"},
-      {M::EditBox18, "-51.63"},
-      {M::EditBox19, "0.1374"},
-      {M::EditBox17, "31.7"},
-      {M::EditBox16, "0.024"},
-      {M::EditBox15, "23.8"},
-      {M::EditBox14, "0.0197"},
-      {M::EditBox13, "2340.417"},
-      {M::EditBox12, "3.216"}}},
+     {{M::RelativeHumidity, "0.5497"},
+      {M::DewPoint, "-39.99"},
+      {M::VolumeRatio, "127.0"},
+      {M::AbsoluteHumidityGrams, "0.095"},
+      {M::AbsoluteHumidityMilligrams, "95.0"},
+      {M::MixingRatio, "0.0790"},
+      {M::SaturationVapourPressure, "2340.417"},
+      {M::VapourPressure, "12.865"},
+      {M::SupercooledDewPoint, "-43.70"},
+      {M::SupercooledDewPointAfterConversion, "-55.79"},
+      {M::DewPointAfterConversion, "-51.63"},
+      {M::RelativeHumidityAfterConversion, "0.1374"},
+      {M::VolumeRatioAfterConversion, "31.7"},
+      {M::AbsoluteHumidityGramsAfterConversion, "0.024"},
+      {M::AbsoluteHumidityMilligramsAfterConversion, "23.8"},
+      {M::MixingRatioAfterConversion, "0.0197"},
+      {M::SaturationVapourPressureAfterConversion, "2340.417"},
+      {M::VapourPressureAfterConversion, "3.216"}}},
     {"DewPointMinusFortyPressureFactorFourToCurrent",
      {.value = "-40", .radio1 = 0, .radio2 = 1},
-     {{M::EditBox30, "-29.94"},
-      {M::EditBox18, "-27.06"},
-      {M::EditBox19, "2.1987"},
-      {M::EditBox17, "127.0"},
-      {M::EditBox16, "0.380"},
-      {M::EditBox15, "380.0"},
-      {M::EditBox14, "0.0790"},
-      {M::EditBox13, "2340.417"},
-      {M::EditBox12, "51.460"}}},
+     {{M::SupercooledDewPointAfterConversion, "-29.94"},
+      {M::DewPointAfterConversion, "-27.06"},
+      {M::RelativeHumidityAfterConversion, "2.1987"},
+      {M::VolumeRatioAfterConversion, "127.0"},
+      {M::AbsoluteHumidityGramsAfterConversion, "0.380"},
+      {M::AbsoluteHumidityMilligramsAfterConversion, "380.0"},
+      {M::MixingRatioAfterConversion, "0.0790"},
+      {M::SaturationVapourPressureAfterConversion, "2340.417"},
+      {M::VapourPressureAfterConversion, "51.460"}}},
     {"RelativeHumidityFiftyAtMinusTenUsesIce",
      {.mode = 1, .value = "50", .temperature = "-10"},
-     {{M::EditBox2, "50.0000"},
-      {M::EditBox10, "260.099"},
-      {M::EditBox11, "130.050"},
-      {M::EditBox5, "-17.57"},
-      {M::EditBox29, "-19.63"},
-      {M::EditBox6, "1285.1"},
-      {M::EditBox19, "12.5000"},
-      {M::EditBox12, "32.512"}}},
+     {{M::RelativeHumidity, "50.0000"},
+      {M::SaturationVapourPressure, "260.099"},
+      {M::VapourPressure, "130.050"},
+      {M::DewPoint, "-17.57"},
+      {M::SupercooledDewPoint, "-19.63"},
+      {M::VolumeRatio, "1285.1"},
+      {M::RelativeHumidityAfterConversion, "12.5000"},
+      {M::VapourPressureAfterConversion, "32.512"}}},
     {"RelativeHumidityFiftyAtTwentyComesBackWithFourDecimals",
      {.mode = 1, .value = "50"},
-     {{M::EditBox2, "50.0000"},
-      {M::EditBox5, "9.31"},
-      {M::EditBox6, "11684.0"},
-      {M::EditBox9, "7.2674"},
-      {M::EditBox11, "1170.209"}}},
+     {{M::RelativeHumidity, "50.0000"},
+      {M::DewPoint, "9.31"},
+      {M::VolumeRatio, "11684.0"},
+      {M::MixingRatio, "7.2674"},
+      {M::VapourPressure, "1170.209"}}},
     {"VolumeRatioThousandGivesFrostPoint",
      {.mode = 2, .value = "1000"},
-     {{M::EditBox6, "1000.0"},
-      {M::EditBox9, "0.6220"},
-      {M::EditBox5, "-20.21"},
-      {M::EditBox29, "-22.51"},
-      {M::EditBox11, "101.224"}}},
+     {{M::VolumeRatio, "1000.0"},
+      {M::MixingRatio, "0.6220"},
+      {M::DewPoint, "-20.21"},
+      {M::SupercooledDewPoint, "-22.51"},
+      {M::VapourPressure, "101.224"}}},
     {"AbsoluteHumidityGrams",
      {.mode = 3, .value = "9"},
-     {{M::EditBox7, "9.000"},
-      {M::EditBox8, "9000.0"},
-      {M::EditBox11, "1218.679"},
-      {M::EditBox5, "9.91"}}},
+     {{M::AbsoluteHumidityGrams, "9.000"},
+      {M::AbsoluteHumidityMilligrams, "9000.0"},
+      {M::VapourPressure, "1218.679"},
+      {M::DewPoint, "9.91"}}},
     {"AbsoluteHumidityMilligramsMatchesGrams",
      {.mode = 4, .value = "9000"},
-     {{M::EditBox7, "9.000"},
-      {M::EditBox8, "9000.0"},
-      {M::EditBox11, "1218.679"},
-      {M::EditBox5, "9.91"}}},
+     {{M::AbsoluteHumidityGrams, "9.000"},
+      {M::AbsoluteHumidityMilligrams, "9000.0"},
+      {M::VapourPressure, "1218.679"},
+      {M::DewPoint, "9.91"}}},
     {"MixingRatioSeven",
      {.mode = 5, .value = "7"},
-     {{M::EditBox9, "7.0000"}, {M::EditBox11, "1127.623"}, {M::EditBox2, "48.1804"}}},
+     {{M::MixingRatio, "7.0000"},
+      {M::VapourPressure, "1127.623"},
+      {M::RelativeHumidity, "48.1804"}}},
     {"GaugeInBarAndMbarGiveTheSameFactor",
      {.gauge = "0.3", .gaugeUnit = 1},
-     {{M::EditBox12, "945.524"}, {M::EditBox19, "40.3998"}}},
-    {"GaugeInMbar", {.gauge = "300", .gaugeUnit = 2}, {{M::EditBox12, "945.524"}}},
+     {{M::VapourPressureAfterConversion, "945.524"},
+      {M::RelativeHumidityAfterConversion, "40.3998"}}},
+    {"GaugeInMbar",
+     {.gauge = "300", .gaugeUnit = 2},
+     {{M::VapourPressureAfterConversion, "945.524"}}},
     {"GaugeInPascalHasItsOwnReference",
      {.gauge = "30000", .gaugeUnit = 3},
-     {{M::EditBox12, "948.386"}, {M::EditBox19, "40.5221"}}},
+     {{M::VapourPressureAfterConversion, "948.386"},
+      {M::RelativeHumidityAfterConversion, "40.5221"}}},
 };
 
 class HumidityCases : public HumidityHandler, public ::testing::WithParamInterface<HumidityCase> {};
@@ -198,56 +209,63 @@ std::string Repeated(char c, std::size_t count) {
 const HumidityCase kBadInputCases[] = {
     {"EmptyBoxesReadAsZero",
      {.value = "", .temperature = ""},
-     {{M::EditBox2, "100.0000"},
-      {M::EditBox5, "0.02"},
-      {M::EditBox10, "611.856"},
-      {M::EditBox11, "611.856"},
-      {M::EditBox29, "0.02"},
-      {M::EditBox12, "152.964"}}},
+     {{M::RelativeHumidity, "100.0000"},
+      {M::DewPoint, "0.02"},
+      {M::SaturationVapourPressure, "611.856"},
+      {M::VapourPressure, "611.856"},
+      {M::SupercooledDewPoint, "0.02"},
+      {M::VapourPressureAfterConversion, "152.964"}}},
     {"LettersReadAsZero",
      {.value = "abc", .temperature = "xyz"},
-     {{M::EditBox2, "100.0000"}, {M::EditBox5, "0.02"}, {M::EditBox11, "611.856"}}},
+     {{M::RelativeHumidity, "100.0000"}, {M::DewPoint, "0.02"}, {M::VapourPressure, "611.856"}}},
     {"OverflowingExponentGivesInfinityAndNan",
      {.value = "1e400"},
-     {{M::EditBox2, "nan"},
-      {M::EditBox5, "nan"},
-      {M::EditBox10, "2340.417"},
-      {M::EditBox11, "nan"},
-      {M::EditBox12, "nan"}}},
+     {{M::RelativeHumidity, "nan"},
+      {M::DewPoint, "nan"},
+      {M::SaturationVapourPressure, "2340.417"},
+      {M::VapourPressure, "nan"},
+      {M::VapourPressureAfterConversion, "nan"}}},
     {"NegativeZeroShowsWithoutSign",
      {.value = "-0", .temperature = "-0", .gauge = "-0"},
-     {{M::EditBox2, "100.0000"},
-      {M::EditBox5, "0.02"},
-      {M::EditBox11, "611.856"},
-      {M::EditBox12, "611.856"},
-      {M::EditBox19, "100.0000"}}},
+     {{M::RelativeHumidity, "100.0000"},
+      {M::DewPoint, "0.02"},
+      {M::VapourPressure, "611.856"},
+      {M::VapourPressureAfterConversion, "611.856"},
+      {M::RelativeHumidityAfterConversion, "100.0000"}}},
     {"FullWidthDigitsAreFolded",
      {.value = runtime::Utf8ToGbk("１２．５"), .temperature = runtime::Utf8ToGbk("２０")},
-     {{M::EditBox5, "12.55"}, {M::EditBox11, "1450.889"}, {M::EditBox2, "61.9928"}}},
+     {{M::DewPoint, "12.55"}, {M::VapourPressure, "1450.889"}, {M::RelativeHumidity, "61.9928"}}},
     {"ThousandCharacterTextsStopAtTheFirstNonDigit",
      {.value = "10" + Repeated('x', 998),
       .temperature = "20" + Repeated(' ', 998),
       .gauge = "0.3" + Repeated('0', 997)},
-     {{M::EditBox2, "52.5197"}, {M::EditBox11, "1229.181"}, {M::EditBox12, "307.295"}}},
+     {{M::RelativeHumidity, "52.5197"},
+      {M::VapourPressure, "1229.181"},
+      {M::VapourPressureAfterConversion, "307.295"}}},
     {"ThousandDigitGaugeIsInfinite",
      {.gauge = "1" + Repeated('0', 999)},
-     {{M::EditBox12, "0.000"}, {M::EditBox19, "0.0000"}, {M::EditBox18, "nan"}}},
+     {{M::VapourPressureAfterConversion, "0.000"},
+      {M::RelativeHumidityAfterConversion, "0.0000"},
+      {M::DewPointAfterConversion, "nan"}}},
     {"GaugeMinusOneTenthMpaToStandardIsInfinite",
      {.gauge = "-0.1"},
-     {{M::EditBox12, "inf"}, {M::EditBox19, "inf"}, {M::EditBox18, "nan"}, {M::EditBox17, "nan"}}},
+     {{M::VapourPressureAfterConversion, "inf"},
+      {M::RelativeHumidityAfterConversion, "inf"},
+      {M::DewPointAfterConversion, "nan"},
+      {M::VolumeRatioAfterConversion, "nan"}}},
     {"GaugeMinusOneTenthMpaToCurrentIsZero",
      {.gauge = "-0.1", .radio1 = 0, .radio2 = 1},
-     {{M::EditBox12, "0.000"},
-      {M::EditBox19, "0.0000"},
-      {M::EditBox17, "nan"},
-      {M::EditBox14, "nan"}}},
+     {{M::VapourPressureAfterConversion, "0.000"},
+      {M::RelativeHumidityAfterConversion, "0.0000"},
+      {M::VolumeRatioAfterConversion, "nan"},
+      {M::MixingRatioAfterConversion, "nan"}}},
     {"RelativeHumidityZeroHasNoDewPoint",
      {.mode = 1, .value = "0"},
-     {{M::EditBox2, "0.0000"},
-      {M::EditBox5, "nan"},
-      {M::EditBox29, "nan"},
-      {M::EditBox11, "0.000"},
-      {M::EditBox18, "nan"}}},
+     {{M::RelativeHumidity, "0.0000"},
+      {M::DewPoint, "nan"},
+      {M::SupercooledDewPoint, "nan"},
+      {M::VapourPressure, "0.000"},
+      {M::DewPointAfterConversion, "nan"}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(BadInput, HumidityCases, ::testing::ValuesIn(kBadInputCases),
@@ -255,11 +273,25 @@ INSTANTIATE_TEST_SUITE_P(BadInput, HumidityCases, ::testing::ValuesIn(kBadInputC
 
 TEST_F(HumidityHandler, WritesInTheFixedOrder) {
     Click({});
-    const std::vector<M> expected = {M::EditBox2,  M::EditBox5,  M::EditBox6,  M::EditBox7,
-                                     M::EditBox8,  M::EditBox9,  M::EditBox10, M::EditBox11,
-                                     M::EditBox29, M::EditBox5,  M::EditBox30, M::EditBox18,
-                                     M::EditBox19, M::EditBox17, M::EditBox16, M::EditBox15,
-                                     M::EditBox14, M::EditBox13, M::EditBox12};
+    const std::vector<M> expected = {M::RelativeHumidity,
+                                     M::DewPoint,
+                                     M::VolumeRatio,
+                                     M::AbsoluteHumidityGrams,
+                                     M::AbsoluteHumidityMilligrams,
+                                     M::MixingRatio,
+                                     M::SaturationVapourPressure,
+                                     M::VapourPressure,
+                                     M::SupercooledDewPoint,
+                                     M::DewPoint,
+                                     M::SupercooledDewPointAfterConversion,
+                                     M::DewPointAfterConversion,
+                                     M::RelativeHumidityAfterConversion,
+                                     M::VolumeRatioAfterConversion,
+                                     M::AbsoluteHumidityGramsAfterConversion,
+                                     M::AbsoluteHumidityMilligramsAfterConversion,
+                                     M::MixingRatioAfterConversion,
+                                     M::SaturationVapourPressureAfterConversion,
+                                     M::VapourPressureAfterConversion};
     EXPECT_EQ(WrittenUnits(), expected);
     for (const PropertyWrite& write : fake_.Writes()) {
         EXPECT_EQ(write.window, uint32_t(WindowId::Main));
@@ -272,7 +304,7 @@ TEST_F(HumidityHandler, DewPointModeFirstShowsTheTypedValueThenTheComputedOne) {
     Click({});
     std::vector<std::string> dewPointTexts;
     for (const PropertyWrite& write : fake_.Writes()) {
-        if (M(write.unit) == M::EditBox5) dewPointTexts.push_back(write.text);
+        if (M(write.unit) == M::DewPoint) dewPointTexts.push_back(write.text);
     }
     EXPECT_EQ(dewPointTexts, (std::vector<std::string>{"10.00", "10.04"}));
 }
@@ -280,7 +312,7 @@ TEST_F(HumidityHandler, DewPointModeFirstShowsTheTypedValueThenTheComputedOne) {
 TEST_F(HumidityHandler, OtherModesWriteTheDewPointInTheBlockOnlyAboveZeroDegrees) {
     auto dewPointWrites = [this] {
         int count = 0;
-        for (const PropertyWrite& write : fake_.Writes()) count += M(write.unit) == M::EditBox5;
+        for (const PropertyWrite& write : fake_.Writes()) count += M(write.unit) == M::DewPoint;
         return count;
     };
     Click({.mode = 1, .value = "50", .temperature = "0"});
@@ -321,16 +353,16 @@ TEST_F(HumidityHandler, UnknownModeKeepsTheVapourPressuresOfThePreviousClick) {
     EXPECT_EQ(Humidity().es, before.es);
     // Only the always-written dew point and the pressure group are written.
     EXPECT_EQ(fake_.Writes().size(), 10u);
-    EXPECT_EQ(fake_.Text(M::EditBox5), "10.04");
-    EXPECT_EQ(fake_.Text(M::EditBox2), "kept");
-    EXPECT_EQ(fake_.Text(M::EditBox12), "307.295");
+    EXPECT_EQ(fake_.Text(M::DewPoint), "10.04");
+    EXPECT_EQ(fake_.Text(M::RelativeHumidity), "kept");
+    EXPECT_EQ(fake_.Text(M::VapourPressureAfterConversion), "307.295");
 }
 
 TEST_F(HumidityHandler, UnknownModeBeforeAnyClickComputesFromZero) {
     Click({.mode = -1});
-    EXPECT_EQ(fake_.Text(M::EditBox5), "nan");
-    EXPECT_EQ(fake_.Text(M::EditBox12), "0.000");
-    EXPECT_EQ(fake_.Text(M::EditBox13), "0.000");
+    EXPECT_EQ(fake_.Text(M::DewPoint), "nan");
+    EXPECT_EQ(fake_.Text(M::VapourPressureAfterConversion), "0.000");
+    EXPECT_EQ(fake_.Text(M::SaturationVapourPressureAfterConversion), "0.000");
 }
 
 TEST_F(HumidityHandler, KeepsItsVariablesBetweenClicks) {
@@ -345,13 +377,13 @@ TEST_F(HumidityHandler, UnknownGaugeUnitKeepsThePreviousFactor) {
     fake_.ClearRecords();
     Click({.gaugeUnit = -1});
     EXPECT_EQ(Humidity().k, 4.0);
-    EXPECT_EQ(fake_.Text(M::EditBox12), "307.295");
+    EXPECT_EQ(fake_.Text(M::VapourPressureAfterConversion), "307.295");
 }
 
 TEST_F(HumidityHandler, UnknownGaugeUnitBeforeAnyFactorDividesByZero) {
     Click({.gaugeUnit = 4});
     EXPECT_EQ(Humidity().k, 0.0);
-    EXPECT_EQ(fake_.Text(M::EditBox12), "inf");
+    EXPECT_EQ(fake_.Text(M::VapourPressureAfterConversion), "inf");
 }
 
 }  // namespace

@@ -115,13 +115,13 @@ struct FocusRow {
 };
 
 const FocusRow kFocusRows[] = {
-    {Procedure::FocusBarRow, M::Label55, std::nullopt, M::Label64},
-    {Procedure::FocusMpaRow, M::Label56, std::nullopt, M::Label65},
-    {Procedure::FocusKpaRow, M::Label57, std::nullopt, M::Label66},
-    {Procedure::FocusAtmRow, M::Label58, std::nullopt, M::Label67},
-    {Procedure::FocusKgfRow, M::Label59, M::Label62, M::Label68},
-    {Procedure::FocusMmHgRow, M::Label60, std::nullopt, M::Label69},
-    {Procedure::FocusPsiRow, M::Label61, M::Label63, M::Label70},
+    {Procedure::FocusBarRow, M::BarName, std::nullopt, M::BarMask},
+    {Procedure::FocusMpaRow, M::MpaName, std::nullopt, M::MpaMask},
+    {Procedure::FocusKpaRow, M::KpaName, std::nullopt, M::KpaMask},
+    {Procedure::FocusAtmRow, M::AtmName, std::nullopt, M::AtmMask},
+    {Procedure::FocusKgfRow, M::KgfName, M::KgfExponent, M::KgfMask},
+    {Procedure::FocusMmHgRow, M::MmHgName, std::nullopt, M::MmHgMask},
+    {Procedure::FocusPsiRow, M::PsiName, M::PsiExponent, M::PsiMask},
 };
 
 class PressureFocus : public HandlerTest {
@@ -153,15 +153,15 @@ TEST_F(PressureFocus, EachRowPaintsItselfRedAndUncoversItsButton) {
 
 TEST_F(PressureFocus, KgfThenBarMovesTheHighlight) {
     Run(Procedure::FocusKgfRow);
-    EXPECT_EQ(fake_.Int(M::Label59, kTextColour), kRed);
-    EXPECT_EQ(fake_.Int(M::Label62, kTextColour), kRed);
-    EXPECT_EQ(fake_.Int(M::Label68, kVisible), 0);
+    EXPECT_EQ(fake_.Int(M::KgfName, kTextColour), kRed);
+    EXPECT_EQ(fake_.Int(M::KgfExponent, kTextColour), kRed);
+    EXPECT_EQ(fake_.Int(M::KgfMask, kVisible), 0);
     Run(Procedure::FocusBarRow);
-    EXPECT_EQ(fake_.Int(M::Label59, kTextColour), kBlue);
-    EXPECT_EQ(fake_.Int(M::Label62, kTextColour), kBlue);
-    EXPECT_EQ(fake_.Int(M::Label55, kTextColour), kRed);
-    EXPECT_EQ(fake_.Int(M::Label64, kVisible), 0);
-    EXPECT_EQ(fake_.Int(M::Label68, kVisible), 1);
+    EXPECT_EQ(fake_.Int(M::KgfName, kTextColour), kBlue);
+    EXPECT_EQ(fake_.Int(M::KgfExponent, kTextColour), kBlue);
+    EXPECT_EQ(fake_.Int(M::BarName, kTextColour), kRed);
+    EXPECT_EQ(fake_.Int(M::BarMask, kVisible), 0);
+    EXPECT_EQ(fake_.Int(M::KgfMask, kVisible), 1);
 }
 
 }  // namespace

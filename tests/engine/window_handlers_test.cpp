@@ -43,8 +43,9 @@ class ClockUpdate : public WindowHandlers, public ::testing::WithParamInterface<
 TEST_P(ClockUpdate, WritesTheDateAndTimeIntoTheThreeLabelsInOrder) {
     fake_.SetNow(GetParam().now);
     Run(Procedure::UpdateClock);
-    EXPECT_EQ(WrittenUnits(), (std::vector<M>{M::TransLabel1, M::TransLabel2, M::TransLabel3}));
-    for (M label : {M::TransLabel1, M::TransLabel2, M::TransLabel3}) {
+    EXPECT_EQ(WrittenUnits(),
+              (std::vector<M>{M::HumidityPageClock, M::PressurePageClock, M::CalendarPageClock}));
+    for (M label : {M::HumidityPageClock, M::PressurePageClock, M::CalendarPageClock}) {
         EXPECT_EQ(CaptionOf(label), GetParam().shown);
     }
 }
@@ -74,12 +75,14 @@ class WindowCreated : public WindowHandlers, public ::testing::WithParamInterfac
 TEST_P(WindowCreated, ShowsTheDayOfWeekTwiceAroundTheInputLabel) {
     fake_.SetNow(GetParam().date);
     Run(Procedure::MainWindowCreated);
-    EXPECT_EQ(fake_.Text(M::TransLabel6), GetParam().shown);
-    EXPECT_EQ(fake_.Text(M::TransLabel8), GetParam().shown);
-    const std::vector<M> expected = {M::TransLabel6, M::Label9,  M::Label7,     M::Label10,
-                                     M::Label11,     M::Label12, M::TransLabel8};
+    EXPECT_EQ(fake_.Text(M::HumidityPageWeekday), GetParam().shown);
+    EXPECT_EQ(fake_.Text(M::CalendarPageWeekday), GetParam().shown);
+    const std::vector<M> expected = {M::HumidityPageWeekday,     M::DewPointCaption,
+                                     M::RelativeHumidityCaption, M::AbsoluteHumidityCaption,
+                                     M::MixingRatioCaption,      M::VolumeRatioCaption,
+                                     M::CalendarPageWeekday};
     EXPECT_EQ(WrittenUnits(), expected);
-    EXPECT_EQ(fake_.Int(M::Label9, kVisible), 1);
+    EXPECT_EQ(fake_.Int(M::DewPointCaption, kVisible), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, WindowCreated, ::testing::ValuesIn(kWeekdayCases),
@@ -96,19 +99,19 @@ void PrintTo(const InputLabelCase& c, std::ostream* out) {
 }
 
 const InputLabelCase kInputLabelCases[] = {
-    {"DewPoint", 0, M::Label9},
-    {"RelativeHumidity", 1, M::Label7},
-    {"VolumeRatio", 2, M::Label12},
-    {"AbsoluteHumidityGrams", 3, M::Label10},
-    {"AbsoluteHumidityMilligrams", 4, M::Label10},
-    {"MixingRatio", 5, M::Label11},
+    {"DewPoint", 0, M::DewPointCaption},
+    {"RelativeHumidity", 1, M::RelativeHumidityCaption},
+    {"VolumeRatio", 2, M::VolumeRatioCaption},
+    {"AbsoluteHumidityGrams", 3, M::AbsoluteHumidityCaption},
+    {"AbsoluteHumidityMilligrams", 4, M::AbsoluteHumidityCaption},
+    {"MixingRatio", 5, M::MixingRatioCaption},
 };
 
 class InputLabel : public WindowHandlers, public ::testing::WithParamInterface<InputLabelCase> {};
 
 TEST_P(InputLabel, ShowsTheChosenCaptionFirstThenHidesTheOtherFour) {
     for (M label : kInputLabels) fake_.SetInt(label, kVisible, 1);
-    fake_.SetInt(M::ComboBox1, kSelection, GetParam().mode);
+    fake_.SetInt(M::KnownQuantity, kSelection, GetParam().mode);
     Run(Procedure::UpdateInputLabel);
     ASSERT_EQ(fake_.Writes().size(), 5u);
     EXPECT_EQ(M(fake_.Writes()[0].unit), GetParam().shown);
@@ -123,19 +126,19 @@ INSTANTIATE_TEST_SUITE_P(Modes, InputLabel, ::testing::ValuesIn(kInputLabelCases
 
 TEST_F(WindowHandlers, InputLabelIgnoresAnIndexWithoutAnItem) {
     for (int32_t mode : {-1, 6, 100}) {
-        fake_.SetInt(M::ComboBox1, kSelection, mode);
+        fake_.SetInt(M::KnownQuantity, kSelection, mode);
         Run(Procedure::UpdateInputLabel);
     }
     EXPECT_TRUE(fake_.Writes().empty());
 }
 
 TEST_F(WindowHandlers, MilligramsAfterGramsKeepsTheSameCaption) {
-    fake_.SetInt(M::ComboBox1, kSelection, 3);
+    fake_.SetInt(M::KnownQuantity, kSelection, 3);
     Run(Procedure::UpdateInputLabel);
-    fake_.SetInt(M::ComboBox1, kSelection, 4);
+    fake_.SetInt(M::KnownQuantity, kSelection, 4);
     Run(Procedure::UpdateInputLabel);
     for (M label : kInputLabels) {
-        EXPECT_EQ(fake_.Int(label, kVisible), label == M::Label10 ? 1 : 0);
+        EXPECT_EQ(fake_.Int(label, kVisible), label == M::AbsoluteHumidityCaption ? 1 : 0);
     }
 }
 
@@ -150,8 +153,8 @@ void PrintTo(const WindowCommandCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-runtime::TaggedValue Ref(uint32_t windowId, uint32_t ownUnit) {
-    return runtime::MakeWindowRef(windowId, ownUnit);
+runtime::TaggedValue Ref(WindowId window, OwnUnitId ownUnit) {
+    return runtime::MakeWindowRef(Id(window), Id(ownUnit));
 }
 
 const runtime::TaggedValue kOmitted{0, 0, 0};
@@ -161,27 +164,27 @@ const WindowCommandCase kWindowCommandCases[] = {
     {"CloseButtonClosesTheMainWindow",
      Procedure::CloseMainWindow,
      runtime::CloseWindow,
-     {Ref(0x52010001, 0x06010000), kOmitted}},
+     {Ref(WindowId::Main, OwnUnitId::Main), kOmitted}},
     {"MenuExitClosesTheMainWindow",
      Procedure::MenuExit,
      runtime::CloseWindow,
-     {Ref(0x52010001, 0x06010000), kOmitted}},
+     {Ref(WindowId::Main, OwnUnitId::Main), kOmitted}},
     {"MenuAboutOpensTheAboutWindowModally",
      Procedure::MenuAbout,
      runtime::LoadWindow,
-     {Ref(0x5201041B, 0x0601041A), kOmitted, kTrue}},
+     {Ref(WindowId::About, OwnUnitId::About), kOmitted, kTrue}},
     {"MenuCompanyOpensTheCompanyWindowModally",
      Procedure::MenuCompanyProfile,
      runtime::LoadWindow,
-     {Ref(0x52010432, 0x06010431), kOmitted, kTrue}},
+     {Ref(WindowId::Company, OwnUnitId::Company), kOmitted, kTrue}},
     {"AboutOkClosesTheAboutWindow",
      Procedure::CloseAboutWindow,
      runtime::CloseWindow,
-     {Ref(0x5201041B, 0x0601041A), kOmitted}},
+     {Ref(WindowId::About, OwnUnitId::About), kOmitted}},
     {"CompanyOkClosesTheCompanyWindow",
      Procedure::CloseCompanyWindow,
      runtime::CloseWindow,
-     {Ref(0x52010432, 0x06010431), kOmitted}},
+     {Ref(WindowId::Company, OwnUnitId::Company), kOmitted}},
 };
 
 class WindowCommands : public WindowHandlers,

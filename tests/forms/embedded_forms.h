@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "embedded/embedded_template.h"
+#include "engine/form_ids.h"
 #include "forms/kind_data.h"
 #include "forms/template.h"
 #include "runtime/gbk.h"
@@ -28,14 +29,18 @@ inline const TemplateData& EmbeddedForms() {
     return forms;
 }
 
-inline const WindowRecord& Window(uint32_t windowId) {
+using engine::Id;
+using engine::MainUnit;
+using engine::WindowId;
+
+inline const WindowRecord& Window(WindowId windowId) {
     static const WindowRecord missing;
-    const WindowRecord* window = FindWindow(EmbeddedForms(), windowId);
-    EXPECT_NE(window, nullptr) << std::hex << windowId;
+    const WindowRecord* window = FindWindow(EmbeddedForms(), Id(windowId));
+    EXPECT_NE(window, nullptr) << std::hex << Id(windowId);
     return window ? *window : missing;
 }
 
-inline const UnitRecord& Unit(uint32_t windowId, std::string_view utf8Name) {
+inline const UnitRecord& Unit(WindowId windowId, std::string_view utf8Name) {
     static const UnitRecord missing;
     const std::string name = Gbk(utf8Name);
     for (const forms::Unit& unit : Window(windowId).units) {

@@ -53,18 +53,18 @@ JpegSize DecodeJpeg(const Bytes& bytes) {
 }
 
 struct PictureRow {
-    uint32_t window;
+    WindowId window;
     const char* name;
     int width;
     int height;
 };
 
 TEST(EmbeddedAssets, PicturesDecodeToTheirSizes) {
-    const PictureRow rows[] = {{kMainWindowId, "图片框1", 89, 82},
-                               {kMainWindowId, "图片框2", 22, 24},
-                               {kMainWindowId, "图片框3", 89, 82},
-                               {kMainWindowId, "图片框4", 89, 82},
-                               {kCompanyWindowId, "图片框4", 89, 82}};
+    const PictureRow rows[] = {{WindowId::Main, "图片框1", 89, 82},
+                               {WindowId::Main, "图片框2", 22, 24},
+                               {WindowId::Main, "图片框3", 89, 82},
+                               {WindowId::Main, "图片框4", 89, 82},
+                               {WindowId::Company, "图片框4", 89, 82}};
     for (const PictureRow& row : rows) {
         SCOPED_TRACE(row.name);
         const JpegSize size =
@@ -77,7 +77,7 @@ TEST(EmbeddedAssets, PicturesDecodeToTheirSizes) {
 
 // The check above can fail: bytes that are not a JPEG file do not decode.
 TEST(EmbeddedAssets, PictureWithoutItsStartMarkerFailsToDecode) {
-    Bytes picture = Decode<PictureBoxData>(Unit(kMainWindowId, "图片框1")).picture;
+    Bytes picture = Decode<PictureBoxData>(Unit(WindowId::Main, "图片框1")).picture;
     ASSERT_GE(picture.size(), 2u);
     picture[0] = picture[1] = 0;
     EXPECT_FALSE(DecodeJpeg(picture).decoded);
@@ -90,7 +90,7 @@ uint32_t Le(const Bytes& bytes, size_t offset, size_t width) {
 }
 
 TEST(EmbeddedAssets, IconIsOne32By32TwentyFourBitImage) {
-    const auto& own = std::get<UnitRecord>(Window(kMainWindowId).units.at(0));
+    const auto& own = std::get<UnitRecord>(Window(WindowId::Main).units.at(0));
     const Bytes icon = Decode<WindowData>(own).icon;
     ASSERT_EQ(icon.size(), 3262u);
     struct Field {

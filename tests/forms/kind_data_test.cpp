@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "forms/kind_tables.h"
 #include "forms/template_archive.h"
 #include "runtime/gbk.h"
 
@@ -214,6 +217,7 @@ TEST(KindDataLayout, Label) {
         EXPECT_EQ(FontHeight(d->font), -29);
         EXPECT_EQ(d->picture, Bytes{7});
         EXPECT_EQ(d->caption, "cap");
+        EXPECT_EQ(d->property27, version == 2 ? "a" : "");
         EXPECT_EQ(d->property28, version == 2 ? "b" : "");
     }
 }
@@ -222,6 +226,7 @@ TEST(KindDataLayout, Button) {
     const Bytes bytes = Layout().Word(1).Words(1, 3).Blob({5}).Font(-19).Text("ok").Take();
     const std::optional<ButtonData> d = ReadKindData<ButtonData>(bytes);
     ASSERT_TRUE(d);
+    EXPECT_EQ(WriteKindData(*d), bytes);
     EXPECT_EQ(d->defaultButton, 1u);
     EXPECT_EQ(d->horizontalAlignment, 2u);
     EXPECT_EQ(d->verticalAlignment, 3u);
@@ -234,7 +239,11 @@ TEST(KindDataLayout, RadioButton) {
     const Bytes bytes = Layout().Word(1).Words(1, 8).Blob({5}).Font(-14).Text("r").Take();
     const std::optional<RadioButtonData> d = ReadKindData<RadioButtonData>(bytes);
     ASSERT_TRUE(d);
+    EXPECT_EQ(WriteKindData(*d), bytes);
     EXPECT_EQ(d->property9, 1u);
+    EXPECT_EQ(d->property10, 2u);
+    EXPECT_EQ(d->property12, 3u);
+    EXPECT_EQ(d->property13, 4u);
     EXPECT_EQ(d->property14, 5u);
     EXPECT_EQ(d->textColour, 6u);
     EXPECT_EQ(d->backgroundColour, 7u);
@@ -256,7 +265,8 @@ TEST(KindDataLayout, ComboBox) {
         ASSERT_TRUE(d);
         EXPECT_EQ(d->boxType, 1u);
         EXPECT_EQ(d->property10, 2u);
-        EXPECT_EQ(d->words, (std::array<uint32_t, 2>{3, 4}));
+        EXPECT_EQ(d->property11, 3u);
+        EXPECT_EQ(d->property12, 4u);
         EXPECT_EQ(d->property14, 5u);
         EXPECT_EQ(d->property15, 6u);
         EXPECT_EQ(d->textColour, 7u);
@@ -265,6 +275,7 @@ TEST(KindDataLayout, ComboBox) {
         EXPECT_EQ(FontHeight(d->font), -16);
         EXPECT_EQ(d->content, "c");
         EXPECT_EQ(d->items, (std::vector<std::string>{"MPa", "bar"}));
+        EXPECT_EQ(d->property22, version > 1 ? "x" : "");
         EXPECT_EQ(d->property23, version > 1 ? "y" : "");
         EXPECT_EQ(d->property24, version >= 3 ? 24u : 0u);
     }
@@ -274,6 +285,7 @@ TEST(KindDataLayout, GroupBox) {
     const Bytes bytes = Layout().Word(1).Words(1, 3).Font(-16).Text("g").Take();
     const std::optional<GroupBoxData> d = ReadKindData<GroupBoxData>(bytes);
     ASSERT_TRUE(d);
+    EXPECT_EQ(WriteKindData(*d), bytes);
     EXPECT_EQ(d->property9, 1u);
     EXPECT_EQ(d->textColour, 2u);
     EXPECT_EQ(d->backgroundColour, 3u);
@@ -299,7 +311,7 @@ TEST(KindDataLayout, TabControl) {
         EXPECT_EQ(d->property14, version >= 3 ? 5u : defaults.property14);
         EXPECT_EQ(d->backgroundColour, version >= 3 ? 6u : defaults.backgroundColour);
         EXPECT_EQ(FontHeight(d->font), -12);
-        EXPECT_EQ(d->pageCaptions.size(), 4u);
+        EXPECT_EQ(d->pageCaptions, (std::vector<std::string>{"a", "b", "c", "d"}));
     }
 }
 
@@ -316,6 +328,7 @@ TEST(KindDataLayout, PictureBox) {
         EXPECT_EQ(d->picture, (Bytes{0xFF, 0xD8}));
         EXPECT_EQ(d->property11, 3u);
         EXPECT_EQ(d->property12, 4u);
+        EXPECT_EQ(d->property13, version == 2 ? "a" : "");
         EXPECT_EQ(d->property14, version == 2 ? "b" : "");
     }
 }
@@ -325,6 +338,7 @@ TEST(KindDataLayout, HyperLinker) {
         Layout().Word(1).Words(1, 6).Font(-12).Text("cap").Text("mail").Text("web").Take();
     const std::optional<HyperLinkerData> d = ReadKindData<HyperLinkerData>(bytes);
     ASSERT_TRUE(d);
+    EXPECT_EQ(WriteKindData(*d), bytes);
     EXPECT_EQ(d->linkType, 1u);
     EXPECT_EQ(d->normalColour, 2u);
     EXPECT_EQ(d->visitedColour, 3u);
@@ -442,6 +456,48 @@ TEST(KindsTable, LookupsDeriveFromTheTable) {
     EXPECT_TRUE(CanRaiseEvents(*label));
     EXPECT_EQ(LibraryOf(uint32_t(KindCode::CnMonthCalendar)), 2u);
     EXPECT_EQ(KindIndexOf(uint32_t(KindCode::CnMonthCalendar)), 11u);
+}
+
+// The value types by property number, one letter each: I integer, L logical,
+// C choice, T X 3 4 the text types, O 2 B the colour types, P picture,
+// N icon, Y byte block, F font, K kind block, M mouse pointer.
+std::string TypeLetters(std::span<const PropertyType> types) {
+    using T = PropertyType;
+    const std::map<PropertyType, char> letters = {
+        {T::Integer, 'I'},   {T::Logical, 'L'},    {T::Choice, 'C'},    {T::Text, 'T'},
+        {T::Text2, 'X'},     {T::Text3, '3'},      {T::Text4, '4'},     {T::Colour, 'O'},
+        {T::Colour2, '2'},   {T::BackColour, 'B'}, {T::Picture, 'P'},   {T::Icon, 'N'},
+        {T::ByteBlock, 'Y'}, {T::Font, 'F'},       {T::KindBlock, 'K'}, {T::MousePointer, 'M'},
+    };
+    std::string text;
+    for (PropertyType type : types) text += letters.contains(type) ? letters.at(type) : '?';
+    return text;
+}
+
+TEST(KindPropertyTypes, EveryKindsTypesByNumber) {
+    struct Row {
+        const char* kind;
+        std::span<const PropertyType> types;
+        const char* fromEight;
+    };
+    const Row rows[] = {
+        {"window", PropertyTypes<WindowData>(), "TCBPCYCLLLCLNLLLXILLCLLT"},
+        {"edit box", PropertyTypes<EditBoxData>(), "TCOBFLILCCCTCCIIIIT34"},
+        {"label", PropertyTypes<LabelData>(), "TCCI222FOBPCC222CLC34"},
+        {"button", PropertyTypes<ButtonData>(), "PCTCCF"},
+        {"radio button", PropertyTypes<RadioButtonData>(), "PLLTLCCOBFL"},
+        {"combo box", PropertyTypes<ComboBoxData>(), "CTIIIILIOBFIKK34L"},
+        {"group box", PropertyTypes<GroupBoxData>(), "TCOBF"},
+        {"tab control", PropertyTypes<TabControlData>(), "CLFKILLB"},
+        {"picture box", PropertyTypes<PictureBoxData>(), "CBPCL34"},
+        {"hyperlink box", PropertyTypes<HyperLinkerData>(), "TCTTOOOBCF"},
+        {"timer", PropertyTypes<TimerData>(), "I"},
+        {"transparent label", PropertyTypes<TransLabelData>(), "TCFOCLC"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.kind);
+        EXPECT_EQ(TypeLetters(row.types), std::string("IIIITLLM") + row.fromEight);
+    }
 }
 
 }  // namespace

@@ -48,12 +48,13 @@ TEST(MainWindowBuilder, EmptyTabPagesStillCountTheirSeparators) {
 
 TEST(MainWindowBuilder, ControlsCarryFlagsPointerBindingAndAssets) {
     const TemplateData data = BuildTemplate(
-        {WindowWith({{.controls = {GroupBox("分组框", kGroup, {}, {})}},
-                     {.parent = kGroup,
-                      .controls = {Picture("图片框", kFirst, {}, Asset::Hygrometer).Hidden(),
-                                   Button("按钮", kSecond, {}, {})
-                                       .WithHandPointer()
-                                       .On(kEventClicked, engine::Procedure::FocusMmHgRow)}}})},
+        {WindowWith(
+            {{.controls = {GroupBox("分组框", kGroup, {}, {})}},
+             {.parent = kGroup,
+              .controls = {Picture("图片框", kFirst, {}, Asset::Hygrometer).Hidden(),
+                           Button("按钮", kSecond, {}, {})
+                               .WithHandPointer()
+                               .On(ButtonEvent::Clicked, engine::Procedure::FocusMmHgRow)}}})},
         kAssets);
     EXPECT_EQ(ControlAt(data, 1).children, (std::vector<uint32_t>{kFirst, kSecond}));
     const UnitRecord& picture = ControlAt(data, 2);

@@ -20,7 +20,7 @@ constexpr uint32_t kReadOnly = 1;
 constexpr uint32_t kDecimal = 4;
 
 struct WindowSettings {
-    uint32_t id;
+    WindowId id;
     const char* title;
     uint32_t minimize;
     uint32_t enterMovesFocus;
@@ -29,9 +29,9 @@ struct WindowSettings {
 };
 
 TEST(EmbeddedProperties, WindowSettings) {
-    const WindowSettings rows[] = {{kMainWindowId, "衡朴湿度(带压力农历)换算软件", 1, 1, 1, 3262},
-                                   {kAboutWindowId, "关于湿度换算软件", 0, 0, 0, 0},
-                                   {kCompanyWindowId, "公司简介", 0, 0, 0, 0}};
+    const WindowSettings rows[] = {{WindowId::Main, "衡朴湿度(带压力农历)换算软件", 1, 1, 1, 3262},
+                                   {WindowId::About, "关于湿度换算软件", 0, 0, 0, 0},
+                                   {WindowId::Company, "公司简介", 0, 0, 0, 0}};
     for (const WindowSettings& row : rows) {
         SCOPED_TRACE(row.title);
         const auto& own = std::get<UnitRecord>(Window(row.id).units.at(0));
@@ -93,7 +93,7 @@ TEST(EmbeddedProperties, HandPointerOnTheClickableControlsOfTheMainWindow) {
             const auto* record = std::get_if<UnitRecord>(&unit);
             if (!record || record->mousePointer.empty()) continue;
             EXPECT_EQ(record->mousePointer, hand);
-            EXPECT_EQ(window.windowId, kMainWindowId);
+            EXPECT_EQ(window.windowId, Id(WindowId::Main));
             withHand.insert(runtime::GbkToUtf8(record->name));
         }
     }
@@ -123,7 +123,7 @@ void ExpectSong(const StoredFont& font, int32_t pixels, int32_t weight) {
 }
 
 struct EditRow {
-    uint32_t window;
+    WindowId window;
     const char* name;
     uint32_t border, textColour, background, alignment, inputMode, multiLine;
     int32_t fontPixels, fontWeight;  // 0: the default font
@@ -131,16 +131,16 @@ struct EditRow {
 
 TEST(EmbeddedProperties, EditBoxes) {
     const EditRow rows[] = {
-        {kMainWindowId, "编辑框1", 1, 0, kWhite, 0, 0, 0, 16, 700},
-        {kMainWindowId, "编辑框2", 1, 0, kWhite, 0, kReadOnly, 0, 16, 400},
-        {kMainWindowId, "编辑框30", 1, 0, kWhite, 0, kReadOnly, 0, 16, 400},
-        {kMainWindowId, "编辑框20", 1, 0, kWhite, 1, kDecimal, 0, 19, 700},
-        {kMainWindowId, "编辑框26", 1, 0, kWhite, 1, kDecimal, 0, 19, 700},
-        {kMainWindowId, "编辑框27", 4, kNavy, kButtonFaceColour, 0, kReadOnly, 1, 19, 400},
-        {kMainWindowId, "编辑框28", 1, kBlue, kWhite, 0, kReadOnly, 1, 19, 400},
-        {kAboutWindowId, "编辑框1", 0, 0, kButtonFaceColour, 0, kReadOnly, 1, 14, 400},
-        {kAboutWindowId, "编辑框2", 1, kBlue, kWhite, 0, kReadOnly, 1, 0, 0},
-        {kCompanyWindowId, "编辑框1", 4, kNavy, kButtonFaceColour, 0, kReadOnly, 1, 16, 400}};
+        {WindowId::Main, "编辑框1", 1, 0, kWhite, 0, 0, 0, 16, 700},
+        {WindowId::Main, "编辑框2", 1, 0, kWhite, 0, kReadOnly, 0, 16, 400},
+        {WindowId::Main, "编辑框30", 1, 0, kWhite, 0, kReadOnly, 0, 16, 400},
+        {WindowId::Main, "编辑框20", 1, 0, kWhite, 1, kDecimal, 0, 19, 700},
+        {WindowId::Main, "编辑框26", 1, 0, kWhite, 1, kDecimal, 0, 19, 700},
+        {WindowId::Main, "编辑框27", 4, kNavy, kButtonFaceColour, 0, kReadOnly, 1, 19, 400},
+        {WindowId::Main, "编辑框28", 1, kBlue, kWhite, 0, kReadOnly, 1, 19, 400},
+        {WindowId::About, "编辑框1", 0, 0, kButtonFaceColour, 0, kReadOnly, 1, 14, 400},
+        {WindowId::About, "编辑框2", 1, kBlue, kWhite, 0, kReadOnly, 1, 0, 0},
+        {WindowId::Company, "编辑框1", 4, kNavy, kButtonFaceColour, 0, kReadOnly, 1, 16, 400}};
     for (const EditRow& row : rows) {
         SCOPED_TRACE(row.name);
         const EditBoxData data = Decode<EditBoxData>(Unit(row.window, row.name));
@@ -182,7 +182,7 @@ TEST(EmbeddedProperties, MainWindowLabels) {
         {"标签4", 0, 0, kButtonFaceColour, 0, 0, 0, 0, "衡朴科技有限公司"}};
     for (const LabelRow& row : rows) {
         SCOPED_TRACE(row.name);
-        const LabelData data = Decode<LabelData>(Unit(kMainWindowId, row.name));
+        const LabelData data = Decode<LabelData>(Unit(WindowId::Main, row.name));
         EXPECT_EQ(data.borderStyle, row.border);
         EXPECT_EQ(data.textColour, row.textColour);
         EXPECT_EQ(data.backgroundColour, row.background);
@@ -204,17 +204,17 @@ TEST(EmbeddedProperties, MainWindowLabels) {
 TEST(EmbeddedProperties, ButtonsOfThePressureRowsAreDefaultButtons) {
     for (const char* name : {"按钮3", "按钮4", "按钮5", "按钮6", "按钮7", "按钮8", "按钮9"}) {
         SCOPED_TRACE(name);
-        const ButtonData data = Decode<ButtonData>(Unit(kMainWindowId, name));
+        const ButtonData data = Decode<ButtonData>(Unit(WindowId::Main, name));
         EXPECT_EQ(data.defaultButton, 1u);
         EXPECT_EQ(data.caption, Gbk("换算"));
         ExpectSong(data.font, 19, 700);
     }
     for (const char* name : {"按钮1", "按钮2"}) {
-        const ButtonData data = Decode<ButtonData>(Unit(kMainWindowId, name));
+        const ButtonData data = Decode<ButtonData>(Unit(WindowId::Main, name));
         EXPECT_EQ(data.defaultButton, 0u) << name;
         ExpectSong(data.font, 16, 700);
     }
-    for (uint32_t window : {kAboutWindowId, kCompanyWindowId}) {
+    for (WindowId window : {WindowId::About, WindowId::Company}) {
         const ButtonData data = Decode<ButtonData>(Unit(window, "按钮1"));
         EXPECT_EQ(data.defaultButton, 0u);
         EXPECT_EQ(data.caption, Gbk("确定"));
@@ -228,7 +228,7 @@ TEST(EmbeddedProperties, ComboBoxesAreDropDownListsOnTheirFirstItem) {
         {"组合框2", {"MPa", "bar", "mbar", "Pa"}}};
     for (const auto& [name, items] : rows) {
         SCOPED_TRACE(name);
-        const ComboBoxData data = Decode<ComboBoxData>(Unit(kMainWindowId, name));
+        const ComboBoxData data = Decode<ComboBoxData>(Unit(WindowId::Main, name));
         EXPECT_EQ(data.boxType, 2u);
         EXPECT_EQ(data.selection, 0);
         ExpectSong(data.font, 16, 400);
@@ -239,8 +239,8 @@ TEST(EmbeddedProperties, ComboBoxesAreDropDownListsOnTheirFirstItem) {
 }
 
 TEST(EmbeddedProperties, RadioButtonsStartWithTheFirstSelected) {
-    const RadioButtonData first = Decode<RadioButtonData>(Unit(kMainWindowId, "单选框1"));
-    const RadioButtonData second = Decode<RadioButtonData>(Unit(kMainWindowId, "单选框2"));
+    const RadioButtonData first = Decode<RadioButtonData>(Unit(WindowId::Main, "单选框1"));
+    const RadioButtonData second = Decode<RadioButtonData>(Unit(WindowId::Main, "单选框2"));
     EXPECT_EQ(first.selected, 1u);
     EXPECT_EQ(second.selected, 0u);
     EXPECT_EQ(first.caption, Gbk(" 当前压力转换为标准压力"));
@@ -249,16 +249,16 @@ TEST(EmbeddedProperties, RadioButtonsStartWithTheFirstSelected) {
 }
 
 TEST(EmbeddedProperties, TabControlPagesTimerAndGroupCaptions) {
-    const TabControlData tab = Decode<TabControlData>(Unit(kMainWindowId, "选择夹1"));
+    const TabControlData tab = Decode<TabControlData>(Unit(WindowId::Main, "选择夹1"));
     EXPECT_EQ(tab.initialPage, 0);
     EXPECT_EQ(tab.pageCaptions,
               (std::vector<std::string>{Gbk("湿度(带压)换算"), Gbk("压力单位换算"), Gbk("农家历"),
                                         Gbk("关于")}));
-    EXPECT_EQ(Decode<TimerData>(Unit(kMainWindowId, "时钟1")).period, 1000);
-    const GroupBoxData results = Decode<GroupBoxData>(Unit(kMainWindowId, "分组框3"));
+    EXPECT_EQ(Decode<TimerData>(Unit(WindowId::Main, "时钟1")).period, 1000);
+    const GroupBoxData results = Decode<GroupBoxData>(Unit(WindowId::Main, "分组框3"));
     EXPECT_EQ(results.caption, Gbk("计算值"));
     ExpectSong(results.font, 16, 400);
-    const GroupBoxData input = Decode<GroupBoxData>(Unit(kMainWindowId, "分组框1"));
+    const GroupBoxData input = Decode<GroupBoxData>(Unit(WindowId::Main, "分组框1"));
     EXPECT_EQ(input.caption, Gbk("输入参数"));
     EXPECT_FALSE(input.font.has_value());
 }
@@ -270,20 +270,20 @@ TEST(EmbeddedProperties, TransparentLabelCaptions) {
                                                         {"透明标签4", "当前时间："},
                                                         {"透明标签3", "透明标签"}};
     for (const auto& [name, caption] : rows) {
-        const TransLabelData data = Decode<TransLabelData>(Unit(kMainWindowId, name));
+        const TransLabelData data = Decode<TransLabelData>(Unit(WindowId::Main, name));
         EXPECT_EQ(data.caption, Gbk(caption)) << name;
         EXPECT_FALSE(data.font.has_value()) << name;
     }
-    EXPECT_EQ(Decode<TransLabelData>(Unit(kMainWindowId, "透明标签3")).textColour, kBlue);
+    EXPECT_EQ(Decode<TransLabelData>(Unit(WindowId::Main, "透明标签3")).textColour, kBlue);
 }
 
 // Every hyperlink box links to the maker's web site and shows its address.
 TEST(EmbeddedProperties, HyperlinkBoxesShowAndOpenTheWebAddress) {
-    const std::pair<uint32_t, const char*> boxes[] = {{kMainWindowId, "超级链接框1"},
-                                                      {kMainWindowId, "超级链接框2"},
-                                                      {kMainWindowId, "超级链接框3"},
-                                                      {kAboutWindowId, "超级链接框3"},
-                                                      {kCompanyWindowId, "超级链接框3"}};
+    const std::pair<WindowId, const char*> boxes[] = {{WindowId::Main, "超级链接框1"},
+                                                      {WindowId::Main, "超级链接框2"},
+                                                      {WindowId::Main, "超级链接框3"},
+                                                      {WindowId::About, "超级链接框3"},
+                                                      {WindowId::Company, "超级链接框3"}};
     for (const auto& [window, name] : boxes) {
         SCOPED_TRACE(name);
         const HyperLinkerData data = Decode<HyperLinkerData>(Unit(window, name));
@@ -316,7 +316,7 @@ const char kNotice[] =
     "请用户放心使用！";
 
 TEST(EmbeddedProperties, VersionBoxHasFourLines) {
-    const auto lines = Lines(Decode<LabelData>(Unit(kMainWindowId, "标签2")).caption);
+    const auto lines = Lines(Decode<LabelData>(Unit(WindowId::Main, "标签2")).caption);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "");
     EXPECT_FALSE(lines[1].empty());
@@ -325,8 +325,8 @@ TEST(EmbeddedProperties, VersionBoxHasFourLines) {
 }
 
 TEST(EmbeddedProperties, AboutTextsStartWithTheirVersionAndCarryTheFormulaParagraph) {
-    const std::tuple<uint32_t, const char*, const char*> rows[] = {
-        {kMainWindowId, "编辑框27", "版本：V3.2"}, {kAboutWindowId, "编辑框1", "版本：V3.0"}};
+    const std::tuple<WindowId, const char*, const char*> rows[] = {
+        {WindowId::Main, "编辑框27", "版本：V3.2"}, {WindowId::About, "编辑框1", "版本：V3.0"}};
     for (const auto& [window, name, version] : rows) {
         SCOPED_TRACE(name);
         const auto lines = Lines(Decode<EditBoxData>(Unit(window, name)).content);
@@ -335,20 +335,20 @@ TEST(EmbeddedProperties, AboutTextsStartWithTheirVersionAndCarryTheFormulaParagr
         EXPECT_EQ(lines[3], "");
         EXPECT_EQ(lines[4], Gbk(kFormulaParagraph));
     }
-    EXPECT_EQ(Lines(Decode<EditBoxData>(Unit(kMainWindowId, "编辑框27")).content)[2],
+    EXPECT_EQ(Lines(Decode<EditBoxData>(Unit(WindowId::Main, "编辑框27")).content)[2],
               Gbk("语言：简体中文"));
 }
 
 TEST(EmbeddedProperties, NoticeTextIsExactInBothPlaces) {
-    EXPECT_EQ(Decode<EditBoxData>(Unit(kMainWindowId, "编辑框28")).content, Gbk(kNotice));
-    EXPECT_EQ(Decode<EditBoxData>(Unit(kAboutWindowId, "编辑框2")).content, Gbk(kNotice));
+    EXPECT_EQ(Decode<EditBoxData>(Unit(WindowId::Main, "编辑框28")).content, Gbk(kNotice));
+    EXPECT_EQ(Decode<EditBoxData>(Unit(WindowId::About, "编辑框2")).content, Gbk(kNotice));
 }
 
 TEST(EmbeddedProperties, InitialInputValues) {
     const std::pair<const char*, const char*> rows[] = {
         {"编辑框1", "10"}, {"编辑框3", "20"}, {"编辑框4", "0.3"}, {"编辑框20", ""}};
     for (const auto& [name, content] : rows) {
-        EXPECT_EQ(Decode<EditBoxData>(Unit(kMainWindowId, name)).content, content) << name;
+        EXPECT_EQ(Decode<EditBoxData>(Unit(WindowId::Main, name)).content, content) << name;
     }
 }
 

@@ -100,8 +100,8 @@ class BadHumidityInputTest : public ProgramTest,
 TEST_P(BadHumidityInputTest, ShowsTheDefinedTexts) {
     const HumidityInputs& inputs = GetParam().inputs;
     ASSERT_TRUE(EnterInputs(inputs));
-    EXPECT_EQ(ShownText(Unit(MainUnit::EditBox1)), inputs.value);
-    EXPECT_EQ(ShownText(Unit(MainUnit::EditBox3)), inputs.temperature);
+    EXPECT_EQ(ShownText(Unit(MainUnit::KnownValue)), inputs.value);
+    EXPECT_EQ(ShownText(Unit(MainUnit::GasTemperature)), inputs.temperature);
     ASSERT_TRUE(Compute());
     ExpectResults(GetParam().results);
 }
@@ -111,8 +111,8 @@ INSTANTIATE_TEST_SUITE_P(TypedByAUser, BadHumidityInputTest, ::testing::ValuesIn
 
 TEST_F(ProgramTest, KnownValueBoxTakesAThousandCharactersWhole) {
     ASSERT_TRUE(ShowPage(0));
-    ASSERT_TRUE(TypeInto(Unit(MainUnit::EditBox1), kThousandOnes));
-    EXPECT_EQ(PropertyText(Unit(MainUnit::EditBox1), int32_t(engine::EditBoxProperty::Content)),
+    ASSERT_TRUE(TypeInto(Unit(MainUnit::KnownValue), kThousandOnes));
+    EXPECT_EQ(PropertyText(Unit(MainUnit::KnownValue), int32_t(engine::EditBoxProperty::Content)),
               kThousandOnes);
 }
 
@@ -150,7 +150,7 @@ class BadPressureInputTest : public ProgramTest,
 // so what the box shows afterwards is exactly what its filter let through.
 TEST_P(BadPressureInputTest, ShowsTheDefinedTexts) {
     ASSERT_TRUE(ShowPage(kPressurePage));
-    ASSERT_TRUE(TypeInto(Unit(MainUnit::EditBox21), ""));
+    ASSERT_TRUE(TypeInto(Unit(MainUnit::MpaValue), ""));
     ASSERT_TRUE(ConvertTyped(PressureRow::MPa, GetParam().typed));
     ExpectRows(GetParam().shown);
 }

@@ -18,7 +18,6 @@
 namespace gui_testing {
 namespace {
 
-constexpr char kTabControlName[] = "选择夹1";
 constexpr QStringView kTabPrefix = u"tab:";
 constexpr QStringView kMenuPrefix = u"menu:";
 constexpr QStringView kRectPrefix = u"rect:";
@@ -39,7 +38,7 @@ std::optional<QRect> ControlPlace(const QString& name, bool shownOnly) {
 }
 
 std::optional<QRect> TabHeaderPlace(const QString& caption) {
-    const auto* tabs = qobject_cast<QTabWidget*>(Control(UnitNamed(kMainWindow, kTabControlName)));
+    const auto* tabs = qobject_cast<QTabWidget*>(Control(Unit(engine::MainUnit::TabControl)));
     if (tabs == nullptr) return std::nullopt;
     for (int page = 0; page < tabs->count(); ++page) {
         if (tabs->tabText(page) != caption) continue;

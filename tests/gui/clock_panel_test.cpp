@@ -76,9 +76,10 @@ TEST(StartTest, PageTwoClockShowsItsCaptionBeforeTheFirstTick) {
 
 TEST_F(ProgramTest, ClockLabelsShowTheCurrentDateAndTimeAfterATick) {
     ASSERT_TRUE(QTest::qWaitFor(
-        [] { return ShownTime(TransLabelCaption(MainUnit::TransLabel1)).isValid(); },
+        [] { return ShownTime(TransLabelCaption(MainUnit::HumidityPageClock)).isValid(); },
         kFirstTickTimeoutMs));
-    for (MainUnit label : {MainUnit::TransLabel1, MainUnit::TransLabel2, MainUnit::TransLabel3}) {
+    for (MainUnit label :
+         {MainUnit::HumidityPageClock, MainUnit::PressurePageClock, MainUnit::CalendarPageClock}) {
         SCOPED_TRACE(::testing::Message() << "label unit 0x" << std::hex << Unit(label));
         ExpectCurrentClockText(label);
     }
@@ -111,7 +112,7 @@ TEST_F(ProgramTest, DayOfWeekLabelsShowTodaysNumber) {
     const QDateTime readAt = ProgramStartView().readAt;
     const QString today = WeekdayNumber(readAt.date());
     const QString created = WeekdayNumber(readAt.addSecs(-kClockLagSeconds).date());
-    for (MainUnit label : {MainUnit::TransLabel6, MainUnit::TransLabel8}) {
+    for (MainUnit label : {MainUnit::HumidityPageWeekday, MainUnit::CalendarPageWeekday}) {
         const QString shown = TransLabelCaption(label);
         EXPECT_TRUE(shown == today || shown == created) << shown.toStdString();
     }

@@ -110,23 +110,24 @@ TEST_F(ProgramTest, ResultsStayWhenAnInputChangesWithoutClicking) {
     const HumidityCase& dewPoint = kHumidityCases[0];
     ASSERT_TRUE(EnterInputs(dewPoint.inputs));
     ASSERT_TRUE(Compute());
-    ASSERT_TRUE(TypeInto(Unit(MainUnit::EditBox1), "-40"));
-    ASSERT_TRUE(ChooseItem(Unit(MainUnit::ComboBox1), 1));
+    ASSERT_TRUE(TypeInto(Unit(MainUnit::KnownValue), "-40"));
+    ASSERT_TRUE(ChooseItem(Unit(MainUnit::KnownQuantity), 1));
     ExpectResults(dewPoint.results);
 }
 
 // The captions that can stand beside 编辑框1, one per quantity.
-constexpr MainUnit kKnownCaptions[] = {MainUnit::Label7, MainUnit::Label9, MainUnit::Label10,
-                                       MainUnit::Label11, MainUnit::Label12};
+constexpr MainUnit kKnownCaptions[] = {MainUnit::RelativeHumidityCaption, MainUnit::DewPointCaption,
+                                       MainUnit::AbsoluteHumidityCaption,
+                                       MainUnit::MixingRatioCaption, MainUnit::VolumeRatioCaption};
 
 // The caption of each item of 组合框1.
 constexpr std::pair<int, MainUnit> kCaptionOfItem[] = {
-    {0, MainUnit::Label9},   // "℃ td": "露  点："
-    {1, MainUnit::Label7},   // "%": "相对湿度："
-    {2, MainUnit::Label12},  // "ppm": "体积比："
-    {3, MainUnit::Label10},  // "g/m3": "绝对湿度："
-    {4, MainUnit::Label10},  // "mg/m3": "绝对湿度："
-    {5, MainUnit::Label11},  // "g/Kg": "混和比："
+    {0, MainUnit::DewPointCaption},          // "℃ td": "露  点："
+    {1, MainUnit::RelativeHumidityCaption},  // "%": "相对湿度："
+    {2, MainUnit::VolumeRatioCaption},       // "ppm": "体积比："
+    {3, MainUnit::AbsoluteHumidityCaption},  // "g/m3": "绝对湿度："
+    {4, MainUnit::AbsoluteHumidityCaption},  // "mg/m3": "绝对湿度："
+    {5, MainUnit::MixingRatioCaption},       // "g/Kg": "混和比："
 };
 
 std::vector<uint32_t> ShownCaptions() {
@@ -151,14 +152,14 @@ std::vector<uint32_t> CaptionsVisibleByProperty() {
 TEST(StartTest, CaptionBesideTheKnownValueMatchesTheFirstItem) {
     const StartView& start = ProgramStartView();
     ASSERT_EQ(start.knownQuantity, 0);
-    EXPECT_EQ(start.shownKnownCaptions, std::vector<uint32_t>{Unit(MainUnit::Label9)});
+    EXPECT_EQ(start.shownKnownCaptions, std::vector<uint32_t>{Unit(MainUnit::DewPointCaption)});
 }
 
 TEST_F(ProgramTest, CaptionFollowsEveryChosenItem) {
     ASSERT_TRUE(ShowPage(0));
     for (const auto& [item, caption] : kCaptionOfItem) {
         SCOPED_TRACE(item);
-        ASSERT_TRUE(ChooseItem(Unit(MainUnit::ComboBox1), item));
+        ASSERT_TRUE(ChooseItem(Unit(MainUnit::KnownQuantity), item));
         EXPECT_EQ(ShownCaptions(), std::vector<uint32_t>{Unit(caption)});
         EXPECT_EQ(CaptionsVisibleByProperty(), std::vector<uint32_t>{Unit(caption)});
     }
@@ -166,9 +167,9 @@ TEST_F(ProgramTest, CaptionFollowsEveryChosenItem) {
 
 TEST_F(ProgramTest, MilligramsAfterGramsKeepsTheAbsoluteHumidityCaption) {
     ASSERT_TRUE(ShowPage(0));
-    ASSERT_TRUE(ChooseItem(Unit(MainUnit::ComboBox1), 3));
-    ASSERT_TRUE(ChooseItem(Unit(MainUnit::ComboBox1), 4));
-    EXPECT_EQ(ShownCaptions(), std::vector<uint32_t>{Unit(MainUnit::Label10)});
+    ASSERT_TRUE(ChooseItem(Unit(MainUnit::KnownQuantity), 3));
+    ASSERT_TRUE(ChooseItem(Unit(MainUnit::KnownQuantity), 4));
+    EXPECT_EQ(ShownCaptions(), std::vector<uint32_t>{Unit(MainUnit::AbsoluteHumidityCaption)});
 }
 
 }  // namespace

@@ -63,12 +63,12 @@ const QRgb kRedPixel = qRgb(255, 0, 0);
 const QRgb kBluePixel = qRgb(0, 0, 255);
 
 // The unit names and exponents of all rows.
-constexpr MainUnit kRowLabels[] = {MainUnit::Label55, MainUnit::Label56, MainUnit::Label57,
-                                   MainUnit::Label58, MainUnit::Label59, MainUnit::Label60,
-                                   MainUnit::Label61, MainUnit::Label62, MainUnit::Label63};
-constexpr MainUnit kMaskLabels[] = {MainUnit::Label64, MainUnit::Label65, MainUnit::Label66,
-                                    MainUnit::Label67, MainUnit::Label68, MainUnit::Label69,
-                                    MainUnit::Label70};
+constexpr MainUnit kRowLabels[] = {MainUnit::BarName, MainUnit::MpaName,     MainUnit::KpaName,
+                                   MainUnit::AtmName, MainUnit::KgfName,     MainUnit::MmHgName,
+                                   MainUnit::PsiName, MainUnit::KgfExponent, MainUnit::PsiExponent};
+constexpr MainUnit kMaskLabels[] = {MainUnit::BarMask, MainUnit::MpaMask, MainUnit::KpaMask,
+                                    MainUnit::AtmMask, MainUnit::KgfMask, MainUnit::MmHgMask,
+                                    MainUnit::PsiMask};
 
 uint32_t TextColour(MainUnit label) {
     return PropertyWord(Unit(label), int32_t(engine::LabelProperty::TextColour));
@@ -110,13 +110,13 @@ void ExpectMaskHiddenOnly(MainUnit hidden) {
 
 TEST_F(ProgramTest, FocusedRowTurnsRedAndUncoversItsButton) {
     ASSERT_TRUE(ShowPage(kPressurePage));
-    ASSERT_TRUE(Click(Unit(MainUnit::EditBox24)));
-    ExpectRedOnly({MainUnit::Label59, MainUnit::Label62});
-    ExpectMaskHiddenOnly(MainUnit::Label68);
+    ASSERT_TRUE(Click(Unit(MainUnit::KgfValue)));
+    ExpectRedOnly({MainUnit::KgfName, MainUnit::KgfExponent});
+    ExpectMaskHiddenOnly(MainUnit::KgfMask);
 
-    ASSERT_TRUE(Click(Unit(MainUnit::EditBox20)));
-    ExpectRedOnly({MainUnit::Label55});
-    ExpectMaskHiddenOnly(MainUnit::Label64);
+    ASSERT_TRUE(Click(Unit(MainUnit::BarValue)));
+    ExpectRedOnly({MainUnit::BarName});
+    ExpectMaskHiddenOnly(MainUnit::BarMask);
 }
 
 }  // namespace

@@ -14,13 +14,13 @@ struct RowUnits {
 };
 
 constexpr RowUnits kRows[kPressureRowCount] = {
-    {MainUnit::EditBox20, MainUnit::Button3, "bar row, 编辑框20"},
-    {MainUnit::EditBox21, MainUnit::Button4, "MPa row, 编辑框21"},
-    {MainUnit::EditBox22, MainUnit::Button5, "kPa row, 编辑框22"},
-    {MainUnit::EditBox23, MainUnit::Button6, "atm row, 编辑框23"},
-    {MainUnit::EditBox24, MainUnit::Button7, "kgf/cm2 row, 编辑框24"},
-    {MainUnit::EditBox25, MainUnit::Button8, "mmHg row, 编辑框25"},
-    {MainUnit::EditBox26, MainUnit::Button9, "PSI row, 编辑框26"},
+    {MainUnit::BarValue, MainUnit::BarButton, "bar row, 编辑框20"},
+    {MainUnit::MpaValue, MainUnit::MpaButton, "MPa row, 编辑框21"},
+    {MainUnit::KpaValue, MainUnit::KpaButton, "kPa row, 编辑框22"},
+    {MainUnit::AtmValue, MainUnit::AtmButton, "atm row, 编辑框23"},
+    {MainUnit::KgfValue, MainUnit::KgfButton, "kgf/cm2 row, 编辑框24"},
+    {MainUnit::MmHgValue, MainUnit::MmHgButton, "mmHg row, 编辑框25"},
+    {MainUnit::PsiValue, MainUnit::PsiButton, "PSI row, 编辑框26"},
 };
 
 }  // namespace

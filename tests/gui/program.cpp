@@ -14,8 +14,9 @@ namespace {
 
 using engine::MainUnit;
 
-constexpr MainUnit kKnownCaptions[] = {MainUnit::Label7, MainUnit::Label9, MainUnit::Label10,
-                                       MainUnit::Label11, MainUnit::Label12};
+constexpr MainUnit kKnownCaptions[] = {MainUnit::RelativeHumidityCaption, MainUnit::DewPointCaption,
+                                       MainUnit::AbsoluteHumidityCaption,
+                                       MainUnit::MixingRatioCaption, MainUnit::VolumeRatioCaption};
 
 }  // namespace
 
@@ -45,8 +46,8 @@ StartView& ProgramStartView() {
 void RecordStartView() {
     StartView& view = ProgramStartView();
     view.readAt = QDateTime::currentDateTime();
-    view.pageTwoClock = TransLabelCaption(MainUnit::TransLabel3);
-    if (auto* combo = qobject_cast<QComboBox*>(Control(Unit(MainUnit::ComboBox1)))) {
+    view.pageTwoClock = TransLabelCaption(MainUnit::CalendarPageClock);
+    if (auto* combo = qobject_cast<QComboBox*>(Control(Unit(MainUnit::KnownQuantity)))) {
         view.knownQuantity = combo->currentIndex();
     }
     for (MainUnit caption : kKnownCaptions) {

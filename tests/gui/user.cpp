@@ -24,7 +24,6 @@ namespace {
 
 constexpr int kSettleRounds = 3;
 constexpr int kShowTimeoutMs = 3000;
-constexpr char kTabControlName[] = "选择夹1";
 constexpr char16_t kCtrlA = 0x01;
 
 QString Describe(const QWidget* widget) {
@@ -96,7 +95,7 @@ bool Activate(uint32_t windowId) {
 }
 
 ::testing::AssertionResult ShowPage(int page) {
-    auto* tabs = qobject_cast<QTabWidget*>(Control(UnitNamed(kMainWindow, kTabControlName)));
+    auto* tabs = qobject_cast<QTabWidget*>(Control(Unit(engine::MainUnit::TabControl)));
     if (tabs == nullptr) return Failure("the main window has no tab control");
     if (tabs->currentIndex() == page) return ::testing::AssertionSuccess();
     QTabBar* bar = tabs->tabBar();

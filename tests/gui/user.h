@@ -22,13 +22,13 @@ class QWidget;
 
 namespace gui_testing {
 
-inline constexpr uint32_t kMainWindow = static_cast<uint32_t>(engine::WindowId::Main);
-inline constexpr uint32_t kAboutWindow = static_cast<uint32_t>(engine::WindowId::About);
-inline constexpr uint32_t kCompanyWindow = static_cast<uint32_t>(engine::WindowId::Company);
+inline constexpr uint32_t kMainWindow = engine::Id(engine::WindowId::Main);
+inline constexpr uint32_t kAboutWindow = engine::Id(engine::WindowId::About);
+inline constexpr uint32_t kCompanyWindow = engine::Id(engine::WindowId::Company);
 
 // The unit of the main window that the engine names, as a number.
 constexpr uint32_t Unit(engine::MainUnit unit) {
-    return static_cast<uint32_t>(unit);
+    return engine::Id(unit);
 }
 
 // The ID of the unit named `utf8Name` (e.g. "按钮2") in a window of the

@@ -49,8 +49,8 @@ TEST_P(SecondaryWindowTest, OpensModallyAndClosesAloneTwice) {
     const SecondaryWindowCase& window = GetParam();
     ASSERT_TRUE(EnterInputs({.knownQuantity = 1, .value = "50", .temperature = "20"}));
     ASSERT_TRUE(Compute());
-    ASSERT_TRUE(TypeInto(Unit(MainUnit::EditBox1), "70"));
-    const QString computed = ShownText(Unit(MainUnit::EditBox2));
+    ASSERT_TRUE(TypeInto(Unit(MainUnit::KnownValue), "70"));
+    const QString computed = ShownText(Unit(MainUnit::RelativeHumidity));
     QWidget* mainWindow = forms::LoadedWindowWidget(kMainWindow);
 
     for (int opening = 1; opening <= 2; ++opening) {
@@ -70,7 +70,7 @@ TEST_P(SecondaryWindowTest, OpensModallyAndClosesAloneTwice) {
         EXPECT_EQ(forms::LoadedWindow(window.windowId), nullptr);
         EXPECT_TRUE(mainWindow->isEnabled());
         EXPECT_TRUE(mainWindow->isVisible());
-        EXPECT_EQ(ShownText(Unit(MainUnit::EditBox2)), computed);
+        EXPECT_EQ(ShownText(Unit(MainUnit::RelativeHumidity)), computed);
     }
 }
 

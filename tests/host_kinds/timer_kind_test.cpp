@@ -68,7 +68,7 @@ forms::UnitRecord TimerUnit(int32_t interval) {
     unit.kind = uint32_t(forms::KindCode::Timer);
     unit.width = 32;
     unit.height = 32;
-    unit.events = {{int32_t(TimerEvent::Elapsed), 0}};
+    unit.events = {{int32_t(forms::TimerEvent::Elapsed), 0}};
     unit.kindData = forms::WriteKindData(forms::TimerData{interval});
     return unit;
 }
@@ -112,7 +112,7 @@ TEST_F(TimerWindow, TicksReachTheBoundProcedureWithoutArguments) {
     for (const Tick& tick : Ticks()) {
         EXPECT_EQ(tick.windowId, kWindowId);
         EXPECT_EQ(tick.unitId, kTimerUnitId);
-        EXPECT_EQ(tick.event, int32_t(TimerEvent::Elapsed));
+        EXPECT_EQ(tick.event, int32_t(forms::TimerEvent::Elapsed));
         EXPECT_EQ(tick.argCount, 0);
     }
 }

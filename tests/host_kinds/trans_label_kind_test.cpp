@@ -137,7 +137,7 @@ TEST(TransLabelKind, WritesSerialiseBack) {
     font.weight = 700;
     font.SetFace(Gbk("宋体"));
     fixture.set(TransLabelProperty::Caption, PropertyValue::Text(Gbk("时间")));
-    fixture.set(TransLabelProperty::Font, forms::kinds::ValueOfFont(font));
+    fixture.set(TransLabelProperty::Font, forms::ValueOfFont(font));
     fixture.set(TransLabelProperty::WordWrap, PropertyValue::Number(1));
 
     forms::TransLabelData expected = RedCaption("时间");

@@ -31,10 +31,8 @@ namespace {
 
 using engine::MainUnit;
 
-constexpr uint32_t kMainWindow = uint32_t(engine::WindowId::Main);
-constexpr uint32_t kAboutWindow = uint32_t(engine::WindowId::About);
-// 按钮1 "计算", which starts the humidity conversion.
-constexpr uint32_t kCalculateButton = 0x160102ef;
+constexpr uint32_t kMainWindow = engine::Id(engine::WindowId::Main);
+constexpr uint32_t kAboutWindow = engine::Id(engine::WindowId::About);
 constexpr int kPollMilliseconds = 10;
 constexpr int kWatchdogMilliseconds = 20000;
 
@@ -74,7 +72,7 @@ int RunProgram(std::function<void(forms::FormWindow&)> action) {
 }
 
 forms::kinds::EditBox& Box(forms::FormWindow& window, MainUnit unit) {
-    auto* box = dynamic_cast<forms::kinds::EditBox*>(window.control(uint32_t(unit)));
+    auto* box = dynamic_cast<forms::kinds::EditBox*>(window.control(engine::Id(unit)));
     if (box == nullptr) throw std::runtime_error("no edit box");
     return *box;
 }
@@ -107,15 +105,24 @@ struct NamedBox {
 
 TEST_F(DesktopIntegrationTest, EditBoxesAreNamedAfterTheCaptionAndUnitBesideThem) {
     const NamedBox expected[] = {
-        {MainUnit::EditBox1, "露 点"},         {MainUnit::EditBox3, "温 度 ℃"},
-        {MainUnit::EditBox4, "请输入压力值"},  {MainUnit::EditBox2, "相对湿度 %"},
-        {MainUnit::EditBox5, "露点/霜点 ℃"},   {MainUnit::EditBox6, "体积比 ppm(uL/L)"},
-        {MainUnit::EditBox7, "绝对湿度 g/m3"}, {MainUnit::EditBox8, "绝对湿度 mg/m3"},
-        {MainUnit::EditBox9, "混和比 g/Kg"},   {MainUnit::EditBox10, "饱和蒸汽压 pa"},
-        {MainUnit::EditBox11, "蒸汽压 pa"},    {MainUnit::EditBox29, "过冷水露点 ℃"},
-        {MainUnit::EditBox30, "过冷水露点 ℃"}, {MainUnit::EditBox12, "蒸汽压 pa"},
-        {MainUnit::EditBox20, "巴(bar)"},      {MainUnit::EditBox23, "标准大气压"},
-        {MainUnit::EditBox24, "公斤力/厘米"},  {MainUnit::EditBox26, "磅/英寸 (PSI)"},
+        {MainUnit::KnownValue, "露 点"},
+        {MainUnit::GasTemperature, "温 度 ℃"},
+        {MainUnit::GaugePressure, "请输入压力值"},
+        {MainUnit::RelativeHumidity, "相对湿度 %"},
+        {MainUnit::DewPoint, "露点/霜点 ℃"},
+        {MainUnit::VolumeRatio, "体积比 ppm(uL/L)"},
+        {MainUnit::AbsoluteHumidityGrams, "绝对湿度 g/m3"},
+        {MainUnit::AbsoluteHumidityMilligrams, "绝对湿度 mg/m3"},
+        {MainUnit::MixingRatio, "混和比 g/Kg"},
+        {MainUnit::SaturationVapourPressure, "饱和蒸汽压 pa"},
+        {MainUnit::VapourPressure, "蒸汽压 pa"},
+        {MainUnit::SupercooledDewPoint, "过冷水露点 ℃"},
+        {MainUnit::SupercooledDewPointAfterConversion, "过冷水露点 ℃"},
+        {MainUnit::VapourPressureAfterConversion, "蒸汽压 pa"},
+        {MainUnit::BarValue, "巴(bar)"},
+        {MainUnit::AtmValue, "标准大气压"},
+        {MainUnit::KgfValue, "公斤力/厘米"},
+        {MainUnit::PsiValue, "磅/英寸 (PSI)"},
     };
     std::vector<std::pair<uint32_t, std::string>> names;
     EXPECT_EQ(RunProgram([&](forms::FormWindow& window) {
@@ -138,7 +145,7 @@ TEST_F(DesktopIntegrationTest, TheKnownValuesNameFollowsTheChosenQuantity) {
     const Choice choices[] = {{1, "相对湿度"}, {2, "体积比"}, {5, "混和比"}, {0, "露 点"}};
     std::vector<std::string> names;
     RunProgram([&](forms::FormWindow& window) {
-        auto* combo = qobject_cast<QComboBox*>(window.control(uint32_t(MainUnit::ComboBox1)));
+        auto* combo = qobject_cast<QComboBox*>(window.control(engine::Id(MainUnit::KnownQuantity)));
         ASSERT_NE(combo, nullptr);
         for (const Choice& choice : choices) {
             combo->setCurrentIndex(choice.index);
@@ -146,7 +153,7 @@ TEST_F(DesktopIntegrationTest, TheKnownValuesNameFollowsTheChosenQuantity) {
             // choice through a posted event.
             emit combo->activated(choice.index);
             QCoreApplication::processEvents();
-            names.push_back(NameOf(window, MainUnit::EditBox1));
+            names.push_back(NameOf(window, MainUnit::KnownValue));
         }
     });
     ASSERT_EQ(names.size(), std::size(choices));
@@ -154,19 +161,17 @@ TEST_F(DesktopIntegrationTest, TheKnownValuesNameFollowsTheChosenQuantity) {
 }
 
 TEST_F(DesktopIntegrationTest, NamesFollowWritesThatMoveALabelOrRemakeAnEditor) {
-    // 标签45 "%", the unit beside 编辑框19 in the pressure-converted results.
-    constexpr uint32_t kPercentLabel = 0x160102c1;
     constexpr int32_t kPlainElement = -1;
     constexpr int32_t kBelowTheRows = 400;
     std::string afterMove;
     std::string afterRemake;
     RunProgram([&](forms::FormWindow& window) {
-        forms::WriteUnitProperty(kMainWindow, kPercentLabel, int32_t(forms::CommonProperty::Top),
-                                 kPlainElement, kBelowTheRows);
-        afterMove = NameOf(window, MainUnit::EditBox19);
-        forms::WriteUnitProperty(kMainWindow, uint32_t(MainUnit::EditBox2),
+        forms::WriteUnitProperty(kMainWindow, engine::Id(MainUnit::PercentAfterConversion),
+                                 int32_t(forms::CommonProperty::Top), kPlainElement, kBelowTheRows);
+        afterMove = NameOf(window, MainUnit::RelativeHumidityAfterConversion);
+        forms::WriteUnitProperty(kMainWindow, engine::Id(MainUnit::RelativeHumidity),
                                  int32_t(forms::EditBoxProperty::MultiLine), kPlainElement, 1);
-        afterRemake = NameOf(window, MainUnit::EditBox2);
+        afterRemake = NameOf(window, MainUnit::RelativeHumidity);
     });
     EXPECT_EQ(afterMove, "相对湿度");
     EXPECT_EQ(afterRemake, "相对湿度 %");
@@ -178,10 +183,11 @@ TEST_F(DesktopIntegrationTest, AResultCanBeSelectedAndCopiedWithKeyboardAndMouse
     QString selectedByMouse;
     bool readOnly = false;
     RunProgram([&](forms::FormWindow& window) {
-        auto* calculate = qobject_cast<QPushButton*>(window.control(kCalculateButton));
+        auto* calculate =
+            qobject_cast<QPushButton*>(window.control(engine::Id(MainUnit::ComputeButton)));
         ASSERT_NE(calculate, nullptr);
         calculate->click();
-        forms::kinds::EditBox& result = Box(window, MainUnit::EditBox2);
+        forms::kinds::EditBox& result = Box(window, MainUnit::RelativeHumidity);
         auto* line = qobject_cast<QLineEdit*>(result.editor());
         ASSERT_NE(line, nullptr);
         readOnly = line->isReadOnly();

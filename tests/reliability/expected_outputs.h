@@ -49,11 +49,11 @@ std::vector<ShownText> ExpectedHumidityResults(const HumidityInputs& inputs);
 // The pressure rows, top to bottom.
 inline constexpr size_t kPressureRowCount = 7;
 inline constexpr std::array<MainUnit, kPressureRowCount> kPressureBoxes = {
-    MainUnit::EditBox20, MainUnit::EditBox21, MainUnit::EditBox22, MainUnit::EditBox23,
-    MainUnit::EditBox24, MainUnit::EditBox25, MainUnit::EditBox26};
+    MainUnit::BarValue, MainUnit::MpaValue,  MainUnit::KpaValue, MainUnit::AtmValue,
+    MainUnit::KgfValue, MainUnit::MmHgValue, MainUnit::PsiValue};
 inline constexpr std::array<MainUnit, kPressureRowCount> kPressureButtons = {
-    MainUnit::Button3, MainUnit::Button4, MainUnit::Button5, MainUnit::Button6,
-    MainUnit::Button7, MainUnit::Button8, MainUnit::Button9};
+    MainUnit::BarButton, MainUnit::MpaButton,  MainUnit::KpaButton, MainUnit::AtmButton,
+    MainUnit::KgfButton, MainUnit::MmHgButton, MainUnit::PsiButton};
 
 // The six other boxes after a click on row `row`'s "换算" with `gbk` in its box.
 std::vector<ShownText> ExpectedPressureResults(size_t row, const std::string& gbk);

@@ -72,24 +72,24 @@ private:
 };
 
 void Click(MainUnit button) {
-    QAbstractButton* control = Button(uint32_t(button));
+    QAbstractButton* control = Button(button);
     ASSERT_NE(control, nullptr);
     control->click();
 }
 
 void ClickCompute() {
-    QAbstractButton* control = Button(kComputeButton);
+    QAbstractButton* control = Button(MainUnit::ComputeButton);
     ASSERT_NE(control, nullptr);
     control->click();
 }
 
 void SetSelections(const HumidityInputs& inputs) {
-    WriteNumber(uint32_t(MainUnit::ComboBox1), kSelection, inputs.mode);
-    WriteNumber(uint32_t(MainUnit::ComboBox2), kSelection, inputs.unit);
+    WriteNumber(MainUnit::KnownQuantity, kSelection, inputs.mode);
+    WriteNumber(MainUnit::GaugePressureUnit, kSelection, inputs.unit);
     const MainUnit chosen = inputs.direction == Direction::CurrentToStandard
-                                ? MainUnit::RadioButton1
-                                : MainUnit::RadioButton2;
-    WriteNumber(uint32_t(chosen), kSelected, 1);
+                                ? MainUnit::PresentToStandard
+                                : MainUnit::StandardToPresent;
+    WriteNumber(chosen, kSelected, 1);
 }
 
 // Calls `action` with the inputs set to every mode, unit and direction in
@@ -121,9 +121,9 @@ struct HumidityBox {
 };
 
 constexpr HumidityBox kHumidityBoxes[] = {
-    {MainUnit::EditBox1, &HumidityInputs::known},
-    {MainUnit::EditBox3, &HumidityInputs::temperature},
-    {MainUnit::EditBox4, &HumidityInputs::gauge},
+    {MainUnit::KnownValue, &HumidityInputs::known},
+    {MainUnit::GasTemperature, &HumidityInputs::temperature},
+    {MainUnit::GaugePressure, &HumidityInputs::gauge},
 };
 
 HumidityInputs DefaultInputs() {
@@ -131,9 +131,9 @@ HumidityInputs DefaultInputs() {
 }
 
 void ResetHumidityInputs() {
-    SetBoxText(MainUnit::EditBox1, kDefaultKnown);
-    SetBoxText(MainUnit::EditBox3, kDefaultTemperature);
-    SetBoxText(MainUnit::EditBox4, kDefaultGauge);
+    SetBoxText(MainUnit::KnownValue, kDefaultKnown);
+    SetBoxText(MainUnit::GasTemperature, kDefaultTemperature);
+    SetBoxText(MainUnit::GaugePressure, kDefaultGauge);
 }
 
 std::string Context(MainUnit box, const std::string& textName) {

@@ -33,32 +33,32 @@ struct PressureRow {
 };
 
 constexpr std::array kPressureRows = {
-    PressureRow{MainUnit::EditBox20, MainUnit::Button3},
-    PressureRow{MainUnit::EditBox21, MainUnit::Button4},
-    PressureRow{MainUnit::EditBox22, MainUnit::Button5},
-    PressureRow{MainUnit::EditBox23, MainUnit::Button6},
-    PressureRow{MainUnit::EditBox24, MainUnit::Button7},
-    PressureRow{MainUnit::EditBox25, MainUnit::Button8},
-    PressureRow{MainUnit::EditBox26, MainUnit::Button9},
+    PressureRow{MainUnit::BarValue, MainUnit::BarButton},
+    PressureRow{MainUnit::MpaValue, MainUnit::MpaButton},
+    PressureRow{MainUnit::KpaValue, MainUnit::KpaButton},
+    PressureRow{MainUnit::AtmValue, MainUnit::AtmButton},
+    PressureRow{MainUnit::KgfValue, MainUnit::KgfButton},
+    PressureRow{MainUnit::MmHgValue, MainUnit::MmHgButton},
+    PressureRow{MainUnit::PsiValue, MainUnit::PsiButton},
 };
 
 // The first box a row's conversion writes: bar, or MPa for the bar row.
 MainUnit FirstTarget(const PressureRow& row) {
-    return row.box == MainUnit::EditBox20 ? MainUnit::EditBox21 : MainUnit::EditBox20;
+    return row.box == MainUnit::BarValue ? MainUnit::MpaValue : MainUnit::BarValue;
 }
 
 void ComputeInEveryModeAndDirection() {
     ShowPage(kHumidityPage);
-    auto* modes = qobject_cast<QComboBox*>(Control(MainUnit::ComboBox1));
+    auto* modes = qobject_cast<QComboBox*>(Control(MainUnit::KnownQuantity));
     ASSERT_NE(modes, nullptr);
     for (int mode = 0; mode < kKnownQuantityModes; ++mode) {
         if (mode > 0) QTest::keyClick(modes, Qt::Key_Down);
         ASSERT_EQ(modes->currentIndex(), mode);
-        for (MainUnit direction : {MainUnit::RadioButton2, MainUnit::RadioButton1}) {
+        for (MainUnit direction : {MainUnit::StandardToPresent, MainUnit::PresentToStandard}) {
             ClickThroughWindow(Control(direction));
-            SetBoxText(MainUnit::EditBox2, "");
-            ClickThroughWindow(Button(kComputeButton));
-            EXPECT_FALSE(BoxText(MainUnit::EditBox2).empty()) << "mode " << mode;
+            SetBoxText(MainUnit::RelativeHumidity, "");
+            ClickThroughWindow(Button(MainUnit::ComputeButton));
+            EXPECT_FALSE(BoxText(MainUnit::RelativeHumidity).empty()) << "mode " << mode;
         }
     }
 }
@@ -72,7 +72,7 @@ void ConvertEveryPressureRow() {
         SetBoxText(row.box, "");
         TypeInto(box, QStringLiteral("2.5"));
         SetBoxText(FirstTarget(row), "");
-        ClickThroughWindow(Button(uint32_t(row.button)));
+        ClickThroughWindow(Button(row.button));
         EXPECT_FALSE(BoxText(FirstTarget(row)).empty()) << "row of box " << uint32_t(row.box);
     }
     ShowPage(kHumidityPage);
@@ -87,7 +87,7 @@ void OpenAndDismiss(const char* menuCaption, uint32_t windowId) {
 }
 
 void OpenAndCloseLunarDropDown() {
-    auto* dateBox = dynamic_cast<lunar::CCnCalendar*>(Control(kLunarDateBox));
+    auto* dateBox = dynamic_cast<lunar::CCnCalendar*>(Control(MainUnit::LunarDateBox));
     ASSERT_NE(dateBox, nullptr);
     ClickThroughWindow(&dateBox->button());
     ASSERT_TRUE(dateBox->dropDownOpen());
@@ -97,9 +97,9 @@ void OpenAndCloseLunarDropDown() {
 }
 
 void TickTheClock(int ticks) {
-    WriteNumber(kClockTimer, kTimerInterval, 1);
+    WriteNumber(MainUnit::ClockTimer, kTimerInterval, 1);
     EXPECT_EQ(RunClockTicks(ticks, kTickTimeoutMs), ticks);
-    WriteNumber(kClockTimer, kTimerInterval, kClockInterval);
+    WriteNumber(MainUnit::ClockTimer, kTimerInterval, forms::parts::kClockPeriod);
 }
 
 TEST(LeakCheck, AScriptedSessionFreesEveryTextTheRuntimeHandsOut) {

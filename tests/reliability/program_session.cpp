@@ -62,7 +62,7 @@ void WriteText(uint32_t unitId, int32_t property, const std::string& gbk) {
 }
 
 runtime::TimerControl* ClockTimer() {
-    return dynamic_cast<runtime::TimerControl*>(Control(kClockTimer));
+    return dynamic_cast<runtime::TimerControl*>(Control(MainUnit::ClockTimer));
 }
 
 }  // namespace
@@ -74,23 +74,19 @@ int RunInsideProgram(int& argc, char** argv, std::function<void()> work) {
     });
 }
 
-QWidget* Control(uint32_t unitId) {
-    return forms::LiveControl(kMainWindow, unitId);
-}
-
 QWidget* Control(MainUnit unit) {
-    return Control(uint32_t(unit));
+    return forms::LiveControl(kMainWindow, engine::Id(unit));
 }
 
-QAbstractButton* Button(uint32_t unitId) {
-    QWidget* control = Control(unitId);
+QAbstractButton* Button(MainUnit unit) {
+    QWidget* control = Control(unit);
     if (auto* button = qobject_cast<QAbstractButton*>(control)) return button;
     return control != nullptr ? control->findChild<QAbstractButton*>() : nullptr;
 }
 
-void WriteNumber(uint32_t unitId, int32_t property, int64_t value) {
-    runtime::Services().WriteProperty(kMainWindow, unitId, property, kPlainElement, uint32_t(value),
-                                      uint32_t(uint64_t(value) >> 32));
+void WriteNumber(MainUnit unit, int32_t property, int64_t value) {
+    runtime::Services().WriteProperty(kMainWindow, engine::Id(unit), property, kPlainElement,
+                                      uint32_t(value), uint32_t(uint64_t(value) >> 32));
 }
 
 std::string BoxText(MainUnit box) {
@@ -116,7 +112,7 @@ void ClickThroughWindow(QWidget* control) {
 }
 
 void ShowPage(int page) {
-    QWidget* tabControl = Control(kTabControl);
+    QWidget* tabControl = Control(MainUnit::TabControl);
     QTabBar* bar = tabControl != nullptr ? tabControl->findChild<QTabBar*>() : nullptr;
     if (bar == nullptr) return;
     QWidget* window = bar->window();

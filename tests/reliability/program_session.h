@@ -19,6 +19,7 @@
 #include <string>
 
 #include "engine/form_ids.h"
+#include "windows/main_window_parts.h"
 
 class QAbstractButton;
 class QWidget;
@@ -27,36 +28,26 @@ namespace reliability {
 
 using engine::MainUnit;
 
-inline constexpr uint32_t kMainWindow = uint32_t(engine::WindowId::Main);
-inline constexpr uint32_t kAboutWindow = uint32_t(engine::WindowId::About);
-inline constexpr uint32_t kCompanyWindow = uint32_t(engine::WindowId::Company);
-
-// Units of the main window that the handlers do not name.
-inline constexpr uint32_t kComputeButton = 0x160102ef;  // 按钮1 "计算"
-inline constexpr uint32_t kClockTimer = 0x1601029e;     // 时钟1
-inline constexpr uint32_t kLunarDateBox = 0x16010451;   // 农历日期框2
-inline constexpr uint32_t kTabControl = 0x16010299;     // 选择夹1
+inline constexpr uint32_t kMainWindow = engine::Id(engine::WindowId::Main);
+inline constexpr uint32_t kAboutWindow = engine::Id(engine::WindowId::About);
+inline constexpr uint32_t kCompanyWindow = engine::Id(engine::WindowId::Company);
 
 // Tab pages of the main window.
 inline constexpr int kHumidityPage = 0;
 inline constexpr int kPressurePage = 1;
-
-// The clock's interval as the form template gives it, in milliseconds.
-inline constexpr int32_t kClockInterval = 1000;
 
 // Runs the real program and calls `work` once its message loop runs; the
 // main window is closed when `work` returns. Returns the program's exit code.
 int RunInsideProgram(int& argc, char** argv, std::function<void()> work);
 
 // The live control of a main-window unit, or null.
-QWidget* Control(uint32_t unitId);
 QWidget* Control(MainUnit unit);
-QAbstractButton* Button(uint32_t unitId);
+QAbstractButton* Button(MainUnit unit);
 
 // Property access through the service table, as the engine does it; the
 // heap texts read are freed here. BoxText and SetBoxText name the content
 // (property 8) of an edit box of the main window, GBK.
-void WriteNumber(uint32_t unitId, int32_t property, int64_t value);
+void WriteNumber(MainUnit unit, int32_t property, int64_t value);
 std::string BoxText(MainUnit box);
 void SetBoxText(MainUnit box, const std::string& gbk);
 

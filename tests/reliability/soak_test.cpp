@@ -42,10 +42,10 @@ struct ClickTally {
 // Empties 编辑框2 and clicks "计算" through the window; the click counts as
 // handled when the box holds a result again.
 void ClickCompute(ClickTally& tally) {
-    SetBoxText(MainUnit::EditBox2, "");
-    ClickThroughWindow(Button(kComputeButton));
+    SetBoxText(MainUnit::RelativeHumidity, "");
+    ClickThroughWindow(Button(MainUnit::ComputeButton));
     ++tally.clicks;
-    if (!BoxText(MainUnit::EditBox2).empty()) ++tally.resultsWritten;
+    if (!BoxText(MainUnit::RelativeHumidity).empty()) ++tally.resultsWritten;
 }
 
 int RunTicksClicking(int ticks, ClickTally& tally) {
@@ -56,7 +56,7 @@ int RunTicksClicking(int ticks, ClickTally& tally) {
 
 TEST(Soak, ClockAtOneMillisecondWithRepeatedComputingKeepsMemoryFlat) {
     ShowPage(kHumidityPage);
-    WriteNumber(kClockTimer, kTimerInterval, 1);
+    WriteNumber(MainUnit::ClockTimer, kTimerInterval, 1);
     ClickTally warmUp;
     ASSERT_EQ(RunTicksClicking(kWarmUpTicks, warmUp), kWarmUpTicks);
     Settle();
@@ -68,7 +68,7 @@ TEST(Soak, ClockAtOneMillisecondWithRepeatedComputingKeepsMemoryFlat) {
     Settle();
     const int64_t residentAfter = ResidentBytes();
     const runtime::HeapCounters heapAfter = runtime::CurrentHeapCounters();
-    WriteNumber(kClockTimer, kTimerInterval, kClockInterval);
+    WriteNumber(MainUnit::ClockTimer, kTimerInterval, forms::parts::kClockPeriod);
 
     const uint64_t allocations = heapAfter.allocations - heapBefore.allocations;
     const uint64_t frees = heapAfter.frees - heapBefore.frees;
