@@ -39,7 +39,7 @@ struct Scanned {
 
 std::variant<Scanned, UsageError> Scan(std::span<const std::string> args,
                                        std::span<const OptionSpec> specs);
-// The spec an option as written ("--json", "-t") names, or null.
+// The option that a name as written ("--json", "-t") stands for, or null.
 const OptionSpec* FindSpec(std::span<const OptionSpec> specs, std::string_view written);
 
 // --json and --csv: at most one of them, the table when neither.

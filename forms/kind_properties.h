@@ -185,6 +185,15 @@ inline constexpr const KindProperty<Data>& kRow = KindTable<Data>::kRows[Row];
 template <typename Data, size_t Row>
 inline constexpr auto kField = std::get<kRow<Data, Row>.field.index()>(kRow<Data, Row>.field);
 
+// Calls `each` with the row of the property at `index` (number − 8), if
+// the kind has one.
+template <typename Data, typename Each>
+void ForRowAt(int32_t index, Each each) {
+    ForEachRow<Data>([&]<size_t Row>(std::integral_constant<size_t, Row> row) {
+        if (kRow<Data, Row>.number == index + kFirstKindProperty) each(row);
+    });
+}
+
 template <typename Data>
 PropertyValue ValueOf(const Data&, std::monostate) {
     return {};
@@ -278,10 +287,8 @@ template <typename Data>
 PropertyValue GetStoredProperty(const Data& d, int32_t index) {
     using namespace kind_properties;
     PropertyValue value;
-    ForEachRow<Data>([&]<size_t Row>(std::integral_constant<size_t, Row>) {
-        if (kRow<Data, Row>.number == index + kFirstKindProperty) {
-            value = ValueOf(d, kField<Data, Row>);
-        }
+    ForRowAt<Data>(index, [&]<size_t Row>(std::integral_constant<size_t, Row>) {
+        value = ValueOf(d, kField<Data, Row>);
     });
     return value;
 }
@@ -289,10 +296,8 @@ PropertyValue GetStoredProperty(const Data& d, int32_t index) {
 template <typename Data>
 void SetStoredProperty(Data& d, int32_t index, const PropertyValue& value) {
     using namespace kind_properties;
-    ForEachRow<Data>([&]<size_t Row>(std::integral_constant<size_t, Row>) {
-        if (kRow<Data, Row>.number == index + kFirstKindProperty) {
-            Assign(d, kField<Data, Row>, kRow<Data, Row>.type, value);
-        }
+    ForRowAt<Data>(index, [&]<size_t Row>(std::integral_constant<size_t, Row>) {
+        Assign(d, kField<Data, Row>, kRow<Data, Row>.type, value);
     });
 }
 
