@@ -2,32 +2,24 @@
 
 #include <QTimer>
 
+#include "controls/kinds/core_kinds.h"
 #include "embedded/embedded_template.h"
 #include "engine/handlers.h"
-#include "host/host_kinds.h"
+#include "host/kinds/extended_kinds.h"
 #include "lunar_controls/lunar_kinds.h"
 
 namespace program {
 namespace {
 
-// Each support library registers its control kinds when it is started; the
-// control model registers the core kinds itself. The runtime's own timer,
-// hyperlink box and transparent label come with the extended controls.
-void StartLunarKinds(runtime::LibraryNotice notice, runtime::RequestEntry) {
-    if (notice == runtime::LibraryNotice::Started) lunar::RegisterLunarKinds();
-}
-
-void StartRuntimeKinds(runtime::LibraryNotice notice, runtime::RequestEntry) {
-    if (notice == runtime::LibraryNotice::Started) runtime::RegisterRuntimeKinds();
-}
-
 // How often the start of the message loop is looked for.
 constexpr int kStartPollMs = 5;
 
+// The support libraries with the control kinds each brings; the runtime
+// registers a library's kinds when it starts the library.
 constexpr runtime::SupportLibrary kSupportLibraries[] = {
-    {"core", nullptr},
-    {"lunar calendar", StartLunarKinds},
-    {"extended controls", StartRuntimeKinds},
+    {"core", nullptr, forms::kinds::kCoreKinds},
+    {"lunar calendar", nullptr, lunar::kLunarKinds},
+    {"extended controls", nullptr, runtime::kExtendedKinds},
 };
 
 }  // namespace

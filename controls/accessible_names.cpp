@@ -10,7 +10,7 @@
 
 #include "controls/kind_registry.h"
 #include "controls/kinds/edit_box.h"
-#include "controls/kinds/label_widget.h"
+#include "controls/kinds/label.h"
 #include "controls/live_window.h"
 #include "forms/kind_data.h"
 #include "forms/kinds_table.h"
@@ -115,14 +115,14 @@ std::vector<RowNeighbour> NeighboursAmong(const std::vector<ShownControl>& conta
     return neighbours;
 }
 
-void NameEditBox(kinds::EditBox& box, const std::vector<RowNeighbour>& neighbours) {
+void NameEditBox(kinds::EditBoxWidget& box, const std::vector<RowNeighbour>& neighbours) {
     const QString name = EditBoxName(box.geometry(), neighbours);
     box.setAccessibleName(name);
     // Assistive technology follows the focus, which the editor inside takes.
     if (box.editor() != nullptr) box.editor()->setAccessibleName(name);
 }
 
-void NameEditBox(FormWindow& window, kinds::EditBox& box) {
+void NameEditBox(FormWindow& window, kinds::EditBoxWidget& box) {
     NameEditBox(box, NeighboursAmong(ShownIn(window, box.parentWidget()), box));
 }
 
@@ -142,7 +142,7 @@ void NameEditBoxes(FormWindow& window, const QWidget* container) {
     for (const Unit& entry : window.record().units) {
         const auto* unit = std::get_if<UnitRecord>(&entry);
         if (unit == nullptr || unit->kind != uint32_t(KindCode::EditBox)) continue;
-        auto* box = dynamic_cast<kinds::EditBox*>(window.existingControl(unit->id));
+        auto* box = dynamic_cast<kinds::EditBoxWidget*>(window.existingControl(unit->id));
         if (box == nullptr || (container != nullptr && box->parentWidget() != container)) continue;
         auto [neighbours, first] = shown.try_emplace(box->parentWidget());
         if (first) neighbours->second = ShownIn(window, box->parentWidget());
@@ -160,7 +160,7 @@ void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit, int32_t
         }
         return;
     }
-    auto* box = dynamic_cast<kinds::EditBox*>(control);
+    auto* box = dynamic_cast<kinds::EditBoxWidget*>(control);
     if (box == nullptr) return;
     if (IsPlace(property)) {
         NameEditBox(window, *box);

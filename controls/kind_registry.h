@@ -6,10 +6,10 @@
 //   kind code ──► FindKindDescriptor ──► routines.create(kind data, geometry, parent)
 //                                    └─► routines.setProperty / getProperty (n − 8)
 //
-// The core runtime's kinds are registered by the registry itself; the kinds
-// of the other support libraries (timer, transparent label, hyperlink box,
-// the two lunar kinds) plug in with RegisterKind before the first window is
-// loaded.
+// Every kind plugs in the same way: its descriptor function is listed in the
+// program's support-library table, and the runtime registers the kinds of
+// each library when it starts the library, before the first window is
+// loaded. controls/kind_support.h says how a kind is written.
 
 #include <qnamespace.h>
 
@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "forms/kind_properties.h"
+#include "forms/kinds_table.h"
 #include "forms/template.h"
 
 class QWidget;
@@ -70,9 +71,17 @@ struct KindDescriptor {
     std::optional<Qt::CursorShape> ownPointer = std::nullopt;
 };
 
+// A kind's descriptor: names and flags from the kinds table.
+KindDescriptor DescribeKind(KindCode code, std::span<const PropertyType> properties,
+                            KindRoutines routines = {});
+
+// The function that describes a kind, as the support-library table lists it.
+using KindMaker = KindDescriptor (*)();
+
 // Adds a kind, or replaces the one with the same code. The descriptor and
 // the spans it refers to must outlive the program's windows.
 void RegisterKind(const KindDescriptor& kind);
+void RegisterKinds(std::span<const KindMaker> kinds);
 // The registered kind, or null.
 const KindDescriptor* FindKindDescriptor(uint32_t code);
 

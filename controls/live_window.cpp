@@ -13,7 +13,7 @@
 
 #include "controls/control_model.h"
 #include "controls/events.h"
-#include "controls/kinds/kind_support.h"
+#include "controls/kind_support.h"
 #include "controls/kinds/tab_control.h"
 #include "forms/kinds_table.h"
 #include "platform/platform.h"
@@ -102,14 +102,14 @@ void FormWindow::setData(const WindowData& data) {
     data_ = data;
     const bool wasVisible = isVisible();
     setWindowFlags(FrameFlags(data_));
-    setWindowTitle(kinds::DisplayText(data_.title));
+    setWindowTitle(DisplayText(data_.title));
     const std::optional<QImage> icon =
         data_.icon.empty() ? std::nullopt : runtime::DecodeIcon(data_.icon);
     // A window without an icon of its own shows the program's: an empty icon
     // would leave the window manager none at all.
     setWindowIcon(icon ? QIcon(QPixmap::fromImage(*icon)) : QApplication::windowIcon());
-    kinds::ApplyColours(*clientArea_, QPalette::WindowText, kBlack, QPalette::Window,
-                        data_.backgroundColour);
+    ApplyColours(*clientArea_, QPalette::WindowText, kBlack, QPalette::Window,
+                 data_.backgroundColour);
     clientArea_->setAutoFillBackground(true);
     // Changing the window flags hides a shown window; show it again.
     if (wasVisible) show();
@@ -127,7 +127,7 @@ void FormWindow::attachControl(const UnitRecord& unit, QWidget* control,
     // pages) exist already; controls placed inside it later route themselves.
     route(control, unit.id);
     for (QWidget* part : control->findChildren<QWidget*>()) route(part, unit.id);
-    if (auto* tabs = dynamic_cast<kinds::TabControl*>(control)) {
+    if (auto* tabs = dynamic_cast<kinds::TabControlWidget*>(control)) {
         const uint32_t tabId = unit.id;
         tabs->setPageChangedHandler([this, tabId] { showCurrentPage(tabId); });
     }
@@ -208,7 +208,7 @@ void FormWindow::rebuildMenu() {
         const auto* item = std::get_if<MenuItemRecord>(&record_.units[i]);
         if (item == nullptr) continue;
         const bool hidden = (item->flags & kMenuHidden) != 0;
-        const QString caption = kinds::DisplayText(item->caption);
+        const QString caption = DisplayText(item->caption);
         QAction* action = nullptr;
         if (item->level == 0) {
             const auto* next =

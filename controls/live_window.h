@@ -21,7 +21,7 @@
 namespace forms {
 
 namespace kinds {
-class TabControl;
+class TabControlWidget;
 }
 
 // Where a control listed directly on a tab page lies.
@@ -50,6 +50,8 @@ public:
     const WindowData& data() const { return data_; }
     // Applies the window's own properties (title, frame, icon, keyboard).
     void setData(const WindowData& data);
+    // A window property by index; the window kind's file serves it.
+    PropertyValue kindProperty(int32_t index) const;
 
     // Takes a created control into the window: its unit, its input routing,
     // and the page it lies on when it is listed directly on a tab page.

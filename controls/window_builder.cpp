@@ -84,7 +84,7 @@ bool CreateControl(FormWindow& window, const UnitRecord& unit,
     if (control == nullptr) return false;
     std::optional<TabPlace> place;
     if (placement.page &&
-        dynamic_cast<kinds::TabControl*>(window.existingControl(placement.container))) {
+        dynamic_cast<kinds::TabControlWidget*>(window.existingControl(placement.container))) {
         place = TabPlace{placement.container, *placement.page};
     }
     window.attachControl(unit, control, place);
@@ -119,7 +119,7 @@ std::optional<PageKey> WaitingPage(const FormWindow& window, const UnitRecord& u
     if (std::optional<PageKey> held = window.deferredPageOf(placement.container)) return held;
     if (!placement.page) return std::nullopt;
     const auto* tabs =
-        dynamic_cast<const kinds::TabControl*>(window.existingControl(placement.container));
+        dynamic_cast<const kinds::TabControlWidget*>(window.existingControl(placement.container));
     if (tabs == nullptr || tabs->currentIndex() == *placement.page) return std::nullopt;
     const KindDescriptor* kind = FindKindDescriptor(unit.kind);
     if (kind == nullptr || (kind->flags & kKindNeverVisible) != 0) return std::nullopt;
@@ -207,7 +207,7 @@ void FitTabControls(FormWindow& window, const WindowRecord& record) {
     for (const Unit& unit : record.units) {
         const auto* tabUnit = std::get_if<UnitRecord>(&unit);
         if (tabUnit == nullptr) continue;
-        auto* tabs = dynamic_cast<kinds::TabControl*>(window.existingControl(tabUnit->id));
+        auto* tabs = dynamic_cast<kinds::TabControlWidget*>(window.existingControl(tabUnit->id));
         if (tabs == nullptr) continue;
         QSize needed = tabs->size();
         for (uint32_t child : tabUnit->children) {
@@ -233,7 +233,7 @@ QSize ClientSize(FormWindow& window, const WindowRecord& record, bool hasMenu) {
     }
     for (QWidget* control :
          window.clientArea()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (dynamic_cast<kinds::TabControl*>(control) && control->pos() == QPoint(0, 0)) {
+        if (dynamic_cast<kinds::TabControlWidget*>(control) && control->pos() == QPoint(0, 0)) {
             control->resize(client);
         }
     }

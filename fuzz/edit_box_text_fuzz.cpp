@@ -47,17 +47,18 @@
 #include <vector>
 
 #include "controls/kind_registry.h"
+#include "controls/kind_support.h"
+#include "controls/kinds/core_kinds.h"
 #include "controls/kinds/edit_box.h"
-#include "controls/kinds/kind_support.h"
 #include "forms/kind_data.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {
 
-using forms::kinds::DisplayText;
-using forms::kinds::EditBox;
-using forms::kinds::StoredText;
+using forms::DisplayText;
+using forms::StoredText;
+using forms::kinds::EditBoxWidget;
 using fuzz::Check;
 
 // How the text enters the box.
@@ -153,20 +154,20 @@ char32_t CodePoint(const QString& character) {
 
 // The window holding one box per kind of box and input mode, made when first
 // needed and kept for every later input.
-EditBox& BoxFor(bool multiLine, uint32_t inputMode) {
+EditBoxWidget& BoxFor(bool multiLine, uint32_t inputMode) {
     static QWidget* window = [] {
         auto* made = new QWidget;
         made->resize(kWindowSize);
         made->show();
         return made;
     }();
-    static std::map<std::pair<bool, uint32_t>, EditBox*> boxes;
-    EditBox*& box = boxes[{multiLine, inputMode}];
+    static std::map<std::pair<bool, uint32_t>, EditBoxWidget*> boxes;
+    EditBoxWidget*& box = boxes[{multiLine, inputMode}];
     if (box == nullptr) {
         forms::EditBoxData data;
         data.multiLine = multiLine ? 1 : 0;
         data.inputMode = inputMode;
-        box = new EditBox(data, window);
+        box = new EditBoxWidget(data, window);
         box->setGeometry(multiLine ? kAreaGeometry : kLineGeometry);
         box->show();
     }
@@ -174,7 +175,7 @@ EditBox& BoxFor(bool multiLine, uint32_t inputMode) {
 }
 
 // The program's text, with the cursor and a selection in it.
-void Prepare(EditBox& box, const Entry& entry) {
+void Prepare(EditBoxWidget& box, const Entry& entry) {
     box.setText(entry.existing);
     const qsizetype length = box.text().size();
     const int start = int(entry.cursor % (length + 1));
@@ -242,7 +243,7 @@ void Compose(QWidget* editor, const Entry& entry) {
     QApplication::sendEvent(editor, &commit);
 }
 
-void Enter(EditBox& box, const Entry& entry) {
+void Enter(EditBoxWidget& box, const Entry& entry) {
     switch (entry.way) {
         case Way::Paste:
             return Paste(box.editor(), entry.entered);
@@ -280,7 +281,7 @@ bool UndoesEntries(QWidget* editor) {
 // two steps (the text being composed replaces the selection, the commit
 // replaces a range around the cursor), and the commit's step is empty when
 // it put back what it replaced. Returns the steps taken.
-int UndoEntry(EditBox& box, const QString& entered) {
+int UndoEntry(EditBoxWidget& box, const QString& entered) {
     int steps = 0;
     while (steps < kMostUndoStepsOfAnEntry) {
         Undo(box.editor());
@@ -291,13 +292,12 @@ int UndoEntry(EditBox& box, const QString& entered) {
 }
 
 // The content property as the kind hands it to the runtime.
-std::string ContentTheEngineReads(EditBox& box) {
-    static const forms::KindDescriptor* kind =
-        forms::FindKindDescriptor(uint32_t(forms::KindCode::EditBox));
-    return kind->routines.getProperty(&box, kContentIndex).bytes;
+std::string ContentTheEngineReads(EditBoxWidget& box) {
+    static const forms::KindDescriptor kind = forms::kinds::EditBoxKind();
+    return kind.routines.getProperty(&box, kContentIndex).bytes;
 }
 
-void CheckEngineCopy(EditBox& box) {
+void CheckEngineCopy(EditBoxWidget& box) {
     const QString held = box.text();
     const std::string content = ContentTheEngineReads(box);
     Check(content == StoredText(held) && box.data().content == content,
@@ -352,7 +352,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::InputReader in(data, size);
     const Entry entry = ReadEntry(in);
-    EditBox& box = BoxFor(entry.multiLine, entry.inputMode);
+    EditBoxWidget& box = BoxFor(entry.multiLine, entry.inputMode);
     Prepare(box, entry);
     const QString before = box.text();
     Enter(box, entry);

@@ -179,6 +179,9 @@ void RuntimeApp::RecordProgramPath() {
 }
 
 void RuntimeApp::StartSupportLibraries() {
+    for (const SupportLibrary& library : header_.supportLibraries) {
+        forms::RegisterKinds(library.kinds);
+    }
     NotifySupportLibraries(LibraryNotice::Started);
 }
 

@@ -30,6 +30,7 @@
 #include <thread>
 #include <vector>
 
+#include "controls/kind_registry.h"
 #include "runtime/services.h"
 
 class QApplication;
@@ -47,13 +48,15 @@ inline constexpr int kExitRequestMessage = 0x83E7;  // carries an exit code
 using RequestEntry = intptr_t (*)(RuntimeRequest code, uintptr_t p1, uintptr_t p2);
 intptr_t RuntimeRequestEntry(RuntimeRequest code, uintptr_t p1, uintptr_t p2);
 
-// What a support library is told: once at start-up (with the request entry,
-// when it registers its control kinds) and once when the run is ending.
+// What a support library is told: once at start-up (with the request entry)
+// and once when the run is ending.
 enum class LibraryNotice { Started, RunEnding };
 
 struct SupportLibrary {
     const char* name;
     void (*notify)(LibraryNotice notice, RequestEntry entry);
+    // The control kinds the library brings, registered when it starts.
+    std::span<const forms::KindMaker> kinds;
 };
 
 // The engine's entry routine: the start hook calls it and the program ends

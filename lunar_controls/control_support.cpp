@@ -54,19 +54,6 @@ bool WriteLunarField(CCalendar& grid, LunarProperty property, const forms::Prope
 
 }  // namespace
 
-UnitLink::~UnitLink() {
-    if (live()) forms::ReportUnitGone(address_.windowId, address_.unitId);
-}
-
-bool UnitLink::live() const {
-    return control_ != nullptr &&
-           forms::LiveControl(address_.windowId, address_.unitId) == control_;
-}
-
-void UnitLink::Fire(int32_t event, std::span<const int32_t> args) const {
-    if (live()) forms::FireEvent(address_.windowId, address_.unitId, event, args);
-}
-
 std::array<int32_t, 4> LunarDateArgs(double dateTime) {
     const runtime::DateTimeFields fields = runtime::SplitDateTime(dateTime);
     LunarDate lunar;

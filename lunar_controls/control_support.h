@@ -1,7 +1,6 @@
 #pragma once
-// What the two lunar kinds share: the link to their unit in the window table
-// (events, the report of their end), the date properties they both serve
-// from their day grid, and the lunar date arguments of their events.
+// What the two lunar kinds share: the date properties they both serve from
+// their day grid, and the lunar date arguments of their events.
 
 #include <QWidget>
 #include <array>
@@ -10,46 +9,16 @@
 #include <span>
 #include <string>
 
-#include "controls/kind_registry.h"
+#include "controls/kind_support.h"
 #include "forms/kind_data.h"
 #include "lunar_controls/day_grid.h"
 #include "lunar_controls/lunar_kinds.h"
 
 namespace lunar {
 
-// The unit a control was created for. Events and the report of the
-// control's end reach the runtime only while the window table holds this
-// very control for the unit: a control whose window is already gone (or
-// whose unit now has another control) stays silent.
-class UnitLink {
-public:
-    UnitLink(forms::UnitAddress address, const QWidget* control)
-        : address_(address), control_(control) {}
-    ~UnitLink();
-    UnitLink(const UnitLink&) = delete;
-    UnitLink& operator=(const UnitLink&) = delete;
-
-    void Fire(int32_t event, std::span<const int32_t> args = {}) const;
-    forms::UnitAddress address() const { return address_; }
-
-private:
-    bool live() const;
-
-    forms::UnitAddress address_;
-    const QWidget* control_;
-};
-
 // The lunar date of a whole-day DateTime as event arguments: year, month,
 // day and leap (0 or 1); zeros outside the conversion range.
 std::array<int32_t, 4> LunarDateArgs(double dateTime);
-
-// The kind-specific index of a property (its number − 8).
-constexpr int32_t KindIndexOf(LunarProperty property) {
-    return int32_t(property) - forms::kFirstKindProperty;
-}
-constexpr LunarProperty PropertyOfIndex(int32_t index) {
-    return LunarProperty(index + forms::kFirstKindProperty);
-}
 
 // The day of a DateTime, its whole-day DateTime, and whether a DateTime
 // falls on a day.

@@ -32,10 +32,6 @@ ScreenSizeSource& ScreenSource() {
     return source;
 }
 
-CCnCalendar* Control(QWidget* widget) {
-    return static_cast<CCnCalendar*>(widget);
-}
-
 QWidget* Create(const forms::CreateRequest& request) {
     auto* control =
         new CCnCalendar(ReadDateBoxBlock(request.kindData), request.address, request.parent);
@@ -45,18 +41,6 @@ QWidget* Create(const forms::CreateRequest& request) {
     // A control created disabled has its button disabled with it.
     control->setEnabled((request.stateFlags & forms::kDisabled) == 0);
     return control;
-}
-
-void SetProperty(QWidget* control, int32_t index, const forms::PropertyValue& value) {
-    Control(control)->setProperty(PropertyOfIndex(index), value);
-}
-
-forms::PropertyValue GetProperty(QWidget* control, int32_t index) {
-    return Control(control)->property(PropertyOfIndex(index));
-}
-
-forms::Bytes Serialise(QWidget* control) {
-    return WriteDateBoxBlock(Control(control)->block());
 }
 
 }  // namespace
@@ -204,7 +188,8 @@ void CCnCalendar::onGridNotice(const GridNoticeEvent& notice) {
     }
 }
 
-forms::PropertyValue CCnCalendar::property(LunarProperty property) const {
+forms::PropertyValue CCnCalendar::kindProperty(int32_t index) const {
+    const auto property = forms::PropertyAtIndex<LunarProperty>(index);
     if (auto value = ReadDateProperty(panel_->grid(), property)) return *value;
     switch (property) {
         case LunarProperty::LayoutMode:
@@ -218,7 +203,8 @@ forms::PropertyValue CCnCalendar::property(LunarProperty property) const {
     }
 }
 
-void CCnCalendar::setProperty(LunarProperty property, const forms::PropertyValue& value) {
+void CCnCalendar::setKindProperty(int32_t index, const forms::PropertyValue& value) {
+    const auto property = forms::PropertyAtIndex<LunarProperty>(index);
     if (WriteDateProperty(grid(), property, value)) {
         if (!SameDay(dateTime_, grid().solarDate())) {
             dateTime_ = property == LunarProperty::Date ? DateTimeOfValue(value)
@@ -249,14 +235,12 @@ DateBoxBlock CCnCalendar::block() const {
     return block;
 }
 
-forms::KindDescriptor DateBoxKind() {
-    const forms::KindInfo* info = forms::FindKind(uint32_t(forms::KindCode::CnCalendar));
-    return {uint32_t(info->code),
-            info->chineseName,
-            info->englishName,
-            info->flags,
-            kProperties,
-            forms::KindRoutines{Create, SetProperty, GetProperty, Serialise, nullptr}};
+forms::Bytes CCnCalendar::kindData() const {
+    return WriteDateBoxBlock(block());
+}
+
+forms::KindDescriptor CnCalendarKind() {
+    return forms::DescribeKind<CCnCalendar>(forms::KindCode::CnCalendar, kProperties, Create);
 }
 
 }  // namespace lunar

@@ -52,8 +52,9 @@ public:
     void OpenDropDown();
     void CloseDropDown(bool cancel);
 
-    forms::PropertyValue property(LunarProperty property) const;
-    void setProperty(LunarProperty property, const forms::PropertyValue& value);
+    forms::PropertyValue kindProperty(int32_t index) const;
+    void setKindProperty(int32_t index, const forms::PropertyValue& value);
+    forms::Bytes kindData() const;
     DateBoxBlock block() const;
 
 protected:
@@ -67,7 +68,7 @@ private:
     void updateDisplayedText();
     QRect buttonRect() const;
 
-    UnitLink link_;
+    forms::UnitLink link_;
     std::unique_ptr<CalendarPanel> panel_;
     QPushButton* button_ = nullptr;
     double dateTime_ = 0;
@@ -76,7 +77,5 @@ private:
     std::string displayedText_;  // GBK
     QRect boxOnScreen_;
 };
-
-forms::KindDescriptor DateBoxKind();
 
 }  // namespace lunar

@@ -1,13 +1,16 @@
 #pragma once
-// The lunar calendar's two control kinds in the control model.
+// The property and event numbers of the lunar calendar's two control kinds,
+// the date box 农历日期框 (CnCalendar) and the month calendar 农历月历
+// (CnMonthCalendar).
 //
-//   RegisterLunarKinds ──► forms::RegisterKind: 农历日期框 (CnCalendar), 农历月历 (CnMonthCalendar)
-//   window loading ──► create(persisted block) ──► CCnCalendar / CnMonthCalendarControl
+//   window loading ──► create(persisted block) ──► CCnCalendar / CnMonthCalendarWidget
 //   ReadProperty / WriteProperty ──► getProperty / setProperty (number − 8)
 //   day grid notices (0x464) ──► forms::FireEvent(window, unit, event, lunar date)
 //   control destroyed ──► forms::ReportUnitGone(window, unit)
 
 #include <cstdint>
+
+#include "controls/kind_registry.h"
 
 namespace lunar {
 
@@ -51,8 +54,10 @@ enum class DateBoxEvent : int32_t {
     DateChanged = 4,      // the selected date changed with notification
 };
 
-// Registers both kinds; call once at start-up, before the first window is
-// loaded. Calling it again changes nothing.
-void RegisterLunarKinds();
+// The two kinds' descriptors, and the lunar calendar library's kinds as the
+// program's support-library table lists them.
+forms::KindDescriptor CnCalendarKind();
+forms::KindDescriptor CnMonthCalendarKind();
+inline constexpr forms::KindMaker kLunarKinds[] = {CnCalendarKind, CnMonthCalendarKind};
 
 }  // namespace lunar

@@ -27,34 +27,18 @@ constexpr std::array kProperties = {
 static_assert(kProperties.size() ==
               size_t(forms::FindKind(uint32_t(forms::KindCode::CnMonthCalendar))->propertyCount));
 
-CnMonthCalendarControl* Control(QWidget* widget) {
-    return static_cast<CnMonthCalendarControl*>(widget);
-}
-
 QWidget* Create(const forms::CreateRequest& request) {
-    auto* control = new CnMonthCalendarControl(ReadMonthCalendarBlock(request.kindData),
-                                               request.address, request.parent);
+    auto* control = new CnMonthCalendarWidget(ReadMonthCalendarBlock(request.kindData),
+                                              request.address, request.parent);
     control->move(request.geometry.topLeft());
     return control;
 }
 
-void SetProperty(QWidget* control, int32_t index, const forms::PropertyValue& value) {
-    Control(control)->setProperty(PropertyOfIndex(index), value);
-}
-
-forms::PropertyValue GetProperty(QWidget* control, int32_t index) {
-    return Control(control)->property(PropertyOfIndex(index));
-}
-
-forms::Bytes Serialise(QWidget* control) {
-    return WriteMonthCalendarBlock(Control(control)->block());
-}
-
 // A selector with the focus keeps the keys that move through its list; the
 // window would otherwise take the arrows to move the focus.
-bool WantsKey(QWidget* control, int qtKey) {
+bool SelectorKeepsKey(const QWidget& control, int qtKey) {
     const QWidget* focus = QApplication::focusWidget();
-    if (qobject_cast<const QComboBox*>(focus) == nullptr || !control->isAncestorOf(focus)) {
+    if (qobject_cast<const QComboBox*>(focus) == nullptr || !control.isAncestorOf(focus)) {
         return false;
     }
     switch (qtKey) {
@@ -75,8 +59,8 @@ bool WantsKey(QWidget* control, int qtKey) {
 
 }  // namespace
 
-CnMonthCalendarControl::CnMonthCalendarControl(const MonthCalendarBlock& block,
-                                               forms::UnitAddress address, QWidget* parent)
+CnMonthCalendarWidget::CnMonthCalendarWidget(const MonthCalendarBlock& block,
+                                             forms::UnitAddress address, QWidget* parent)
     : QWidget(parent), link_(address, this), dateTime_(block.dateTime) {
     panel_ = new CalendarPanel(CalendarPanel::Form::Embedded, this);
     fitToPanel();
@@ -94,36 +78,36 @@ CnMonthCalendarControl::CnMonthCalendarControl(const MonthCalendarBlock& block,
 
 // The control always has the panel's size: resizes from outside are
 // answered by the fixed size.
-void CnMonthCalendarControl::fitToPanel() {
+void CnMonthCalendarWidget::fitToPanel() {
     setFixedSize(CalendarPanel::PanelSize(headerShown_));
 }
 
-void CnMonthCalendarControl::setLayoutMode(int32_t mode) {
+void CnMonthCalendarWidget::setLayoutMode(int32_t mode) {
     layoutMode_ = mode;
     panel_->SetGregorianLayout(mode == kGregorianLayoutMode);
     panel_->BuildSelectors();
     panel_->KeepSelectorsInStep();
 }
 
-void CnMonthCalendarControl::setHeaderShown(bool shown) {
+void CnMonthCalendarWidget::setHeaderShown(bool shown) {
     headerShown_ = shown;
     panel_->SetHeaderShown(shown);
     fitToPanel();
 }
 
-void CnMonthCalendarControl::showHeaderText() {
+void CnMonthCalendarWidget::showHeaderText() {
     panel_->UpdateHeaderText();
     headerText_ = panel_->headerText();
     setWindowTitle(runtime::GbkToQString(headerText_));
 }
 
-bool CnMonthCalendarControl::event(QEvent* event) {
+bool CnMonthCalendarWidget::event(QEvent* event) {
     if (event->type() != GridNoticeEvent::kType) return QWidget::event(event);
     onGridNotice(*static_cast<GridNoticeEvent*>(event));
     return true;
 }
 
-void CnMonthCalendarControl::onGridNotice(const GridNoticeEvent& notice) {
+void CnMonthCalendarWidget::onGridNotice(const GridNoticeEvent& notice) {
     switch (notice.code) {
         case GridNotice::Clicked:
             link_.Fire(int32_t(MonthCalendarEvent::Clicked));
@@ -140,14 +124,15 @@ void CnMonthCalendarControl::onGridNotice(const GridNoticeEvent& notice) {
     }
 }
 
-void CnMonthCalendarControl::dateChanged() {
+void CnMonthCalendarWidget::dateChanged() {
     if (!SameDay(dateTime_, grid().solarDate())) dateTime_ = WholeDayOf(grid().solarDate());
     panel_->KeepSelectorsInStep();
     showHeaderText();
     link_.Fire(int32_t(MonthCalendarEvent::DateChanged));
 }
 
-forms::PropertyValue CnMonthCalendarControl::property(LunarProperty property) const {
+forms::PropertyValue CnMonthCalendarWidget::kindProperty(int32_t index) const {
+    const auto property = forms::PropertyAtIndex<LunarProperty>(index);
     if (auto value = ReadDateProperty(panel_->grid(), property)) return *value;
     switch (property) {
         case LunarProperty::LayoutMode:
@@ -163,8 +148,8 @@ forms::PropertyValue CnMonthCalendarControl::property(LunarProperty property) co
     }
 }
 
-void CnMonthCalendarControl::setProperty(LunarProperty property,
-                                         const forms::PropertyValue& value) {
+void CnMonthCalendarWidget::setKindProperty(int32_t index, const forms::PropertyValue& value) {
+    const auto property = forms::PropertyAtIndex<LunarProperty>(index);
     if (WriteDateProperty(grid(), property, value)) {
         // The stored DateTime follows an accepted write: the written moment,
         // or the new day at 00:00 when a lunar field was written.
@@ -190,7 +175,7 @@ void CnMonthCalendarControl::setProperty(LunarProperty property,
     }
 }
 
-MonthCalendarBlock CnMonthCalendarControl::block() const {
+MonthCalendarBlock CnMonthCalendarWidget::block() const {
     MonthCalendarBlock block;
     block.dateTime = dateTime_;
     block.layoutMode = layoutMode_;
@@ -199,14 +184,17 @@ MonthCalendarBlock CnMonthCalendarControl::block() const {
     return block;
 }
 
-forms::KindDescriptor MonthCalendarKind() {
-    const forms::KindInfo* info = forms::FindKind(uint32_t(forms::KindCode::CnMonthCalendar));
-    return {uint32_t(info->code),
-            info->chineseName,
-            info->englishName,
-            info->flags,
-            kProperties,
-            forms::KindRoutines{Create, SetProperty, GetProperty, Serialise, WantsKey}};
+bool CnMonthCalendarWidget::wantsKey(int qtKey) const {
+    return SelectorKeepsKey(*this, qtKey);
+}
+
+forms::Bytes CnMonthCalendarWidget::kindData() const {
+    return WriteMonthCalendarBlock(block());
+}
+
+forms::KindDescriptor CnMonthCalendarKind() {
+    return forms::DescribeKind<CnMonthCalendarWidget>(forms::KindCode::CnMonthCalendar, kProperties,
+                                                      Create);
 }
 
 }  // namespace lunar

@@ -16,16 +16,18 @@
 
 namespace lunar {
 
-class CnMonthCalendarControl : public QWidget {
+class CnMonthCalendarWidget : public QWidget {
 public:
-    CnMonthCalendarControl(const MonthCalendarBlock& block, forms::UnitAddress address,
-                           QWidget* parent);
+    CnMonthCalendarWidget(const MonthCalendarBlock& block, forms::UnitAddress address,
+                          QWidget* parent);
 
     CalendarPanel& panel() { return *panel_; }
     CCalendar& grid() { return panel_->grid(); }
 
-    forms::PropertyValue property(LunarProperty property) const;
-    void setProperty(LunarProperty property, const forms::PropertyValue& value);
+    forms::PropertyValue kindProperty(int32_t index) const;
+    void setKindProperty(int32_t index, const forms::PropertyValue& value);
+    forms::Bytes kindData() const;
+    bool wantsKey(int qtKey) const;
     MonthCalendarBlock block() const;
 
 protected:
@@ -39,14 +41,12 @@ private:
     void showHeaderText();
     void fitToPanel();
 
-    UnitLink link_;
+    forms::UnitLink link_;
     CalendarPanel* panel_ = nullptr;
     double dateTime_ = 0;
     int32_t layoutMode_ = 0;
     bool headerShown_ = true;
     std::string headerText_;  // GBK, the header text last shown
 };
-
-forms::KindDescriptor MonthCalendarKind();
 
 }  // namespace lunar

@@ -1,5 +1,7 @@
 // The button kind "按钮": a push button that raises event 0 when clicked,
-// painted the classic way (see button_widget.h).
+// painted the classic way (see button.h).
+
+#include "controls/kinds/button.h"
 
 #include <qdrawutil.h>
 
@@ -8,10 +10,9 @@
 #include <QStyle>
 
 #include "controls/control_model.h"
-#include "controls/kinds/button_widget.h"
+#include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
-#include "controls/kinds/kind_support.h"
-#include "controls/kinds/label_widget.h"
+#include "controls/kinds/label.h"
 
 namespace forms::kinds {
 namespace {
@@ -22,29 +23,6 @@ QWidget* Create(const CreateRequest& request) {
     auto* button = new ButtonWidget(*data, request.address, request.parent);
     button->setGeometry(request.geometry);
     return button;
-}
-
-void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
-    auto* button = dynamic_cast<ButtonWidget*>(control);
-    if (button == nullptr) return;
-    ButtonData d = button->data();
-    SetStoredProperty(d, index, value);
-    button->setData(d);
-}
-
-PropertyValue GetProperty(QWidget* control, int32_t index) {
-    const auto* button = dynamic_cast<const ButtonWidget*>(control);
-    return button != nullptr ? GetStoredProperty(button->data(), index) : PropertyValue{};
-}
-
-Bytes Serialise(QWidget* control) {
-    const auto* button = dynamic_cast<const ButtonWidget*>(control);
-    return button != nullptr ? WriteKindData(button->data()) : Bytes{};
-}
-
-// Space presses the button; every other key is the window's.
-bool WantsKey(QWidget*, int key) {
-    return key == Qt::Key_Space;
 }
 
 }  // namespace
@@ -156,8 +134,13 @@ void ButtonWidget::paintContent(QPainter& painter, QRect face) const {
     painter.drawText(face, flags, text());
 }
 
-KindParts ButtonKind() {
-    return {PropertyTypes<ButtonData>(), {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+// Space presses the button; every other key is the window's.
+bool ButtonWidget::wantsKey(int qtKey) const {
+    return qtKey == Qt::Key_Space;
+}
+
+KindDescriptor ButtonKind() {
+    return DescribeKind<ButtonWidget>(KindCode::Button, PropertyTypes<ButtonData>(), Create);
 }
 
 }  // namespace forms::kinds

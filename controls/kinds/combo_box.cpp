@@ -10,8 +10,8 @@
 #include <utility>
 
 #include "controls/control_model.h"
+#include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
-#include "controls/kinds/kind_support.h"
 
 namespace forms::kinds {
 namespace {
@@ -28,9 +28,9 @@ int32_t ClampedSelection(int32_t stored, size_t itemCount) {
 
 const QEvent::Type kSelectionConfirmed = QEvent::Type(QEvent::registerEventType());
 
-class ComboControl : public QComboBox {
+class ComboBoxWidget : public QComboBox {
 public:
-    ComboControl(const ComboBoxData& data, UnitAddress address, QWidget* parent)
+    ComboBoxWidget(const ComboBoxData& data, UnitAddress address, QWidget* parent)
         : QComboBox(parent), address_(address) {
         setData(data);
         setCurrentIndex(ClampedSelection(data.selection, data.items.size()));
@@ -58,6 +58,10 @@ public:
             setCurrentIndex(ClampedSelection(selection, data_.items.size()));
         }
     }
+
+    PropertyValue kindProperty(int32_t index) const;
+    void setKindProperty(int32_t index, const PropertyValue& value);
+    bool wantsKey(int qtKey) const;
 
     void showPopup() override {
         raise(ComboBoxEvent::DropDownOpened);
@@ -126,48 +130,35 @@ private:
 QWidget* Create(const CreateRequest& request) {
     std::optional<ComboBoxData> data = ReadRequestData<ComboBoxData>(request);
     if (!data) return nullptr;
-    auto* combo = new ComboControl(*data, request.address, request.parent);
+    auto* combo = new ComboBoxWidget(*data, request.address, request.parent);
     combo->setGeometry(request.geometry);
     return combo;
 }
 
 // The selection, the shown text and the item count are the live list's;
 // the rest are stored properties that restyle the box.
-void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
-    auto* combo = dynamic_cast<ComboControl*>(control);
-    if (combo == nullptr) return;
+void ComboBoxWidget::setKindProperty(int32_t index, const PropertyValue& value) {
     switch (PropertyAtIndex<P>(index)) {
         case P::Selection:
-            return combo->setCurrentIndex(
-                std::clamp(value.AsInt(), kNoSelection, combo->count() - 1));
+            return setCurrentIndex(std::clamp(value.AsInt(), kNoSelection, count() - 1));
         case P::Content: {
-            const int found = combo->findText(DisplayText(value.bytes));
-            if (found >= 0) combo->setCurrentIndex(found);
+            const int found = findText(DisplayText(value.bytes));
+            if (found >= 0) setCurrentIndex(found);
             return;
         }
         default:
-            break;
+            return SetStoredPropertyOf(*this, index, value);
     }
-    ComboBoxData d = combo->data();
-    SetStoredProperty(d, index, value);
-    combo->setData(d);
 }
 
-PropertyValue GetProperty(QWidget* control, int32_t index) {
-    const auto* combo = dynamic_cast<const ComboControl*>(control);
-    if (combo == nullptr) return {};
-    if (PropertyAtIndex<P>(index) == P::Property13) return PropertyValue::Number(combo->count());
-    return GetStoredProperty(combo->data(), index);
-}
-
-Bytes Serialise(QWidget* control) {
-    const auto* combo = dynamic_cast<const ComboControl*>(control);
-    return combo != nullptr ? WriteKindData(combo->data()) : Bytes{};
+PropertyValue ComboBoxWidget::kindProperty(int32_t index) const {
+    if (PropertyAtIndex<P>(index) == P::Property13) return PropertyValue::Number(count());
+    return StoredProperty(*this, index);
 }
 
 // The list keeps the arrow keys, which step through its items.
-bool WantsKey(QWidget*, int key) {
-    switch (key) {
+bool ComboBoxWidget::wantsKey(int qtKey) const {
+    switch (qtKey) {
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_Left:
@@ -186,8 +177,8 @@ bool WantsKey(QWidget*, int key) {
 
 }  // namespace
 
-KindParts ComboBoxKind() {
-    return {PropertyTypes<ComboBoxData>(), {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+KindDescriptor ComboBoxKind() {
+    return DescribeKind<ComboBoxWidget>(KindCode::ComboBox, PropertyTypes<ComboBoxData>(), Create);
 }
 
 }  // namespace forms::kinds

@@ -1,27 +1,26 @@
 #pragma once
-// The core runtime's control kinds: each kind file supplies its property
-// value types and its interface routines; kind_registry.cpp lists them.
-
-#include <span>
+// The core runtime's control kinds, one descriptor function each (see
+// controls/kind_support.h).
 
 #include "controls/kind_registry.h"
 
 namespace forms::kinds {
 
-struct KindParts {
-    std::span<const PropertyType> properties;
-    KindRoutines routines;
-};
+KindDescriptor WindowKind();
+KindDescriptor MenuKind();
+KindDescriptor EditBoxKind();
+KindDescriptor PictureBoxKind();
+KindDescriptor GroupBoxKind();
+KindDescriptor LabelKind();
+KindDescriptor ButtonKind();
+KindDescriptor RadioButtonKind();
+KindDescriptor ComboBoxKind();
+KindDescriptor TabControlKind();
 
-KindParts WindowKind();
-KindParts MenuKind();
-KindParts EditBoxKind();
-KindParts PictureBoxKind();
-KindParts GroupBoxKind();
-KindParts LabelKind();
-KindParts ButtonKind();
-KindParts RadioButtonKind();
-KindParts ComboBoxKind();
-KindParts TabControlKind();
+// The core library's kinds, as the program's support-library table lists them.
+inline constexpr KindMaker kCoreKinds[] = {
+    WindowKind, MenuKind,   EditBoxKind,     PictureBoxKind, GroupBoxKind,
+    LabelKind,  ButtonKind, RadioButtonKind, ComboBoxKind,   TabControlKind,
+};
 
 }  // namespace forms::kinds

@@ -18,9 +18,9 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "controls/kind_support.h"
 #include "controls/kinds/borders.h"
 #include "controls/kinds/core_kinds.h"
-#include "controls/kinds/kind_support.h"
 
 namespace forms::kinds {
 namespace {
@@ -268,37 +268,10 @@ qsizetype CharactersFor(const QString& text, int32_t bytes) {
     return position;
 }
 
-// The content and the selection apply to the live editor; the rest are
-// stored properties that restyle the box.
-void Set(EditBox* box, int32_t index, const PropertyValue& value) {
-    switch (PropertyAtIndex<P>(index)) {
-        case P::Content:
-            return box->setText(DisplayText(value.bytes));
-        case P::SelectionStart:
-            return box->setSelection(value.AsInt(), box->selectionLength());
-        case P::SelectionLength:
-            return box->setSelection(box->selectionStart(), value.AsInt());
-        case P::SelectedText:
-            return box->replaceSelection(DisplayText(value.bytes));
-        default:
-            break;
-    }
-    EditBoxData d = box->data();
-    SetStoredProperty(d, index, value);
-    box->setData(d);
-}
-
-PropertyValue Get(const EditBox& box, int32_t index) {
-    if (PropertyAtIndex<P>(index) == P::SelectedText) {
-        return PropertyValue::Text(box.selectedText());
-    }
-    return GetStoredProperty(box.data(), index);
-}
-
 QWidget* Create(const CreateRequest& request) {
     std::optional<EditBoxData> data = ReadRequestData<EditBoxData>(request);
     if (!data) return nullptr;
-    auto* box = new EditBox(*data, request.parent);
+    auto* box = new EditBoxWidget(*data, request.parent);
     QRect geometry = request.geometry;
     if (data->multiLine == 0) {
         const int minimum = QFontMetrics(box->font()).height() + 2 * kEditEdgeWidth;
@@ -307,38 +280,6 @@ QWidget* Create(const CreateRequest& request) {
     box->setGeometry(geometry);
     box->setSelection(data->selectionStart, data->selectionLength);
     return box;
-}
-
-void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
-    if (auto* box = dynamic_cast<EditBox*>(control)) Set(box, index, value);
-}
-
-PropertyValue GetProperty(QWidget* control, int32_t index) {
-    const auto* box = dynamic_cast<const EditBox*>(control);
-    return box != nullptr ? Get(*box, index) : PropertyValue{};
-}
-
-Bytes Serialise(QWidget* control) {
-    const auto* box = dynamic_cast<const EditBox*>(control);
-    return box != nullptr ? WriteKindData(box->data()) : Bytes{};
-}
-
-// An edit box keeps every key but the ones that move between controls;
-// a multi-line box keeps Enter too.
-bool WantsKey(QWidget* control, int key) {
-    const auto* box = dynamic_cast<const EditBox*>(control);
-    switch (key) {
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Escape:
-        case Qt::Key_F1:
-            return false;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return box != nullptr && box->data().multiLine != 0;
-        default:
-            return true;
-    }
 }
 
 }  // namespace
@@ -360,12 +301,52 @@ bool AcceptsTyped(uint32_t inputMode, char32_t character) {
     return true;
 }
 
-EditBox::EditBox(const EditBoxData& data, QWidget* parent) : QWidget(parent), data_(data) {
+// The content and the selection apply to the live editor; the rest are
+// stored properties that restyle the box.
+void EditBoxWidget::setKindProperty(int32_t index, const PropertyValue& value) {
+    switch (PropertyAtIndex<P>(index)) {
+        case P::Content:
+            return setText(DisplayText(value.bytes));
+        case P::SelectionStart:
+            return setSelection(value.AsInt(), selectionLength());
+        case P::SelectionLength:
+            return setSelection(selectionStart(), value.AsInt());
+        case P::SelectedText:
+            return replaceSelection(DisplayText(value.bytes));
+        default:
+            return SetStoredPropertyOf(*this, index, value);
+    }
+}
+
+PropertyValue EditBoxWidget::kindProperty(int32_t index) const {
+    if (PropertyAtIndex<P>(index) == P::SelectedText) return PropertyValue::Text(selectedText());
+    return StoredProperty(*this, index);
+}
+
+// An edit box keeps every key but the ones that move between controls;
+// a multi-line box keeps Enter too.
+bool EditBoxWidget::wantsKey(int qtKey) const {
+    switch (qtKey) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Escape:
+        case Qt::Key_F1:
+            return false;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return data_.multiLine != 0;
+        default:
+            return true;
+    }
+}
+
+EditBoxWidget::EditBoxWidget(const EditBoxData& data, QWidget* parent)
+    : QWidget(parent), data_(data) {
     rebuildEditor();
     setText(DisplayText(data_.content));
 }
 
-EditBoxData EditBox::data() const {
+EditBoxData EditBoxWidget::data() const {
     EditBoxData live = data_;
     live.content = StoredText(text());
     live.selectionStart = selectionStart();
@@ -373,7 +354,7 @@ EditBoxData EditBox::data() const {
     return live;
 }
 
-void EditBox::setData(const EditBoxData& data) {
+void EditBoxWidget::setData(const EditBoxData& data) {
     const bool structural = data.multiLine != data_.multiLine || data.spinBox != data_.spinBox ||
                             data.scrollBars != data_.scrollBars;
     const QString current = text();
@@ -387,7 +368,7 @@ void EditBox::setData(const EditBoxData& data) {
     update();
 }
 
-void EditBox::rebuildEditor() {
+void EditBoxWidget::rebuildEditor() {
     // The old editor may be the receiver of the event whose handler changed
     // the box, so it goes once that event is over.
     if (editor_ != nullptr) {
@@ -423,7 +404,7 @@ void EditBox::rebuildEditor() {
     editor_->show();
 }
 
-void EditBox::applyStyle() {
+void EditBoxWidget::applyStyle() {
     setFont(runtime::FontFromStored(data_.font));
     editor_->setFont(font());
     ApplyColours(*editor_, QPalette::Text, data_.textColour, QPalette::Base,
@@ -453,30 +434,30 @@ void EditBox::applyStyle() {
     placeEditor();
 }
 
-void EditBox::placeEditor() {
+void EditBoxWidget::placeEditor() {
     if (editor_ == nullptr) return;
     const int border = FixedBorderWidth(data_.borderStyle);
     editor_->setGeometry(rect().adjusted(border, border, -border, -border));
 }
 
-void EditBox::resizeEvent(QResizeEvent* event) {
+void EditBoxWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     placeEditor();
 }
 
-void EditBox::paintEvent(QPaintEvent*) {
+void EditBoxWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), runtime::ColourFromStored(data_.backgroundColour));
     PaintBorder(painter, rect(), palette(), data_.borderStyle);
 }
 
-QString EditBox::text() const {
+QString EditBoxWidget::text() const {
     if (QPlainTextEdit* area = AreaOf(editor_)) return area->toPlainText();
     if (QLineEdit* line = LineOf(editor_)) return line->text();
     return {};
 }
 
-void EditBox::setText(const QString& text) {
+void EditBoxWidget::setText(const QString& text) {
     if (QPlainTextEdit* area = AreaOf(editor_)) return area->setPlainText(text);
     if (auto* spin = dynamic_cast<QSpinBox*>(editor_)) {
         bool isNumber = false;
@@ -486,7 +467,7 @@ void EditBox::setText(const QString& text) {
     if (QLineEdit* line = LineOf(editor_)) line->setText(text);
 }
 
-int32_t EditBox::selectionStart() const {
+int32_t EditBoxWidget::selectionStart() const {
     if (QPlainTextEdit* area = AreaOf(editor_)) {
         return GbkBytesOf(text(), area->textCursor().selectionStart());
     }
@@ -496,11 +477,11 @@ int32_t EditBox::selectionStart() const {
     return GbkBytesOf(text(), start);
 }
 
-int32_t EditBox::selectionLength() const {
+int32_t EditBoxWidget::selectionLength() const {
     return int32_t(selectedText().size());
 }
 
-std::string EditBox::selectedText() const {
+std::string EditBoxWidget::selectedText() const {
     if (QPlainTextEdit* area = AreaOf(editor_)) {
         return StoredText(
             area->textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n'));
@@ -509,7 +490,7 @@ std::string EditBox::selectedText() const {
     return line != nullptr ? StoredText(line->selectedText()) : std::string();
 }
 
-void EditBox::setSelection(int32_t startBytes, int32_t lengthBytes) {
+void EditBoxWidget::setSelection(int32_t startBytes, int32_t lengthBytes) {
     const QString current = text();
     const qsizetype start = CharactersFor(current, std::max(0, startBytes));
     const qsizetype end =
@@ -524,14 +505,14 @@ void EditBox::setSelection(int32_t startBytes, int32_t lengthBytes) {
     }
 }
 
-void EditBox::replaceSelection(const QString& text) {
+void EditBoxWidget::replaceSelection(const QString& text) {
     const QString kept = KeepableText(text);
     if (QPlainTextEdit* area = AreaOf(editor_)) return area->textCursor().insertText(kept);
     if (QLineEdit* line = LineOf(editor_)) line->insert(kept);
 }
 
-KindParts EditBoxKind() {
-    return {PropertyTypes<EditBoxData>(), {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+KindDescriptor EditBoxKind() {
+    return DescribeKind<EditBoxWidget>(KindCode::EditBox, PropertyTypes<EditBoxData>(), Create);
 }
 
 }  // namespace forms::kinds

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "forms/kind_data.h"
+#include "forms/kind_properties.h"
 
 namespace forms::kinds {
 
@@ -19,13 +20,16 @@ bool AcceptsTyped(uint32_t inputMode, char32_t character);
 // height: the two edges of a sunken border.
 inline constexpr int kEditEdgeWidth = 2;
 
-class EditBox : public QWidget {
+class EditBoxWidget : public QWidget {
 public:
-    EditBox(const EditBoxData& data, QWidget* parent);
+    EditBoxWidget(const EditBoxData& data, QWidget* parent);
 
     // The stored properties with the live text and selection.
     EditBoxData data() const;
     void setData(const EditBoxData& data);
+    PropertyValue kindProperty(int32_t index) const;
+    void setKindProperty(int32_t index, const PropertyValue& value);
+    bool wantsKey(int qtKey) const;
 
     QWidget* editor() const { return editor_; }
     QString text() const;

@@ -1,13 +1,14 @@
-// The group box kind "分组框": a captioned frame (see group_box_widget.h)
+// The group box kind "分组框": a captioned frame (see group_box.h)
 // and its kind-specific properties.
+
+#include "controls/kinds/group_box.h"
 
 #include <QEvent>
 #include <QPainter>
 
+#include "controls/kind_support.h"
 #include "controls/kinds/borders.h"
 #include "controls/kinds/core_kinds.h"
-#include "controls/kinds/group_box_widget.h"
-#include "controls/kinds/kind_support.h"
 
 namespace forms::kinds {
 namespace {
@@ -18,24 +19,6 @@ QWidget* Create(const CreateRequest& request) {
     auto* group = new GroupBoxWidget(*data, request.parent);
     group->setGeometry(request.geometry);
     return group;
-}
-
-void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
-    auto* group = dynamic_cast<GroupBoxWidget*>(control);
-    if (group == nullptr) return;
-    GroupBoxData d = group->data();
-    SetStoredProperty(d, index, value);
-    group->setData(d);
-}
-
-PropertyValue GetProperty(QWidget* control, int32_t index) {
-    const auto* group = dynamic_cast<const GroupBoxWidget*>(control);
-    return group != nullptr ? GetStoredProperty(group->data(), index) : PropertyValue{};
-}
-
-Bytes Serialise(QWidget* control) {
-    const auto* group = dynamic_cast<const GroupBoxWidget*>(control);
-    return group != nullptr ? WriteKindData(group->data()) : Bytes{};
 }
 
 }  // namespace
@@ -91,8 +74,8 @@ void GroupBoxWidget::paintEvent(QPaintEvent*) {
     painter.drawText(captionRect_, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
 }
 
-KindParts GroupBoxKind() {
-    return {PropertyTypes<GroupBoxData>(), {Create, SetProperty, GetProperty, Serialise, nullptr}};
+KindDescriptor GroupBoxKind() {
+    return DescribeKind<GroupBoxWidget>(KindCode::GroupBox, PropertyTypes<GroupBoxData>(), Create);
 }
 
 }  // namespace forms::kinds

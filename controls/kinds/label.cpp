@@ -1,12 +1,13 @@
-// The label kind "标签": a self-painted caption (see label_widget.h) and its
+// The label kind "标签": a self-painted caption (see label.h) and its
 // kind-specific properties.
+
+#include "controls/kinds/label.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
-#include "controls/kinds/kind_support.h"
-#include "controls/kinds/label_widget.h"
 
 namespace forms::kinds {
 namespace {
@@ -31,24 +32,6 @@ QWidget* Create(const CreateRequest& request) {
     auto* label = new LabelWidget(*data, request.parent);
     label->setGeometry(request.geometry);
     return label;
-}
-
-void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
-    auto* label = dynamic_cast<LabelWidget*>(control);
-    if (label == nullptr) return;
-    LabelData d = label->data();
-    SetStoredProperty(d, index, value);
-    label->setData(d);
-}
-
-PropertyValue GetProperty(QWidget* control, int32_t index) {
-    const auto* label = dynamic_cast<const LabelWidget*>(control);
-    return label != nullptr ? GetStoredProperty(label->data(), index) : PropertyValue{};
-}
-
-Bytes Serialise(QWidget* control) {
-    const auto* label = dynamic_cast<const LabelWidget*>(control);
-    return label != nullptr ? WriteKindData(label->data()) : Bytes{};
 }
 
 }  // namespace
@@ -198,8 +181,8 @@ void LabelWidget::paintCaption(QPainter& painter) const {
     painter.drawText(captionRect_, flags, caption_);
 }
 
-KindParts LabelKind() {
-    return {PropertyTypes<LabelData>(), {Create, SetProperty, GetProperty, Serialise, nullptr}};
+KindDescriptor LabelKind() {
+    return DescribeKind<LabelWidget>(KindCode::Label, PropertyTypes<LabelData>(), Create);
 }
 
 }  // namespace forms::kinds

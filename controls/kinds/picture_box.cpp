@@ -3,15 +3,17 @@
 
 #include <QPainter>
 
+#include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
-#include "controls/kinds/kind_support.h"
 
 namespace forms::kinds {
 namespace {
 
-class PictureControl : public QWidget {
+class PictureBoxWidget : public QWidget {
 public:
-    PictureControl(const PictureBoxData& data, QWidget* parent) : QWidget(parent) { setData(data); }
+    PictureBoxWidget(const PictureBoxData& data, QWidget* parent) : QWidget(parent) {
+        setData(data);
+    }
 
     const PictureBoxData& data() const { return data_; }
 
@@ -57,34 +59,16 @@ private:
 QWidget* Create(const CreateRequest& request) {
     std::optional<PictureBoxData> data = ReadRequestData<PictureBoxData>(request);
     if (!data) return nullptr;
-    auto* picture = new PictureControl(*data, request.parent);
+    auto* picture = new PictureBoxWidget(*data, request.parent);
     picture->setGeometry(request.geometry);
     return picture;
 }
 
-void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
-    auto* picture = dynamic_cast<PictureControl*>(control);
-    if (picture == nullptr) return;
-    PictureBoxData d = picture->data();
-    SetStoredProperty(d, index, value);
-    picture->setData(d);
-}
-
-PropertyValue GetProperty(QWidget* control, int32_t index) {
-    const auto* picture = dynamic_cast<const PictureControl*>(control);
-    return picture != nullptr ? GetStoredProperty(picture->data(), index) : PropertyValue{};
-}
-
-Bytes Serialise(QWidget* control) {
-    const auto* picture = dynamic_cast<const PictureControl*>(control);
-    return picture != nullptr ? WriteKindData(picture->data()) : Bytes{};
-}
-
 }  // namespace
 
-KindParts PictureBoxKind() {
-    return {PropertyTypes<PictureBoxData>(),
-            {Create, SetProperty, GetProperty, Serialise, nullptr}};
+KindDescriptor PictureBoxKind() {
+    return DescribeKind<PictureBoxWidget>(KindCode::PictureBox, PropertyTypes<PictureBoxData>(),
+                                          Create);
 }
 
 }  // namespace forms::kinds

@@ -4,15 +4,15 @@
 #include <QPixmap>
 #include <QRadioButton>
 
+#include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
-#include "controls/kinds/kind_support.h"
 
 namespace forms::kinds {
 namespace {
 
-class RadioControl : public QRadioButton {
+class RadioButtonWidget : public QRadioButton {
 public:
-    RadioControl(const RadioButtonData& data, QWidget* parent) : QRadioButton(parent) {
+    RadioButtonWidget(const RadioButtonData& data, QWidget* parent) : QRadioButton(parent) {
         setData(data);
         setChecked(data.selected != 0);
     }
@@ -23,6 +23,17 @@ public:
         live.selected = isChecked() ? 1 : 0;
         return live;
     }
+
+    // The marked state turns the live button; the rest are stored properties.
+    void setKindProperty(int32_t index, const PropertyValue& value) {
+        if (PropertyAtIndex<RadioButtonProperty>(index) == RadioButtonProperty::Selected) {
+            return setChecked(value.AsBool());
+        }
+        SetStoredPropertyOf(*this, index, value);
+    }
+
+    // Space marks the button.
+    bool wantsKey(int qtKey) const { return qtKey == Qt::Key_Space; }
 
     void setData(const RadioButtonData& data) {
         data_ = data;
@@ -43,41 +54,16 @@ private:
 QWidget* Create(const CreateRequest& request) {
     std::optional<RadioButtonData> data = ReadRequestData<RadioButtonData>(request);
     if (!data) return nullptr;
-    auto* radio = new RadioControl(*data, request.parent);
+    auto* radio = new RadioButtonWidget(*data, request.parent);
     radio->setGeometry(request.geometry);
     return radio;
 }
 
-void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
-    auto* radio = dynamic_cast<RadioControl*>(control);
-    if (radio == nullptr) return;
-    if (PropertyAtIndex<RadioButtonProperty>(index) == RadioButtonProperty::Selected) {
-        return radio->setChecked(value.AsBool());
-    }
-    RadioButtonData d = radio->data();
-    SetStoredProperty(d, index, value);
-    radio->setData(d);
-}
-
-PropertyValue GetProperty(QWidget* control, int32_t index) {
-    const auto* radio = dynamic_cast<const RadioControl*>(control);
-    return radio != nullptr ? GetStoredProperty(radio->data(), index) : PropertyValue{};
-}
-
-Bytes Serialise(QWidget* control) {
-    const auto* radio = dynamic_cast<const RadioControl*>(control);
-    return radio != nullptr ? WriteKindData(radio->data()) : Bytes{};
-}
-
-bool WantsKey(QWidget*, int key) {
-    return key == Qt::Key_Space;
-}
-
 }  // namespace
 
-KindParts RadioButtonKind() {
-    return {PropertyTypes<RadioButtonData>(),
-            {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+KindDescriptor RadioButtonKind() {
+    return DescribeKind<RadioButtonWidget>(KindCode::RadioButton, PropertyTypes<RadioButtonData>(),
+                                           Create);
 }
 
 }  // namespace forms::kinds

@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "controls/control_model.h"
+#include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
-#include "controls/kinds/kind_support.h"
 
 namespace forms::kinds {
 namespace {
@@ -16,36 +16,9 @@ namespace {
 QWidget* Create(const CreateRequest& request) {
     std::optional<TabControlData> data = ReadRequestData<TabControlData>(request);
     if (!data) return nullptr;
-    auto* tabs = new TabControl(*data, request.address, request.parent);
+    auto* tabs = new TabControlWidget(*data, request.address, request.parent);
     tabs->setGeometry(request.geometry);
     return tabs;
-}
-
-// The current page turns the live control; the rest are stored properties.
-void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
-    auto* tabs = dynamic_cast<TabControl*>(control);
-    if (tabs == nullptr) return;
-    if (PropertyAtIndex<TabControlProperty>(index) == TabControlProperty::CurrentPage) {
-        return tabs->setCurrentIndex(InitialPage(value.AsInt(), size_t(tabs->count())));
-    }
-    TabControlData d = tabs->data();
-    SetStoredProperty(d, index, value);
-    tabs->setData(d);
-}
-
-PropertyValue GetProperty(QWidget* control, int32_t index) {
-    const auto* tabs = dynamic_cast<const TabControl*>(control);
-    return tabs != nullptr ? GetStoredProperty(tabs->data(), index) : PropertyValue{};
-}
-
-Bytes Serialise(QWidget* control) {
-    const auto* tabs = dynamic_cast<const TabControl*>(control);
-    return tabs != nullptr ? WriteKindData(tabs->data()) : Bytes{};
-}
-
-// The arrow keys step through the pages while the tab control has the focus.
-bool WantsKey(QWidget*, int key) {
-    return key == Qt::Key_Left || key == Qt::Key_Right;
 }
 
 // The strip of page headers: the wheel turns the pages only while the
@@ -68,7 +41,7 @@ int InitialPage(int32_t stored, size_t pageCount) {
     return std::clamp(stored, 0, int32_t(pageCount) - 1);
 }
 
-TabControl::TabControl(const TabControlData& data, UnitAddress address, QWidget* parent)
+TabControlWidget::TabControlWidget(const TabControlData& data, UnitAddress address, QWidget* parent)
     : QTabWidget(parent), address_(address) {
     setTabBar(new TabStrip(this));
     setData(data);
@@ -79,13 +52,13 @@ TabControl::TabControl(const TabControlData& data, UnitAddress address, QWidget*
             [this] { FireEvent(address_.windowId, address_.unitId, int32_t(TabEvent::Clicked)); });
 }
 
-TabControlData TabControl::data() const {
+TabControlData TabControlWidget::data() const {
     TabControlData live = data_;
     live.initialPage = currentIndex();
     return live;
 }
 
-void TabControl::setData(const TabControlData& data) {
+void TabControlWidget::setData(const TabControlData& data) {
     data_ = data;
     setFont(runtime::FontFromStored(data_.font));
     for (size_t page = 0; page < data_.pageCaptions.size(); ++page) {
@@ -105,7 +78,7 @@ void TabControl::setData(const TabControlData& data) {
     }
 }
 
-void TabControl::onCurrentChanged(int page) {
+void TabControlWidget::onCurrentChanged(int page) {
     if (page == shownPage_) return;
     const int32_t args[] = {page};
     if (FireEvent(address_.windowId, address_.unitId, int32_t(TabEvent::PageChanging), args) != 0) {
@@ -119,9 +92,22 @@ void TabControl::onCurrentChanged(int page) {
     if (pageChanged_) pageChanged_();
 }
 
-KindParts TabControlKind() {
-    return {PropertyTypes<TabControlData>(),
-            {Create, SetProperty, GetProperty, Serialise, WantsKey}};
+// The current page turns the live control; the rest are stored properties.
+void TabControlWidget::setKindProperty(int32_t index, const PropertyValue& value) {
+    if (PropertyAtIndex<TabControlProperty>(index) == TabControlProperty::CurrentPage) {
+        return setCurrentIndex(InitialPage(value.AsInt(), size_t(count())));
+    }
+    SetStoredPropertyOf(*this, index, value);
+}
+
+// The arrow keys step through the pages while the tab control has the focus.
+bool TabControlWidget::wantsKey(int qtKey) const {
+    return qtKey == Qt::Key_Left || qtKey == Qt::Key_Right;
+}
+
+KindDescriptor TabControlKind() {
+    return DescribeKind<TabControlWidget>(KindCode::TabControl, PropertyTypes<TabControlData>(),
+                                          Create);
 }
 
 }  // namespace forms::kinds

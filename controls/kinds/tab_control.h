@@ -12,12 +12,14 @@
 
 namespace forms::kinds {
 
-class TabControl : public QTabWidget {
+class TabControlWidget : public QTabWidget {
 public:
-    TabControl(const TabControlData& data, UnitAddress address, QWidget* parent);
+    TabControlWidget(const TabControlData& data, UnitAddress address, QWidget* parent);
 
     TabControlData data() const;
     void setData(const TabControlData& data);
+    void setKindProperty(int32_t index, const PropertyValue& value);
+    bool wantsKey(int qtKey) const;
 
     // Called after the current page has changed and event 2 was raised.
     void setPageChangedHandler(std::function<void()> handler) { pageChanged_ = std::move(handler); }

@@ -2,52 +2,40 @@
 // its FormWindow. The window itself is made by the window builder, so the
 // kind has no create routine.
 
+#include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
-#include "controls/kinds/kind_support.h"
 #include "controls/live_window.h"
 
-namespace forms::kinds {
+namespace forms {
 namespace {
 
 // Start positions read back from the live window state.
 constexpr uint32_t kMinimized = 2;
 constexpr uint32_t kMaximized = 3;
 
-void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
-    auto* window = dynamic_cast<FormWindow*>(control);
-    if (window == nullptr) return;
-    WindowData d = window->data();
-    SetStoredProperty(d, index, value);
-    window->setData(d);
-}
+}  // namespace
 
 // The start position reads the live state of a minimized or maximized
 // window.
-PropertyValue GetProperty(QWidget* control, int32_t index) {
-    auto* window = dynamic_cast<FormWindow*>(control);
-    if (window == nullptr) return {};
+PropertyValue FormWindow::kindProperty(int32_t index) const {
     if (PropertyAtIndex<WindowProperty>(index) == WindowProperty::StartPosition) {
-        if (window->isMinimized()) return PropertyValue::Number(kMinimized);
-        if (window->isMaximized()) return PropertyValue::Number(kMaximized);
+        if (isMinimized()) return PropertyValue::Number(kMinimized);
+        if (isMaximized()) return PropertyValue::Number(kMaximized);
     }
-    return GetStoredProperty(window->data(), index);
+    return StoredProperty(*this, index);
 }
 
-Bytes Serialise(QWidget* control) {
-    const auto* window = dynamic_cast<const FormWindow*>(control);
-    return window != nullptr ? WriteKindData(window->data()) : Bytes{};
+namespace kinds {
+
+KindDescriptor WindowKind() {
+    return DescribeKind<FormWindow>(KindCode::Window, PropertyTypes<WindowData>(), nullptr);
 }
 
-}  // namespace
-
-KindParts WindowKind() {
-    return {PropertyTypes<WindowData>(), {nullptr, SetProperty, GetProperty, Serialise, nullptr}};
-}
-
-KindParts MenuKind() {
+KindDescriptor MenuKind() {
     static constexpr PropertyType kMenuProperties[] = {
         PropertyType::Text, PropertyType::Logical, PropertyType::Logical, PropertyType::Logical};
-    return {kMenuProperties, {}};
+    return DescribeKind(KindCode::Menu, kMenuProperties);
 }
 
-}  // namespace forms::kinds
+}  // namespace kinds
+}  // namespace forms

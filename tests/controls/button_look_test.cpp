@@ -2,7 +2,7 @@
 // button-face colour (so that a label laid over it blends in), a raised
 // bevel, and a dark ring around a default button.
 
-#include "controls/kinds/button_widget.h"
+#include "controls/kinds/button.h"
 #include "platform/platform.h"
 #include "tests/controls/gui_fixture.h"
 #include "tests/controls/test_template.h"

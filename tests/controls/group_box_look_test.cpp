@@ -5,7 +5,7 @@
 
 #include <QTabWidget>
 
-#include "controls/kinds/group_box_widget.h"
+#include "controls/kinds/group_box.h"
 #include "platform/platform.h"
 #include "tests/controls/gui_fixture.h"
 #include "tests/controls/test_template.h"

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "controls/kinds/core_kinds.h"
 #include "platform/platform.h"
 #include "runtime/heap.h"
 
@@ -145,6 +146,7 @@ int main(int argc, char** argv) {
     setenv("XDG_RUNTIME_DIR", runtimeDir.toLocal8Bit().constData(), 0);
     QApplication app(argc, argv);
     runtime::InstallFonts();
+    forms::RegisterKinds(forms::kinds::kCoreKinds);
     ::testing::InitGoogleTest(&argc, argv);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     return RUN_ALL_TESTS();

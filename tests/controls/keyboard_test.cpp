@@ -44,7 +44,7 @@ protected:
     }
 
     static QString TextOf(QWidget* control) {
-        return static_cast<kinds::EditBox*>(control)->text();
+        return static_cast<kinds::EditBoxWidget*>(control)->text();
     }
 
     // Types characters that have no key of their own, as a keyboard layout
@@ -119,7 +119,7 @@ TEST_F(KeyboardTest, BoxesHoldExactlyWhatTheirGbkCopyReads) {
     };
     FormWindow* dialog = Open(kDialogId);
     ASSERT_NE(dialog, nullptr);
-    auto* box = static_cast<kinds::EditBox*>(dialog->control(kDialogEdit));
+    auto* box = static_cast<kinds::EditBoxWidget*>(dialog->control(kDialogEdit));
     for (const bool multiLine : {false, true}) {
         EditBoxData data = box->data();
         data.multiLine = multiLine;
@@ -151,7 +151,7 @@ TEST_F(KeyboardTest, BoxesHoldExactlyWhatTheirGbkCopyReads) {
 TEST_F(KeyboardTest, ReadOnlyBoxesShowTheTextPointer) {
     FormWindow* dialog = Open(kDialogId);
     ASSERT_NE(dialog, nullptr);
-    auto* box = static_cast<kinds::EditBox*>(dialog->control(kDialogEdit));
+    auto* box = static_cast<kinds::EditBoxWidget*>(dialog->control(kDialogEdit));
     EditBoxData readOnly = box->data();
     readOnly.inputMode = uint32_t(EditInputMode::ReadOnly);
     box->setData(readOnly);

@@ -98,7 +98,7 @@ TEST_F(LayoutTest, MainWindowShowsEveryControlOfEveryPageWhole) {
     FormWindow* window = Open(Id(WindowId::Main));
     ASSERT_NE(window, nullptr);
     const UnitRecord& tabUnit = TabUnit(window->record());
-    auto* tabs = dynamic_cast<kinds::TabControl*>(window->control(tabUnit.id));
+    auto* tabs = dynamic_cast<kinds::TabControlWidget*>(window->control(tabUnit.id));
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_EQ(tabs->geometry(), window->clientArea()->rect());

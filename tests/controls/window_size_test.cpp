@@ -90,7 +90,7 @@ TEST_P(WindowSizeTest, EveryControlLiesInsideItsPageAsLaidOut) {
         if (record != nullptr && record->kind == uint32_t(KindCode::TabControl)) tabUnit = record;
     }
     ASSERT_NE(tabUnit, nullptr);
-    auto* tabs = dynamic_cast<kinds::TabControl*>(window->control(tabUnit->id));
+    auto* tabs = dynamic_cast<kinds::TabControlWidget*>(window->control(tabUnit->id));
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->geometry(), window->clientArea()->rect());
     int page = 0;

@@ -10,8 +10,10 @@
 #include <QProcessEnvironment>
 #include <QWidget>
 #include <ostream>
+#include <set>
 #include <string>
 
+#include "app/program.h"
 #include "controls/control_model.h"
 #include "tests/gui/ending.h"
 #include "tests/gui/fixture.h"
@@ -117,4 +119,17 @@ INSTANTIATE_TEST_SUITE_P(UserActions, ProgramEndingTest, ::testing::ValuesIn(kEn
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+// Every kind of the kinds table comes with exactly one support library: a
+// kind left out would make every window that holds one fail to open.
+TEST(SupportLibraries, BringEveryKindOnce) {
+    std::multiset<uint32_t> brought;
+    for (const runtime::SupportLibrary& library :
+         program::HumidityProgramHeader().supportLibraries) {
+        for (forms::KindMaker describe : library.kinds) brought.insert(describe().code);
+    }
+    std::multiset<uint32_t> known;
+    for (const forms::KindInfo& kind : forms::kKinds) known.insert(uint32_t(kind.code));
+    EXPECT_EQ(brought, known);
+}
+
 }  // namespace gui_testing

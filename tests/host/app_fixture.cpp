@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "controls/control_model.h"
+#include "controls/kinds/core_kinds.h"
 #include "forms/kind_data.h"
 #include "forms/template_writer.h"
 #include "runtime/convert.h"
@@ -85,6 +86,7 @@ void IdleProcedure(const RuntimeServices&, EventRecord& event) {
 }
 
 constexpr runtime::EngineProcedure kProcedures[] = {ClickProcedure, IdleProcedure};
+constexpr runtime::SupportLibrary kLibraries[] = {{"core", nullptr, forms::kinds::kCoreKinds}};
 
 std::function<void()>& EntryBody() {
     static std::function<void()> body;
@@ -127,6 +129,7 @@ int RunProgram(std::function<void()> entry) {
     runtime::ProgramHeader header;
     header.codeBase = kProcedures;
     header.formTemplate = TemplateBytes();
+    header.supportLibraries = kLibraries;
     header.entryRoutine = TestEntry;
     int argc = 1;
     char name[] = "host_tests";

@@ -1,8 +1,6 @@
 // The hyperlink box kind: the text it shows, its colours by state, pointer
 // hover, clicks through a recording opener, refused targets and clamps.
 
-#include "host/hyperlink_kind.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,6 +13,7 @@
 #include "controls/kinds/borders.h"
 #include "controls/mouse_pointer.h"
 #include "forms/kind_data.h"
+#include "host/kinds/hyperlinker.h"
 #include "host/link_opener.h"
 #include "kinds_test_support.h"
 #include "platform/platform.h"
@@ -54,7 +53,7 @@ forms::HyperLinkerData Link(uint32_t type, const char* caption, const char* mail
 
 struct BoxOnBackdrop {
     explicit BoxOnBackdrop(const forms::HyperLinkerData& data) : backdrop(kBackdropColour) {
-        box = dynamic_cast<HyperLinkControl*>(
+        box = dynamic_cast<HyperLinkerWidget*>(
             testing::CreateControl(kKind, forms::WriteKindData(data), kBoxArea, &backdrop));
     }
     void set(HyperLinkerProperty property, const PropertyValue& value) {
@@ -74,7 +73,7 @@ struct BoxOnBackdrop {
     }
 
     Backdrop backdrop;
-    HyperLinkControl* box = nullptr;
+    HyperLinkerWidget* box = nullptr;
 };
 
 TEST(HyperLinkerKind, EmptyCaptionShowsTheAddressOfTheLinkType) {
@@ -180,7 +179,7 @@ TEST(HyperLinkerKind, DefaultHoverColourIsTheHighlightAtCreation) {
     BoxOnBackdrop fixture(data);
     const QColor highlight = QApplication::palette().color(QPalette::Highlight);
     EXPECT_EQ(fixture.get(HyperLinkerProperty::HoverColour).number,
-              Payload(StoredFromColour(highlight)));
+              Payload(forms::StoredFromColour(highlight)));
 }
 
 TEST(HyperLinkerKind, ChoicesAreClampedAndTheBorderAppliedAtOnce) {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "controls/kind_registry.h"
+#include "controls/kind_support.h"
 #include "forms/kind_data.h"
-#include "host/kind_helpers.h"
 #include "host/link_opener.h"
 
 namespace runtime::testing {
@@ -33,11 +33,11 @@ QWidget* CreateControl(forms::KindCode code, const forms::Bytes& kindData, QRect
 template <typename Property>
 void SetProperty(forms::KindCode code, QWidget* control, Property property,
                  const forms::PropertyValue& value) {
-    Kind(code).routines.setProperty(control, KindIndex(property), value);
+    Kind(code).routines.setProperty(control, int32_t(property) - forms::kFirstKindProperty, value);
 }
 template <typename Property>
 forms::PropertyValue GetProperty(forms::KindCode code, QWidget* control, Property property) {
-    return Kind(code).routines.getProperty(control, KindIndex(property));
+    return Kind(code).routines.getProperty(control, int32_t(property) - forms::kFirstKindProperty);
 }
 
 // Kind data of a layout version the reader refuses.

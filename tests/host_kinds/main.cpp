@@ -1,11 +1,12 @@
 // The runtime kinds' tests run under Qt's offscreen platform with the
-// program's fonts and the three kinds registered.
+// program's fonts, and the core and the runtime's own kinds registered.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
-#include "host/host_kinds.h"
+#include "controls/kinds/core_kinds.h"
+#include "host/kinds/extended_kinds.h"
 #include "platform/platform.h"
 
 int main(int argc, char** argv) {
@@ -13,7 +14,8 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     runtime::InstallFonts();
-    runtime::RegisterRuntimeKinds();
+    forms::RegisterKinds(forms::kinds::kCoreKinds);
+    forms::RegisterKinds(runtime::kExtendedKinds);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -2,8 +2,6 @@
 // bound to event 0 of the timer's unit, and the end of ticking when the
 // window goes.
 
-#include "host/timer_kind.h"
-
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -14,6 +12,7 @@
 #include "controls/control_model.h"
 #include "forms/kind_data.h"
 #include "forms/template.h"
+#include "host/kinds/timer.h"
 #include "kinds_test_support.h"
 #include "runtime/errors.h"
 #include "runtime/gbk.h"
@@ -83,7 +82,7 @@ protected:
         forms::InstallWindowTable(std::move(data));
         Ticks().clear();
         ASSERT_TRUE(forms::OpenFormWindow(kWindowId));
-        timer_ = dynamic_cast<TimerControl*>(forms::LiveControl(kWindowId, kTimerUnitId));
+        timer_ = dynamic_cast<TimerWidget*>(forms::LiveControl(kWindowId, kTimerUnitId));
         ASSERT_NE(timer_, nullptr);
     }
 
@@ -101,7 +100,7 @@ protected:
             forms::ReadUnitProperty(kWindowId, kTimerUnitId, kIntervalProperty, kWholeProperty)));
     }
 
-    TimerControl* timer_ = nullptr;
+    TimerWidget* timer_ = nullptr;
 };
 
 TEST_F(TimerWindow, TicksReachTheBoundProcedureWithoutArguments) {
@@ -186,7 +185,7 @@ TEST_F(TimerWindow, NoTickArrivesBeforeTheDestroyedWindowIsDeleted) {
     });
     open(kFastInterval);
     ASSERT_TRUE(QTest::qWaitFor([] { return !Ticks().empty(); }, kTickWaitMs));
-    const QPointer<TimerControl> timer = timer_;
+    const QPointer<TimerWidget> timer = timer_;
     forms::DestroyFormWindow(kWindowId);
     const size_t ticksBefore = Ticks().size();
     QElapsedTimer clock;

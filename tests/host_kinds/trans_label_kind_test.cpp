@@ -2,14 +2,13 @@
 // what it paints over its backdrop (nothing for an empty caption, the
 // white or black copies of each effect at their offsets).
 
-#include "host/trans_label_kind.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "controls/kinds/kind_support.h"
+#include "controls/kind_support.h"
 #include "forms/kind_data.h"
+#include "host/kinds/trans_label.h"
 #include "kinds_test_support.h"
 #include "platform/platform.h"
 

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 
+#include "controls/kinds/core_kinds.h"
 #include "forms/kind_data.h"
 #include "forms/kinds_table.h"
 #include "runtime/heap.h"
@@ -84,7 +85,8 @@ void LunarKindTest::TearDown() {
 }
 
 void LunarKindTest::Open(forms::Bytes monthCalendarData, forms::Bytes dateBoxData) {
-    RegisterLunarKinds();
+    forms::RegisterKinds(forms::kinds::kCoreKinds);
+    forms::RegisterKinds(kLunarKinds);
     forms::TemplateData data;
     data.windows.push_back(
         {kWindowId,
@@ -108,9 +110,9 @@ void LunarKindTest::OpenWith(const MonthCalendarBlock& monthCalendar, const Date
     Open(WriteMonthCalendarBlock(monthCalendar), WriteDateBoxBlock(dateBox));
 }
 
-CnMonthCalendarControl& LunarKindTest::monthCalendar() {
+CnMonthCalendarWidget& LunarKindTest::monthCalendar() {
     auto* control =
-        dynamic_cast<CnMonthCalendarControl*>(forms::LiveControl(kWindowId, kMonthCalendarUnit));
+        dynamic_cast<CnMonthCalendarWidget*>(forms::LiveControl(kWindowId, kMonthCalendarUnit));
     if (control == nullptr) {
         ADD_FAILURE() << "no month calendar";
         std::abort();

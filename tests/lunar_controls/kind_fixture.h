@@ -51,7 +51,7 @@ protected:
     void Open(forms::Bytes monthCalendarData, forms::Bytes dateBoxData);
     void OpenWith(const MonthCalendarBlock& monthCalendar, const DateBoxBlock& dateBox);
 
-    CnMonthCalendarControl& monthCalendar();
+    CnMonthCalendarWidget& monthCalendar();
     CCnCalendar& dateBox();
 
     runtime::Payload Read(uint32_t unitId, LunarProperty property);

@@ -246,7 +246,7 @@ TEST_F(MonthCalendarTest, SerialisedBlockHoldsTheLiveState) {
     Write(kUnit, LunarProperty::LayoutMode, kGregorianLayoutMode);
     WriteText(kUnit, LunarProperty::FormatTemplate, Gbk("%M%D"));
     Write(kUnit, LunarProperty::HeaderShown, 0);
-    const forms::KindDescriptor kind = MonthCalendarKind();
+    const forms::KindDescriptor kind = CnMonthCalendarKind();
     const MonthCalendarBlock read =
         ReadMonthCalendarBlock(kind.routines.serialise(&monthCalendar()));
     EXPECT_EQ(read.version, 2u);

@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <cstdio>
 
-#include "controls/kind_registry.h"
+#include "controls/kinds/core_kinds.h"
 #include "lunar_controls/date_box.h"
 #include "lunar_controls/lunar_kinds.h"
 #include "lunar_controls/month_calendar.h"
@@ -52,7 +52,7 @@ bool MonthCalendarPicture(const QString& folder) {
     lunar::MonthCalendarBlock block;
     block.dateTime = runtime::ComposeDateTime(2014, 2, 10);
     QWidget* page = Page({365 + 2 * kMargin, 262 + 2 * kMargin});
-    auto* control = static_cast<lunar::CnMonthCalendarControl*>(
+    auto* control = static_cast<lunar::CnMonthCalendarWidget*>(
         CreateControl(forms::KindCode::CnMonthCalendar, lunar::WriteMonthCalendarBlock(block),
                       {kMargin, kMargin, 365, 262}, page));
     page->show();
@@ -96,7 +96,8 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     runtime::InstallFonts();
-    lunar::RegisterLunarKinds();
+    forms::RegisterKinds(forms::kinds::kCoreKinds);
+    forms::RegisterKinds(lunar::kLunarKinds);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     const bool ok = MonthCalendarPicture(folder) && DropDownPicture(folder);
     return ok ? 0 : 1;

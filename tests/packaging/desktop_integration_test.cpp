@@ -71,8 +71,8 @@ int RunProgram(std::function<void(forms::FormWindow&)> action) {
     return app.Run();
 }
 
-forms::kinds::EditBox& Box(forms::FormWindow& window, MainUnit unit) {
-    auto* box = dynamic_cast<forms::kinds::EditBox*>(window.control(engine::Id(unit)));
+forms::kinds::EditBoxWidget& Box(forms::FormWindow& window, MainUnit unit) {
+    auto* box = dynamic_cast<forms::kinds::EditBoxWidget*>(window.control(engine::Id(unit)));
     if (box == nullptr) throw std::runtime_error("no edit box");
     return *box;
 }
@@ -187,7 +187,7 @@ TEST_F(DesktopIntegrationTest, AResultCanBeSelectedAndCopiedWithKeyboardAndMouse
             qobject_cast<QPushButton*>(window.control(engine::Id(MainUnit::ComputeButton)));
         ASSERT_NE(calculate, nullptr);
         calculate->click();
-        forms::kinds::EditBox& result = Box(window, MainUnit::RelativeHumidity);
+        forms::kinds::EditBoxWidget& result = Box(window, MainUnit::RelativeHumidity);
         auto* line = qobject_cast<QLineEdit*>(result.editor());
         ASSERT_NE(line, nullptr);
         readOnly = line->isReadOnly();

@@ -17,8 +17,8 @@
 #include "app/program.h"
 #include "controls/control_model.h"
 #include "engine/handlers.h"
+#include "host/kinds/timer.h"
 #include "host/runtime_app.h"
-#include "host/timer_kind.h"
 #include "runtime/convert.h"
 #include "runtime/gbk.h"
 #include "runtime/heap.h"
@@ -61,8 +61,8 @@ void WriteText(uint32_t unitId, int32_t property, const std::string& gbk) {
     runtime::Services().FreeMemory(heapText);
 }
 
-runtime::TimerControl* ClockTimer() {
-    return dynamic_cast<runtime::TimerControl*>(Control(MainUnit::ClockTimer));
+runtime::TimerWidget* ClockTimer() {
+    return dynamic_cast<runtime::TimerWidget*>(Control(MainUnit::ClockTimer));
 }
 
 }  // namespace
@@ -154,7 +154,7 @@ std::shared_ptr<bool> ArmDismisser(uint32_t windowId) {
 }
 
 int RunClockTicks(int ticks, int timeoutMs, const std::function<void(int)>& onTick) {
-    runtime::TimerControl* timer = ClockTimer();
+    runtime::TimerWidget* timer = ClockTimer();
     if (timer == nullptr) return 0;
     int seen = 0;
     QEventLoop loop;

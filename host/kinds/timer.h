@@ -2,14 +2,14 @@
 // The timer "时钟": an invisible control that raises its event 0 every
 // interval milliseconds while the interval is above 0.
 //
-//   kind data (interval) ──► TimerControl ──► QTimer (precise) ──► FireEvent(…, 0)
+//   kind data (interval) ──► TimerWidget ──► QTimer (precise) ──► FireEvent(…, 0)
 
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
 
-#include "controls/kind_registry.h"
-#include "host/kind_helpers.h"
+#include "controls/kind_support.h"
+#include "host/kinds/extended_kinds.h"
 
 namespace runtime {
 
@@ -17,11 +17,11 @@ namespace runtime {
 // control owns (it is the QTimer's object name).
 inline constexpr int kTickTimerId = 1000;
 
-class TimerControl : public QWidget {
+class TimerWidget : public QWidget {
 public:
-    TimerControl(forms::UnitAddress address, int32_t interval, QWidget* parent);
+    TimerWidget(forms::UnitAddress address, int32_t interval, QWidget* parent);
     // Stops the tick timer and tells the runtime that the unit is gone.
-    ~TimerControl() override;
+    ~TimerWidget() override;
 
     int32_t interval() const { return interval_; }
     bool running() const { return running_; }
@@ -32,18 +32,19 @@ public:
     // stops it for 0.
     void setInterval(int32_t interval);
 
+    // The kind data record: the interval.
+    forms::TimerData data() const { return {interval_}; }
+    void setData(const forms::TimerData& data) { setInterval(data.period); }
+
 private:
     void start();
     void stop();
     void tick();
 
-    UnitGoneReport goneReport_;
+    forms::UnitLink link_;
     int32_t interval_ = 0;
     bool running_ = false;
     QTimer timer_;
 };
-
-// The kind's descriptor parts, registered by RegisterRuntimeKinds.
-forms::KindDescriptor TimerKind();
 
 }  // namespace runtime

@@ -1,8 +1,11 @@
-#include "controls/kinds/kind_support.h"
+#include "controls/kind_support.h"
 
 #include <QStringList>
 
-namespace forms::kinds {
+#include "controls/control_model.h"
+#include "platform/platform.h"
+
+namespace forms {
 
 QString DisplayText(const std::string& gbk) {
     QString text = runtime::GbkToQString(gbk);
@@ -35,4 +38,20 @@ void ApplyColours(QWidget& widget, QPalette::ColorRole textRole, uint32_t textCo
     widget.setPalette(palette);
 }
 
-}  // namespace forms::kinds
+uint32_t StoredFromColour(const QColor& colour) {
+    return uint32_t(colour.red()) | uint32_t(colour.green()) << 8 | uint32_t(colour.blue()) << 16;
+}
+
+UnitLink::~UnitLink() {
+    if (live()) ReportUnitGone(address_.windowId, address_.unitId);
+}
+
+bool UnitLink::live() const {
+    return control_ != nullptr && LiveControl(address_.windowId, address_.unitId) == control_;
+}
+
+void UnitLink::Fire(int32_t event, std::span<const int32_t> args) const {
+    if (live()) FireEvent(address_.windowId, address_.unitId, event, args);
+}
+
+}  // namespace forms

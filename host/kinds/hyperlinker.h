@@ -3,7 +3,7 @@
 // the address it links to) in the normal, visited or hover colour; a left
 // click hands the web or "mailto:" address to the desktop.
 //
-//   kind data ──► HyperLinkControl ──► layout (client area, text) ──► paintEvent
+//   kind data ──► HyperLinkerWidget ──► layout (client area, text) ──► paintEvent
 //   pointer enter / leave ──► hover colour      left press ──► OpenLinkTarget
 
 #include <QColor>
@@ -13,9 +13,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "controls/kind_registry.h"
+#include "controls/kind_support.h"
 #include "forms/kind_data.h"
-#include "host/kind_helpers.h"
+#include "host/kinds/extended_kinds.h"
 
 namespace runtime {
 
@@ -34,12 +34,12 @@ std::optional<QString> LinkTarget(const forms::HyperLinkerData& data);
 // The text the box shows: the caption, else the address of its link type.
 QString ShownLinkText(const forms::HyperLinkerData& data);
 
-class HyperLinkControl : public QWidget {
+class HyperLinkerWidget : public QWidget {
 public:
     // A hover colour standing for the palette's highlight is resolved to
     // that colour now, so it reads back as a plain colour.
-    HyperLinkControl(forms::UnitAddress address, const forms::HyperLinkerData& data,
-                     QWidget* parent);
+    HyperLinkerWidget(forms::UnitAddress address, const forms::HyperLinkerData& data,
+                      QWidget* parent);
 
     const forms::HyperLinkerData& data() const { return data_; }
     // Stores the properties (link type and border clamped), applies the
@@ -71,7 +71,7 @@ private:
     void relayout();
     void setHovering(bool hovering);
 
-    UnitGoneReport goneReport_;
+    forms::UnitLink link_;
     forms::HyperLinkerData data_;
     QString text_;
     QRect clientRect_;
@@ -81,7 +81,5 @@ private:
 
 // Brings the link type and the border style into their ranges.
 forms::HyperLinkerData ClampedHyperLinkerData(forms::HyperLinkerData data);
-
-forms::KindDescriptor HyperLinkerKind();
 
 }  // namespace runtime

@@ -28,6 +28,7 @@ public:
 
     const ButtonData& data() const { return data_; }
     void setData(const ButtonData& data);
+    bool wantsKey(int qtKey) const;
 
     // The face inside the default ring and the bevel.
     QRect faceRect() const;

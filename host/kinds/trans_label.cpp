@@ -1,14 +1,13 @@
 // The transparent label kind "透明标签": a caption drawn over whatever lies
 // beneath it.
 
-#include "host/trans_label_kind.h"
+#include "host/kinds/trans_label.h"
 
 #include <QMoveEvent>
 #include <QPainter>
 
-#include "controls/kinds/kind_support.h"
-#include "controls/kinds/label_widget.h"
-#include "host/kind_helpers.h"
+#include "controls/kind_support.h"
+#include "controls/kinds/label.h"
 #include "platform/platform.h"
 
 namespace runtime {
@@ -54,42 +53,23 @@ QWidget* Create(const forms::CreateRequest& request) {
     const std::optional<forms::TransLabelData> data =
         forms::ReadKindData<forms::TransLabelData>(request.kindData);
     if (!data) return nullptr;
-    auto* label = new TransLabelControl(request.address, *data, request.parent);
+    auto* label = new TransLabelWidget(request.address, *data, request.parent);
     label->setGeometry(request.geometry);
     return label;
-}
-
-// Every write redraws, even when the value is the one already stored.
-void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
-    auto* label = dynamic_cast<TransLabelControl*>(control);
-    if (label == nullptr) return;
-    forms::TransLabelData data = label->data();
-    forms::SetStoredProperty(data, index, value);
-    label->setData(data);
-}
-
-PropertyValue GetProperty(QWidget* control, int32_t index) {
-    const auto* label = dynamic_cast<const TransLabelControl*>(control);
-    return label != nullptr ? forms::GetStoredProperty(label->data(), index) : PropertyValue{};
-}
-
-forms::Bytes Serialise(QWidget* control) {
-    const auto* label = dynamic_cast<const TransLabelControl*>(control);
-    return label != nullptr ? forms::WriteKindData(label->data()) : forms::Bytes{};
 }
 
 }  // namespace
 
 forms::TransLabelData ClampedTransLabelData(forms::TransLabelData data) {
-    data.textEffect = ClampChoice(int32_t(data.textEffect), kMaxTextEffect);
-    data.horizontalAlignment = ClampChoice(int32_t(data.horizontalAlignment), kMaxAlignment);
-    data.verticalAlignment = ClampChoice(int32_t(data.verticalAlignment), kMaxAlignment);
+    data.textEffect = forms::ClampChoice(int32_t(data.textEffect), kMaxTextEffect);
+    data.horizontalAlignment = forms::ClampChoice(int32_t(data.horizontalAlignment), kMaxAlignment);
+    data.verticalAlignment = forms::ClampChoice(int32_t(data.verticalAlignment), kMaxAlignment);
     return data;
 }
 
-TransLabelControl::TransLabelControl(forms::UnitAddress address, const forms::TransLabelData& data,
-                                     QWidget* parent)
-    : QWidget(parent), goneReport_(address) {
+TransLabelWidget::TransLabelWidget(forms::UnitAddress address, const forms::TransLabelData& data,
+                                   QWidget* parent)
+    : QWidget(parent), link_(address, this) {
     // No background of its own: the parent and the siblings beneath show
     // through. Mouse input still reaches the label, which raises the common
     // events like any control.
@@ -99,14 +79,14 @@ TransLabelControl::TransLabelControl(forms::UnitAddress address, const forms::Tr
     relayout();
 }
 
-void TransLabelControl::setData(const forms::TransLabelData& data) {
+void TransLabelWidget::setData(const forms::TransLabelData& data) {
     data_ = ClampedTransLabelData(data);
     relayout();
     redrawBeneath(geometry());
 }
 
-void TransLabelControl::relayout() {
-    caption_ = forms::kinds::DisplayText(data_.caption);
+void TransLabelWidget::relayout() {
+    caption_ = forms::DisplayText(data_.caption);
     textFlags_ = TextFlagsOf(data_);
     setFont(FontFromStored(data_.font));
 }
@@ -115,18 +95,18 @@ void TransLabelControl::relayout() {
 // top of its parent and the siblings beneath, so updating the parent's area
 // under the label repaints everything there, the label included, in
 // stacking order; no walk over the overlapping windows is needed.
-void TransLabelControl::redrawBeneath(const QRect& area) {
+void TransLabelWidget::redrawBeneath(const QRect& area) {
     if (QWidget* parent = parentWidget()) parent->update(area);
     update();
 }
 
-void TransLabelControl::moveEvent(QMoveEvent* event) {
+void TransLabelWidget::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     redrawBeneath(QRect(event->oldPos(), size()));
     redrawBeneath(geometry());
 }
 
-void TransLabelControl::paintEvent(QPaintEvent*) {
+void TransLabelWidget::paintEvent(QPaintEvent*) {
     if (caption_.isEmpty()) return;
     QPainter painter(this);
     painter.setFont(font());
@@ -141,8 +121,8 @@ void TransLabelControl::paintEvent(QPaintEvent*) {
 }
 
 forms::KindDescriptor TransLabelKind() {
-    return DescribeKind(forms::KindCode::TransLabel, forms::PropertyTypes<forms::TransLabelData>(),
-                        {Create, SetProperty, GetProperty, Serialise, nullptr});
+    return forms::DescribeKind<TransLabelWidget>(
+        forms::KindCode::TransLabel, forms::PropertyTypes<forms::TransLabelData>(), Create);
 }
 
 }  // namespace runtime

@@ -3,17 +3,17 @@
 // beneath it, with an optional white or black copy for a raised, sunken or
 // shadowed look. It paints no background of its own.
 //
-//   kind data ──► TransLabelControl ──► layout (flags, font) ──► paintEvent
+//   kind data ──► TransLabelWidget ──► layout (flags, font) ──► paintEvent
 //   property write / move ──► redraw of the area beneath
 
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 
-#include "controls/kind_registry.h"
+#include "controls/kind_support.h"
 #include "forms/kind_data.h"
 #include "forms/stored_values.h"
-#include "host/kind_helpers.h"
+#include "host/kinds/extended_kinds.h"
 
 namespace runtime {
 
@@ -21,10 +21,10 @@ namespace runtime {
 inline constexpr uint32_t kMaxTextEffect = 3;
 inline constexpr uint32_t kMaxAlignment = forms::Stored(forms::Alignment::Far);
 
-class TransLabelControl : public QWidget {
+class TransLabelWidget : public QWidget {
 public:
-    TransLabelControl(forms::UnitAddress address, const forms::TransLabelData& data,
-                      QWidget* parent);
+    TransLabelWidget(forms::UnitAddress address, const forms::TransLabelData& data,
+                     QWidget* parent);
 
     const forms::TransLabelData& data() const { return data_; }
     // Stores the properties (choices clamped), lays the text out again and
@@ -41,7 +41,7 @@ private:
     void relayout();
     void redrawBeneath(const QRect& area);
 
-    UnitGoneReport goneReport_;
+    forms::UnitLink link_;
     forms::TransLabelData data_;
     QString caption_;
     int textFlags_ = 0;
@@ -49,7 +49,5 @@ private:
 
 // Brings every choice of the data into its range.
 forms::TransLabelData ClampedTransLabelData(forms::TransLabelData data);
-
-forms::KindDescriptor TransLabelKind();
 
 }  // namespace runtime

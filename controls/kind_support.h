@@ -1,0 +1,177 @@
+#pragma once
+// How a control kind is written, and the helpers every kind shares.
+//
+// A kind is a widget class named for the kind's English name with "Widget"
+// (ButtonWidget, TimerWidget, CnMonthCalendarWidget; the date box keeps the
+// class name CCnCalendar its windows are known by), a create routine, and a
+// descriptor function named for the kind with "Kind":
+//
+//   QWidget* Create(const CreateRequest& request);  // the control, or null
+//   KindDescriptor ButtonKind() {
+//       return DescribeKind<ButtonWidget>(KindCode::Button, PropertyTypes<ButtonData>(), Create);
+//   }
+//
+// The program's support-library table lists every descriptor function; the
+// runtime registers a library's kinds when it starts the library.
+//
+// The widget serves the kind's own properties by index (the property
+// number − 8):
+//
+//   Data data() const;  void setData(const Data&);   // the kind data record
+//   PropertyValue kindProperty(int32_t index) const;             // optional
+//   void setKindProperty(int32_t index, const PropertyValue&);   // optional
+//   Bytes kindData() const;                                      // optional
+//   bool wantsKey(int qtKey) const;                              // optional
+//
+// Without the optional members the properties are the record's, through
+// the kind's property table, and the kind data is the record written back.
+// A widget with live properties (a box's text, a tab's page) defines
+// kindProperty or setKindProperty for those and passes the rest on to
+// StoredProperty or SetStoredPropertyOf. wantsKey says whether the control
+// handles a key itself before the window's keyboard handling sees it.
+
+#include <QColor>
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "controls/kind_registry.h"
+#include "forms/kind_data.h"
+#include "forms/kind_tables.h"
+#include "forms/kinds_table.h"
+#include "platform/platform.h"
+
+namespace forms {
+
+// The stored text as Qt shows it: GBK decoded, CR LF line breaks as LF.
+QString DisplayText(const std::string& gbk);
+// The text of a control back to GBK, line breaks as CR LF again.
+std::string StoredText(const QString& text);
+// What a box can hold of a text: exactly what reads back from its GBK
+// bytes. Characters GBK lacks become the "?" they are stored as, except
+// invisible format characters (zero-width space, direction marks, soft
+// hyphen), which are dropped so that no hidden "?" changes a value.
+QString KeepableText(const QString& text);
+
+// Text colour and background colour on a widget's palette.
+void ApplyColours(QWidget& widget, QPalette::ColorRole textRole, uint32_t textColour,
+                  QPalette::ColorRole backgroundRole, uint32_t backgroundColour);
+// The stored 0x00BBGGRR form of a colour.
+uint32_t StoredFromColour(const QColor& colour);
+
+// A choice brought into 0…max: above the range gives max, below gives 0.
+// Stored words are read as signed, so 0xFFFFFFFF counts as −1.
+constexpr uint32_t ClampChoice(int32_t value, uint32_t max) {
+    if (value < 0) return 0;
+    return std::min(static_cast<uint32_t>(value), max);
+}
+
+// Reads the request's kind data; nullopt makes the create routine fail.
+template <typename KindData>
+std::optional<KindData> ReadRequestData(const CreateRequest& request) {
+    return ReadKindData<KindData>(request.kindData);
+}
+
+// The unit a control was created for. Events and the report of the
+// control's end reach the runtime only while the window table holds this
+// very control for the unit: a control whose window is already gone (or
+// whose unit now has another control) stays silent.
+class UnitLink {
+public:
+    UnitLink(UnitAddress address, const QWidget* control) : address_(address), control_(control) {}
+    ~UnitLink();
+    UnitLink(const UnitLink&) = delete;
+    UnitLink& operator=(const UnitLink&) = delete;
+
+    void Fire(int32_t event, std::span<const int32_t> args = {}) const;
+    bool live() const;
+    UnitAddress address() const { return address_; }
+
+private:
+    UnitAddress address_;
+    const QWidget* control_;
+};
+
+// A property of a widget's kind data record, by index.
+template <typename Widget>
+PropertyValue StoredProperty(const Widget& widget, int32_t index) {
+    return GetStoredProperty(widget.data(), index);
+}
+
+// Writes a property of a widget's kind data record and gives the widget
+// the changed record.
+template <typename Widget>
+void SetStoredPropertyOf(Widget& widget, int32_t index, const PropertyValue& value) {
+    auto data = widget.data();
+    SetStoredProperty(data, index, value);
+    widget.setData(data);
+}
+
+namespace kind_routines {
+
+template <typename Widget>
+void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
+    auto* widget = dynamic_cast<Widget*>(control);
+    if (widget == nullptr) return;
+    if constexpr (requires { widget->setKindProperty(index, value); }) {
+        widget->setKindProperty(index, value);
+    } else {
+        SetStoredPropertyOf(*widget, index, value);
+    }
+}
+
+template <typename Widget>
+PropertyValue GetProperty(QWidget* control, int32_t index) {
+    const auto* widget = dynamic_cast<const Widget*>(control);
+    if (widget == nullptr) return {};
+    if constexpr (requires { widget->kindProperty(index); }) {
+        return widget->kindProperty(index);
+    } else {
+        return StoredProperty(*widget, index);
+    }
+}
+
+template <typename Widget>
+Bytes Serialise(QWidget* control) {
+    const auto* widget = dynamic_cast<const Widget*>(control);
+    if (widget == nullptr) return {};
+    if constexpr (requires { widget->kindData(); }) {
+        return widget->kindData();
+    } else {
+        return WriteKindData(widget->data());
+    }
+}
+
+template <typename Widget>
+bool WantsKey(QWidget* control, int qtKey) {
+    const auto* widget = dynamic_cast<const Widget*>(control);
+    return widget != nullptr && widget->wantsKey(qtKey);
+}
+
+}  // namespace kind_routines
+
+// The interface routines of a kind whose controls are Widgets.
+template <typename Widget>
+KindRoutines RoutinesOf(QWidget* (*create)(const CreateRequest&)) {
+    KindRoutines routines{create, kind_routines::SetProperty<Widget>,
+                          kind_routines::GetProperty<Widget>, kind_routines::Serialise<Widget>};
+    if constexpr (requires(const Widget& widget) { widget.wantsKey(0); }) {
+        routines.wantsKey = kind_routines::WantsKey<Widget>;
+    }
+    return routines;
+}
+
+// A kind's descriptor: names and flags from the kinds table, the property
+// types given, routines for controls that are Widgets.
+template <typename Widget>
+KindDescriptor DescribeKind(KindCode code, std::span<const PropertyType> properties,
+                            QWidget* (*create)(const CreateRequest&)) {
+    return DescribeKind(code, properties, RoutinesOf<Widget>(create));
+}
+
+}  // namespace forms
