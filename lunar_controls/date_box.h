@@ -15,7 +15,7 @@
 
 #include "controls/kind_registry.h"
 #include "lunar_controls/calendar_panel.h"
-#include "lunar_controls/control_support.h"
+#include "lunar_controls/date_properties.h"
 #include "lunar_controls/persisted_block.h"
 
 namespace lunar {

@@ -1,4 +1,4 @@
-#include "lunar_controls/control_support.h"
+#include "lunar_controls/date_properties.h"
 
 #include <bit>
 
