@@ -1,7 +1,7 @@
 #pragma once
 // The program as the runtime sees it: the engine's procedure table and entry
-// routine, the embedded window template, and the support libraries that
-// register their control kinds when started. The process entry runs it; the
+// routine, the embedded window template, and the support libraries with
+// the control kinds each brings. The process entry runs it; the
 // benchmarks and the whole-program tests run the same description.
 
 #include <functional>

@@ -6,10 +6,11 @@
 //   kind code ──► FindKindDescriptor ──► routines.create(kind data, geometry, parent)
 //                                    └─► routines.setProperty / getProperty (n − 8)
 //
-// Every kind plugs in the same way: its descriptor function is listed in the
-// program's support-library table, and the runtime registers the kinds of
-// each library when it starts the library, before the first window is
-// loaded. controls/kind_support.h says how a kind is written.
+// Every kind plugs in the same way: its library lists its descriptor
+// function, the program's support-library table hands the list to the
+// runtime, and the runtime registers the kinds of each library when it
+// starts the library, before the first window is loaded.
+// controls/kind_support.h says how a kind is written.
 
 #include <qnamespace.h>
 

@@ -11,8 +11,10 @@
 //       return DescribeKind<ButtonWidget>(KindCode::Button, PropertyTypes<ButtonData>(), Create);
 //   }
 //
-// The program's support-library table lists every descriptor function; the
-// runtime registers a library's kinds when it starts the library.
+// Each library lists its descriptor functions once (kCoreKinds in
+// controls/kinds/core_kinds.h and its like); the program's support-library
+// table hands the lists to the runtime, which registers a library's kinds
+// when it starts the library.
 //
 // The widget serves the kind's own properties by index (the property
 // number − 8):
@@ -25,6 +27,8 @@
 //
 // Without the optional members the properties are the record's, through
 // the kind's property table, and the kind data is the record written back.
+// A kind whose data is no property-table record (the lunar kinds' persisted
+// blocks) defines all three and needs no data() or setData().
 // A widget with live properties (a box's text, a tab's page) defines
 // kindProperty or setKindProperty for those and passes the rest on to
 // StoredProperty or SetStoredPropertyOf. wantsKey says whether the control
