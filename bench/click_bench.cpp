@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -24,26 +25,14 @@ using engine::MainUnit;
 
 constexpr uint32_t kMainWindow = engine::Id(engine::WindowId::Main);
 
-constexpr std::array<MainUnit, 18> kResultBoxes = {
-    MainUnit::RelativeHumidity,
-    MainUnit::DewPoint,
-    MainUnit::VolumeRatio,
-    MainUnit::AbsoluteHumidityGrams,
-    MainUnit::AbsoluteHumidityMilligrams,
-    MainUnit::MixingRatio,
-    MainUnit::SaturationVapourPressure,
-    MainUnit::VapourPressure,
-    MainUnit::SupercooledDewPoint,
-    MainUnit::RelativeHumidityAfterConversion,
-    MainUnit::DewPointAfterConversion,
-    MainUnit::VolumeRatioAfterConversion,
-    MainUnit::AbsoluteHumidityGramsAfterConversion,
-    MainUnit::AbsoluteHumidityMilligramsAfterConversion,
-    MainUnit::MixingRatioAfterConversion,
-    MainUnit::SaturationVapourPressureAfterConversion,
-    MainUnit::VapourPressureAfterConversion,
-    MainUnit::SupercooledDewPointAfterConversion,
-};
+// Every result box, at standard pressure first.
+constexpr auto kResultBoxes = [] {
+    std::array<MainUnit, 2 * engine::kStandardResultBoxes.size()> boxes{};
+    std::ranges::copy(engine::kStandardResultBoxes, boxes.begin());
+    std::ranges::copy(engine::kConvertedResultBoxes,
+                      boxes.begin() + engine::kStandardResultBoxes.size());
+    return boxes;
+}();
 
 // Texts for the baseline's boxes, one per result box.
 using BoxTexts = std::array<QString, kResultBoxes.size()>;

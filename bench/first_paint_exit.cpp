@@ -1,6 +1,6 @@
-// Start-up benchmarks time the program as a whole process: the program
-// linked with this file ends with exit code 0 once its first window has been
-// painted. The watch is installed as the application object is made, so the
+// Start-up benchmarks time the program and its bare baseline as whole
+// processes: a program linked with this file ends with exit code 0 once its
+// first window has been painted. The watch is installed as the application object is made, so the
 // program itself carries no benchmark code.
 
 #include <QCoreApplication>
@@ -14,8 +14,8 @@ namespace {
 
 // Watches every event of the application for the first paint. The exit is
 // posted, so it runs only after the whole painted window has been flushed.
-// It ends the process at once, as the baseline program does: what is timed
-// is the start-up, not the orderly shutdown.
+// It ends the process at once: what is timed is the start-up, not the
+// orderly shutdown.
 class FirstPaintExit : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {

@@ -75,34 +75,14 @@ constexpr std::array<QuantityRow, 9> kQuantityRows = {{
     {"water_dew_point", {"过冷水露点", "Dew point over supercooled water"}, "℃"},
 }};
 
-// The boxes of each group in the rows' order.
-constexpr std::array<MainUnit, 9> kStandardBoxes = {MainUnit::RelativeHumidity,
-                                                    MainUnit::DewPoint,
-                                                    MainUnit::VolumeRatio,
-                                                    MainUnit::AbsoluteHumidityGrams,
-                                                    MainUnit::AbsoluteHumidityMilligrams,
-                                                    MainUnit::MixingRatio,
-                                                    MainUnit::SaturationVapourPressure,
-                                                    MainUnit::VapourPressure,
-                                                    MainUnit::SupercooledDewPoint};
-constexpr std::array<MainUnit, 9> kPressureBoxes = {
-    MainUnit::RelativeHumidityAfterConversion,
-    MainUnit::DewPointAfterConversion,
-    MainUnit::VolumeRatioAfterConversion,
-    MainUnit::AbsoluteHumidityGramsAfterConversion,
-    MainUnit::AbsoluteHumidityMilligramsAfterConversion,
-    MainUnit::MixingRatioAfterConversion,
-    MainUnit::SaturationVapourPressureAfterConversion,
-    MainUnit::VapourPressureAfterConversion,
-    MainUnit::SupercooledDewPointAfterConversion};
-
 constexpr std::array<ResultField, kResultCount> MakeResultFields() {
     std::array<ResultField, kResultCount> fields{};
     for (std::size_t row = 0; row < kQuantityRows.size(); ++row) {
         const QuantityRow& q = kQuantityRows[row];
-        fields[row] = {ResultGroup::Standard, q.name, q.caption, q.unit, kStandardBoxes[row]};
+        fields[row] = {ResultGroup::Standard, q.name, q.caption, q.unit,
+                       engine::kStandardResultBoxes[row]};
         fields[row + kQuantityRows.size()] = {ResultGroup::UnderPressure, q.name, q.caption, q.unit,
-                                              kPressureBoxes[row]};
+                                              engine::kConvertedResultBoxes[row]};
     }
     return fields;
 }

@@ -38,6 +38,23 @@ void ApplyColours(QWidget& widget, QPalette::ColorRole textRole, uint32_t textCo
     widget.setPalette(palette);
 }
 
+bool IsListKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_F4:
+            return true;
+        default:
+            return false;
+    }
+}
+
 uint32_t StoredFromColour(const QColor& colour) {
     return uint32_t(colour.red()) | uint32_t(colour.green()) << 8 | uint32_t(colour.blue()) << 16;
 }

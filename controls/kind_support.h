@@ -7,9 +7,7 @@
 // descriptor function named for the kind with "Kind":
 //
 //   QWidget* Create(const CreateRequest& request);  // the control, or null
-//   KindDescriptor ButtonKind() {
-//       return DescribeKind<ButtonWidget>(KindCode::Button, PropertyTypes<ButtonData>(), Create);
-//   }
+//   KindDescriptor ButtonKind() { return DescribeKind<ButtonWidget>(Create); }
 //
 // Each library lists its descriptor functions once (kCoreKinds in
 // controls/kinds/core_kinds.h and its like); the program's support-library
@@ -43,6 +41,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 #include "controls/kind_registry.h"
 #include "forms/kind_data.h"
@@ -74,6 +74,9 @@ constexpr uint32_t ClampChoice(int32_t value, uint32_t max) {
     if (value < 0) return 0;
     return std::min(static_cast<uint32_t>(value), max);
 }
+
+// The keys with which a drop-down list steps through its items or opens.
+bool IsListKey(int qtKey);
 
 // Reads the request's kind data; nullopt makes the create routine fail.
 template <typename KindData>
@@ -176,6 +179,14 @@ template <typename Widget>
 KindDescriptor DescribeKind(KindCode code, std::span<const PropertyType> properties,
                             QWidget* (*create)(const CreateRequest&)) {
     return DescribeKind(code, properties, RoutinesOf<Widget>(create));
+}
+
+// The descriptor of a kind whose Widgets hold a kind data record: the kind
+// code and the property types come from the record's type.
+template <typename Widget>
+KindDescriptor DescribeKind(QWidget* (*create)(const CreateRequest&)) {
+    using Data = std::remove_cvref_t<decltype(std::declval<const Widget&>().data())>;
+    return DescribeKind<Widget>(Data::kKind, PropertyTypes<Data>(), create);
 }
 
 }  // namespace forms

@@ -8,6 +8,7 @@
 // These are the one definition of the IDs: the window descriptions build the
 // template from them, and the engine never links the descriptions.
 
+#include <array>
 #include <cstdint>
 #include <type_traits>
 
@@ -120,6 +121,29 @@ requires std::is_enum_v<IdEnum>
 constexpr uint32_t Id(IdEnum id) {
     return static_cast<uint32_t>(id);
 }
+
+// The result boxes of the humidity page in the rows' order: at standard
+// pressure, and after the pressure conversion.
+inline constexpr std::array<MainUnit, 9> kStandardResultBoxes = {
+    MainUnit::RelativeHumidity,
+    MainUnit::DewPoint,
+    MainUnit::VolumeRatio,
+    MainUnit::AbsoluteHumidityGrams,
+    MainUnit::AbsoluteHumidityMilligrams,
+    MainUnit::MixingRatio,
+    MainUnit::SaturationVapourPressure,
+    MainUnit::VapourPressure,
+    MainUnit::SupercooledDewPoint};
+inline constexpr std::array<MainUnit, 9> kConvertedResultBoxes = {
+    MainUnit::RelativeHumidityAfterConversion,
+    MainUnit::DewPointAfterConversion,
+    MainUnit::VolumeRatioAfterConversion,
+    MainUnit::AbsoluteHumidityGramsAfterConversion,
+    MainUnit::AbsoluteHumidityMilligramsAfterConversion,
+    MainUnit::MixingRatioAfterConversion,
+    MainUnit::SaturationVapourPressureAfterConversion,
+    MainUnit::VapourPressureAfterConversion,
+    MainUnit::SupercooledDewPointAfterConversion};
 
 // Element index of a plain, non-array property; every access uses it.
 inline constexpr int32_t kPlainElement = -1;

@@ -177,7 +177,7 @@ void CCnCalendar::onGridNotice(const GridNoticeEvent& notice) {
             link_.Fire(int32_t(DateBoxEvent::Hovered), LunarDateArgs(notice.dateTime));
             break;
         case GridNotice::DateChanged: {
-            if (!SameDay(dateTime_, grid().solarDate())) dateTime_ = WholeDayOf(grid().solarDate());
+            FollowGridDay(dateTime_, grid());
             QPointer<CCnCalendar> self(this);
             link_.Fire(int32_t(DateBoxEvent::DateChanged));
             if (self != nullptr && dropDownOpen()) updateDisplayedText();
@@ -205,11 +205,7 @@ forms::PropertyValue CCnCalendar::kindProperty(int32_t index) const {
 
 void CCnCalendar::setKindProperty(int32_t index, const forms::PropertyValue& value) {
     const auto property = forms::PropertyAtIndex<LunarProperty>(index);
-    if (WriteDateProperty(grid(), property, value)) {
-        if (!SameDay(dateTime_, grid().solarDate())) {
-            dateTime_ = property == LunarProperty::Date ? DateTimeOfValue(value)
-                                                        : WholeDayOf(grid().solarDate());
-        }
+    if (WriteDateProperty(grid(), property, value, dateTime_)) {
         updateDisplayedText();
         return;
     }

@@ -52,6 +52,26 @@ bool WriteLunarField(CCalendar& grid, LunarProperty property, const forms::Prope
     return true;
 }
 
+// Writes Date or one lunar field into the grid; false for other properties.
+bool WriteGridDate(CCalendar& grid, LunarProperty property, const forms::PropertyValue& value) {
+    switch (property) {
+        case LunarProperty::Date: {
+            const runtime::DateTimeFields fields = runtime::SplitDateTime(DateTimeOfValue(value));
+            if (fields.year < kFirstWritableYear || fields.year > kLastWritableYear) return true;
+            grid.SetSolarDate(uint16_t(fields.year), uint16_t(fields.month), uint16_t(fields.day),
+                              true);
+            return true;
+        }
+        case LunarProperty::LunarYear:
+        case LunarProperty::LunarMonth:
+        case LunarProperty::LunarDay:
+        case LunarProperty::LeapMonth:
+            return WriteLunarField(grid, property, value);
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 std::array<int32_t, 4> LunarDateArgs(double dateTime) {
@@ -120,23 +140,18 @@ std::optional<forms::PropertyValue> ReadDateProperty(const CCalendar& grid,
     }
 }
 
-bool WriteDateProperty(CCalendar& grid, LunarProperty property, const forms::PropertyValue& value) {
-    switch (property) {
-        case LunarProperty::Date: {
-            const runtime::DateTimeFields fields = runtime::SplitDateTime(DateTimeOfValue(value));
-            if (fields.year < kFirstWritableYear || fields.year > kLastWritableYear) return true;
-            grid.SetSolarDate(uint16_t(fields.year), uint16_t(fields.month), uint16_t(fields.day),
-                              true);
-            return true;
-        }
-        case LunarProperty::LunarYear:
-        case LunarProperty::LunarMonth:
-        case LunarProperty::LunarDay:
-        case LunarProperty::LeapMonth:
-            return WriteLunarField(grid, property, value);
-        default:
-            return false;
+void FollowGridDay(double& storedDateTime, const CCalendar& grid) {
+    if (!SameDay(storedDateTime, grid.solarDate())) storedDateTime = WholeDayOf(grid.solarDate());
+}
+
+bool WriteDateProperty(CCalendar& grid, LunarProperty property, const forms::PropertyValue& value,
+                       double& storedDateTime) {
+    if (!WriteGridDate(grid, property, value)) return false;
+    if (!SameDay(storedDateTime, grid.solarDate())) {
+        storedDateTime =
+            property == LunarProperty::Date ? DateTimeOfValue(value) : WholeDayOf(grid.solarDate());
     }
+    return true;
 }
 
 const std::string& EffectiveTemplate(const std::string& gbkTemplate) {

@@ -34,8 +34,14 @@ double DateTimeOfValue(const forms::PropertyValue& value);
 std::optional<forms::PropertyValue> ReadDateProperty(const CCalendar& grid, LunarProperty property);
 // Writes Date or one field of the lunar date (LunarYear ... LeapMonth) with
 // notification. Returns whether the property is one of these; the grid
-// ignores dates it does not accept.
-bool WriteDateProperty(CCalendar& grid, LunarProperty property, const forms::PropertyValue& value);
+// ignores dates it does not accept. The control's stored DateTime follows
+// an accepted write: the written moment, or the new day at 00:00 when a
+// lunar field was written.
+bool WriteDateProperty(CCalendar& grid, LunarProperty property, const forms::PropertyValue& value,
+                       double& storedDateTime);
+// Moves a stored DateTime to the grid's day at 00:00 unless it falls on
+// that day already.
+void FollowGridDay(double& storedDateTime, const CCalendar& grid);
 
 // The template the controls show a date with: the stored one, or the
 // default when it is empty.

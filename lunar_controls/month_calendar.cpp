@@ -34,29 +34,6 @@ QWidget* Create(const forms::CreateRequest& request) {
     return control;
 }
 
-// A selector with the focus keeps the keys that move through its list; the
-// window would otherwise take the arrows to move the focus.
-bool SelectorKeepsKey(const QWidget& control, int qtKey) {
-    const QWidget* focus = QApplication::focusWidget();
-    if (qobject_cast<const QComboBox*>(focus) == nullptr || !control.isAncestorOf(focus)) {
-        return false;
-    }
-    switch (qtKey) {
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-        case Qt::Key_Home:
-        case Qt::Key_End:
-        case Qt::Key_F4:
-            return true;
-        default:
-            return false;
-    }
-}
-
 }  // namespace
 
 CnMonthCalendarWidget::CnMonthCalendarWidget(const MonthCalendarBlock& block,
@@ -125,7 +102,7 @@ void CnMonthCalendarWidget::onGridNotice(const GridNoticeEvent& notice) {
 }
 
 void CnMonthCalendarWidget::dateChanged() {
-    if (!SameDay(dateTime_, grid().solarDate())) dateTime_ = WholeDayOf(grid().solarDate());
+    FollowGridDay(dateTime_, grid());
     panel_->KeepSelectorsInStep();
     showHeaderText();
     link_.Fire(int32_t(MonthCalendarEvent::DateChanged));
@@ -150,15 +127,7 @@ forms::PropertyValue CnMonthCalendarWidget::kindProperty(int32_t index) const {
 
 void CnMonthCalendarWidget::setKindProperty(int32_t index, const forms::PropertyValue& value) {
     const auto property = forms::PropertyAtIndex<LunarProperty>(index);
-    if (WriteDateProperty(grid(), property, value)) {
-        // The stored DateTime follows an accepted write: the written moment,
-        // or the new day at 00:00 when a lunar field was written.
-        if (!SameDay(dateTime_, grid().solarDate())) {
-            dateTime_ = property == LunarProperty::Date ? DateTimeOfValue(value)
-                                                        : WholeDayOf(grid().solarDate());
-        }
-        return;
-    }
+    if (WriteDateProperty(grid(), property, value, dateTime_)) return;
     switch (property) {
         case LunarProperty::LayoutMode:
             setLayoutMode(value.AsInt());
@@ -184,8 +153,12 @@ MonthCalendarBlock CnMonthCalendarWidget::block() const {
     return block;
 }
 
+// A selector with the focus keeps the keys that move through its list; the
+// window would otherwise take the arrows to move the focus.
 bool CnMonthCalendarWidget::wantsKey(int qtKey) const {
-    return SelectorKeepsKey(*this, qtKey);
+    const QWidget* focus = QApplication::focusWidget();
+    return qobject_cast<const QComboBox*>(focus) != nullptr && isAncestorOf(focus) &&
+           forms::IsListKey(qtKey);
 }
 
 forms::Bytes CnMonthCalendarWidget::kindData() const {

@@ -96,17 +96,24 @@ private:
     std::map<uint32_t, std::map<int32_t, std::vector<uint32_t>>> pages_;
 };
 
+// A unit record with its ID, kind, name (UTF-8 here, GBK stored) and box.
+UnitRecord PlacedUnit(uint32_t id, KindCode kind, std::string_view name, const Box& box) {
+    UnitRecord unit;
+    unit.id = id;
+    unit.kind = static_cast<uint32_t>(kind);
+    unit.name = runtime::Utf8ToGbk(name);
+    unit.left = box.left;
+    unit.top = box.top;
+    unit.width = box.width;
+    unit.height = box.height;
+    return unit;
+}
+
 UnitRecord OwnUnit(const WindowSpec& window, const AssetFiles& assets) {
     WindowData data = window.data;
     if (window.icon) data.icon = assets[*window.icon];
-    UnitRecord unit;
-    unit.id = window.ownUnitId;
-    unit.kind = static_cast<uint32_t>(KindCode::Window);
-    unit.name = runtime::Utf8ToGbk(window.ownUnitName);
-    unit.left = window.box.left;
-    unit.top = window.box.top;
-    unit.width = window.box.width;
-    unit.height = window.box.height;
+    UnitRecord unit =
+        PlacedUnit(window.ownUnitId, KindCode::Window, window.ownUnitName, window.box);
     unit.stateFlags = kVisible;
     if (window.created) {
         unit.events.push_back({int32_t(WindowEvent::Created), HandlerOffset(*window.created)});
@@ -116,14 +123,7 @@ UnitRecord OwnUnit(const WindowSpec& window, const AssetFiles& assets) {
 }
 
 UnitRecord ControlUnit(const ControlSpec& control, uint32_t parent, const AssetFiles& assets) {
-    UnitRecord unit;
-    unit.id = control.id;
-    unit.kind = static_cast<uint32_t>(control.kind);
-    unit.name = runtime::Utf8ToGbk(control.name);
-    unit.left = control.box.left;
-    unit.top = control.box.top;
-    unit.width = control.box.width;
-    unit.height = control.box.height;
+    UnitRecord unit = PlacedUnit(control.id, control.kind, control.name, control.box);
     unit.parent = parent;
     if (control.handPointer) unit.mousePointer = HandPointerBlock();
     if (control.visible) unit.stateFlags |= kVisible;

@@ -140,7 +140,7 @@ bool ButtonWidget::wantsKey(int qtKey) const {
 }
 
 KindDescriptor ButtonKind() {
-    return DescribeKind<ButtonWidget>(KindCode::Button, PropertyTypes<ButtonData>(), Create);
+    return DescribeKind<ButtonWidget>(Create);
 }
 
 }  // namespace forms::kinds

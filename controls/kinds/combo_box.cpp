@@ -158,27 +158,13 @@ PropertyValue ComboBoxWidget::kindProperty(int32_t index) const {
 
 // The list keeps the arrow keys, which step through its items.
 bool ComboBoxWidget::wantsKey(int qtKey) const {
-    switch (qtKey) {
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Space:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-        case Qt::Key_Home:
-        case Qt::Key_End:
-        case Qt::Key_F4:
-            return true;
-        default:
-            return false;
-    }
+    return qtKey == Qt::Key_Space || IsListKey(qtKey);
 }
 
 }  // namespace
 
 KindDescriptor ComboBoxKind() {
-    return DescribeKind<ComboBoxWidget>(KindCode::ComboBox, PropertyTypes<ComboBoxData>(), Create);
+    return DescribeKind<ComboBoxWidget>(Create);
 }
 
 }  // namespace forms::kinds

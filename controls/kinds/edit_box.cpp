@@ -512,7 +512,7 @@ void EditBoxWidget::replaceSelection(const QString& text) {
 }
 
 KindDescriptor EditBoxKind() {
-    return DescribeKind<EditBoxWidget>(KindCode::EditBox, PropertyTypes<EditBoxData>(), Create);
+    return DescribeKind<EditBoxWidget>(Create);
 }
 
 }  // namespace forms::kinds

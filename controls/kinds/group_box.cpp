@@ -75,7 +75,7 @@ void GroupBoxWidget::paintEvent(QPaintEvent*) {
 }
 
 KindDescriptor GroupBoxKind() {
-    return DescribeKind<GroupBoxWidget>(KindCode::GroupBox, PropertyTypes<GroupBoxData>(), Create);
+    return DescribeKind<GroupBoxWidget>(Create);
 }
 
 }  // namespace forms::kinds

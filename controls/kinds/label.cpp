@@ -182,7 +182,7 @@ void LabelWidget::paintCaption(QPainter& painter) const {
 }
 
 KindDescriptor LabelKind() {
-    return DescribeKind<LabelWidget>(KindCode::Label, PropertyTypes<LabelData>(), Create);
+    return DescribeKind<LabelWidget>(Create);
 }
 
 }  // namespace forms::kinds

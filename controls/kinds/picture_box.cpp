@@ -67,8 +67,7 @@ QWidget* Create(const CreateRequest& request) {
 }  // namespace
 
 KindDescriptor PictureBoxKind() {
-    return DescribeKind<PictureBoxWidget>(KindCode::PictureBox, PropertyTypes<PictureBoxData>(),
-                                          Create);
+    return DescribeKind<PictureBoxWidget>(Create);
 }
 
 }  // namespace forms::kinds

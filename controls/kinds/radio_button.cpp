@@ -62,8 +62,7 @@ QWidget* Create(const CreateRequest& request) {
 }  // namespace
 
 KindDescriptor RadioButtonKind() {
-    return DescribeKind<RadioButtonWidget>(KindCode::RadioButton, PropertyTypes<RadioButtonData>(),
-                                           Create);
+    return DescribeKind<RadioButtonWidget>(Create);
 }
 
 }  // namespace forms::kinds

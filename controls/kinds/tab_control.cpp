@@ -106,8 +106,7 @@ bool TabControlWidget::wantsKey(int qtKey) const {
 }
 
 KindDescriptor TabControlKind() {
-    return DescribeKind<TabControlWidget>(KindCode::TabControl, PropertyTypes<TabControlData>(),
-                                          Create);
+    return DescribeKind<TabControlWidget>(Create);
 }
 
 }  // namespace forms::kinds

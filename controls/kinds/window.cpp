@@ -28,7 +28,7 @@ PropertyValue FormWindow::kindProperty(int32_t index) const {
 namespace kinds {
 
 KindDescriptor WindowKind() {
-    return DescribeKind<FormWindow>(KindCode::Window, PropertyTypes<WindowData>(), nullptr);
+    return DescribeKind<FormWindow>(nullptr);
 }
 
 KindDescriptor MenuKind() {

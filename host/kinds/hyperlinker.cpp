@@ -143,8 +143,7 @@ void HyperLinkerWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 forms::KindDescriptor HyperLinkerKind() {
-    forms::KindDescriptor kind = forms::DescribeKind<HyperLinkerWidget>(
-        forms::KindCode::HyperLinker, forms::PropertyTypes<forms::HyperLinkerData>(), Create);
+    forms::KindDescriptor kind = forms::DescribeKind<HyperLinkerWidget>(Create);
     // A link shows the hand unless its unit names another pointer.
     kind.ownPointer = Qt::PointingHandCursor;
     return kind;

@@ -65,8 +65,7 @@ void TimerWidget::tick() {
 }
 
 forms::KindDescriptor TimerKind() {
-    return forms::DescribeKind<TimerWidget>(forms::KindCode::Timer,
-                                            forms::PropertyTypes<forms::TimerData>(), Create);
+    return forms::DescribeKind<TimerWidget>(Create);
 }
 
 }  // namespace runtime

@@ -121,8 +121,7 @@ void TransLabelWidget::paintEvent(QPaintEvent*) {
 }
 
 forms::KindDescriptor TransLabelKind() {
-    return forms::DescribeKind<TransLabelWidget>(
-        forms::KindCode::TransLabel, forms::PropertyTypes<forms::TransLabelData>(), Create);
+    return forms::DescribeKind<TransLabelWidget>(Create);
 }
 
 }  // namespace runtime

@@ -134,6 +134,13 @@ void GuiTest::ClickAt(QWidget* control, QPoint point, Qt::KeyboardModifiers modi
     Settle();
 }
 
+void RegisterStandInKinds(QWidget* (*create)(const CreateRequest&)) {
+    for (const KindInfo& info : kKinds) {
+        if (FindKindDescriptor(uint32_t(info.code)) != nullptr) continue;
+        RegisterKind(DescribeKind(info.code, kCommonPropertyTypes, {.create = create}));
+    }
+}
+
 }  // namespace forms::testing
 
 int main(int argc, char** argv) {

@@ -41,6 +41,11 @@ std::span<const runtime::EngineProcedure> FakeProcedures();
 // Lets posted events and deferred deletions run.
 void Settle();
 
+// Registers a stand-in made by `create` for every kind of the kinds table
+// that has no registered kind: kinds of other libraries are not linked into
+// these tests, and their units would make a window fail to build.
+void RegisterStandInKinds(QWidget* (*create)(const CreateRequest&));
+
 class GuiTest : public ::testing::Test {
 protected:
     void SetUp() override;

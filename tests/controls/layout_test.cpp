@@ -53,23 +53,11 @@ QWidget* CreateStandIn(const CreateRequest& request) {
     return widget;
 }
 
-void RegisterStandIns() {
-    for (const KindInfo& info : kKinds) {
-        if (FindKindDescriptor(uint32_t(info.code)) != nullptr) continue;
-        RegisterKind({uint32_t(info.code),
-                      info.chineseName,
-                      info.englishName,
-                      info.flags,
-                      kCommonPropertyTypes,
-                      {CreateStandIn, nullptr, nullptr, nullptr, nullptr}});
-    }
-}
-
 class LayoutTest : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        RegisterStandIns();
+        RegisterStandInKinds(CreateStandIn);
         InstallWindowTable(LoadTemplate(EmbeddedTemplate(), kNoOps));
     }
 

@@ -31,18 +31,6 @@ QWidget* CreatePlainWidget(const CreateRequest& request) {
     return widget;
 }
 
-void RegisterPlainWidgets() {
-    for (const KindInfo& info : kKinds) {
-        if (FindKindDescriptor(uint32_t(info.code)) != nullptr) continue;
-        RegisterKind({uint32_t(info.code),
-                      info.chineseName,
-                      info.englishName,
-                      info.flags,
-                      kCommonPropertyTypes,
-                      {CreatePlainWidget, nullptr, nullptr, nullptr, nullptr}});
-    }
-}
-
 // Shows the windows under one style and puts the program's style back after.
 class WindowSizeTest : public GuiTest, public ::testing::WithParamInterface<const char*> {
 protected:
@@ -50,7 +38,7 @@ protected:
         GuiTest::SetUp();
         previousStyle_ = QApplication::style()->name();
         QApplication::setStyle(QStyleFactory::create(QString::fromUtf8(GetParam())));
-        RegisterPlainWidgets();
+        RegisterStandInKinds(CreatePlainWidget);
         // The window table keeps pointers into the table for as long as the
         // windows raise events, so it outlives the test.
         static std::array<runtime::EngineProcedure, engine::ProcedureCount> noOps{};
