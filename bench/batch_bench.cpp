@@ -6,10 +6,13 @@
 // files.
 
 #include <benchmark/benchmark.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <ostream>
 #include <streambuf>
 #include <string>
@@ -71,10 +74,17 @@ const std::string& BatchInput() {
     return csv;
 }
 
-// The input as a stream the reader takes, as a file would be.
-std::FILE* OpenInput() {
-    const std::string& csv = BatchInput();
-    return fmemopen(const_cast<char*>(csv.data()), csv.size(), "r");
+// The input as a file in memory, rewound for each pass, so that both passes
+// read it as they would read a file.
+int InputDescriptor() {
+    static const int descriptor = [] {
+        const std::string& csv = BatchInput();
+        int fd = memfd_create("batch-input", 0);
+        if (fd < 0 || write(fd, csv.data(), csv.size()) != ssize_t(csv.size())) std::abort();
+        return fd;
+    }();
+    lseek(descriptor, 0, SEEK_SET);
+    return descriptor;
 }
 
 void ReportRows(benchmark::State& state) {
@@ -87,9 +97,8 @@ void BatchRows(benchmark::State& state) {
     std::ostream out(&discard), err(&discard);
     const std::vector<std::string> args = {"batch"};
     for (auto _ : state) {
-        std::FILE* input = OpenInput();
-        benchmark::DoNotOptimize(cli::Run(args, {cli::Language::English, input, false}, out, err));
-        std::fclose(input);
+        cli::Environment environment{cli::Language::English, InputDescriptor(), false};
+        benchmark::DoNotOptimize(cli::Run(args, environment, out, err));
     }
     ReportRows(state);
 }
@@ -101,20 +110,18 @@ void ReadWriteBaseline(benchmark::State& state) {
     DiscardingBuffer discard;
     std::ostream out(&discard);
     for (auto _ : state) {
-        std::FILE* input = OpenInput();
-        cli::CsvReader reader(input);
-        std::vector<std::string> fields;
+        cli::CsvReader reader(InputDescriptor());
+        cli::CsvRecord record;
         std::string line;
-        while (reader.Next(fields)) {
+        while (reader.Next(record)) {
             line.clear();
-            for (const std::string& field : fields) {
+            for (const std::string& field : record.fields) {
                 line += cli::CsvField(field);
                 line += ',';
             }
             line.back() = '\n';
             out << line;
         }
-        std::fclose(input);
     }
     ReportRows(state);
 }

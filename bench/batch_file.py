@@ -104,15 +104,15 @@ def check(rows, path):
         reader = csv.reader(output)
         header = next(reader)
         results = slice(len(HEADER), len(HEADER) + RESULT_COUNT)
-        expected_header = len(HEADER) + RESULT_COUNT + 1
-        if len(header) != expected_header or header[-1] != "error":
+        expected_header = len(HEADER) + RESULT_COUNT + 2
+        if len(header) != expected_header or header[-2:] != ["error", "warning"]:
             sys.exit(f"unexpected header: {header}")
         count = bad = 0
         for line in reader:
             count += 1
             if line[0] != str(count):
                 sys.exit(f"output row {count} is input row {line[0]}")
-            expect, error = line[HEADER.index("expect")], line[-1]
+            expect, error = line[HEADER.index("expect")], line[-2]
             if error != expect:
                 sys.exit(f"row {count}: error {error!r}, expected {expect!r}")
             converted = [text for text in line[results] if text]

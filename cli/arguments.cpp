@@ -96,13 +96,41 @@ Request ParsePressure(const Scanned& scanned) {
     return PressureRequest{scanned.operands[0], *unit, FormatOf(scanned)};
 }
 
-Request ParseBatch(const Scanned& scanned) {
-    if (auto error = OperandCount(scanned, 0, 1, messages::kBatchOperands)) return *error;
-    return BatchRequest{scanned.operands.empty() ? std::string() : scanned.operands[0]};
+constexpr OptionSpec kEncoding = {"encoding", 0, true};
+constexpr OptionSpec kSeparator = {"separator", 0, true};
+
+struct SeparatorName {
+    std::string_view name;
+    char separator;
+};
+constexpr std::array<SeparatorName, 5> kSeparatorNames = {
+    {{",", ','}, {";", ';'}, {"tab", '\t'}, {"\t", '\t'}, {"\\t", '\t'}}};
+
+std::optional<char> SeparatorNamed(std::string_view name) {
+    for (const SeparatorName& entry : kSeparatorNames) {
+        if (entry.name == name) return entry.separator;
+    }
+    return std::nullopt;
 }
 
-std::vector<OptionSpec> HelpSpecs() {
-    return {kHelp};
+Request ParseBatch(const Scanned& scanned) {
+    if (auto error = OperandCount(scanned, 0, 1, messages::kBatchOperands)) return *error;
+    BatchRequest request;
+    if (!scanned.operands.empty()) request.path = scanned.operands[0];
+    std::string encoding = scanned.ValueOr(kEncoding, "auto");
+    std::optional<InputEncoding> chosen = InputEncodingNamed(encoding);
+    if (!chosen) return UsageError{messages::kUnknownEncoding, encoding};
+    request.encoding = *chosen;
+    if (scanned.Has(kSeparator)) {
+        std::string name = scanned.ValueOr(kSeparator, "");
+        request.separator = SeparatorNamed(name);
+        if (!request.separator) return UsageError{messages::kUnknownSeparator, name};
+    }
+    return request;
+}
+
+std::vector<OptionSpec> BatchSpecs() {
+    return {kHelp, kEncoding, kSeparator};
 }
 
 std::vector<OptionSpec> FormatSpecs() {
@@ -126,7 +154,7 @@ const std::array<Command, 7> kCommands = {{
     {"gregorian", GregorianSpecs, ParseGregorian},
     {"terms", FormatSpecs, ParseSolarTerms},
     {"calendar", FormatSpecs, ParseCalendar},
-    {"batch", HelpSpecs, ParseBatch},
+    {"batch", BatchSpecs, ParseBatch},
 }};
 
 constexpr std::string_view kHelpCommand = "help";

@@ -8,11 +8,13 @@
 // option only when it starts with "-" or "--" followed by a letter, so "-40",
 // "--5" and "" are operands; "--" makes every later argument an operand.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
 
 #include "cli/catalogue.h"
+#include "cli/input_encoding.h"
 #include "cli/language.h"
 #include "cli/lunar_facts.h"
 
@@ -65,9 +67,11 @@ struct CalendarRequest {
 };
 
 // Many humidity conversions, one a CSV row; an empty path or "-" means
-// standard input.
+// standard input. Without a separator the header's decides.
 struct BatchRequest {
     std::string path;
+    InputEncoding encoding = InputEncoding::Auto;
+    std::optional<char> separator;
 };
 
 struct HelpRequest {};

@@ -1,11 +1,11 @@
 #include "cli/batch.h"
 
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
+#include <array>
 #include <cstring>
-#include <memory>
 #include <span>
 
 #include "cli/batch_row.h"
@@ -18,68 +18,66 @@ namespace cli {
 namespace {
 
 constexpr std::string_view kStandardInputName = "-";
-constexpr std::string_view kErrorColumn = "error";
+constexpr std::array<std::string_view, 2> kStatusColumns = {"error", "warning"};
+// The separators a header is tried with, most common first.
+constexpr std::array<char, 3> kSeparators = {',', ';', '\t'};
+constexpr std::string_view kEncodingNames[] = {"", "UTF-8", "GBK"};
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using OwnedFile = std::unique_ptr<std::FILE, FileCloser>;
-
-// The input's size when it is a regular file, else 0 (unknown).
-uint64_t KnownSize(std::FILE* file) {
-    struct stat status {};
-    if (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode)) return 0;
-    return uint64_t(status.st_size);
-}
-
-bool IsBlank(const std::vector<std::string>& fields) {
-    return fields.size() == 1 && fields[0].empty();
-}
-
-// Appends fields to a CSV line, each followed by a comma; the line's last
-// comma is dropped when it is written.
-void AppendFields(std::string& line, const auto& fields) {
-    for (const auto& field : fields) {
-        line += CsvField(field);
-        line += ',';
+class OwnedDescriptor {
+public:
+    explicit OwnedDescriptor(int descriptor) : descriptor_(descriptor) {}
+    ~OwnedDescriptor() {
+        if (descriptor_ >= 0) ::close(descriptor_);
     }
+    OwnedDescriptor(const OwnedDescriptor&) = delete;
+    OwnedDescriptor& operator=(const OwnedDescriptor&) = delete;
+    int get() const { return descriptor_; }
+
+private:
+    int descriptor_;
+};
+
+bool IsBlankText(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// A row's own fields, as many as the header has, so that the results stay
-// in their columns: a short row is padded with empty fields, and the fields
-// of a long row past the header's are left out (the row's error says so).
-void AppendInputFields(std::string& line, const std::vector<std::string>& fields, size_t count) {
-    AppendFields(line, std::span(fields).first(std::min(count, fields.size())));
-    if (fields.size() < count) line += std::string(count - fields.size(), ',');
+// A line of nothing but spaces and tabs is no row.
+bool IsBlank(const CsvRecord& record) {
+    return record.problem == CsvRecord::Problem::None && record.fields.size() == 1 &&
+           IsBlankText(record.fields[0]);
 }
 
-void WriteLine(std::ostream& out, std::string& line) {
-    line.back() = '\n';
-    out << line;
+std::string JoinedNames(const std::vector<std::string>& names) {
+    std::string joined;
+    for (const std::string& name : names) {
+        if (!joined.empty()) joined += ", ";
+        joined += "'" + name + "'";
+    }
+    return joined;
 }
 
 class BatchRun {
 public:
-    BatchRun(const Environment& environment, std::ostream& out, std::ostream& err)
-        : language_(environment.language),
-          errorIsTerminal_(environment.errorIsTerminal),
+    BatchRun(const BatchRequest& request, const Environment& environment, std::ostream& out,
+             std::ostream& err)
+        : request_(request),
+          language_(environment.language),
+          showProgress_(environment.progressTerminal),
+          encoding_(request.encoding),
           out_(out),
           err_(err) {}
 
-    ExitStatus Run(std::FILE* input) {
-        const uint64_t total = KnownSize(input);
-        CsvReader reader(input);
-        std::vector<std::string> header;
-        while (reader.Next(header) && IsBlank(header)) {
-        }
-        if (header.empty() || IsBlank(header)) return Fail(Say(messages::kNoHeader, language_));
-        auto columns = FindBatchColumns(header);
-        if (auto* missing = std::get_if<std::string>(&columns)) {
-            return Fail(Say(messages::kNoColumn, language_, *missing));
-        }
-        WriteHeader(header);
-        ConvertRows(reader, std::get<BatchColumns>(columns), total);
-        if (reader.Failed()) return Fail(Say(messages::kCannotRead, language_, strerror(errno)));
+    ExitStatus Run(int descriptor, const std::string& inputName) {
+        inputName_ = inputName;
+        CsvReader reader(descriptor, [this] { out_.flush(); });
+        CsvRecord header;
+        if (auto failed = ReadHeader(reader, header)) return *failed;
+        auto columns = FindBatchColumns(header.fields);
+        WriteHeader(header.fields);
+        ConvertRows(reader, std::get<BatchColumns>(columns));
+        if (reader.ReadError() != 0) return CannotRead(reader.ReadError());
+        // Every row is out before the summary speaks of them.
+        if (!out_.flush()) return ExitStatus::OutputFailed;
         return Summary();
     }
 
@@ -89,77 +87,197 @@ public:
     }
 
 private:
-    void WriteHeader(const std::vector<std::string>& header) {
-        std::string line;
-        AppendFields(line, header);
-        for (const ResultField& field : ResultFields()) {
-            AppendFields(line, std::array{std::string(ResultGroupOf(field.group).name) + "_" +
-                                          std::string(field.name)});
-        }
-        AppendFields(line, std::array{kErrorColumn});
-        WriteLine(out_, line);
+    ExitStatus CannotRead(int error) {
+        return Fail(Say(messages::kCannotRead, language_, inputName_, strerror(error)));
     }
 
-    void ConvertRows(CsvReader& reader, const BatchColumns& columns, uint64_t totalBytes) {
-        ProgressBar progress(err_, errorIsTerminal_, totalBytes);
-        std::vector<std::string> fields;
-        std::string line;
-        while (reader.Next(fields)) {
-            if (IsBlank(fields)) continue;
-            line.clear();
-            AppendInputFields(line, fields, columns.count);
-            AppendResults(line, ReadBatchRow(fields, columns, language_));
-            WriteLine(out_, line);
+    // The first line that is not blank, split with the first separator
+    // that finds every required column, and decoded.
+    std::optional<ExitStatus> ReadHeader(CsvReader& reader, CsvRecord& header) {
+        do {
+            if (reader.Next(header)) continue;
+            if (reader.ReadError() != 0) return CannotRead(reader.ReadError());
+            return Fail(Say(messages::kNoHeader, language_));
+        } while (IsBlank(header));
+        if (header.problem != CsvRecord::Problem::None) {
+            return Fail(Say(messages::kBadHeader, language_, ProblemOf(header)));
+        }
+        if (auto missing = ChooseSeparator(reader, header)) return Fail(*missing);
+        if (auto problem = Decode(reader, header)) {
+            return Fail(Say(messages::kBadHeader, language_, *problem));
+        }
+        return std::nullopt;
+    }
+
+    // Tries each separator on the header; the message for the header when
+    // none of them finds the required columns.
+    std::optional<std::string> ChooseSeparator(CsvReader& reader, CsvRecord& header) {
+        std::span<const char> candidates(kSeparators);
+        if (request_.separator) candidates = std::span(&*request_.separator, 1);
+        std::optional<std::string> firstMissing;
+        std::vector<std::string> widest;
+        for (char separator : candidates) {
+            reader.SetSeparator(separator);
+            reader.Rewind();
+            reader.Next(header);
+            auto columns = FindBatchColumns(header.fields);
+            if (std::holds_alternative<BatchColumns>(columns)) {
+                separator_ = separator;
+                return std::nullopt;
+            }
+            if (!firstMissing) firstMissing = std::get<std::string>(columns);
+            if (header.fields.size() > widest.size()) widest = header.fields;
+        }
+        return Say(messages::kNoColumn, language_, *firstMissing, JoinedNames(widest));
+    }
+
+    // Decodes a record's fields to UTF-8 in place, choosing the encoding at
+    // the first record that needs one; the problem when the record is not
+    // valid in it.
+    std::optional<std::string> Decode(CsvReader& reader, CsvRecord& record) {
+        std::string_view raw = reader.RawRecord();
+        if (IsAscii(raw)) return std::nullopt;
+        if (encoding_ == InputEncoding::Auto) {
+            encoding_ = reader.StartsWithByteOrderMark()
+                            ? InputEncoding::Utf8
+                            : WeighEncoding(reader.LookAhead()).value_or(InputEncoding::Utf8);
+        }
+        for (std::string& field : record.fields) field = DecodeToUtf8(field, encoding_);
+        size_t bad = FirstInvalidByte(raw, encoding_);
+        if (bad == std::string_view::npos) return std::nullopt;
+        return Say(messages::kRowBadEncoding, language_, kEncodingNames[size_t(encoding_)],
+                   std::to_string(record.offset + bad));
+    }
+
+    std::string ProblemOf(const CsvRecord& record) const {
+        const Message& message = record.problem == CsvRecord::Problem::TooLong
+                                     ? messages::kRowTooLong
+                                     : messages::kRowOpenQuote;
+        return Say(message, language_, std::to_string(record.line));
+    }
+
+    void AppendField(std::string_view field) {
+        line_ += CsvField(field, separator_);
+        line_ += separator_;
+    }
+
+    void WriteLine() {
+        line_.back() = '\n';
+        out_ << line_;
+        line_.clear();
+    }
+
+    void WriteHeader(const std::vector<std::string>& header) {
+        for (const std::string& name : header) AppendField(name);
+        for (const ResultField& field : ResultFields()) {
+            AppendField(std::string(ResultGroupOf(field.group).name) + "_" +
+                        std::string(field.name));
+        }
+        for (std::string_view name : kStatusColumns) AppendField(name);
+        WriteLine();
+    }
+
+    void ConvertRows(CsvReader& reader, const BatchColumns& columns) {
+        ProgressBar progress(err_, showProgress_, reader.InputSize());
+        CsvRecord record;
+        while (out_ && reader.Next(record)) {
+            if (IsBlank(record)) continue;
+            ++rows_;
+            ConvertRecord(reader, record, columns);
+            WriteLine();
             progress.Update(reader.BytesRead());
         }
     }
 
-    void AppendResults(std::string& line, const std::variant<HumidityInputs, RowError>& row) {
-        ++rows_;
-        if (auto* inputs = std::get_if<HumidityInputs>(&row)) {
-            AppendFields(line, converter_.Convert(*inputs));
-            line += ',';  // an empty error
-            return;
+    void ConvertRecord(CsvReader& reader, CsvRecord& record, const BatchColumns& columns) {
+        std::optional<std::string> problem;
+        if (record.problem != CsvRecord::Problem::None) {
+            problem = ProblemOf(record);
+        } else {
+            problem = Decode(reader, record);
         }
+        AppendInputFields(record.fields, columns.count);
+        if (problem) return AppendFailure(*problem);
+        auto row = ReadBatchRow(record.fields, columns, language_);
+        if (auto* error = std::get_if<RowError>(&row)) return AppendFailure(error->message);
+        for (const std::string& text : converter_.Convert(std::get<HumidityInputs>(row))) {
+            AppendField(text);
+        }
+        AppendField("");
+        AppendField(ImpossibleText(converter_.Impossible()));
+        if (converter_.Impossible().Any()) ++warnedRows_;
+    }
+
+    // A row's own fields, as many as the header has, so that the results
+    // stay in their columns: a short row is padded with empty fields, and
+    // the fields of a long row past the header's are left out (the row's
+    // error says so).
+    void AppendInputFields(const std::vector<std::string>& fields, size_t count) {
+        for (size_t i = 0; i < count; ++i) AppendField(i < fields.size() ? fields[i] : "");
+    }
+
+    void AppendFailure(const std::string& message) {
         ++failedRows_;
-        line += std::string(kResultCount, ',');  // empty results
-        AppendFields(line, std::array{std::get<RowError>(row).message});
+        line_.append(kResultCount, separator_);
+        AppendField(message);
+        AppendField("");
+    }
+
+    std::string ImpossibleText(const ImpossibleInputs& impossible) const {
+        std::string text;
+        auto add = [&](bool present, const Message& message) {
+            if (!present) return;
+            if (!text.empty()) text += Say(messages::kListSeparator, language_);
+            text += Say(message, language_);
+        };
+        add(impossible.belowAbsoluteZero, messages::kBelowAbsoluteZero);
+        add(impossible.aboveSaturation, messages::kAboveSaturation);
+        add(impossible.negativeAbsolutePressure, messages::kNegativeAbsolutePressure);
+        return text;
+    }
+
+    void Report(const Message& message, uint64_t count) {
+        err_ << messages::kProgramName << ": "
+             << Say(message, language_, std::to_string(count), std::to_string(rows_)) << '\n';
     }
 
     ExitStatus Summary() {
+        if (warnedRows_ > 0) Report(messages::kRowsWarned, warnedRows_);
         if (failedRows_ == 0) return ExitStatus::Success;
-        err_ << messages::kProgramName << ": "
-             << Say(messages::kRowsFailed, language_, std::to_string(failedRows_),
-                    std::to_string(rows_))
-             << '\n';
+        Report(messages::kRowsFailed, failedRows_);
         return ExitStatus::RowsFailed;
     }
 
+    const BatchRequest& request_;
     Language language_;
-    bool errorIsTerminal_;
+    bool showProgress_;
+    InputEncoding encoding_;
+    char separator_ = ',';
     std::ostream& out_;
     std::ostream& err_;
+    std::string inputName_;
+    std::string line_;
     HumidityConverter converter_;
     uint64_t rows_ = 0;
     uint64_t failedRows_ = 0;
+    uint64_t warnedRows_ = 0;
 };
 
 }  // namespace
 
 ExitStatus RunBatch(const BatchRequest& request, const Environment& environment, std::ostream& out,
                     std::ostream& err) {
-    BatchRun batch(environment, out, err);
-    std::FILE* input = environment.standardInput;
-    OwnedFile opened;
-    if (!request.path.empty() && request.path != kStandardInputName) {
-        opened.reset(std::fopen(request.path.c_str(), "rb"));
-        if (!opened) {
-            return batch.Fail(
-                Say(messages::kCannotOpen, environment.language, request.path, strerror(errno)));
-        }
-        input = opened.get();
+    BatchRun batch(request, environment, out, err);
+    if (request.path.empty() || request.path == kStandardInputName) {
+        return batch.Run(environment.standardInput,
+                         Say(messages::kStandardInput, environment.language));
     }
-    return batch.Run(input);
+    OwnedDescriptor opened(::open(request.path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (opened.get() < 0) {
+        return batch.Fail(
+            Say(messages::kCannotOpen, environment.language, request.path, strerror(errno)));
+    }
+    return batch.Run(opened.get(), request.path);
 }
 
 }  // namespace cli

@@ -1,13 +1,18 @@
 #pragma once
 // The batch: humidity conversions read from CSV and written as CSV, one row
-// at a time, in constant memory.
+// at a time, in bounded memory.
 //
-//   CsvReader ─► header ─► BatchColumns
-//             ─► each row ─► ReadBatchRow ─► HumidityConverter ─► input fields + results + error
+//   CsvReader ─► header ─► separator (',' ';' tab) ─► BatchColumns
+//             ─► each record ─► decode (UTF-8 | GBK) ─► ReadBatchRow ─► HumidityConverter
+//             ─► input fields + results + error + warning
 //
-// Output rows keep the input's order, one for each input row (blank lines
-// are no rows). A row that cannot be converted keeps its fields, leaves the
-// results empty and says why in the error column; the batch carries on.
+// Output rows keep the input's order, one for each input record (blank
+// lines are no rows), written with the input's separator. A record that
+// cannot be converted keeps its fields, leaves the results empty and says
+// why in the error column; the batch carries on. A row with a physically
+// impossible input is converted all the same and says so in the warning
+// column. A live input (a pipe, a terminal) has each row written as soon as
+// its line is complete; a failed write stops the batch.
 
 #include <ostream>
 

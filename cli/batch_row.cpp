@@ -107,6 +107,7 @@ std::variant<Entry, RowError> NamedOf(const std::vector<std::string>& fields,
 }  // namespace
 
 bool IsNumberText(std::string_view gbk) {
+    if (gbk.find('\0') != std::string_view::npos) return false;
     std::string folded = runtime::FoldFullWidth(gbk);
     std::string_view text = Trimmed(folded);
     size_t at = SkipSign(text, 0);

@@ -2,6 +2,7 @@
 
 #include "cli/box_text.h"
 #include "engine/handlers.h"
+#include "runtime/convert.h"
 
 namespace cli {
 namespace {
@@ -16,6 +17,20 @@ void SetDirection(WindowProperties& window, Direction direction) {
     window.SetInt(MainUnit::StandardToPresent, kSelected, direction == Direction::FromStandard);
 }
 
+constexpr double kAbsoluteZero = -273.15;  // ℃
+
+// The engine's own reading of an edit box's text.
+double BoxNumber(const std::string& gbk) {
+    return runtime::ParseNumber(runtime::FoldFullWidth(gbk));
+}
+
+// Judged on the engine's variables after the conversion: the vapour
+// pressure against the saturation pressure, and the pressure ratio.
+ImpossibleInputs JudgeInputs(const HumidityInputs& inputs) {
+    const engine::HumidityVariables& vars = engine::Humidity();
+    return {BoxNumber(inputs.temperature) < kAbsoluteZero, vars.e > vars.es, vars.k < 0.0};
+}
+
 }  // namespace
 
 HumidityTexts HumidityConverter::Convert(const HumidityInputs& inputs) {
@@ -27,6 +42,7 @@ HumidityTexts HumidityConverter::Convert(const HumidityInputs& inputs) {
     SetDirection(window_, inputs.direction);
     engine::Humidity() = {};
     window_.Run(engine::ConvertHumidity);
+    impossible_ = JudgeInputs(inputs);
     HumidityTexts texts;
     for (std::size_t i = 0; i < kResultCount; ++i) {
         texts[i] = ShownText(window_.Text(ResultFields()[i].box));

@@ -29,14 +29,27 @@ struct HumidityInputs {
 // The texts of the result boxes in ResultFields() order.
 using HumidityTexts = std::array<std::string, kResultCount>;
 
+// The inputs of a conversion that no real gas can have. The window computes
+// them all the same; the command line keeps those digits and says so.
+struct ImpossibleInputs {
+    bool belowAbsoluteZero = false;         // a gas temperature under -273.15 ℃
+    bool aboveSaturation = false;           // a relative humidity over 100 % at standard pressure
+    bool negativeAbsolutePressure = false;  // gauge pressure plus the reference below zero
+
+    bool Any() const { return belowAbsoluteZero || aboveSaturation || negativeAbsolutePressure; }
+};
+
 // Converts row after row on one in-memory window; every input is set anew
 // for each conversion.
 class HumidityConverter {
 public:
     HumidityTexts Convert(const HumidityInputs& inputs);
+    // What was impossible about the last conversion's inputs.
+    const ImpossibleInputs& Impossible() const { return impossible_; }
 
 private:
     WindowProperties window_;
+    ImpossibleInputs impossible_;
 };
 
 // The texts of the pressure page's rows in PressureUnits() order; the

@@ -35,10 +35,6 @@ void AppendJsonEscape(std::string& out, char c) {
     }
 }
 
-bool NeedsCsvQuotes(char c) {
-    return c == ',' || c == '"' || c == '\r' || c == '\n';
-}
-
 bool NeedsJsonEscape(char c) {
     return c == '"' || c == '\\' || static_cast<unsigned char>(c) < kFirstPrintable;
 }
@@ -96,8 +92,11 @@ void WriteJsonDocument(std::ostream& out, std::initializer_list<JsonMember> memb
     out << "}\n";
 }
 
-std::string CsvField(std::string_view text) {
-    if (!std::ranges::any_of(text, NeedsCsvQuotes)) return std::string(text);
+std::string CsvField(std::string_view text, char separator) {
+    auto needsQuotes = [separator](char c) {
+        return c == separator || c == '"' || c == '\r' || c == '\n';
+    };
+    if (!std::ranges::any_of(text, needsQuotes)) return std::string(text);
     std::string out = "\"";
     for (char c : text) {
         if (c == '"') out += '"';

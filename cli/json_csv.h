@@ -29,9 +29,9 @@ std::string JsonArray(const std::vector<std::string>& items);
 // The top-level object, one member a line.
 void WriteJsonDocument(std::ostream& out, std::initializer_list<JsonMember> members);
 
-// The text as it is, or in double quotes with quotes doubled when it holds a
-// comma, a quote or a line break.
-std::string CsvField(std::string_view text);
+// The text as it is, or in double quotes with quotes doubled when it holds
+// the separator, a quote or a line break.
+std::string CsvField(std::string_view text, char separator = ',');
 void WriteCsvRow(std::ostream& out, std::initializer_list<std::string_view> fields);
 
 }  // namespace cli

@@ -1,20 +1,29 @@
-// The command-line program's process entry.
+// The command-line program's process entry: standard output through checked
+// writes, and the exit status that says whether all of it was written.
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "cli/file_output.h"
+#include "cli/progress.h"
 #include "cli/run.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + 1, argv + argc);
-    const cli::Environment environment = {cli::LanguageFromEnvironment(), stdin,
-                                          isatty(STDERR_FILENO) == 1};
-    cli::ExitStatus status = cli::Run(args, environment, std::cout, std::cerr);
-    std::cout.flush();
-    return static_cast<int>(status);
+    const cli::Environment environment = {cli::LanguageFromEnvironment(), STDIN_FILENO,
+                                          cli::ProgressBarFits(STDOUT_FILENO, STDERR_FILENO)};
+    cli::FileOutput output(STDOUT_FILENO);
+    std::ostream out(&output);
+    cli::ExitStatus status;
+    try {
+        status = cli::Run(args, environment, out, std::cerr);
+    } catch (const std::bad_alloc&) {
+        status = cli::ReportOutOfMemory(environment, std::cerr);
+    }
+    return static_cast<int>(cli::FinishOutput(output, status, environment, std::cerr));
 }

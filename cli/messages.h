@@ -220,13 +220,40 @@ inline constexpr Message kRowFieldCount = {"the row has {} fields where the head
                                            "本行有 {} 个字段，标题行有 {} 个"};
 inline constexpr Message kBatchOperands = {"batch takes one input file at most",
                                            "batch 命令最多接受一个输入文件"};
+inline constexpr Message kUnknownEncoding = {"unknown encoding '{}': use utf-8, gbk or auto",
+                                             "未知编码“{}”：请用 utf-8、gbk 或 auto"};
+inline constexpr Message kUnknownSeparator = {"unknown separator '{}': use ',', ';' or tab",
+                                              "未知分隔符“{}”：请用“,”“;”或 tab"};
 inline constexpr Message kCannotOpen = {"cannot open '{}': {}", "无法打开“{}”：{}"};
-inline constexpr Message kCannotRead = {"reading the input failed: {}", "读取输入失败：{}"};
+inline constexpr Message kCannotRead = {"cannot read '{}': {}", "无法读取“{}”：{}"};
+inline constexpr Message kStandardInput = {"standard input", "标准输入"};
 inline constexpr Message kNoHeader = {"the input has no header line", "输入没有标题行"};
-inline constexpr Message kNoColumn = {"the header names no '{}' column", "标题行中没有“{}”列"};
+inline constexpr Message kNoColumn = {"the header names no '{}' column; its columns are: {}",
+                                      "标题行中没有“{}”列；标题行的列为：{}"};
+inline constexpr Message kBadHeader = {"the header cannot be read: {}", "无法读取标题行：{}"};
+inline constexpr Message kRowTooLong = {"the record that starts on line {} is longer than 1 MiB",
+                                        "从第 {} 行开始的记录超过 1 MiB"};
+inline constexpr Message kRowOpenQuote = {"the quoted field opened on line {} is never closed",
+                                          "第 {} 行开始的带引号字段没有结束"};
+inline constexpr Message kRowBadEncoding = {"not valid {} at byte {} of the input",
+                                            "不是有效的 {}（输入第 {} 字节）"};
 inline constexpr Message kRowsFailed = {
     "{} of {} rows could not be converted; see the error column",
     "{} 行（共 {} 行）无法换算，原因见 error 列"};
+inline constexpr Message kRowsWarned = {
+    "{} of {} rows hold a physically impossible input; see the warning column",
+    "{} 行（共 {} 行）的输入在物理上不可能，见 warning 列"};
+inline constexpr Message kWarning = {"warning: {}", "警告：{}"};
+inline constexpr Message kWriteError = {"write error on standard output: {}",
+                                        "写入标准输出出错：{}"};
+inline constexpr Message kOutOfMemory = {"out of memory", "内存不足"};
+
+inline constexpr Message kBelowAbsoluteZero = {"temperature below absolute zero (-273.15 ℃)",
+                                               "温度低于绝对零度（-273.15 ℃）"};
+inline constexpr Message kAboveSaturation = {"relative humidity above 100 %", "相对湿度高于 100 %"};
+inline constexpr Message kNegativeAbsolutePressure = {
+    "absolute pressure below zero after the gauge conversion", "换算后的绝对压力低于零"};
+inline constexpr Message kListSeparator = {"; ", "；"};
 
 inline constexpr Message kPressureTitle = {"Pressure units", "压力单位换算"};
 

@@ -1,5 +1,8 @@
 #include "cli/progress.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <string>
 
@@ -9,7 +12,19 @@ namespace {
 constexpr int kBarWidth = 40;
 constexpr int kFull = 100;
 
+// Whether two descriptors are the same open terminal.
+bool SameTerminal(int a, int b) {
+    struct stat first {
+    }, second{};
+    return isatty(a) == 1 && isatty(b) == 1 && fstat(a, &first) == 0 && fstat(b, &second) == 0 &&
+           first.st_rdev == second.st_rdev;
+}
+
 }  // namespace
+
+bool ProgressBarFits(int outputDescriptor, int errorDescriptor) {
+    return isatty(errorDescriptor) == 1 && !SameTerminal(outputDescriptor, errorDescriptor);
+}
 
 ProgressBar::ProgressBar(std::ostream& err, bool enabled, uint64_t totalBytes)
     : err_(err), shown_(enabled && totalBytes > 0), total_(totalBytes) {}

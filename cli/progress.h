@@ -8,6 +8,10 @@
 
 namespace cli {
 
+// Whether a bar belongs on standard error: it is a terminal, and standard
+// output is not that same terminal (where the bar would land among the rows).
+bool ProgressBarFits(int outputDescriptor, int errorDescriptor);
+
 class ProgressBar {
 public:
     // A total of 0 (size unknown) or a disabled bar draws nothing.

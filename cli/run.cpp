@@ -1,5 +1,8 @@
 #include "cli/run.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/box_text.h"
@@ -24,13 +27,30 @@ BoxText Typed(std::string_view utf8) {
     return {std::move(gbk), std::move(shown)};
 }
 
-ExitStatus RunConvert(ConvertRequest request, Language language, std::ostream& out) {
+// A warning line on standard error for each physically impossible input;
+// the results are shown all the same, as the window shows them.
+void WarnOfImpossibleInputs(const ImpossibleInputs& impossible, Language language,
+                            std::ostream& err) {
+    for (auto [present, message] :
+         {std::pair{impossible.belowAbsoluteZero, messages::kBelowAbsoluteZero},
+          std::pair{impossible.aboveSaturation, messages::kAboveSaturation},
+          std::pair{impossible.negativeAbsolutePressure, messages::kNegativeAbsolutePressure}}) {
+        if (!present) continue;
+        err << messages::kProgramName << ": "
+            << Say(messages::kWarning, language, Say(message, language)) << '\n';
+    }
+}
+
+ExitStatus RunConvert(ConvertRequest request, Language language, std::ostream& out,
+                      std::ostream& err) {
     BoxText value = Typed(request.value);
     BoxText temperature = Typed(request.temperature);
     BoxText pressure = Typed(request.pressure);
     HumidityInputs inputs{request.quantity.mode,   value.gbk,        temperature.gbk, pressure.gbk,
                           request.gaugeUnit.index, request.direction};
-    HumidityTexts results = HumidityConverter().Convert(inputs);
+    HumidityConverter converter;
+    HumidityTexts results = converter.Convert(inputs);
+    WarnOfImpossibleInputs(converter.Impossible(), language, err);
     request.value = value.shown;
     request.temperature = temperature.shown;
     request.pressure = pressure.shown;
@@ -111,7 +131,7 @@ ExitStatus Run(std::span<const std::string> args, const Environment& environment
         return RunBatch(*batch, environment, out, err);
     }
     if (auto* convert = std::get_if<ConvertRequest>(&request)) {
-        return RunConvert(*convert, language, out);
+        return RunConvert(*convert, language, out, err);
     }
     if (auto* pressure = std::get_if<PressureRequest>(&request)) {
         return RunPressure(*pressure, language, out);
@@ -137,6 +157,23 @@ ExitStatus Run(std::span<const std::string> args, const Environment& environment
         return ExitStatus::Success;
     }
     return ReportUsageError(std::get<UsageError>(request), language, err);
+}
+
+ExitStatus FinishOutput(FileOutput& output, ExitStatus status, const Environment& environment,
+                        std::ostream& err) {
+    int error = output.Close();
+    if (error == 0) return status;
+    if (error != EPIPE) {
+        err << messages::kProgramName << ": "
+            << Say(messages::kWriteError, environment.language, strerror(error)) << '\n';
+    }
+    return ExitStatus::OutputFailed;
+}
+
+ExitStatus ReportOutOfMemory(const Environment& environment, std::ostream& err) {
+    err << messages::kProgramName << ": " << Say(messages::kOutOfMemory, environment.language)
+        << '\n';
+    return ExitStatus::OutputFailed;
 }
 
 }  // namespace cli

@@ -54,6 +54,9 @@ const UsageCase kUsageCases[] = {
      {"batch", "/nonexistent/rows.csv"},
      "cannot open '/nonexistent/rows.csv'"},
     {"two batch files", {"batch", "a.csv", "b.csv"}, "unexpected argument 'b.csv'"},
+    {"batch of a directory", {"batch", "/"}, "cannot read '/': Is a directory"},
+    {"unknown encoding", {"batch", "--encoding", "latin1"}, "unknown encoding 'latin1'"},
+    {"unknown separator", {"batch", "--separator=|"}, "unknown separator '|'"},
     {"leap flag elsewhere", {"lunar", "2014-02-04", "--leap"}, "unknown option '--leap'"},
 };
 
