@@ -75,7 +75,8 @@ struct VersionRequest {};
 
 struct UsageError {
     Message message;
-    std::string argument;  // fills the message's "{}"
+    std::string argument;     // fills the message's "{}"
+    std::string detail = {};  // fills a second "{}"
 };
 
 using Request =

@@ -79,8 +79,10 @@ Commands:
 Output of every command but batch: a readable table; --json one JSON object;
 --csv comma-separated values with a header line. Output is UTF-8.
 
-Values are read as the window reads its boxes: leading blanks are skipped,
-full-width digits count, and text that is not a number reads as 0. An option
+Every value must be a number as a whole, as in a batch row: blanks around it
+are dropped and full-width digits count; a text that is not a number (an empty
+one too) is refused with status 2. The number is then read as the window
+reads its boxes, so the results have the window's digits. An option
 value may follow as the next argument or as --option=VALUE; a value that
 starts with "-" and a letter must use the second form, and operands after
 "--" are never taken as options.
@@ -149,8 +151,9 @@ Exit status: 0 success, 1 some batch rows could not be converted,
 输出（batch 以外的命令）：默认为易读的表格；--json 输出一个 JSON 对象；
 --csv 输出带标题行的逗号分隔值。输出编码为 UTF-8。
 
-数值的读法与窗口读取输入框相同：跳过开头的空白，全角数字有效，不是数字的文字
-读作 0。选项的值可以作为下一个参数给出，也可以写成 --选项=数值；以“-”加字母
+每个数值都必须整体是一个数字，与批量换算的行相同：忽略前后的空白，全角数字有效；
+不是数字的文字（包括空文字）一律拒绝，退出状态为 2。数字再按窗口读取输入框的
+方式读取，因此结果与窗口显示的数字相同。选项的值可以作为下一个参数给出，也可以写成 --选项=数值；以“-”加字母
 开头的值必须用后一种写法，“--”之后的参数一律不当作选项。
 
 退出状态：0 成功，1 批量换算中有行无法换算，2 用法错误或输入无法读取。
@@ -180,6 +183,9 @@ inline constexpr Message kTwoDirections = {"--to-standard and --from-standard ex
 inline constexpr Message kUnknownGaugeUnit = {
     "unknown pressure unit '{}': use MPa, bar, mbar or Pa",
     "未知压力单位“{}”：请用 MPa、bar、mbar 或 Pa"};
+inline constexpr Message kOptionNotANumber = {"{} is not a number: '{}'", "{} 不是数字：“{}”"};
+inline constexpr Message kPressureNotANumber = {"the pressure value is not a number: '{}'",
+                                                "压力数值不是数字：“{}”"};
 inline constexpr Message kPressureOperands = {"pressure needs a value and a unit",
                                               "pressure 命令需要数值和单位"};
 inline constexpr Message kUnknownPressureUnit = {

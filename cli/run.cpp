@@ -47,7 +47,8 @@ ExitStatus RunPressure(PressureRequest request, Language language, std::ostream&
 }
 
 ExitStatus ReportUsageError(const UsageError& error, Language language, std::ostream& err) {
-    err << messages::kProgramName << ": " << Say(error.message, language, error.argument) << '\n'
+    err << messages::kProgramName << ": "
+        << Say(error.message, language, error.argument, error.detail) << '\n'
         << Say(messages::kTryHelp, language) << '\n';
     return ExitStatus::Usage;
 }
