@@ -142,16 +142,17 @@ struct Command {
     std::string_view name;
     std::vector<OptionSpec> (*specs)();
     Request (*parse)(const Scanned&);
+    const Message* help;  // the command's section of the help
 };
 
 const std::array<Command, 7> kCommands = {{
-    {"convert", ConvertSpecs, ParseConvert},
-    {"pressure", FormatSpecs, ParsePressure},
-    {"lunar", FormatSpecs, ParseLunar},
-    {"gregorian", GregorianSpecs, ParseGregorian},
-    {"terms", FormatSpecs, ParseSolarTerms},
-    {"calendar", FormatSpecs, ParseCalendar},
-    {"batch", HelpSpecs, ParseBatch},
+    {"convert", ConvertSpecs, ParseConvert, &messages::kHelpConvert},
+    {"pressure", FormatSpecs, ParsePressure, &messages::kHelpPressure},
+    {"lunar", FormatSpecs, ParseLunar, &messages::kHelpLunar},
+    {"gregorian", GregorianSpecs, ParseGregorian, &messages::kHelpGregorian},
+    {"terms", FormatSpecs, ParseSolarTerms, &messages::kHelpTerms},
+    {"calendar", FormatSpecs, ParseCalendar, &messages::kHelpCalendar},
+    {"batch", HelpSpecs, ParseBatch, &messages::kHelpBatch},
 }};
 
 constexpr std::string_view kHelpCommand = "help";
@@ -160,7 +161,7 @@ Request ParseCommand(const Command& command, std::span<const std::string> args) 
     std::vector<OptionSpec> specs = command.specs();
     auto scanned = Scan(args, specs);
     if (auto* error = std::get_if<UsageError>(&scanned)) return *error;
-    if (std::get<Scanned>(scanned).Has(kHelp)) return HelpRequest{};
+    if (std::get<Scanned>(scanned).Has(kHelp)) return HelpRequest{command.help};
     return command.parse(std::get<Scanned>(scanned));
 }
 

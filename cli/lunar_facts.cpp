@@ -1,6 +1,7 @@
 #include "cli/lunar_facts.h"
 
 #include <charconv>
+#include <chrono>
 
 #include "runtime/datetime.h"
 #include "runtime/gbk.h"
@@ -9,9 +10,11 @@ namespace cli {
 namespace {
 
 constexpr uint16_t kTermsPerYear = 24;
+constexpr uint16_t kMonthsPerYear = 12;
 constexpr uint16_t kFirstTermYear = 1880;
 constexpr uint16_t kLastTermYear = 2079;
 constexpr std::string_view kTermLineSeparator = "  ";
+constexpr std::chrono::hours kChinaStandardOffset{8};
 
 std::string Utf8(const std::string& gbk) {
     return runtime::GbkToUtf8(gbk);
@@ -58,6 +61,13 @@ std::string GridText(const lunar::LunarDate& date) {
 
 std::string DateText(const lunar::SolarDate& date) {
     return Padded(date.year, 4) + "-" + Padded(date.month, 2) + "-" + Padded(date.day, 2);
+}
+
+lunar::SolarDate ChinaDateOf(std::time_t moment) {
+    using namespace std::chrono;
+    year_month_day date{floor<days>(sys_seconds{seconds{moment}} + kChinaStandardOffset)};
+    return {uint16_t(int(date.year())), uint16_t(unsigned(date.month())),
+            uint16_t(unsigned(date.day())), 0};
 }
 
 std::optional<DayFacts> FactsOfDay(const lunar::SolarDate& date, const ClockTime& time) {
@@ -107,6 +117,14 @@ MonthFacts FactsOfMonth(uint16_t year, uint16_t month) {
         facts.days.push_back(std::move(cell));
     }
     return facts;
+}
+
+std::vector<MonthFacts> FactsOfYear(uint16_t year) {
+    std::vector<MonthFacts> months;
+    for (uint16_t month = 1; month <= kMonthsPerYear; ++month) {
+        months.push_back(FactsOfMonth(year, month));
+    }
+    return months;
 }
 
 }  // namespace cli

@@ -8,6 +8,7 @@
 //   year, month ─► each day's lunar name and term ─► MonthFacts (the window's grid rules)
 
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,8 +69,14 @@ struct MonthFacts {
 // Every Gregorian year and month 1-12 has facts; lunar texts are empty for
 // days outside the conversion range.
 MonthFacts FactsOfMonth(uint16_t year, uint16_t month);
+// The twelve months of a year.
+std::vector<MonthFacts> FactsOfYear(uint16_t year);
 
 // "YYYY-MM-DD".
 std::string DateText(const lunar::SolarDate& date);
+
+// The date of a moment in China Standard Time (UTC+8), the time the lunar
+// tables are kept in.
+lunar::SolarDate ChinaDateOf(std::time_t moment);
 
 }  // namespace cli

@@ -179,7 +179,7 @@ void WriteMonthTable(std::ostream& out, const MonthFacts& f, Language language) 
     terms.Write(out, kIndent);
 }
 
-void WriteMonthJson(std::ostream& out, const MonthFacts& f) {
+std::string MonthDaysJson(const MonthFacts& f) {
     std::vector<std::string> days;
     for (const MonthDay& day : f.days) {
         days.push_back(
@@ -189,15 +189,34 @@ void WriteMonthJson(std::ostream& out, const MonthFacts& f) {
                         {"lunar_text", JsonString(day.lunarText)},
                         {"solar_term", TermJson(day.term)}}));
     }
+    return JsonArray(days);
+}
+
+void WriteMonthJson(std::ostream& out, const MonthFacts& f) {
     WriteJsonDocument(out, {{"year", Number(f.year)},
                             {"month", Number(f.month)},
-                            {"days", JsonArray(days)},
+                            {"days", MonthDaysJson(f)},
                             {"term_line", JsonString(f.termLine)}});
 }
 
-void WriteMonthCsv(std::ostream& out, const MonthFacts& f) {
+// A year's months as an array of the month objects a month page writes.
+void WriteYearJson(std::ostream& out, const std::vector<MonthFacts>& months) {
+    std::vector<std::string> items;
+    for (const MonthFacts& f : months) {
+        items.push_back(JsonObject({{"year", Number(f.year)},
+                                    {"month", Number(f.month)},
+                                    {"days", MonthDaysJson(f)},
+                                    {"term_line", JsonString(f.termLine)}}));
+    }
+    WriteJsonDocument(out, {{"year", Number(months.front().year)}, {"months", JsonArray(items)}});
+}
+
+void WriteMonthCsvHeader(std::ostream& out) {
     WriteCsvRow(out, {"gregorian", "weekday", "lunar_year", "lunar_month", "lunar_day", "leap",
                       "lunar_text", "solar_term", "solar_term_moment"});
+}
+
+void WriteMonthCsvRows(std::ostream& out, const MonthFacts& f) {
     for (const MonthDay& day : f.days) {
         std::string date = DateText({f.year, f.month, day.day, 0});
         std::string termName = day.term ? day.term->name : "";
@@ -255,7 +274,25 @@ void WriteMonth(std::ostream& out, const MonthFacts& facts, OutputFormat format,
         case OutputFormat::Json:
             return WriteMonthJson(out, facts);
         case OutputFormat::Csv:
-            return WriteMonthCsv(out, facts);
+            WriteMonthCsvHeader(out);
+            return WriteMonthCsvRows(out, facts);
+    }
+}
+
+void WriteYear(std::ostream& out, const std::vector<MonthFacts>& months, OutputFormat format,
+               Language language) {
+    switch (format) {
+        case OutputFormat::Table:
+            for (const MonthFacts& f : months) {
+                if (&f != &months.front()) out << '\n';
+                WriteMonthTable(out, f, language);
+            }
+            return;
+        case OutputFormat::Json:
+            return WriteYearJson(out, months);
+        case OutputFormat::Csv:
+            WriteMonthCsvHeader(out);
+            for (const MonthFacts& f : months) WriteMonthCsvRows(out, f);
     }
 }
 

@@ -5,6 +5,7 @@
 //   args ─► ParseArguments ─► request ─► conversion ─► output ─► exit status
 
 #include <cstdio>
+#include <ctime>
 #include <ostream>
 #include <span>
 #include <string>
@@ -23,7 +24,8 @@ enum class ExitStatus : int {
 struct Environment {
     Language language = Language::English;
     std::FILE* standardInput = stdin;
-    bool errorIsTerminal = false;  // progress is shown only on a terminal
+    bool errorIsTerminal = false;          // progress is shown only on a terminal
+    std::time_t now = std::time(nullptr);  // decides the calendar's "this month"
 };
 
 // The arguments after the program name.

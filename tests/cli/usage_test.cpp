@@ -26,6 +26,8 @@ const UsageCase kUsageCases[] = {
     {"two known quantities", {"convert", "--rh", "5", "--ppm", "3", "-t", "1"}, "only one"},
     {"no temperature", {"convert", "--rh", "5"}, "temperature is missing"},
     {"value missing at the end", {"convert", "-t", "1", "--rh"}, "'--rh' needs a value"},
+    {"option is no value", {"convert", "--rh", "-t", "20"}, "'--rh' needs a value"},
+    {"flag with joined text", {"convert", "--rh", "5", "-t", "1", "-hx"}, "unknown option '-hx'"},
     {"repeated option",
      {"convert", "--rh", "5", "-t", "1", "--temperature", "2"},
      "'--temperature' given more"},
@@ -60,6 +62,7 @@ const UsageCase kUsageCases[] = {
     {"lunar day 31", {"gregorian", "2021", "4", "31"}, "not a lunar day"},
     {"terms past the table", {"terms", "2080"}, "not 2080"},
     {"month 13", {"calendar", "2014", "13"}, "not a month from 1 to 12: '13'"},
+    {"calendar of three operands", {"calendar", "5", "2014", "1"}, "unexpected argument '1'"},
     {"batch file missing",
      {"batch", "/nonexistent/rows.csv"},
      "cannot open '/nonexistent/rows.csv'"},
@@ -74,6 +77,52 @@ TEST(Usage, WrongCommandLinesEndWithStatusTwo) {
             << c.name;
         EXPECT_EQ(out.str(), "") << c.name;
         EXPECT_NE(err.str().find(c.message), std::string::npos) << c.name << ": " << err.str();
+    }
+}
+
+// Command lines that succeed: their output holds one text and may have to
+// lack another.
+struct AcceptedCase {
+    const char* name;
+    std::vector<std::string> args;
+    cli::Language language;
+    const char* holds;
+    const char* lacks;  // null when nothing
+};
+
+const AcceptedCase kAcceptedCases[] = {
+    {"values joined to options",
+     {"convert", "--rh=50", "-t20", "-p=0.5", "--csv"},
+     cli::Language::English,
+     "pressure,dew_point,露点/霜点,-13.19,",
+     nullptr},
+    {"one command's help",
+     {"convert", "--help"},
+     cli::Language::English,
+     "  convert --KNOWN VALUE -t TEMPERATURE",
+     "pressure VALUE UNIT"},
+    {"one command's help in Chinese",
+     {"calendar", "-h"},
+     cli::Language::Chinese,
+     "calendar [[月份] 年份]",
+     "batch [文件]"},
+    {"the whole help", {"help"}, cli::Language::English, "  batch [FILE]", "Usage:\n"},
+    {"version, copyright and licence",
+     {"--version"},
+     cli::Language::English,
+     "\nCopyright (C) Hengpu Technology Co., Ltd.\nLicence: ",
+     nullptr},
+};
+
+TEST(Usage, AcceptedCommandLinesAnswerAsAsked) {
+    for (const AcceptedCase& c : kAcceptedCases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(cli::Run(c.args, {c.language}, out, err), cli::ExitStatus::Success)
+            << c.name << ": " << err.str();
+        EXPECT_NE(out.str().find(c.holds), std::string::npos) << c.name << ":\n" << out.str();
+        if (c.lacks) {
+            EXPECT_EQ(out.str().find(c.lacks), std::string::npos) << c.name;
+        }
     }
 }
 
