@@ -15,6 +15,8 @@ constexpr uint16_t kFirstTermYear = 1880;
 constexpr uint16_t kLastTermYear = 2079;
 constexpr std::string_view kTermLineSeparator = "  ";
 constexpr std::chrono::hours kChinaStandardOffset{8};
+// The moment of its day that the window's date field describes.
+constexpr std::string_view kDateFieldTime = " 23:59:59";
 
 std::string Utf8(const std::string& gbk) {
     return runtime::GbkToUtf8(gbk);
@@ -89,6 +91,7 @@ std::optional<DayFacts> FactsOfDay(const lunar::SolarDate& date, const ClockTime
     facts.term = TermOn(date);
     facts.dateFieldText = Utf8(
         lunar::FormatLunarDay(date.year, date.month, date.day, lunar::DefaultLunarFormatGbk()));
+    facts.dateFieldMoment = DateText(date).append(kDateFieldTime);
     return facts;
 }
 

@@ -40,7 +40,11 @@ struct DayFacts {
     std::string yearPillar, monthPillar, dayPillar, hourPillar;
     std::string zodiac;                  // the animal of the sexagenary year
     std::optional<SolarTermFacts> term;  // the term that begins on the day
-    std::string dateFieldText;           // the window's lunar date field for the day
+    // The window's lunar date field for the day. It names the day as at its
+    // last second, so on the day of 立春 it already shows the new sexagenary
+    // year even for a moment before the term; dateFieldMoment says which.
+    std::string dateFieldText;
+    std::string dateFieldMoment;  // "YYYY-MM-DD 23:59:59"
 };
 
 // None outside the conversion range (1901-02-19 ... 2048-12-31).

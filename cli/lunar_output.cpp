@@ -17,7 +17,9 @@ constexpr Caption kLunarLabel = {"农历", "Lunar date"};
 constexpr Caption kSexagenaryLabel = {"干支", "Sexagenary"};
 constexpr Caption kZodiacLabel = {"生肖", "Zodiac animal"};
 constexpr Caption kSolarTermLabel = {"节气", "Solar term"};
-constexpr Caption kDateFieldLabel = {"日期框", "Date field"};
+// The date field follows the window's rule for the whole day (see DayFacts).
+constexpr Caption kDateFieldLabel = {"日期框（窗口，按当日 23:59:59）",
+                                     "Date field (window, as at 23:59:59)"};
 constexpr Caption kNoTerm = {"无", "none"};
 constexpr Message kTermsTitle = {"Solar terms of {} (China Standard Time)",
                                  "{}年二十四节气（北京时间）"};
@@ -108,19 +110,20 @@ void WriteDayJson(std::ostream& out, const DayFacts& f) {
                                                        {"hour", JsonString(f.hourPillar)}})},
                             {"zodiac", JsonString(f.zodiac)},
                             {"solar_term", TermJson(f.term)},
-                            {"date_field", JsonString(f.dateFieldText)}});
+                            {"date_field", JsonString(f.dateFieldText)},
+                            {"date_field_moment", JsonString(f.dateFieldMoment)}});
 }
 
 void WriteDayCsv(std::ostream& out, const DayFacts& f) {
-    WriteCsvRow(out,
-                {"gregorian", "time", "weekday", "lunar_year", "lunar_month", "lunar_day", "leap",
-                 "lunar_month_name", "lunar_day_name", "year_pillar", "month_pillar", "day_pillar",
-                 "hour_pillar", "zodiac", "solar_term", "solar_term_moment", "date_field"});
+    WriteCsvRow(out, {"gregorian", "time", "weekday", "lunar_year", "lunar_month", "lunar_day",
+                      "leap", "lunar_month_name", "lunar_day_name", "year_pillar", "month_pillar",
+                      "day_pillar", "hour_pillar", "zodiac", "solar_term", "solar_term_moment",
+                      "date_field", "date_field_moment"});
     WriteCsvRow(out, {DateText(f.date), TimeText(f.time), Number(f.weekday), Number(f.lunar.year),
                       Number(f.lunar.month), Number(f.lunar.day), JsonBool(f.lunar.isLeap),
                       f.lunarMonthName, f.lunarDayName, f.yearPillar, f.monthPillar, f.dayPillar,
                       f.hourPillar, f.zodiac, f.term ? f.term->name : "",
-                      f.term ? f.term->moment : "", f.dateFieldText});
+                      f.term ? f.term->moment : "", f.dateFieldText, f.dateFieldMoment});
 }
 
 std::string MonthTitle(const MonthFacts& f, Language language) {

@@ -71,12 +71,16 @@ inline constexpr Message kHelpLunar = {
       as HH:MM or HH:MM:SS, China Standard Time, default 00:00:00. Shows the
       lunar date, the sexagenary year, month, day and hour of that moment, the
       zodiac animal, the solar term that begins that day and the text of the
-      window's lunar date field.
+      window's lunar date field. The date field describes the whole day as at
+      23:59:59, so on the day of 立春 it names the new year even for a moment
+      before the term, when the sexagenary year is still the old one.
 )",
     R"(  lunar 日期 [时间]
       公历转农历：日期格式为 YYYY-MM-DD（1901-02-19 至 2048-12-31），时间格式为
       HH:MM 或 HH:MM:SS（北京时间，默认 00:00:00）。显示农历日期、该时刻的年月日时
-      干支、生肖、当天交节的节气，以及窗口农历日期框的文字。
+      干支、生肖、当天交节的节气，以及窗口农历日期框的文字。日期框按当日 23:59:59
+      描述整天，因此在立春当天，即使时刻早于交节、干支年仍是旧年，日期框也已显示
+      新年。
 )"};
 
 inline constexpr Message kHelpGregorian = {
