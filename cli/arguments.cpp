@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "cli/argument_scan.h"
+#include "cli/batch_row.h"
+#include "cli/box_text.h"
 #include "cli/calendar_arguments.h"
 #include "cli/messages.h"
 
@@ -67,18 +69,38 @@ std::variant<Direction, UsageError> DirectionOf(const Scanned& scanned) {
     return chosen.value_or(kStartDirection);
 }
 
+// A typed value must be a number as a whole, as a batch field must: the
+// window would read a typo as 0 and answer with confidence.
+bool IsNumber(const std::string& typed) {
+    return IsNumberText(TypedTextToGbk(typed));
+}
+
+std::optional<UsageError> OptionNotANumber(const Scanned& scanned, std::string_view name) {
+    auto found = scanned.options.find(name);
+    if (found == scanned.options.end() || IsNumber(found->second)) return std::nullopt;
+    return UsageError{messages::kOptionNotANumber, "--" + std::string(name), found->second};
+}
+
+std::optional<UsageError> ConvertNumberError(const Scanned& scanned, const KnownQuantity& q) {
+    for (std::string_view name : {q.name, kTemperature.name, kPressure.name}) {
+        if (auto error = OptionNotANumber(scanned, name)) return error;
+    }
+    return std::nullopt;
+}
+
 Request ParseConvert(const Scanned& scanned) {
     if (auto error = FormatError(scanned)) return *error;
     if (auto error = OperandCount(scanned, 0, 0, messages::kUnexpectedArgument)) return *error;
     auto quantity = QuantityOf(scanned);
     if (auto* error = std::get_if<UsageError>(&quantity)) return *error;
     if (!scanned.Has(kTemperature)) return UsageError{messages::kNoTemperature, ""};
+    const KnownQuantity& q = std::get<KnownQuantity>(quantity);
+    if (auto error = ConvertNumberError(scanned, q)) return *error;
     auto direction = DirectionOf(scanned);
     if (auto* error = std::get_if<UsageError>(&direction)) return *error;
     std::string unitName = scanned.ValueOr(kUnit, kStartGaugeUnit);
     std::optional<GaugeUnit> unit = FindGaugeUnit(unitName);
     if (!unit) return UsageError{messages::kUnknownGaugeUnit, unitName};
-    const KnownQuantity& q = std::get<KnownQuantity>(quantity);
     return ConvertRequest{q,
                           scanned.options.at(q.name),
                           scanned.ValueOr(kTemperature, ""),
@@ -91,6 +113,9 @@ Request ParseConvert(const Scanned& scanned) {
 Request ParsePressure(const Scanned& scanned) {
     if (auto error = FormatError(scanned)) return *error;
     if (auto error = OperandCount(scanned, 2, 2, messages::kPressureOperands)) return *error;
+    if (!IsNumber(scanned.operands[0])) {
+        return UsageError{messages::kPressureNotANumber, scanned.operands[0]};
+    }
     std::optional<PressureUnit> unit = FindPressureUnit(scanned.operands[1]);
     if (!unit) return UsageError{messages::kUnknownPressureUnit, scanned.operands[1]};
     return PressureRequest{scanned.operands[0], *unit, FormatOf(scanned)};
@@ -145,16 +170,17 @@ struct Command {
     std::string_view name;
     std::vector<OptionSpec> (*specs)();
     Request (*parse)(const Scanned&);
+    const Message* help;  // the command's section of the help
 };
 
 const std::array<Command, 7> kCommands = {{
-    {"convert", ConvertSpecs, ParseConvert},
-    {"pressure", FormatSpecs, ParsePressure},
-    {"lunar", FormatSpecs, ParseLunar},
-    {"gregorian", GregorianSpecs, ParseGregorian},
-    {"terms", FormatSpecs, ParseSolarTerms},
-    {"calendar", FormatSpecs, ParseCalendar},
-    {"batch", BatchSpecs, ParseBatch},
+    {"convert", ConvertSpecs, ParseConvert, &messages::kHelpConvert},
+    {"pressure", FormatSpecs, ParsePressure, &messages::kHelpPressure},
+    {"lunar", FormatSpecs, ParseLunar, &messages::kHelpLunar},
+    {"gregorian", GregorianSpecs, ParseGregorian, &messages::kHelpGregorian},
+    {"terms", FormatSpecs, ParseSolarTerms, &messages::kHelpTerms},
+    {"calendar", FormatSpecs, ParseCalendar, &messages::kHelpCalendar},
+    {"batch", BatchSpecs, ParseBatch, &messages::kHelpBatch},
 }};
 
 constexpr std::string_view kHelpCommand = "help";
@@ -163,7 +189,7 @@ Request ParseCommand(const Command& command, std::span<const std::string> args) 
     std::vector<OptionSpec> specs = command.specs();
     auto scanned = Scan(args, specs);
     if (auto* error = std::get_if<UsageError>(&scanned)) return *error;
-    if (std::get<Scanned>(scanned).Has(kHelp)) return HelpRequest{};
+    if (std::get<Scanned>(scanned).Has(kHelp)) return HelpRequest{command.help};
     return command.parse(std::get<Scanned>(scanned));
 }
 

@@ -3,10 +3,12 @@
 //
 //   argv ─► command word ─► options and operands ─► ConvertRequest | PressureRequest | ...
 //
-// Options are "--name VALUE", "--name=VALUE" or a short "-t VALUE"; a value
-// is taken verbatim, even when it starts with "-". An argument counts as an
-// option only when it starts with "-" or "--" followed by a letter, so "-40",
-// "--5" and "" are operands; "--" makes every later argument an operand.
+// Options are "--name VALUE", "--name=VALUE", or a short "-t VALUE", "-tVALUE"
+// or "-t=VALUE". An argument counts as an option only when it starts with "-"
+// or "--" followed by a letter, so "-40", "--5" and "" are operands; an
+// option is never taken as the value of the option before it, so that
+// "--rh -t 20" says --rh lacks its value. "--" makes every later argument an
+// operand.
 
 #include <optional>
 #include <span>
@@ -60,9 +62,10 @@ struct SolarTermsRequest {
     OutputFormat format;
 };
 
+// One month page, a year's twelve, or this month's when no year is given.
 struct CalendarRequest {
-    uint16_t year;
-    uint16_t month;
+    std::optional<uint16_t> year;   // none: this month
+    std::optional<uint16_t> month;  // none with a year: the whole year
     OutputFormat format;
 };
 
@@ -74,12 +77,15 @@ struct BatchRequest {
     std::optional<char> separator;
 };
 
-struct HelpRequest {};
+struct HelpRequest {
+    const Message* command = nullptr;  // the command's help section; null for the whole help
+};
 struct VersionRequest {};
 
 struct UsageError {
     Message message;
-    std::string argument;  // fills the message's "{}"
+    std::string argument;     // fills the message's "{}"
+    std::string detail = {};  // fills a second "{}"
 };
 
 using Request =

@@ -112,14 +112,24 @@ Request ParseSolarTerms(const Scanned& scanned) {
     return SolarTermsRequest{std::get<uint16_t>(year), FormatOf(scanned)};
 }
 
+// Operands as cal reads them: none, YEAR, or MONTH YEAR. A first operand
+// above 12 cannot be a month, so it is the year of the older order YEAR MONTH.
 Request ParseCalendar(const Scanned& scanned) {
     if (auto error = FormatError(scanned)) return *error;
-    if (auto error = OperandCount(scanned, 2, 2, messages::kCalendarOperands)) return *error;
-    auto year = YearOf(scanned.operands[0]);
+    if (auto error = OperandCount(scanned, 0, 2, {})) return *error;
+    const std::vector<std::string>& operands = scanned.operands;
+    CalendarRequest request{std::nullopt, std::nullopt, FormatOf(scanned)};
+    if (operands.empty()) return request;
+    bool yearFirst = operands.size() == 2 && !WholeNumber(operands[0], 1, kMonthsPerYear);
+    const std::string& yearText = operands.size() == 1 || yearFirst ? operands[0] : operands[1];
+    auto year = YearOf(yearText);
     if (auto* error = std::get_if<UsageError>(&year)) return *error;
-    auto month = MonthOf(scanned.operands[1]);
+    request.year = std::get<uint16_t>(year);
+    if (operands.size() == 1) return request;
+    auto month = MonthOf(yearFirst ? operands[1] : operands[0]);
     if (auto* error = std::get_if<UsageError>(&month)) return *error;
-    return CalendarRequest{std::get<uint16_t>(year), std::get<uint16_t>(month), FormatOf(scanned)};
+    request.month = std::get<uint16_t>(month);
+    return request;
 }
 
 }  // namespace cli::arguments

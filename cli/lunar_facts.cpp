@@ -1,6 +1,7 @@
 #include "cli/lunar_facts.h"
 
 #include <charconv>
+#include <chrono>
 
 #include "runtime/datetime.h"
 #include "runtime/gbk.h"
@@ -9,9 +10,13 @@ namespace cli {
 namespace {
 
 constexpr uint16_t kTermsPerYear = 24;
+constexpr uint16_t kMonthsPerYear = 12;
 constexpr uint16_t kFirstTermYear = 1880;
 constexpr uint16_t kLastTermYear = 2079;
 constexpr std::string_view kTermLineSeparator = "  ";
+constexpr std::chrono::hours kChinaStandardOffset{8};
+// The moment of its day that the window's date field describes.
+constexpr std::string_view kDateFieldTime = " 23:59:59";
 
 std::string Utf8(const std::string& gbk) {
     return runtime::GbkToUtf8(gbk);
@@ -60,6 +65,13 @@ std::string DateText(const lunar::SolarDate& date) {
     return Padded(date.year, 4) + "-" + Padded(date.month, 2) + "-" + Padded(date.day, 2);
 }
 
+lunar::SolarDate ChinaDateOf(std::time_t moment) {
+    using namespace std::chrono;
+    year_month_day date{floor<days>(sys_seconds{seconds{moment}} + kChinaStandardOffset)};
+    return {uint16_t(int(date.year())), uint16_t(unsigned(date.month())),
+            uint16_t(unsigned(date.day())), 0};
+}
+
 std::optional<DayFacts> FactsOfDay(const lunar::SolarDate& date, const ClockTime& time) {
     DayFacts facts;
     if (!lunar::SolarToLunar(date.year, date.month, date.day, facts.lunar)) return std::nullopt;
@@ -79,6 +91,7 @@ std::optional<DayFacts> FactsOfDay(const lunar::SolarDate& date, const ClockTime
     facts.term = TermOn(date);
     facts.dateFieldText = Utf8(
         lunar::FormatLunarDay(date.year, date.month, date.day, lunar::DefaultLunarFormatGbk()));
+    facts.dateFieldMoment = DateText(date).append(kDateFieldTime);
     return facts;
 }
 
@@ -107,6 +120,14 @@ MonthFacts FactsOfMonth(uint16_t year, uint16_t month) {
         facts.days.push_back(std::move(cell));
     }
     return facts;
+}
+
+std::vector<MonthFacts> FactsOfYear(uint16_t year) {
+    std::vector<MonthFacts> months;
+    for (uint16_t month = 1; month <= kMonthsPerYear; ++month) {
+        months.push_back(FactsOfMonth(year, month));
+    }
+    return months;
 }
 
 }  // namespace cli

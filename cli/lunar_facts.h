@@ -8,6 +8,7 @@
 //   year, month ─► each day's lunar name and term ─► MonthFacts (the window's grid rules)
 
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,7 +40,11 @@ struct DayFacts {
     std::string yearPillar, monthPillar, dayPillar, hourPillar;
     std::string zodiac;                  // the animal of the sexagenary year
     std::optional<SolarTermFacts> term;  // the term that begins on the day
-    std::string dateFieldText;           // the window's lunar date field for the day
+    // The window's lunar date field for the day. It names the day as at its
+    // last second, so on the day of 立春 it already shows the new sexagenary
+    // year even for a moment before the term; dateFieldMoment says which.
+    std::string dateFieldText;
+    std::string dateFieldMoment;  // "YYYY-MM-DD 23:59:59"
 };
 
 // None outside the conversion range (1901-02-19 ... 2048-12-31).
@@ -68,8 +73,14 @@ struct MonthFacts {
 // Every Gregorian year and month 1-12 has facts; lunar texts are empty for
 // days outside the conversion range.
 MonthFacts FactsOfMonth(uint16_t year, uint16_t month);
+// The twelve months of a year.
+std::vector<MonthFacts> FactsOfYear(uint16_t year);
 
 // "YYYY-MM-DD".
 std::string DateText(const lunar::SolarDate& date);
+
+// The date of a moment in China Standard Time (UTC+8), the time the lunar
+// tables are kept in.
+lunar::SolarDate ChinaDateOf(std::time_t moment);
 
 }  // namespace cli

@@ -17,7 +17,9 @@ constexpr Caption kLunarLabel = {"农历", "Lunar date"};
 constexpr Caption kSexagenaryLabel = {"干支", "Sexagenary"};
 constexpr Caption kZodiacLabel = {"生肖", "Zodiac animal"};
 constexpr Caption kSolarTermLabel = {"节气", "Solar term"};
-constexpr Caption kDateFieldLabel = {"日期框", "Date field"};
+// The date field follows the window's rule for the whole day (see DayFacts).
+constexpr Caption kDateFieldLabel = {"日期框（窗口，按当日 23:59:59）",
+                                     "Date field (window, as at 23:59:59)"};
 constexpr Caption kNoTerm = {"无", "none"};
 constexpr Message kTermsTitle = {"Solar terms of {} (China Standard Time)",
                                  "{}年二十四节气（北京时间）"};
@@ -108,19 +110,20 @@ void WriteDayJson(std::ostream& out, const DayFacts& f) {
                                                        {"hour", JsonString(f.hourPillar)}})},
                             {"zodiac", JsonString(f.zodiac)},
                             {"solar_term", TermJson(f.term)},
-                            {"date_field", JsonString(f.dateFieldText)}});
+                            {"date_field", JsonString(f.dateFieldText)},
+                            {"date_field_moment", JsonString(f.dateFieldMoment)}});
 }
 
 void WriteDayCsv(std::ostream& out, const DayFacts& f) {
-    WriteCsvRow(out,
-                {"gregorian", "time", "weekday", "lunar_year", "lunar_month", "lunar_day", "leap",
-                 "lunar_month_name", "lunar_day_name", "year_pillar", "month_pillar", "day_pillar",
-                 "hour_pillar", "zodiac", "solar_term", "solar_term_moment", "date_field"});
+    WriteCsvRow(out, {"gregorian", "time", "weekday", "lunar_year", "lunar_month", "lunar_day",
+                      "leap", "lunar_month_name", "lunar_day_name", "year_pillar", "month_pillar",
+                      "day_pillar", "hour_pillar", "zodiac", "solar_term", "solar_term_moment",
+                      "date_field", "date_field_moment"});
     WriteCsvRow(out, {DateText(f.date), TimeText(f.time), Number(f.weekday), Number(f.lunar.year),
                       Number(f.lunar.month), Number(f.lunar.day), JsonBool(f.lunar.isLeap),
                       f.lunarMonthName, f.lunarDayName, f.yearPillar, f.monthPillar, f.dayPillar,
                       f.hourPillar, f.zodiac, f.term ? f.term->name : "",
-                      f.term ? f.term->moment : "", f.dateFieldText});
+                      f.term ? f.term->moment : "", f.dateFieldText, f.dateFieldMoment});
 }
 
 std::string MonthTitle(const MonthFacts& f, Language language) {
@@ -179,7 +182,7 @@ void WriteMonthTable(std::ostream& out, const MonthFacts& f, Language language) 
     terms.Write(out, kIndent);
 }
 
-void WriteMonthJson(std::ostream& out, const MonthFacts& f) {
+std::string MonthDaysJson(const MonthFacts& f) {
     std::vector<std::string> days;
     for (const MonthDay& day : f.days) {
         days.push_back(
@@ -189,15 +192,34 @@ void WriteMonthJson(std::ostream& out, const MonthFacts& f) {
                         {"lunar_text", JsonString(day.lunarText)},
                         {"solar_term", TermJson(day.term)}}));
     }
+    return JsonArray(days);
+}
+
+void WriteMonthJson(std::ostream& out, const MonthFacts& f) {
     WriteJsonDocument(out, {{"year", Number(f.year)},
                             {"month", Number(f.month)},
-                            {"days", JsonArray(days)},
+                            {"days", MonthDaysJson(f)},
                             {"term_line", JsonString(f.termLine)}});
 }
 
-void WriteMonthCsv(std::ostream& out, const MonthFacts& f) {
+// A year's months as an array of the month objects a month page writes.
+void WriteYearJson(std::ostream& out, const std::vector<MonthFacts>& months) {
+    std::vector<std::string> items;
+    for (const MonthFacts& f : months) {
+        items.push_back(JsonObject({{"year", Number(f.year)},
+                                    {"month", Number(f.month)},
+                                    {"days", MonthDaysJson(f)},
+                                    {"term_line", JsonString(f.termLine)}}));
+    }
+    WriteJsonDocument(out, {{"year", Number(months.front().year)}, {"months", JsonArray(items)}});
+}
+
+void WriteMonthCsvHeader(std::ostream& out) {
     WriteCsvRow(out, {"gregorian", "weekday", "lunar_year", "lunar_month", "lunar_day", "leap",
                       "lunar_text", "solar_term", "solar_term_moment"});
+}
+
+void WriteMonthCsvRows(std::ostream& out, const MonthFacts& f) {
     for (const MonthDay& day : f.days) {
         std::string date = DateText({f.year, f.month, day.day, 0});
         std::string termName = day.term ? day.term->name : "";
@@ -255,7 +277,25 @@ void WriteMonth(std::ostream& out, const MonthFacts& facts, OutputFormat format,
         case OutputFormat::Json:
             return WriteMonthJson(out, facts);
         case OutputFormat::Csv:
-            return WriteMonthCsv(out, facts);
+            WriteMonthCsvHeader(out);
+            return WriteMonthCsvRows(out, facts);
+    }
+}
+
+void WriteYear(std::ostream& out, const std::vector<MonthFacts>& months, OutputFormat format,
+               Language language) {
+    switch (format) {
+        case OutputFormat::Table:
+            for (const MonthFacts& f : months) {
+                if (&f != &months.front()) out << '\n';
+                WriteMonthTable(out, f, language);
+            }
+            return;
+        case OutputFormat::Json:
+            return WriteYearJson(out, months);
+        case OutputFormat::Csv:
+            WriteMonthCsvHeader(out);
+            for (const MonthFacts& f : months) WriteMonthCsvRows(out, f);
     }
 }
 

@@ -4,6 +4,7 @@
 //   DayFacts ─► WriteDay          (lunar and gregorian commands)
 //   SolarTermFacts × 24 ─► WriteSolarTerms
 //   MonthFacts ─► WriteMonth      (a month page, Monday first, as the window's grid)
+//   MonthFacts × 12 ─► WriteYear  (a year's pages)
 
 #include <ostream>
 #include <vector>
@@ -17,5 +18,8 @@ void WriteDay(std::ostream& out, const DayFacts& facts, OutputFormat format, Lan
 void WriteSolarTerms(std::ostream& out, uint16_t year, const std::vector<SolarTermFacts>& terms,
                      OutputFormat format, Language language);
 void WriteMonth(std::ostream& out, const MonthFacts& facts, OutputFormat format, Language language);
+// The month pages one after another, in one JSON object or one CSV table.
+void WriteYear(std::ostream& out, const std::vector<MonthFacts>& months, OutputFormat format,
+               Language language);
 
 }  // namespace cli

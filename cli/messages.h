@@ -8,14 +8,26 @@ namespace cli::messages {
 
 inline constexpr std::string_view kProgramName = "humidity-calc-cli";
 
-inline constexpr Message kHelp = {
+// The help: an introduction, a section for each command, the lines on help
+// and version, and the rules all commands share. "--help" shows all of them,
+// "COMMAND --help" the command's section and the rules.
+inline constexpr Message kHelpIntro = {
     R"(Usage: humidity-calc-cli COMMAND [ARGUMENTS] [--json | --csv]
 
 The humidity calculator's conversions from a terminal, with exactly the digits
 the window shows. No display is needed.
 
 Commands:
-  convert --KNOWN VALUE -t TEMPERATURE [-p PRESSURE] [-u UNIT]
+)",
+    R"(用法：humidity-calc-cli 命令 [参数] [--json | --csv]
+
+在终端里进行湿度换算软件的换算，结果与窗口显示的数字完全相同，无需显示器。
+
+命令：
+)"};
+
+inline constexpr Message kHelpConvert = {
+    R"(  convert --KNOWN VALUE -t TEMPERATURE [-p PRESSURE] [-u UNIT]
           [--to-standard | --from-standard]
       The humidity conversion: the 18 results of the humidity page, at
       standard pressure and converted under the gauge pressure. --KNOWN names
@@ -28,33 +40,87 @@ Commands:
       -u, --unit U         unit of the gauge pressure: MPa (default), bar, mbar, Pa
       --to-standard        from the present pressure to standard pressure (default)
       --from-standard      from standard pressure to the present pressure
+)",
+    R"(  convert --已知量 数值 -t 温度 [-p 压力值] [-u 单位]
+          [--to-standard | --from-standard]
+      湿度换算：湿度页的 18 个结果，即“计算值”（标准大气压）与“带压换算”。
+      --已知量 为下列之一：
+        --dew-point   露点/霜点，℃ td     --rh      相对湿度，%
+        --ppm         体积比，ppm         --g-m3    绝对湿度，g/m3
+        --mg-m3       绝对湿度，mg/m3     --g-kg    混和比，g/Kg
+      -t, --temperature 温度  气体温度，℃（必填）
+      -p, --pressure 压力值   相对压力，默认 0.3
+      -u, --unit 单位         压力单位：MPa（默认）、bar、mbar、Pa
+      --to-standard           当前压力转换为标准压力（默认）
+      --from-standard         标准压力转换为当前压力
+)"};
 
-  pressure VALUE UNIT
+inline constexpr Message kHelpPressure = {
+    R"(  pressure VALUE UNIT
       The pressure page: VALUE in all seven units. UNIT is one of bar, MPa,
       kPa, atm, kgf/cm2, mmHg, psi. The row of UNIT shows VALUE as typed.
+)",
+    R"(  pressure 数值 单位
+      压力单位换算：把数值换算成全部七种单位。单位为 bar、MPa、kPa、atm、
+      kgf/cm2、mmHg、psi 之一；该单位一行显示输入的原文。
+)"};
 
-  lunar DATE [TIME]
+inline constexpr Message kHelpLunar = {
+    R"(  lunar DATE [TIME]
       Gregorian to lunar: DATE as YYYY-MM-DD (1901-02-19 to 2048-12-31), TIME
       as HH:MM or HH:MM:SS, China Standard Time, default 00:00:00. Shows the
       lunar date, the sexagenary year, month, day and hour of that moment, the
       zodiac animal, the solar term that begins that day and the text of the
-      window's lunar date field.
+      window's lunar date field. The date field describes the whole day as at
+      23:59:59, so on the day of 立春 it names the new year even for a moment
+      before the term, when the sexagenary year is still the old one.
+)",
+    R"(  lunar 日期 [时间]
+      公历转农历：日期格式为 YYYY-MM-DD（1901-02-19 至 2048-12-31），时间格式为
+      HH:MM 或 HH:MM:SS（北京时间，默认 00:00:00）。显示农历日期、该时刻的年月日时
+      干支、生肖、当天交节的节气，以及窗口农历日期框的文字。日期框按当日 23:59:59
+      描述整天，因此在立春当天，即使时刻早于交节、干支年仍是旧年，日期框也已显示
+      新年。
+)"};
 
-  gregorian YEAR MONTH DAY [--leap]
+inline constexpr Message kHelpGregorian = {
+    R"(  gregorian YEAR MONTH DAY [--leap]
       Lunar to Gregorian: lunar year, month 1-12 and day 1-30; --leap names
       the leap month after MONTH (dropped when the year has none there).
       Shows the same as lunar for the Gregorian day found.
+)",
+    R"(  gregorian 农历年 月 日 [--leap]
+      农历转公历：月为 1 至 12，日为 1 至 30；--leap 表示该月之后的闰月（该年没有
+      这个闰月时不计）。结果的显示与 lunar 命令相同。
+)"};
 
-  terms YEAR
+inline constexpr Message kHelpTerms = {
+    R"(  terms YEAR
       The 24 solar terms of a year from 1880 to 2079 and the moment each
       begins, China Standard Time, to the second.
+)",
+    R"(  terms 年份
+      1880 至 2079 年中某一年的二十四节气及交节时刻（北京时间，精确到秒）。
+)"};
 
-  calendar YEAR MONTH
-      A month page in the manner of cal, Monday first, with the lunar day
+inline constexpr Message kHelpCalendar = {
+    R"(  calendar [[MONTH] YEAR]
+      Month pages in the manner of cal, Monday first, with the lunar day
       under each day (the month's name on the first day of a lunar month),
-      then the month's solar terms.
+      then the month's solar terms. No operand: this month, by today's date
+      in China Standard Time; YEAR alone: the twelve months of that year;
+      MONTH YEAR: that month. The older order YEAR MONTH is still read when
+      YEAR is above 12.
+)",
+    R"(  calendar [[月份] 年份]
+      仿照 cal 的月历，星期一在前，每个公历日下面是农历日（农历月初一显示月名），
+      后面列出本月的节气。不给参数时显示本月（按北京时间的今天）；只给年份时显示
+      该年的十二个月；给出“月份 年份”时显示该月。年份大于 12 时也接受旧的
+      “年份 月份”顺序。
+)"};
 
-  batch [FILE]
+inline constexpr Message kHelpBatch = {
+    R"(  batch [FILE]
       Many humidity conversions, one a row of a CSV file (standard input when
       FILE is missing or "-"). A header line names the columns, in any order:
         quantity     dew-point, rh, ppm, g-m3, mg-m3 or g-kg
@@ -72,61 +138,8 @@ Commands:
       results and its reason in the error column, and the batch carries on.
       Rows are read and written one at a time. On a terminal a progress bar
       shows when the input's size is known.
-
-  help, --help, -h     this text
-  --version            the program's version
-
-Output of every command but batch: a readable table; --json one JSON object;
---csv comma-separated values with a header line. Output is UTF-8.
-
-Values are read as the window reads its boxes: leading blanks are skipped,
-full-width digits count, and text that is not a number reads as 0. An option
-value may follow as the next argument or as --option=VALUE; a value that
-starts with "-" and a letter must use the second form, and operands after
-"--" are never taken as options.
-
-Exit status: 0 success, 1 some batch rows could not be converted,
-2 wrong usage or an input that cannot be read.
 )",
-    R"(用法：humidity-calc-cli 命令 [参数] [--json | --csv]
-
-在终端里进行湿度换算软件的换算，结果与窗口显示的数字完全相同，无需显示器。
-
-命令：
-  convert --已知量 数值 -t 温度 [-p 压力值] [-u 单位]
-          [--to-standard | --from-standard]
-      湿度换算：湿度页的 18 个结果，即“计算值”（标准大气压）与“带压换算”。
-      --已知量 为下列之一：
-        --dew-point   露点/霜点，℃ td     --rh      相对湿度，%
-        --ppm         体积比，ppm         --g-m3    绝对湿度，g/m3
-        --mg-m3       绝对湿度，mg/m3     --g-kg    混和比，g/Kg
-      -t, --temperature 温度  气体温度，℃（必填）
-      -p, --pressure 压力值   相对压力，默认 0.3
-      -u, --unit 单位         压力单位：MPa（默认）、bar、mbar、Pa
-      --to-standard           当前压力转换为标准压力（默认）
-      --from-standard         标准压力转换为当前压力
-
-  pressure 数值 单位
-      压力单位换算：把数值换算成全部七种单位。单位为 bar、MPa、kPa、atm、
-      kgf/cm2、mmHg、psi 之一；该单位一行显示输入的原文。
-
-  lunar 日期 [时间]
-      公历转农历：日期格式为 YYYY-MM-DD（1901-02-19 至 2048-12-31），时间格式为
-      HH:MM 或 HH:MM:SS（北京时间，默认 00:00:00）。显示农历日期、该时刻的年月日时
-      干支、生肖、当天交节的节气，以及窗口农历日期框的文字。
-
-  gregorian 农历年 月 日 [--leap]
-      农历转公历：月为 1 至 12，日为 1 至 30；--leap 表示该月之后的闰月（该年没有
-      这个闰月时不计）。结果的显示与 lunar 命令相同。
-
-  terms 年份
-      1880 至 2079 年中某一年的二十四节气及交节时刻（北京时间，精确到秒）。
-
-  calendar 年份 月份
-      仿照 cal 的月历，星期一在前，每个公历日下面是农历日（农历月初一显示月名），
-      后面列出本月的节气。
-
-  batch [文件]
+    R"(  batch [文件]
       批量湿度换算，CSV 文件的每一行为一次换算（没有给出文件或文件为“-”时读
       标准输入）。标题行给出各列的名称，顺序不限：
         quantity     已知量：dew-point、rh、ppm、g-m3、mg-m3 或 g-kg
@@ -142,19 +155,55 @@ Exit status: 0 success, 1 some batch rows could not be converted,
       error 列。缺少字段、数值不是数字或名称未知的行不给结果，在 error 列写明
       原因，其余各行照常换算。逐行读入、逐行输出。在终端上且输入大小已知时显示
       进度条。
+)"};
 
-  help、--help、-h     显示本说明
-  --version            显示版本
+inline constexpr Message kHelpOthers = {
+    R"(  help, --help, -h     this text; COMMAND --help shows that command's help
+  --version            the program's version, copyright and licence
+)",
+    R"(  help、--help、-h     显示本说明；“命令 --help”只显示该命令的说明
+  --version            显示版本、版权和许可
+)"};
 
-输出（batch 以外的命令）：默认为易读的表格；--json 输出一个 JSON 对象；
+inline constexpr Message kHelpRules = {
+    R"(Output of every command but batch: a readable table; --json one JSON object;
+--csv comma-separated values with a header line. Output is UTF-8.
+
+Every value must be a number as a whole, as in a batch row: blanks around it
+are dropped and full-width digits count; a text that is not a number (an empty
+one too) is refused with status 2. The number is then read as the window
+reads its boxes, so the results have the window's digits.
+
+Options: -t20, -t 20, -t=20, --temperature 20 and --temperature=20 are the
+same. An argument that starts with "-" or "--" and a letter is an option and
+never the value of the option before it, so -40 is a value, while a value
+such as -x must be joined (--rh=-x). After "--" no argument is an option.
+
+Exit status: 0 success, 1 some batch rows could not be converted,
+2 wrong usage or an input that cannot be read.
+)",
+    R"(输出（batch 以外的命令）：默认为易读的表格；--json 输出一个 JSON 对象；
 --csv 输出带标题行的逗号分隔值。输出编码为 UTF-8。
 
-数值的读法与窗口读取输入框相同：跳过开头的空白，全角数字有效，不是数字的文字
-读作 0。选项的值可以作为下一个参数给出，也可以写成 --选项=数值；以“-”加字母
-开头的值必须用后一种写法，“--”之后的参数一律不当作选项。
+每个数值都必须整体是一个数字，与批量换算的行相同：忽略前后的空白，全角数字有效；
+不是数字的文字（包括空文字）一律拒绝，退出状态为 2。数字再按窗口读取输入框的
+方式读取，因此结果与窗口显示的数字相同。
+
+选项：-t20、-t 20、-t=20、--temperature 20 与 --temperature=20 意义相同。以“-”
+或“--”加字母开头的参数总是选项，不会当作前一个选项的值，因此 -40 是数值，而
+-x 这样的值必须连写（--rh=-x）。“--”之后的参数一律不当作选项。
 
 退出状态：0 成功，1 批量换算中有行无法换算，2 用法错误或输入无法读取。
 )"};
+
+inline constexpr Message kHelpUsage = {"Usage:\n", "用法：\n"};
+
+// --version after the name and version; "{}" is the package's vendor and its
+// contact. The package states no licence, and none is claimed here.
+inline constexpr Message kVersionCopyright = {"Copyright (C) {}", "版权所有 (C) {}"};
+inline constexpr Message kVersionLicence = {
+    "Licence: the package states none; ask for the terms of use at\n{} <{}>.",
+    "许可：软件包未声明许可证；使用条款请询问\n{} <{}>。"};
 
 inline constexpr Message kTryHelp = {"Try 'humidity-calc-cli --help' for more information.",
                                      "请运行“humidity-calc-cli --help”查看用法。"};
@@ -180,6 +229,9 @@ inline constexpr Message kTwoDirections = {"--to-standard and --from-standard ex
 inline constexpr Message kUnknownGaugeUnit = {
     "unknown pressure unit '{}': use MPa, bar, mbar or Pa",
     "未知压力单位“{}”：请用 MPa、bar、mbar 或 Pa"};
+inline constexpr Message kOptionNotANumber = {"{} is not a number: '{}'", "{} 不是数字：“{}”"};
+inline constexpr Message kPressureNotANumber = {"the pressure value is not a number: '{}'",
+                                                "压力数值不是数字：“{}”"};
 inline constexpr Message kPressureOperands = {"pressure needs a value and a unit",
                                               "pressure 命令需要数值和单位"};
 inline constexpr Message kUnknownPressureUnit = {
@@ -191,8 +243,6 @@ inline constexpr Message kLunarOperands = {"lunar needs a date (YYYY-MM-DD) and 
 inline constexpr Message kGregorianOperands = {"gregorian needs a lunar year, month and day",
                                                "gregorian 命令需要农历年、月、日"};
 inline constexpr Message kTermsOperands = {"terms needs a year", "terms 命令需要年份"};
-inline constexpr Message kCalendarOperands = {"calendar needs a year and a month",
-                                              "calendar 命令需要年份和月份"};
 inline constexpr Message kBadDate = {"not a date: '{}' (write YYYY-MM-DD)",
                                      "不是日期：“{}”（格式为 YYYY-MM-DD）"};
 inline constexpr Message kBadTime = {"not a time: '{}' (write HH:MM or HH:MM:SS)",

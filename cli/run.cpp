@@ -7,6 +7,7 @@
 #include "cli/batch.h"
 #include "cli/box_text.h"
 #include "cli/conversions.h"
+#include "cli/help.h"
 #include "cli/lunar_output.h"
 #include "cli/messages.h"
 #include "cli/output.h"
@@ -67,7 +68,8 @@ ExitStatus RunPressure(PressureRequest request, Language language, std::ostream&
 }
 
 ExitStatus ReportUsageError(const UsageError& error, Language language, std::ostream& err) {
-    err << messages::kProgramName << ": " << Say(error.message, language, error.argument) << '\n'
+    err << messages::kProgramName << ": "
+        << Say(error.message, language, error.argument, error.detail) << '\n'
         << Say(messages::kTryHelp, language) << '\n';
     return ExitStatus::Usage;
 }
@@ -116,9 +118,24 @@ ExitStatus RunSolarTerms(const SolarTermsRequest& request, Language language, st
     return ExitStatus::Success;
 }
 
-ExitStatus RunCalendar(const CalendarRequest& request, Language language, std::ostream& out) {
-    WriteMonth(out, FactsOfMonth(request.year, request.month), request.format, language);
+ExitStatus RunCalendar(const CalendarRequest& request, Language language, std::time_t now,
+                       std::ostream& out) {
+    if (!request.year) {
+        lunar::SolarDate today = ChinaDateOf(now);
+        WriteMonth(out, FactsOfMonth(today.year, today.month), request.format, language);
+    } else if (!request.month) {
+        WriteYear(out, FactsOfYear(*request.year), request.format, language);
+    } else {
+        WriteMonth(out, FactsOfMonth(*request.year, *request.month), request.format, language);
+    }
     return ExitStatus::Success;
+}
+
+// The name and version, then who holds the copyright and what the licence is.
+void WriteVersion(std::ostream& out, Language language) {
+    out << messages::kProgramName << ' ' << HC_VERSION << '\n'
+        << Say(messages::kVersionCopyright, language, HC_VENDOR) << '\n'
+        << Say(messages::kVersionLicence, language, HC_VENDOR, HC_CONTACT) << '\n';
 }
 
 }  // namespace
@@ -146,14 +163,14 @@ ExitStatus Run(std::span<const std::string> args, const Environment& environment
         return RunSolarTerms(*terms, language, out, err);
     }
     if (auto* calendar = std::get_if<CalendarRequest>(&request)) {
-        return RunCalendar(*calendar, language, out);
+        return RunCalendar(*calendar, language, environment.now, out);
     }
-    if (std::holds_alternative<HelpRequest>(request)) {
-        out << Say(messages::kHelp, language);
+    if (auto* help = std::get_if<HelpRequest>(&request)) {
+        out << HelpText(help->command, language);
         return ExitStatus::Success;
     }
     if (std::holds_alternative<VersionRequest>(request)) {
-        out << messages::kProgramName << ' ' << HC_VERSION << '\n';
+        WriteVersion(out, language);
         return ExitStatus::Success;
     }
     return ReportUsageError(std::get<UsageError>(request), language, err);

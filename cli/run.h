@@ -4,6 +4,7 @@
 //
 //   args ─► ParseArguments ─► request ─► conversion ─► output ─► exit status
 
+#include <ctime>
 #include <ostream>
 #include <span>
 #include <string>
@@ -25,6 +26,7 @@ struct Environment {
     Language language = Language::English;
     int standardInput = 0;          // a descriptor
     bool progressTerminal = false;  // standard error is a terminal that standard output is not
+    std::time_t now = std::time(nullptr);  // decides the calendar's "this month"
 };
 
 // The arguments after the program name.

@@ -58,8 +58,8 @@ set(HC_LINKED_LIBRARY_PACKAGES
 
 set(CPACK_PACKAGE_NAME ${HC_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "Hengpu Technology Co., Ltd.")
-set(CPACK_PACKAGE_CONTACT "Hengpu Technology Co., Ltd. <service@hengpu.example>")
+set(CPACK_PACKAGE_VENDOR ${HC_VENDOR})
+set(CPACK_PACKAGE_CONTACT "${HC_VENDOR} <${HC_CONTACT}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "humidity conversion calculator with pressure units and a lunar calendar")
 set(CPACK_PACKAGE_DESCRIPTION
     "A desktop calculator for humidity engineering. From one known moisture\n"

@@ -26,6 +26,8 @@ const UsageCase kUsageCases[] = {
     {"two known quantities", {"convert", "--rh", "5", "--ppm", "3", "-t", "1"}, "only one"},
     {"no temperature", {"convert", "--rh", "5"}, "temperature is missing"},
     {"value missing at the end", {"convert", "-t", "1", "--rh"}, "'--rh' needs a value"},
+    {"option is no value", {"convert", "--rh", "-t", "20"}, "'--rh' needs a value"},
+    {"flag with joined text", {"convert", "--rh", "5", "-t", "1", "-hx"}, "unknown option '-hx'"},
     {"repeated option",
      {"convert", "--rh", "5", "-t", "1", "--temperature", "2"},
      "'--temperature' given more"},
@@ -38,6 +40,16 @@ const UsageCase kUsageCases[] = {
      {"convert", "--rh", "5", "-t", "1", "-u", "kPa"},
      "unknown pressure unit 'kPa'"},
     {"operand after convert", {"convert", "--rh", "5", "-t", "1", "7"}, "unexpected argument '7'"},
+    {"value not a number", {"convert", "--rh=abc", "-t", "20"}, "--rh is not a number: 'abc'"},
+    {"temperature not a number",
+     {"convert", "--g-kg", "5", "-t", "２０C"},
+     "--temperature is not a number: '２０C'"},
+    {"empty gauge pressure",
+     {"convert", "--ppm", "5", "-t", "1", "-p", ""},
+     "--pressure is not a number: ''"},
+    {"page value not a number",
+     {"pressure", "1,5", "bar"},
+     "the pressure value is not a number: '1,5'"},
     {"pressure without unit", {"pressure", "1"}, "needs a value and a unit"},
     {"unknown pressure unit", {"pressure", "1", "furlong"}, "unknown pressure unit 'furlong'"},
     {"gauge unit on the page", {"pressure", "1", "mbar"}, "unknown pressure unit 'mbar'"},
@@ -50,6 +62,7 @@ const UsageCase kUsageCases[] = {
     {"lunar day 31", {"gregorian", "2021", "4", "31"}, "not a lunar day"},
     {"terms past the table", {"terms", "2080"}, "not 2080"},
     {"month 13", {"calendar", "2014", "13"}, "not a month from 1 to 12: '13'"},
+    {"calendar of three operands", {"calendar", "5", "2014", "1"}, "unexpected argument '1'"},
     {"batch file missing",
      {"batch", "/nonexistent/rows.csv"},
      "cannot open '/nonexistent/rows.csv'"},
@@ -67,6 +80,52 @@ TEST(Usage, WrongCommandLinesEndWithStatusTwo) {
             << c.name;
         EXPECT_EQ(out.str(), "") << c.name;
         EXPECT_NE(err.str().find(c.message), std::string::npos) << c.name << ": " << err.str();
+    }
+}
+
+// Command lines that succeed: their output holds one text and may have to
+// lack another.
+struct AcceptedCase {
+    const char* name;
+    std::vector<std::string> args;
+    cli::Language language;
+    const char* holds;
+    const char* lacks;  // null when nothing
+};
+
+const AcceptedCase kAcceptedCases[] = {
+    {"values joined to options",
+     {"convert", "--rh=50", "-t20", "-p=0.5", "--csv"},
+     cli::Language::English,
+     "pressure,dew_point,露点/霜点,-13.19,",
+     nullptr},
+    {"one command's help",
+     {"convert", "--help"},
+     cli::Language::English,
+     "  convert --KNOWN VALUE -t TEMPERATURE",
+     "pressure VALUE UNIT"},
+    {"one command's help in Chinese",
+     {"calendar", "-h"},
+     cli::Language::Chinese,
+     "calendar [[月份] 年份]",
+     "batch [文件]"},
+    {"the whole help", {"help"}, cli::Language::English, "  batch [FILE]", "Usage:\n"},
+    {"version, copyright and licence",
+     {"--version"},
+     cli::Language::English,
+     "\nCopyright (C) Hengpu Technology Co., Ltd.\nLicence: ",
+     nullptr},
+};
+
+TEST(Usage, AcceptedCommandLinesAnswerAsAsked) {
+    for (const AcceptedCase& c : kAcceptedCases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(cli::Run(c.args, {c.language}, out, err), cli::ExitStatus::Success)
+            << c.name << ": " << err.str();
+        EXPECT_NE(out.str().find(c.holds), std::string::npos) << c.name << ":\n" << out.str();
+        if (c.lacks) {
+            EXPECT_EQ(out.str().find(c.lacks), std::string::npos) << c.name;
+        }
     }
 }
 
