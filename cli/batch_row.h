@@ -5,9 +5,9 @@
 //   header ─► BatchColumns (where each input is)
 //   fields ─► ReadBatchRow ─► HumidityInputs | error message
 //
-// Unlike a single conversion, which reads any text as the window does, a
-// batch row must hold numbers: a text that is not one entirely (blanks
-// around it aside) is an error, as is an unknown name.
+// A row must hold numbers, as the command line's options must: a text that
+// is not one entirely (blanks around it aside; a NUL anywhere) is an error,
+// as is an unknown name.
 
 #include <optional>
 #include <string>

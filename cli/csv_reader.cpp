@@ -34,7 +34,9 @@ std::optional<uint64_t> RegularFileSize(int descriptor) {
 }  // namespace
 
 CsvReader::CsvReader(int descriptor, std::function<void()> beforeWaiting)
-    : descriptor_(descriptor), beforeWaiting_(std::move(beforeWaiting)), window_(kWindowSize) {
+    : descriptor_(descriptor),
+      beforeWaiting_(std::move(beforeWaiting)),
+      window_(new char[kWindowSize]) {
     std::optional<uint64_t> size = RegularFileSize(descriptor);
     live_ = !size;
     inputSize_ = size.value_or(0);
@@ -49,8 +51,8 @@ bool CsvReader::ReadyNow() const {
 // the window's start when the window is full.
 bool CsvReader::ReadMore() {
     if (atEnd_ || readError_ != 0) return false;
-    if (window_.size() - end_ < kReadSize) {
-        std::memmove(window_.data(), window_.data() + begin_, end_ - begin_);
+    if (kWindowSize - end_ < kReadSize) {
+        std::memmove(window_.get(), window_.get() + begin_, end_ - begin_);
         windowOffset_ += begin_;
         next_ -= std::min(next_, begin_);
         end_ -= begin_;
@@ -59,7 +61,7 @@ bool CsvReader::ReadMore() {
     if (live_ && beforeWaiting_ && !ReadyNow()) beforeWaiting_();
     for (;;) {
         ssize_t count =
-            ::read(descriptor_, window_.data() + end_, std::min(kReadSize, window_.size() - end_));
+            ::read(descriptor_, window_.get() + end_, std::min(kReadSize, kWindowSize - end_));
         if (count < 0 && errno == EINTR) continue;
         if (count < 0) readError_ = errno;
         if (count <= 0) {
@@ -83,7 +85,7 @@ bool CsvReader::Available(size_t at) {
 void CsvReader::SkipByteOrderMark() {
     started_ = true;
     if (!Available(kByteOrderMark.size() - 1)) return;
-    if (std::string_view(window_.data(), kByteOrderMark.size()) != kByteOrderMark) return;
+    if (std::string_view(window_.get(), kByteOrderMark.size()) != kByteOrderMark) return;
     byteOrderMark_ = true;
     begin_ += kByteOrderMark.size();
 }
@@ -113,19 +115,19 @@ void CsvReader::Rewind() {
 }
 
 std::string_view CsvReader::RawRecord() const {
-    return std::string_view(window_.data() + begin_, recordEnd_);
+    return std::string_view(window_.get() + begin_, recordEnd_);
 }
 
 std::string_view CsvReader::LookAhead() {
     while (end_ - begin_ < kLookAheadLimit && !(live_ && !ReadyNow()) && ReadMore()) {
     }
-    return std::string_view(window_.data() + begin_, std::min(end_ - begin_, kLookAheadLimit));
+    return std::string_view(window_.get() + begin_, std::min(end_ - begin_, kLookAheadLimit));
 }
 
 // Adds the field that starts `fieldStart` bytes into the record and ends
 // before `at`, as its raw bytes.
 void CsvReader::AddRawField(CsvRecord& record, size_t fieldStart, size_t at) {
-    record.fields.emplace_back(window_.data() + begin_ + fieldStart, at - fieldStart);
+    record.fields.emplace_back(window_.get() + begin_ + fieldStart, at - fieldStart);
 }
 
 bool CsvReader::ParseRecord(CsvRecord& record) {

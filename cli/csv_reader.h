@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,7 +79,8 @@ private:
     bool live_ = false;
     uint64_t inputSize_ = 0;
     char separator_ = ',';
-    std::vector<char> window_;
+    // Not zeroed: only bytes read are ever looked at.
+    std::unique_ptr<char[]> window_;
     size_t begin_ = 0;  // the current record's first byte in window_
     size_t end_ = 0;    // bytes held in window_
     size_t next_ = 0;   // the next record's first byte in window_

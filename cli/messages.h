@@ -120,9 +120,10 @@ inline constexpr Message kHelpCalendar = {
 )"};
 
 inline constexpr Message kHelpBatch = {
-    R"(  batch [FILE]
-      Many humidity conversions, one a row of a CSV file (standard input when
-      FILE is missing or "-"). A header line names the columns, in any order:
+    R"(  batch [FILE] [--encoding utf-8|gbk|auto] [--separator ,|;|tab]
+      Many humidity conversions, one a record of a CSV file (standard input
+      when FILE is missing or "-"). A header line names the columns, in any
+      order:
         quantity     dew-point, rh, ppm, g-m3, mg-m3 or g-kg
                      (or the window's ℃ td, %, g/m3, mg/m3, g/Kg)
         value        the known value
@@ -130,18 +131,32 @@ inline constexpr Message kHelpBatch = {
         pressure     gauge pressure; optional, default 0.3
         unit         MPa, bar, mbar or Pa; optional, default MPa
         direction    to-standard or from-standard; optional, default to-standard
-      Other columns are carried along. The input may be UTF-8, with or without
-      a byte order mark, or GBK, with LF or CRLF line ends. The output is CSV:
-      the input columns, the 18 results (standard_* at standard pressure,
-      pressure_* converted under pressure), then an error column. A row with a
-      missing field, a text that is not a number or an unknown name gets no
-      results and its reason in the error column, and the batch carries on.
-      Rows are read and written one at a time. On a terminal a progress bar
-      shows when the input's size is known.
+      Other columns are carried along unchanged. The output is CSV with the
+      input's separator: the input columns, the 18 results (standard_* at
+      standard pressure, pressure_* converted under pressure), an error and a
+      warning column. A row that cannot be converted gets no results and its
+      reason in the error column; a row with a physically impossible input
+      (below absolute zero, above 100 % relative humidity, a negative absolute
+      pressure) is converted and named in the warning column.
+      Reading: the separator is the one of ',', ';' and tab that finds the
+      header's columns, unless --separator names it. A double quote opens a
+      quoted field only as a field's first character (which may then hold
+      separators and line breaks); anywhere else it is text. Lines end with
+      LF, CRLF or CR; lines of blanks are skipped. A record over 1 MiB, or a
+      quote still open at the end, is an error row for the line it began on,
+      and reading goes on at the next line. --encoding auto (the default)
+      takes UTF-8 after a byte order mark, else weighs up to the first 1 MiB
+      from the first line with a non-ASCII byte (for a live input, what has
+      arrived): UTF-8 unless broken UTF-8 sequences outnumber whole ones;
+      the choice holds for the whole input, and a record that is not valid
+      in it is an error row naming the byte. Memory stays under 8 MiB
+      whatever the input; rows from a pipe or terminal are written as soon
+      as their line is complete. A progress bar shows on standard error when
+      it is a terminal that standard output is not, for a file input.
 )",
-    R"(  batch [文件]
-      批量湿度换算，CSV 文件的每一行为一次换算（没有给出文件或文件为“-”时读
-      标准输入）。标题行给出各列的名称，顺序不限：
+    R"(  batch [文件] [--encoding utf-8|gbk|auto] [--separator ,|;|tab]
+      批量湿度换算，CSV 文件的每一条记录为一次换算（没有给出文件或文件为“-”时
+      读标准输入）。标题行给出各列的名称，顺序不限：
         quantity     已知量：dew-point、rh、ppm、g-m3、mg-m3 或 g-kg
                      （也可用窗口中的 ℃ td、%、g/m3、mg/m3、g/Kg）
         value        已知量的数值
@@ -149,12 +164,21 @@ inline constexpr Message kHelpBatch = {
         pressure     相对压力，可省略，默认 0.3
         unit         MPa、bar、mbar 或 Pa，可省略，默认 MPa
         direction    to-standard 或 from-standard，可省略，默认 to-standard
-      其他列原样带到输出。输入可以是 UTF-8（带或不带字节顺序标记）或 GBK，
-      换行可以是 LF 或 CRLF。输出为 CSV：先是输入的各列，然后是 18 个结果
-      （standard_* 为标准大气压下的计算值，pressure_* 为带压换算值），最后是
-      error 列。缺少字段、数值不是数字或名称未知的行不给结果，在 error 列写明
-      原因，其余各行照常换算。逐行读入、逐行输出。在终端上且输入大小已知时显示
-      进度条。
+      其他列原样带到输出。输出为 CSV，分隔符与输入相同：先是输入的各列，然后是
+      18 个结果（standard_* 为标准大气压下的计算值，pressure_* 为带压换算值），
+      再是 error 列和 warning 列。无法换算的行不给结果，在 error 列写明原因；
+      输入在物理上不可能（低于绝对零度、相对湿度高于 100 %、绝对压力为负）的行
+      照常换算，在 warning 列写明。
+      读法：分隔符取“,”“;”和制表符中能找到标题各列的一个，或由 --separator
+      指定。双引号只有作为字段的第一个字符时才开始带引号字段（其中可含分隔符和
+      换行），在其他位置只是普通字符。换行可以是 LF、CRLF 或 CR；只含空白的行
+      跳过。超过 1 MiB 的记录或到输入结束仍未闭合的引号，作为其起始行的错误行，
+      从下一行继续读。--encoding auto（默认）遇字节顺序标记取 UTF-8，否则从第一
+      个含非 ASCII 字节的行起最多看 1 MiB（实时输入只看已到达的部分）：除非残缺
+      的 UTF-8 序列多于完整的，取 UTF-8；选定后对整个输入有效，在该编码下无效的
+      记录作为错误行并写明字节位置。无论输入如何，内存不超过 8 MiB；来自管道或
+      终端的输入每行读完即输出。输入为文件、标准错误是终端而标准输出不是该终端
+      时，在标准错误上显示进度条。
 )"};
 
 inline constexpr Message kHelpOthers = {
@@ -180,7 +204,8 @@ never the value of the option before it, so -40 is a value, while a value
 such as -x must be joined (--rh=-x). After "--" no argument is an option.
 
 Exit status: 0 success, 1 some batch rows could not be converted,
-2 wrong usage or an input that cannot be read.
+2 wrong usage or an input that cannot be read, 3 standard output could not
+be written in full (nothing is said when its reader has gone away).
 )",
     R"(输出（batch 以外的命令）：默认为易读的表格；--json 输出一个 JSON 对象；
 --csv 输出带标题行的逗号分隔值。输出编码为 UTF-8。
@@ -193,7 +218,8 @@ Exit status: 0 success, 1 some batch rows could not be converted,
 或“--”加字母开头的参数总是选项，不会当作前一个选项的值，因此 -40 是数值，而
 -x 这样的值必须连写（--rh=-x）。“--”之后的参数一律不当作选项。
 
-退出状态：0 成功，1 批量换算中有行无法换算，2 用法错误或输入无法读取。
+退出状态：0 成功，1 批量换算中有行无法换算，2 用法错误或输入无法读取，
+3 标准输出未能完整写出（读取方已关闭时不另行提示）。
 )"};
 
 inline constexpr Message kHelpUsage = {"Usage:\n", "用法：\n"};

@@ -20,6 +20,7 @@ targets=(
     lunar_format_fuzz
     lunar_conversion_fuzz
     edit_box_text_fuzz
+    batch_fuzz
 )
 # Each target's seed folder under fuzz/corpus (and, where seeds are written
 # at build time, under build/fuzz/fuzz/corpus).
@@ -30,6 +31,7 @@ declare -A corpus=(
     [lunar_format_fuzz]=lunar_format
     [lunar_conversion_fuzz]=lunar_conversion
     [edit_box_text_fuzz]=edit_box_text
+    [batch_fuzz]=batch
 )
 
 # Only the fuzz targets and what they link are built: the Qt-free libraries,
