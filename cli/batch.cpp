@@ -135,15 +135,14 @@ private:
     // the first record that needs one; the problem when the record is not
     // valid in it.
     std::optional<std::string> Decode(CsvReader& reader, CsvRecord& record) {
-        std::string_view raw = reader.RawRecord();
-        if (IsAscii(raw)) return std::nullopt;
+        if (IsAscii(reader.RawRecord())) return std::nullopt;
         if (encoding_ == InputEncoding::Auto) {
             encoding_ = reader.StartsWithByteOrderMark()
                             ? InputEncoding::Utf8
                             : WeighEncoding(reader.LookAhead()).value_or(InputEncoding::Utf8);
         }
-        for (std::string& field : record.fields) field = DecodeToUtf8(field, encoding_);
-        size_t bad = FirstInvalidByte(raw, encoding_);
+        // Read after the look-ahead, which may have moved the record.
+        size_t bad = DecodeFields(record.fields, reader.RawRecord(), encoding_);
         if (bad == std::string_view::npos) return std::nullopt;
         return Say(messages::kRowBadEncoding, language_, kEncodingNames[size_t(encoding_)],
                    std::to_string(record.offset + bad));
@@ -157,7 +156,7 @@ private:
     }
 
     void AppendField(std::string_view field) {
-        line_ += CsvField(field, separator_);
+        AppendCsvField(line_, field, separator_);
         line_ += separator_;
     }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "cli/input_encoding.h"
 #include "runtime/gbk.h"
 
 namespace cli {
@@ -61,10 +62,6 @@ bool IsDropped(std::string_view sequence) {
         return false;
     }
     return IsFormatCharacter(Decode(sequence)) && runtime::Utf8ToGbk(sequence) == kUnrepresentable;
-}
-
-bool IsAscii(std::string_view text) {
-    return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "cli/conversions.h"
 
+#include <algorithm>
+
 #include "cli/box_text.h"
 #include "engine/handlers.h"
 #include "runtime/convert.h"
@@ -19,16 +21,21 @@ void SetDirection(WindowProperties& window, Direction direction) {
 
 constexpr double kAbsoluteZero = -273.15;  // ℃
 
-// The engine's own reading of an edit box's text.
-double BoxNumber(const std::string& gbk) {
-    return runtime::ParseNumber(runtime::FoldFullWidth(gbk));
+// Whether the engine reads the text as a temperature below absolute zero.
+// Only a text with a minus sign (or a full-width character, which may be
+// one) can be; the others are not parsed again, which keeps a batch row's
+// cost.
+bool BelowAbsoluteZero(const std::string& gbk) {
+    bool mayBeNegative = std::ranges::any_of(
+        gbk, [](char c) { return c == '-' || static_cast<unsigned char>(c) >= 0x80; });
+    return mayBeNegative && runtime::ParseNumber(runtime::FoldFullWidth(gbk)) < kAbsoluteZero;
 }
 
 // Judged on the engine's variables after the conversion: the vapour
 // pressure against the saturation pressure, and the pressure ratio.
 ImpossibleInputs JudgeInputs(const HumidityInputs& inputs) {
     const engine::HumidityVariables& vars = engine::Humidity();
-    return {BoxNumber(inputs.temperature) < kAbsoluteZero, vars.e > vars.es, vars.k < 0.0};
+    return {BelowAbsoluteZero(inputs.temperature), vars.e > vars.es, vars.k < 0.0};
 }
 
 }  // namespace

@@ -60,6 +60,10 @@ size_t BrokenSequenceLength(std::string_view bytes, size_t at) {
 
 size_t FirstInvalidUtf8(std::string_view bytes) {
     for (size_t at = 0; at < bytes.size();) {
+        if (Byte(bytes, at) < 0x80) {
+            ++at;
+            continue;
+        }
         size_t length = Utf8CharacterLength(bytes, at);
         if (length == 0) return at;
         at += length;
@@ -119,26 +123,45 @@ std::optional<InputEncoding> WeighEncoding(std::string_view lookAhead) {
     size_t wellFormed = 0;
     size_t broken = 0;
     for (size_t at = 0; at < lookAhead.size();) {
+        if (Byte(lookAhead, at) < 0x80) {
+            ++at;
+            continue;
+        }
         size_t length = Utf8CharacterLength(lookAhead, at);
         if (length == 0) {
             ++broken;
             at += BrokenSequenceLength(lookAhead, at);
             continue;
         }
-        wellFormed += length > 1 ? 1 : 0;
+        ++wellFormed;
         at += length;
     }
     if (wellFormed == 0 && broken == 0) return std::nullopt;
     return wellFormed >= broken ? InputEncoding::Utf8 : InputEncoding::Gbk;
 }
 
-size_t FirstInvalidByte(std::string_view bytes, InputEncoding encoding) {
-    return encoding == InputEncoding::Gbk ? FirstInvalidGbk(bytes) : FirstInvalidUtf8(bytes);
-}
-
 std::string DecodeToUtf8(std::string_view bytes, InputEncoding encoding) {
     if (IsAscii(bytes)) return std::string(bytes);
     return encoding == InputEncoding::Gbk ? runtime::GbkToUtf8(bytes) : Utf8WithReplacements(bytes);
+}
+
+// GBK cannot hold U+FFFD, so a replacement in the decoded text marks a
+// byte that could not be read; only then is the record checked byte by
+// byte, which keeps valid records to one pass.
+size_t DecodeFields(std::vector<std::string>& fields, std::string_view raw,
+                    InputEncoding encoding) {
+    if (encoding == InputEncoding::Gbk) {
+        bool replaced = false;
+        for (std::string& field : fields) {
+            field = DecodeToUtf8(field, encoding);
+            replaced = replaced || field.find(kReplacement) != std::string::npos;
+        }
+        return replaced ? FirstInvalidGbk(raw) : std::string_view::npos;
+    }
+    size_t bad = FirstInvalidUtf8(raw);
+    if (bad == std::string_view::npos) return bad;
+    for (std::string& field : fields) field = DecodeToUtf8(field, encoding);
+    return bad;
 }
 
 }  // namespace cli

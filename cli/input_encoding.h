@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cli {
 
@@ -30,14 +31,15 @@ std::optional<InputEncoding> InputEncodingNamed(std::string_view name);
 // The encoding a look-ahead speaks for; none when it holds only ASCII.
 std::optional<InputEncoding> WeighEncoding(std::string_view lookAhead);
 
-// The offset of the first byte of `bytes` that is not part of a valid
-// character in the encoding, or npos.
-size_t FirstInvalidByte(std::string_view bytes, InputEncoding encoding);
-
 bool IsAscii(std::string_view bytes);
 
 // Bytes of the encoding as UTF-8; a sequence that cannot be decoded becomes
 // U+FFFD.
 std::string DecodeToUtf8(std::string_view bytes, InputEncoding encoding);
+
+// Turns a record's fields into UTF-8 in place; `raw` is the record as read.
+// The offset in `raw` of the first byte that is not valid in the encoding,
+// or npos when there is none.
+size_t DecodeFields(std::vector<std::string>& fields, std::string_view raw, InputEncoding encoding);
 
 }  // namespace cli

@@ -35,6 +35,10 @@ void AppendJsonEscape(std::string& out, char c) {
     }
 }
 
+uint64_t Bit(char c) {
+    return static_cast<unsigned char>(c) < 64 ? uint64_t(1) << static_cast<unsigned char>(c) : 0;
+}
+
 bool NeedsJsonEscape(char c) {
     return c == '"' || c == '\\' || static_cast<unsigned char>(c) < kFirstPrintable;
 }
@@ -92,17 +96,29 @@ void WriteJsonDocument(std::ostream& out, std::initializer_list<JsonMember> memb
     out << "}\n";
 }
 
-std::string CsvField(std::string_view text, char separator) {
-    auto needsQuotes = [separator](char c) {
-        return c == separator || c == '"' || c == '\r' || c == '\n';
+void AppendCsvField(std::string& line, std::string_view text, char separator) {
+    // The characters that need quotes are all below 64: one bit each.
+    const uint64_t quoted = Bit(separator) | Bit('"') | Bit('\r') | Bit('\n');
+    auto needsQuotes = [quoted](char c) {
+        auto code = static_cast<unsigned char>(c);
+        return code < 64 && ((quoted >> code) & 1) != 0;
     };
-    if (!std::ranges::any_of(text, needsQuotes)) return std::string(text);
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
+    if (!std::ranges::any_of(text, needsQuotes)) {
+        line.append(text);
+        return;
     }
-    return out + '"';
+    line += '"';
+    for (char c : text) {
+        if (c == '"') line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
+std::string CsvField(std::string_view text, char separator) {
+    std::string field;
+    AppendCsvField(field, text, separator);
+    return field;
 }
 
 void WriteCsvRow(std::ostream& out, std::initializer_list<std::string_view> fields) {

@@ -32,6 +32,8 @@ void WriteJsonDocument(std::ostream& out, std::initializer_list<JsonMember> memb
 // The text as it is, or in double quotes with quotes doubled when it holds
 // the separator, a quote or a line break.
 std::string CsvField(std::string_view text, char separator = ',');
+// The same, appended to a line being built.
+void AppendCsvField(std::string& line, std::string_view text, char separator);
 void WriteCsvRow(std::ostream& out, std::initializer_list<std::string_view> fields);
 
 }  // namespace cli
