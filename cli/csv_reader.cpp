@@ -19,6 +19,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr size_t kReadSize = 64 * 1024;
 // A record's bytes, the largest read and a byte of look-ahead past a quote.
 constexpr size_t kWindowSize = std::max(kRecordLimit, kLookAheadLimit) + kReadSize + 2;
+constexpr size_t kFirstWindowSize = 2 * kReadSize;
 
 bool IsLineEnd(char c) {
     return c == kLineFeed || c == kCarriageReturn;
@@ -36,7 +37,8 @@ std::optional<uint64_t> RegularFileSize(int descriptor) {
 CsvReader::CsvReader(int descriptor, std::function<void()> beforeWaiting)
     : descriptor_(descriptor),
       beforeWaiting_(std::move(beforeWaiting)),
-      window_(new char[kWindowSize]) {
+      window_(new char[kFirstWindowSize]),
+      capacity_(kFirstWindowSize) {
     std::optional<uint64_t> size = RegularFileSize(descriptor);
     live_ = !size;
     inputSize_ = size.value_or(0);
@@ -47,21 +49,32 @@ bool CsvReader::ReadyNow() const {
     return poll(&ready, 1, 0) != 0;
 }
 
-// Reads one more block into the window, first moving the current record to
-// the window's start when the window is full.
+// Makes room for one more block: moves the current record to the window's
+// start and, when that is not enough, doubles the window up to its largest
+// size, so that a small input never needs the whole of it.
+void CsvReader::MakeRoom() {
+    if (capacity_ - end_ >= kReadSize) return;
+    std::memmove(window_.get(), window_.get() + begin_, end_ - begin_);
+    windowOffset_ += begin_;
+    next_ -= std::min(next_, begin_);
+    end_ -= begin_;
+    begin_ = 0;
+    if (capacity_ - end_ >= kReadSize) return;
+    size_t capacity = std::min(capacity_ * 2, kWindowSize);
+    std::unique_ptr<char[]> grown(new char[capacity]);
+    std::memcpy(grown.get(), window_.get(), end_);
+    window_ = std::move(grown);
+    capacity_ = capacity;
+}
+
+// Reads one more block into the window.
 bool CsvReader::ReadMore() {
     if (atEnd_ || readError_ != 0) return false;
-    if (kWindowSize - end_ < kReadSize) {
-        std::memmove(window_.get(), window_.get() + begin_, end_ - begin_);
-        windowOffset_ += begin_;
-        next_ -= std::min(next_, begin_);
-        end_ -= begin_;
-        begin_ = 0;
-    }
+    MakeRoom();
     if (live_ && beforeWaiting_ && !ReadyNow()) beforeWaiting_();
     for (;;) {
         ssize_t count =
-            ::read(descriptor_, window_.get() + end_, std::min(kReadSize, kWindowSize - end_));
+            ::read(descriptor_, window_.get() + end_, std::min(kReadSize, capacity_ - end_));
         if (count < 0 && errno == EINTR) continue;
         if (count < 0) readError_ = errno;
         if (count <= 0) {

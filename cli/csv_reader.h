@@ -1,7 +1,7 @@
 #pragma once
 // CSV records read one at a time from a file descriptor, in bounded memory.
 //
-//   descriptor ─► window of at most kRecordLimit + one read ─► fields (bytes as in the file)
+//   descriptor ─► window (grows to kRecordLimit + one read) ─► fields (bytes as in the file)
 //
 // A double quote opens a quoted field only as the field's first character;
 // a quoted field may hold separators, doubled quotes and line breaks, kept
@@ -65,6 +65,7 @@ public:
 
 private:
     bool Available(size_t at);
+    void MakeRoom();
     bool ReadMore();
     bool ReadyNow() const;
     void SkipByteOrderMark();
@@ -81,6 +82,7 @@ private:
     char separator_ = ',';
     // Not zeroed: only bytes read are ever looked at.
     std::unique_ptr<char[]> window_;
+    size_t capacity_;
     size_t begin_ = 0;  // the current record's first byte in window_
     size_t end_ = 0;    // bytes held in window_
     size_t next_ = 0;   // the next record's first byte in window_
