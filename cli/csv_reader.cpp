@@ -137,6 +137,21 @@ std::string_view CsvReader::LookAhead() {
     return std::string_view(window_.get() + begin_, std::min(end_ - begin_, kLookAheadLimit));
 }
 
+// The offset of the separator or line end at or after `at`, or of the end
+// of the input, looking no further than one byte past the record limit.
+size_t CsvReader::FieldEnd(size_t at) {
+    while (at <= kRecordLimit && Available(at)) {
+        const char* first = window_.get() + begin_ + at;
+        const char* last = window_.get() + std::min(end_, begin_ + kRecordLimit + 1);
+        const char* stop = std::find_if(first, last, [this](char c) {
+            return c == separator_ || c == kLineFeed || c == kCarriageReturn;
+        });
+        at += size_t(stop - first);
+        if (stop != last) break;
+    }
+    return at;
+}
+
 // Adds the field that starts `fieldStart` bytes into the record and ends
 // before `at`, as its raw bytes.
 void CsvReader::AddRawField(CsvRecord& record, size_t fieldStart, size_t at) {
@@ -173,10 +188,8 @@ bool CsvReader::ParseRecord(CsvRecord& record) {
             wholeQuoted = c == separator_ || IsLineEnd(c);
             if (wholeQuoted) record.fields.push_back(std::move(content));
         }
-        while (Available(at) && window_[begin_ + at] != separator_ &&
-               !IsLineEnd(window_[begin_ + at])) {
-            if (++at > kRecordLimit) return Fail(record, CsvRecord::Problem::TooLong);
-        }
+        at = FieldEnd(at);
+        if (at > kRecordLimit) return Fail(record, CsvRecord::Problem::TooLong);
         if (!wholeQuoted) AddRawField(record, fieldStart, at);
         if (!Available(at)) break;
         char c = window_[begin_ + at];

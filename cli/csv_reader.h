@@ -71,6 +71,7 @@ private:
     void SkipByteOrderMark();
     void SkipLineFeedAfterCarriageReturn();
     bool ParseRecord(CsvRecord& record);
+    size_t FieldEnd(size_t at);
     void AddRawField(CsvRecord& record, size_t fieldStart, size_t at);
     bool Fail(CsvRecord& record, CsvRecord::Problem problem);
     bool SkipPastLineEnd(size_t from);

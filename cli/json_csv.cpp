@@ -35,10 +35,6 @@ void AppendJsonEscape(std::string& out, char c) {
     }
 }
 
-uint64_t Bit(char c) {
-    return static_cast<unsigned char>(c) < 64 ? uint64_t(1) << static_cast<unsigned char>(c) : 0;
-}
-
 bool NeedsJsonEscape(char c) {
     return c == '"' || c == '\\' || static_cast<unsigned char>(c) < kFirstPrintable;
 }
@@ -97,13 +93,10 @@ void WriteJsonDocument(std::ostream& out, std::initializer_list<JsonMember> memb
 }
 
 void AppendCsvField(std::string& line, std::string_view text, char separator) {
-    // The characters that need quotes are all below 64: one bit each.
-    const uint64_t quoted = Bit(separator) | Bit('"') | Bit('\r') | Bit('\n');
-    auto needsQuotes = [quoted](char c) {
-        auto code = static_cast<unsigned char>(c);
-        return code < 64 && ((quoted >> code) & 1) != 0;
+    auto needsQuotes = [separator](char c) {
+        return c == separator || c == '"' || c == '\n' || c == '\r';
     };
-    if (!std::ranges::any_of(text, needsQuotes)) {
+    if (std::ranges::none_of(text, needsQuotes)) {
         line.append(text);
         return;
     }
