@@ -130,9 +130,9 @@ void CheckRowShape(const Record& row) {
 
 std::string RunBatch(const std::string& csv) {
     static const int input = memfd_create("batch-fuzz", 0);
-    fuzz::Check(ftruncate(input, 0) == 0 && pwrite(input, csv.data(), csv.size(), 0) ==
-                                                ssize_t(csv.size()),
-                "the input file is written");
+    fuzz::Check(
+        ftruncate(input, 0) == 0 && pwrite(input, csv.data(), csv.size(), 0) == ssize_t(csv.size()),
+        "the input file is written");
     lseek(input, 0, SEEK_SET);
     std::ostringstream out, err;
     const std::vector<std::string> args = {"batch", "--encoding", "utf-8"};

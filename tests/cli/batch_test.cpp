@@ -38,8 +38,14 @@ Outcome RunWith(const std::vector<std::string>& args) {
     return {status, out.str(), err.str()};
 }
 
+// A file of the running test's own, as CTest runs the tests side by side.
+std::string InputPath() {
+    return ::testing::TempDir() + "batch_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".csv";
+}
+
 Outcome RunBatchOn(const std::string& bytes) {
-    std::string path = ::testing::TempDir() + "batch_input.csv";
+    std::string path = InputPath();
     std::ofstream(path, std::ios::binary) << bytes;
     return RunWith({"batch", path});
 }
@@ -224,7 +230,7 @@ TEST(Batch, ASingleConversionWarnsOfAnImpossibleInputAndKeepsItsDigits) {
 namespace {
 
 Outcome RunToDescriptor(int descriptor, const std::string& input) {
-    std::string path = ::testing::TempDir() + "batch_input.csv";
+    std::string path = InputPath();
     std::ofstream(path, std::ios::binary) << input;
     cli::FileOutput output(descriptor);
     std::ostream out(&output);
