@@ -37,7 +37,7 @@ declare -A corpus=(
 # Only the fuzz targets and what they link are built: the Qt-free libraries,
 # and for the edit box target the control model and the platform layer.
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DHC_FUZZ=ON -DHC_BUILD_TESTS=OFF -DHC_BUILD_BENCHMARKS=OFF >/dev/null
+    -DHC_FUZZ=ON -DHC_BUILD_TESTS=OFF -DHC_BUILD_BENCHMARKS=OFF -DHC_WERROR=ON >/dev/null
 cmake --build "$build" -j "$jobs" --target "${targets[@]}"
 
 # The seed directories a target starts from, besides its fresh working corpus.
