@@ -79,7 +79,7 @@ bool IsPlace(int32_t property) {
 bool IsShown(const UnitRecord& unit) {
     if ((unit.stateFlags & kVisible) == 0) return false;
     const KindDescriptor* kind = FindKindDescriptor(unit.kind);
-    return kind == nullptr || (kind->flags & kKindNeverVisible) == 0;
+    return kind == nullptr || !IsNeverVisible(kind->flags);
 }
 
 // A control that the program shows (whatever page is current) as a

@@ -78,7 +78,7 @@ uint32_t KindCodeOf(const Unit& unit) {
 
 bool KindRaisesEvents(uint32_t code) {
     if (const KindDescriptor* kind = FindKindDescriptor(code)) {
-        return (kind->flags & kKindRaisesEvents) != 0;
+        return CanRaiseEvents(kind->flags);
     }
     return false;
 }

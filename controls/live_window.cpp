@@ -180,7 +180,7 @@ void FormWindow::applyVisibility(uint32_t unitId) {
     if (widget == nullptr || unit == nullptr) return;
     const KindDescriptor* kind = FindKindDescriptor(unit->kind);
     bool visible = (unit->stateFlags & kVisible) != 0;
-    if (kind != nullptr && (kind->flags & kKindNeverVisible) != 0) visible = false;
+    if (kind != nullptr && IsNeverVisible(kind->flags)) visible = false;
     if (auto place = tabPlaces_.find(unitId); place != tabPlaces_.end() && visible) {
         const auto* tabs =
             dynamic_cast<const QTabWidget*>(existingControl(place->second.tabUnitId));

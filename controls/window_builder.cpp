@@ -122,7 +122,7 @@ std::optional<PageKey> WaitingPage(const FormWindow& window, const UnitRecord& u
         dynamic_cast<const kinds::TabControlWidget*>(window.existingControl(placement.container));
     if (tabs == nullptr || tabs->currentIndex() == *placement.page) return std::nullopt;
     const KindDescriptor* kind = FindKindDescriptor(unit.kind);
-    if (kind == nullptr || (kind->flags & kKindNeverVisible) != 0) return std::nullopt;
+    if (kind == nullptr || IsNeverVisible(kind->flags)) return std::nullopt;
     return PageKey{placement.container, *placement.page};
 }
 

@@ -65,18 +65,12 @@ constexpr const KindInfo* FindKind(uint32_t code) {
     return nullptr;
 }
 
-constexpr bool IsNeverVisible(const KindInfo& kind) {
-    return (kind.flags & kKindNeverVisible) != 0;
+// What a kind's flags (a KindInfo's or a registered descriptor's) say.
+constexpr bool IsNeverVisible(uint32_t kindFlags) {
+    return (kindFlags & kKindNeverVisible) != 0;
 }
-constexpr bool CanRaiseEvents(const KindInfo& kind) {
-    return (kind.flags & kKindRaisesEvents) != 0;
-}
-
-constexpr uint32_t LibraryOf(uint32_t code) {
-    return code >> 16;
-}
-constexpr uint32_t KindIndexOf(uint32_t code) {
-    return code & 0xFFFF;
+constexpr bool CanRaiseEvents(uint32_t kindFlags) {
+    return (kindFlags & kKindRaisesEvents) != 0;
 }
 
 }  // namespace forms

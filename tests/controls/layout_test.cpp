@@ -102,7 +102,7 @@ TEST_F(LayoutTest, MainWindowShowsEveryControlOfEveryPageWhole) {
         // Placed from the tab control's corner, the tab strip included.
         EXPECT_EQ(control->parentWidget(), tabs);
         EXPECT_EQ(control->pos(), QPoint(unit.left, unit.top)) << runtime::GbkToUtf8(unit.name);
-        const bool neverVisible = (FindKind(unit.kind)->flags & kKindNeverVisible) != 0;
+        const bool neverVisible = IsNeverVisible(FindKind(unit.kind)->flags);
         EXPECT_EQ(control->isHidden(),
                   page != 0 || (unit.stateFlags & kVisible) == 0 || neverVisible)
             << runtime::GbkToUtf8(unit.name);
@@ -179,7 +179,7 @@ std::vector<std::vector<uint32_t>> PageUnits(const UnitRecord& tabUnit) {
 bool NeverVisible(const FormWindow& window, uint32_t unitId) {
     auto& record = const_cast<FormWindow&>(window).record();
     const auto& unit = std::get<UnitRecord>(*FindUnit(record, unitId));
-    return (FindKind(unit.kind)->flags & kKindNeverVisible) != 0;
+    return IsNeverVisible(FindKind(unit.kind)->flags);
 }
 
 // What a made control looks like to a user and to assistive technology:
