@@ -1,7 +1,9 @@
 #include "forms/kind_data.h"
 
 #include <algorithm>
+#include <array>
 #include <concepts>
+#include <utility>
 #include <variant>
 
 #include "forms/kind_tables.h"
@@ -144,8 +146,10 @@ const std::string& DefaultTransLabelCaption() {
     return caption;
 }
 
+namespace {
+
 template <typename KindData>
-std::optional<KindData> ReadKindData(std::span<const uint8_t> bytes) {
+std::optional<KindData> ReadRecord(std::span<const uint8_t> bytes) {
     KindData data;
     if (bytes.empty()) return data;
     KindReader in(bytes);
@@ -156,73 +160,52 @@ std::optional<KindData> ReadKindData(std::span<const uint8_t> bytes) {
     return data;
 }
 
-template std::optional<WindowData> ReadKindData(std::span<const uint8_t>);
-template std::optional<EditBoxData> ReadKindData(std::span<const uint8_t>);
-template std::optional<LabelData> ReadKindData(std::span<const uint8_t>);
-template std::optional<ButtonData> ReadKindData(std::span<const uint8_t>);
-template std::optional<RadioButtonData> ReadKindData(std::span<const uint8_t>);
-template std::optional<ComboBoxData> ReadKindData(std::span<const uint8_t>);
-template std::optional<GroupBoxData> ReadKindData(std::span<const uint8_t>);
-template std::optional<TabControlData> ReadKindData(std::span<const uint8_t>);
-template std::optional<PictureBoxData> ReadKindData(std::span<const uint8_t>);
-template std::optional<HyperLinkerData> ReadKindData(std::span<const uint8_t>);
-template std::optional<TimerData> ReadKindData(std::span<const uint8_t>);
-template std::optional<TransLabelData> ReadKindData(std::span<const uint8_t>);
+// Each record kind's code with its reader, made from the KindRecord list.
+struct RecordReader {
+    uint32_t kindCode;
+    std::optional<KindRecord> (*read)(std::span<const uint8_t>);
+};
 
-namespace {
+template <size_t Index>
+std::optional<KindRecord> ReadAlternative(std::span<const uint8_t> bytes) {
+    using KindData = std::variant_alternative_t<Index, KindRecord>;
+    std::optional<KindData> data = ReadRecord<KindData>(bytes);
+    if (!data) return std::nullopt;
+    return KindRecord(std::in_place_index<Index>, std::move(*data));
+}
 
-template <typename... KindData>
-bool ReadableAsItsKind(uint32_t kindCode, std::span<const uint8_t> bytes) {
-    bool readable = true;
-    ((kindCode == uint32_t(KindData::kKind) &&
-      (readable = ReadKindData<KindData>(bytes).has_value())),
-     ...);
-    return readable;
+template <size_t... Index>
+constexpr std::array<RecordReader, sizeof...(Index)> MakeReaders(std::index_sequence<Index...>) {
+    return {{{uint32_t(std::variant_alternative_t<Index, KindRecord>::kKind),
+              &ReadAlternative<Index>}...}};
+}
+
+constexpr auto kRecordReaders =
+    MakeReaders(std::make_index_sequence<std::variant_size_v<KindRecord>>());
+
+const RecordReader* FindReader(uint32_t kindCode) {
+    auto found = std::ranges::find(kRecordReaders, kindCode, &RecordReader::kindCode);
+    return found != kRecordReaders.end() ? &*found : nullptr;
 }
 
 }  // namespace
 
-bool KindDataReadable(uint32_t kindCode, std::span<const uint8_t> bytes) {
-    return ReadableAsItsKind<WindowData, EditBoxData, LabelData, ButtonData, RadioButtonData,
-                             ComboBoxData, GroupBoxData, TabControlData, PictureBoxData,
-                             HyperLinkerData, TimerData, TransLabelData>(kindCode, bytes);
+bool HasKindRecord(uint32_t kindCode) {
+    return FindReader(kindCode) != nullptr;
 }
 
-Bytes WriteKindData(const WindowData& data) {
-    return WriteWithMaxVersion(data);
+std::optional<KindRecord> ReadKindRecord(uint32_t kindCode, std::span<const uint8_t> bytes) {
+    const RecordReader* reader = FindReader(kindCode);
+    if (reader == nullptr) return std::nullopt;
+    return reader->read(bytes);
 }
-Bytes WriteKindData(const EditBoxData& data) {
-    return WriteWithMaxVersion(data);
+
+bool KindDataReadable(uint32_t kindCode, std::span<const uint8_t> bytes) {
+    return !HasKindRecord(kindCode) || ReadKindRecord(kindCode, bytes).has_value();
 }
-Bytes WriteKindData(const LabelData& data) {
-    return WriteWithMaxVersion(data);
-}
-Bytes WriteKindData(const ButtonData& data) {
-    return WriteWithMaxVersion(data);
-}
-Bytes WriteKindData(const RadioButtonData& data) {
-    return WriteWithMaxVersion(data);
-}
-Bytes WriteKindData(const ComboBoxData& data) {
-    return WriteWithMaxVersion(data);
-}
-Bytes WriteKindData(const GroupBoxData& data) {
-    return WriteWithMaxVersion(data);
-}
-Bytes WriteKindData(const TabControlData& data) {
-    return WriteWithMaxVersion(data);
-}
-Bytes WriteKindData(const PictureBoxData& data) {
-    return WriteWithMaxVersion(data);
-}
-Bytes WriteKindData(const HyperLinkerData& data) {
-    return WriteWithMaxVersion(data);
-}
-Bytes WriteKindData(const TimerData& data) {
-    return WriteWithMaxVersion(data);
-}
-Bytes WriteKindData(const TransLabelData& data) {
-    return WriteWithMaxVersion(data);
+
+Bytes WriteKindRecord(const KindRecord& record) {
+    return std::visit([](const auto& data) { return WriteWithMaxVersion(data); }, record);
 }
 
 }  // namespace forms

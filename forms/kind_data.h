@@ -19,6 +19,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "forms/kinds_table.h"
@@ -471,25 +472,35 @@ struct TransLabelData {
     bool operator==(const TransLabelData&) const = default;
 };
 
-// Reads one kind's data; defined for every struct above.
-template <typename KindData>
-std::optional<KindData> ReadKindData(std::span<const uint8_t> bytes);
+// Every kind that keeps a data record, one alternative each in kind-code
+// order; whatever must name them all (reading by kind code, writing, the
+// tests) is derived from this one list.
+using KindRecord = std::variant<WindowData, EditBoxData, LabelData, ButtonData, RadioButtonData,
+                                ComboBoxData, GroupBoxData, TabControlData, PictureBoxData,
+                                HyperLinkerData, TimerData, TransLabelData>;
 
+// Whether the kind keeps a record here; the calendar kinds keep their own.
+bool HasKindRecord(uint32_t kindCode);
+// A kind's record read from its stored bytes (the defaults for none); none
+// when the kind keeps no record here or the bytes do not read with its
+// layout.
+std::optional<KindRecord> ReadKindRecord(uint32_t kindCode, std::span<const uint8_t> bytes);
 // Whether a unit's kind data reads with its kind's layout. Kinds without a
-// layout here (the calendar kinds) read any bytes.
+// layout here read any bytes.
 bool KindDataReadable(uint32_t kindCode, std::span<const uint8_t> bytes);
+// A record in its stored form, at its kind's newest layout version.
+Bytes WriteKindRecord(const KindRecord& record);
 
-Bytes WriteKindData(const WindowData& data);
-Bytes WriteKindData(const EditBoxData& data);
-Bytes WriteKindData(const LabelData& data);
-Bytes WriteKindData(const ButtonData& data);
-Bytes WriteKindData(const RadioButtonData& data);
-Bytes WriteKindData(const ComboBoxData& data);
-Bytes WriteKindData(const GroupBoxData& data);
-Bytes WriteKindData(const TabControlData& data);
-Bytes WriteKindData(const PictureBoxData& data);
-Bytes WriteKindData(const HyperLinkerData& data);
-Bytes WriteKindData(const TimerData& data);
-Bytes WriteKindData(const TransLabelData& data);
+template <typename KindData>
+std::optional<KindData> ReadKindData(std::span<const uint8_t> bytes) {
+    std::optional<KindRecord> record = ReadKindRecord(uint32_t(KindData::kKind), bytes);
+    if (!record) return std::nullopt;
+    return std::get<KindData>(std::move(*record));
+}
+
+template <typename KindData>
+Bytes WriteKindData(const KindData& data) {
+    return WriteKindRecord(KindRecord(std::in_place_type<KindData>, data));
+}
 
 }  // namespace forms
