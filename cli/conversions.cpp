@@ -1,5 +1,8 @@
 #include "cli/conversions.h"
 
+#include <limits>
+
+#include "cli/batch_row.h"
 #include "cli/box_text.h"
 #include "engine/handlers.h"
 #include "runtime/convert.h"
@@ -31,6 +34,26 @@ ImpossibleInputs JudgeInputs(const HumidityInputs& inputs) {
     return {BoxNumber(inputs.temperature) < kAbsoluteZero, vars.e > vars.es, vars.k < 0.0};
 }
 
+// A dew point box's number; the words of a dew point that is not finite
+// ("nan", "inf") read as NaN rather than as the 0 the engine would make of
+// them, so that they meet no class.
+double ShownNumber(const std::string& gbk) {
+    return IsNumberText(gbk) ? BoxNumber(gbk) : std::numeric_limits<double>::quiet_NaN();
+}
+
+engine::PressureDewPointClass ClassOf(const WindowProperties& window,
+                                      const HumidityInputs& inputs) {
+    std::optional<engine::PressureDirection> direction;
+    if (inputs.pressureGiven) {
+        direction = inputs.direction == Direction::ToStandard
+                        ? engine::PressureDirection::CurrentToStandard
+                        : engine::PressureDirection::StandardToCurrent;
+    }
+    return engine::ClassifyPressureDewPoint(
+        direction, ShownNumber(window.Text(MainUnit::DewPoint)),
+        ShownNumber(window.Text(MainUnit::DewPointAfterConversion)));
+}
+
 }  // namespace
 
 HumidityTexts HumidityConverter::Convert(const HumidityInputs& inputs) {
@@ -43,6 +66,7 @@ HumidityTexts HumidityConverter::Convert(const HumidityInputs& inputs) {
     engine::Humidity() = {};
     window_.Run(engine::ConvertHumidity);
     impossible_ = JudgeInputs(inputs);
+    humidityClass_ = ClassOf(window_, inputs);
     HumidityTexts texts;
     for (std::size_t i = 0; i < kResultCount; ++i) {
         texts[i] = ShownText(window_.Text(ResultFields()[i].box));
