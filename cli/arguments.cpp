@@ -107,7 +107,8 @@ Request ParseConvert(const Scanned& scanned) {
                           scanned.ValueOr(kPressure, kStartPressure),
                           *unit,
                           std::get<Direction>(direction),
-                          FormatOf(scanned)};
+                          FormatOf(scanned),
+                          scanned.Has(kPressure)};
 }
 
 Request ParsePressure(const Scanned& scanned) {

@@ -33,6 +33,7 @@ struct ConvertRequest {
     GaugeUnit gaugeUnit;
     Direction direction;
     OutputFormat format;
+    bool pressureGiven;  // false: the window's start pressure stands in
 };
 
 struct PressureRequest {

@@ -10,6 +10,7 @@
 
 #include "cli/batch_row.h"
 #include "cli/csv_reader.h"
+#include "cli/humidity_class_text.h"
 #include "cli/json_csv.h"
 #include "cli/messages.h"
 #include "cli/progress.h"
@@ -19,6 +20,8 @@ namespace {
 
 constexpr std::string_view kStandardInputName = "-";
 constexpr std::array<std::string_view, 2> kStatusColumns = {"error", "warning"};
+// After the status columns, so that the columns before them keep their places.
+constexpr std::string_view kClassColumn = "pressure_dew_point_class";
 // The separators a header is tried with, most common first.
 constexpr std::array<char, 3> kSeparators = {',', ';', '\t'};
 constexpr std::string_view kEncodingNames[] = {"", "UTF-8", "GBK"};
@@ -173,6 +176,7 @@ private:
                         std::string(field.name));
         }
         for (std::string_view name : kStatusColumns) AppendField(name);
+        AppendField(kClassColumn);
         WriteLine();
     }
 
@@ -204,6 +208,7 @@ private:
         }
         AppendField("");
         AppendField(ImpossibleText(converter_.Impossible()));
+        AppendField(ClassField(converter_.HumidityClass()));
         if (converter_.Impossible().Any()) ++warnedRows_;
     }
 
@@ -219,6 +224,7 @@ private:
         ++failedRows_;
         line_.append(kResultCount, separator_);
         AppendField(message);
+        AppendField("");
         AppendField("");
     }
 

@@ -166,7 +166,8 @@ std::variant<HumidityInputs, RowError> ReadBatchRow(const std::vector<std::strin
                           std::get<std::string>(std::move(temperature)),
                           std::get<std::string>(std::move(pressure)),
                           std::get<GaugeUnit>(unit).index,
-                          std::get<DirectionEntry>(direction).direction};
+                          std::get<DirectionEntry>(direction).direction,
+                          !FieldOf(fields, columns, BatchInput::Pressure).empty()};
 }
 
 }  // namespace cli

@@ -1,7 +1,9 @@
 #include "cli/conversions.h"
 
 #include <algorithm>
+#include <limits>
 
+#include "cli/batch_row.h"
 #include "cli/box_text.h"
 #include "engine/handlers.h"
 #include "runtime/convert.h"
@@ -21,6 +23,11 @@ void SetDirection(WindowProperties& window, Direction direction) {
 
 constexpr double kAbsoluteZero = -273.15;  // ℃
 
+// The engine's own reading of an edit box's text.
+double BoxNumber(const std::string& gbk) {
+    return runtime::ParseNumber(runtime::FoldFullWidth(gbk));
+}
+
 // Whether the engine reads the text as a temperature below absolute zero.
 // Only a text with a minus sign (or a full-width character, which may be
 // one) can be; the others are not parsed again, which keeps a batch row's
@@ -28,7 +35,7 @@ constexpr double kAbsoluteZero = -273.15;  // ℃
 bool BelowAbsoluteZero(const std::string& gbk) {
     bool mayBeNegative = std::ranges::any_of(
         gbk, [](char c) { return c == '-' || static_cast<unsigned char>(c) >= 0x80; });
-    return mayBeNegative && runtime::ParseNumber(runtime::FoldFullWidth(gbk)) < kAbsoluteZero;
+    return mayBeNegative && BoxNumber(gbk) < kAbsoluteZero;
 }
 
 // Judged on the engine's variables after the conversion: the vapour
@@ -36,6 +43,26 @@ bool BelowAbsoluteZero(const std::string& gbk) {
 ImpossibleInputs JudgeInputs(const HumidityInputs& inputs) {
     const engine::HumidityVariables& vars = engine::Humidity();
     return {BelowAbsoluteZero(inputs.temperature), vars.e > vars.es, vars.k < 0.0};
+}
+
+// A dew point box's number; the words of a dew point that is not finite
+// ("nan", "inf") read as NaN rather than as the 0 the engine would make of
+// them, so that they meet no class.
+double ShownNumber(const std::string& gbk) {
+    return IsNumberText(gbk) ? BoxNumber(gbk) : std::numeric_limits<double>::quiet_NaN();
+}
+
+engine::PressureDewPointClass ClassOf(const WindowProperties& window,
+                                      const HumidityInputs& inputs) {
+    std::optional<engine::PressureDirection> direction;
+    if (inputs.pressureGiven) {
+        direction = inputs.direction == Direction::ToStandard
+                        ? engine::PressureDirection::CurrentToStandard
+                        : engine::PressureDirection::StandardToCurrent;
+    }
+    return engine::ClassifyPressureDewPoint(
+        direction, ShownNumber(window.Text(MainUnit::DewPoint)),
+        ShownNumber(window.Text(MainUnit::DewPointAfterConversion)));
 }
 
 }  // namespace
@@ -50,6 +77,7 @@ HumidityTexts HumidityConverter::Convert(const HumidityInputs& inputs) {
     engine::Humidity() = {};
     window_.Run(engine::ConvertHumidity);
     impossible_ = JudgeInputs(inputs);
+    humidityClass_ = ClassOf(window_, inputs);
     HumidityTexts texts;
     for (std::size_t i = 0; i < kResultCount; ++i) {
         texts[i] = ShownText(window_.Text(ResultFields()[i].box));

@@ -14,6 +14,7 @@
 
 #include "cli/catalogue.h"
 #include "cli/window_properties.h"
+#include "engine/humidity_class.h"
 
 namespace cli {
 
@@ -24,6 +25,10 @@ struct HumidityInputs {
     std::string pressure;     // 编辑框4, GBK
     int32_t gaugeUnit = 0;    // 组合框2's selection
     Direction direction = Direction::ToStandard;
+    // False when the pressure is the window's start value standing in for
+    // one not given: the pressure dew point is then the dew point at
+    // atmospheric pressure.
+    bool pressureGiven = true;
 };
 
 // The texts of the result boxes in ResultFields() order.
@@ -46,10 +51,14 @@ public:
     HumidityTexts Convert(const HumidityInputs& inputs);
     // What was impossible about the last conversion's inputs.
     const ImpossibleInputs& Impossible() const { return impossible_; }
+    // The last conversion's pressure dew point and the humidity class it
+    // meets, decided on the digits its box shows.
+    const engine::PressureDewPointClass& HumidityClass() const { return humidityClass_; }
 
 private:
     WindowProperties window_;
     ImpossibleInputs impossible_;
+    engine::PressureDewPointClass humidityClass_{};
 };
 
 // The texts of the pressure page's rows in PressureUnits() order; the

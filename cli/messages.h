@@ -40,6 +40,8 @@ inline constexpr Message kHelpConvert = {
       -u, --unit U         unit of the gauge pressure: MPa (default), bar, mbar, Pa
       --to-standard        from the present pressure to standard pressure (default)
       --from-standard      from standard pressure to the present pressure
+      A last line gives the pressure dew point and the ISO 8573-1:2010 humidity
+      class 1-6 it meets; classes 0 and 7-9 are not decided by a dew point.
 )",
     R"(  convert --已知量 数值 -t 温度 [-p 压力值] [-u 单位]
           [--to-standard | --from-standard]
@@ -53,6 +55,8 @@ inline constexpr Message kHelpConvert = {
       -u, --unit 单位         压力单位：MPa（默认）、bar、mbar、Pa
       --to-standard           当前压力转换为标准压力（默认）
       --from-standard         标准压力转换为当前压力
+      最后一行给出压力露点及其所属的 ISO 8573-1:2010 湿度等级 1–6 级；0 级与
+      7–9 级不由露点判定。
 )"};
 
 inline constexpr Message kHelpPressure = {
@@ -134,7 +138,8 @@ inline constexpr Message kHelpBatch = {
       Other columns are carried along unchanged. The output is CSV with the
       input's separator: the input columns, the 18 results (standard_* at
       standard pressure, pressure_* converted under pressure), an error and a
-      warning column. A row that cannot be converted gets no results and its
+      warning column, and pressure_dew_point_class (1-6, none, or empty: the
+      ISO 8573-1:2010 humidity class of the pressure dew point). A row that cannot be converted gets no results and its
       reason in the error column; a row with a physically impossible input
       (below absolute zero, above 100 % relative humidity, a negative absolute
       pressure) is converted and named in the warning column.
@@ -166,7 +171,8 @@ inline constexpr Message kHelpBatch = {
         direction    to-standard 或 from-standard，可省略，默认 to-standard
       其他列原样带到输出。输出为 CSV，分隔符与输入相同：先是输入的各列，然后是
       18 个结果（standard_* 为标准大气压下的计算值，pressure_* 为带压换算值），
-      再是 error 列和 warning 列。无法换算的行不给结果，在 error 列写明原因；
+      再是 error 列和 warning 列，最后是 pressure_dew_point_class 列（压力露点的
+      ISO 8573-1:2010 湿度等级：1–6、none 或空）。无法换算的行不给结果，在 error 列写明原因；
       输入在物理上不可能（低于绝对零度、相对湿度高于 100 %、绝对压力为负）的行
       照常换算，在 warning 列写明。
       读法：分隔符取“,”“;”和制表符中能找到标题各列的一个，或由 --separator

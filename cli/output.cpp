@@ -1,5 +1,6 @@
 #include "cli/output.h"
 
+#include "cli/humidity_class_text.h"
 #include "cli/json_csv.h"
 #include "cli/messages.h"
 #include "cli/text_table.h"
@@ -22,7 +23,8 @@ std::string PressureGroupTitle(const ConvertRequest& inputs, Language language) 
 }
 
 void WriteHumidityTable(std::ostream& out, const ConvertRequest& inputs,
-                        const HumidityTexts& results, Language language) {
+                        const HumidityTexts& results,
+                        const engine::PressureDewPointClass& humidityClass, Language language) {
     for (ResultGroup group : {ResultGroup::Standard, ResultGroup::UnderPressure}) {
         if (group == ResultGroup::Standard) {
             out << CaptionIn(ResultGroupOf(group).caption, language) << '\n';
@@ -38,10 +40,12 @@ void WriteHumidityTable(std::ostream& out, const ConvertRequest& inputs,
         }
         table.Write(out, kIndent);
     }
+    out << '\n' << ClassLine(humidityClass, results, language) << '\n';
 }
 
 void WriteHumidityJson(std::ostream& out, const ConvertRequest& inputs,
-                       const HumidityTexts& results) {
+                       const HumidityTexts& results,
+                       const engine::PressureDewPointClass& humidityClass) {
     std::vector<std::string> items;
     for (std::size_t i = 0; i < kResultCount; ++i) {
         const ResultField& field = ResultFields()[i];
@@ -57,16 +61,19 @@ void WriteHumidityJson(std::ostream& out, const ConvertRequest& inputs,
                             {"pressure", JsonString(inputs.pressure)},
                             {"unit", JsonString(inputs.gaugeUnit.name)},
                             {"direction", JsonString(DirectionOf(inputs.direction).name)},
-                            {"results", JsonArray(items)}});
+                            {"results", JsonArray(items)},
+                            {"humidity_class", ClassJson(humidityClass, results)}});
 }
 
-void WriteHumidityCsv(std::ostream& out, const HumidityTexts& results) {
+void WriteHumidityCsv(std::ostream& out, const HumidityTexts& results,
+                      const engine::PressureDewPointClass& humidityClass) {
     WriteCsvRow(out, {"group", "quantity", "caption", "text", "unit"});
     for (std::size_t i = 0; i < kResultCount; ++i) {
         const ResultField& field = ResultFields()[i];
         WriteCsvRow(out, {ResultGroupOf(field.group).name, field.name, field.caption.chinese,
                           results[i], field.unit});
     }
+    WriteClassCsvRow(out, humidityClass, results);
 }
 
 void WritePressureTable(std::ostream& out, const PressureTexts& results, Language language) {
@@ -103,14 +110,14 @@ void WritePressureCsv(std::ostream& out, const PressureTexts& results) {
 }  // namespace
 
 void WriteHumidity(std::ostream& out, const ConvertRequest& inputs, const HumidityTexts& results,
-                   Language language) {
+                   const engine::PressureDewPointClass& humidityClass, Language language) {
     switch (inputs.format) {
         case OutputFormat::Table:
-            return WriteHumidityTable(out, inputs, results, language);
+            return WriteHumidityTable(out, inputs, results, humidityClass, language);
         case OutputFormat::Json:
-            return WriteHumidityJson(out, inputs, results);
+            return WriteHumidityJson(out, inputs, results, humidityClass);
         case OutputFormat::Csv:
-            return WriteHumidityCsv(out, results);
+            return WriteHumidityCsv(out, results, humidityClass);
     }
 }
 

@@ -47,15 +47,16 @@ ExitStatus RunConvert(ConvertRequest request, Language language, std::ostream& o
     BoxText value = Typed(request.value);
     BoxText temperature = Typed(request.temperature);
     BoxText pressure = Typed(request.pressure);
-    HumidityInputs inputs{request.quantity.mode,   value.gbk,        temperature.gbk, pressure.gbk,
-                          request.gaugeUnit.index, request.direction};
+    HumidityInputs inputs{
+        request.quantity.mode,   value.gbk,         temperature.gbk,      pressure.gbk,
+        request.gaugeUnit.index, request.direction, request.pressureGiven};
     HumidityConverter converter;
     HumidityTexts results = converter.Convert(inputs);
     WarnOfImpossibleInputs(converter.Impossible(), language, err);
     request.value = value.shown;
     request.temperature = temperature.shown;
     request.pressure = pressure.shown;
-    WriteHumidity(out, request, results, language);
+    WriteHumidity(out, request, results, converter.HumidityClass(), language);
     return ExitStatus::Success;
 }
 

@@ -7,12 +7,13 @@ namespace cli {
 namespace {
 
 constexpr int32_t kContent = static_cast<int32_t>(engine::EditBoxProperty::Content);
+constexpr int32_t kToolTip = static_cast<int32_t>(engine::EditBoxProperty::ToolTip);
 
 // The store the host hooks reach while a handler runs.
 WindowProperties* running = nullptr;
 
 bool IsText(int32_t property) {
-    return property == kContent;
+    return property == kContent || property == kToolTip;
 }
 
 }  // namespace

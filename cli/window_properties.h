@@ -8,8 +8,8 @@
 // The engine reaches properties only through the runtime's host hooks, so
 // installing this store as the host for the length of one handler call runs
 // exactly the code the window runs, commands and rounding included. Texts are
-// GBK, as in the window; an edit box's content is a text, every other
-// property an integer.
+// GBK, as in the window; an edit box's content and tooltip are texts, every
+// other property an integer.
 
 #include <cstdint>
 #include <map>

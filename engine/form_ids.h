@@ -150,7 +150,8 @@ inline constexpr int32_t kPlainElement = -1;
 
 // Property numbers of the edit box.
 enum class EditBoxProperty : int32_t {
-    Content = 8,  // The content text, read as an input and written as a result.
+    Content = 8,   // The content text, read as an input and written as a result.
+    ToolTip = 29,  // The text shown while the pointer rests on the box.
 };
 
 // Property numbers of the label.

@@ -71,6 +71,11 @@ void WriteNumber(const RuntimeServices& services, MainUnit editBox, double value
     services.FreeMemory(text);
 }
 
+void WriteToolTip(const RuntimeServices& services, MainUnit editBox, const std::string& gbk) {
+    const char* text = gbk.empty() ? nullptr : gbk.c_str();
+    Write(services, editBox, Number(EditBoxProperty::ToolTip), runtime::PointerBits(text));
+}
+
 void WriteCaptionAndFree(const RuntimeServices& services, MainUnit transLabel, char* text) {
     Write(services, transLabel, Number(TransLabelProperty::Caption), runtime::PointerBits(text));
     services.FreeMemory(text);

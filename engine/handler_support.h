@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 
 #include "engine/form_ids.h"
 #include "runtime/services.h"
@@ -31,6 +32,8 @@ bool ReadSelected(const RuntimeServices& services, MainUnit radioButton);
 // Writes a value into an edit box of the main window with a fixed number of
 // decimals and no digit grouping.
 void WriteNumber(const RuntimeServices& services, MainUnit editBox, double value, int32_t decimals);
+// Writes an edit box's tooltip; the empty text removes it.
+void WriteToolTip(const RuntimeServices& services, MainUnit editBox, const std::string& gbk);
 // Writes the text a command returned into a transparent label's caption and
 // frees it.
 void WriteCaptionAndFree(const RuntimeServices& services, MainUnit transLabel, char* text);

@@ -1,11 +1,16 @@
 // The humidity conversion of 按钮1 "计算": inputs of 分组框1 and 分组框2,
 // results into 分组框3 (standard pressure) and 分组框4 (after the pressure
-// conversion).
+// conversion), and the humidity class of the pressure dew point as the
+// tooltip of the box that shows it.
 
+#include <cmath>
+#include <limits>
 #include <optional>
 
 #include "engine/handler_support.h"
 #include "engine/handlers.h"
+#include "engine/humidity_class.h"
+#include "engine/humidity_class_tip.h"
 #include "engine/vapour.h"
 
 namespace engine {
@@ -22,8 +27,6 @@ constexpr int32_t kAbsoluteHumidityGDecimals = 3;
 constexpr int32_t kAbsoluteHumidityMgDecimals = 1;
 constexpr int32_t kMixingRatioDecimals = 4;
 constexpr int32_t kPressureDecimals = 3;
-
-enum class PressureDirection { CurrentToStandard, StandardToCurrent };
 
 struct ResultWrite {
     MainUnit box;
@@ -85,14 +88,12 @@ std::optional<PressureDirection> ReadDirection(const RuntimeServices& services) 
 // The pressure section: k from the gauge pressure, e2 from e, and 分组框4.
 // The temperature comes from the mode block when one ran, else from 编辑框3.
 void ConvertUnderPressure(const RuntimeServices& services, HumidityVariables& vars,
-                          std::optional<double> blockTemperature) {
-    std::optional<PressureDirection> direction = ReadDirection(services);
-    if (!direction) return;
+                          PressureDirection direction, std::optional<double> blockTemperature) {
     int32_t unit = support::ReadSelection(services, MainUnit::GaugePressureUnit);
     double p = ReadNumber(services, MainUnit::GaugePressure);
     if (IsGaugeUnit(unit)) vars.k = PressureRatio(p, unit);
     double totalPressure = StandardPressure;
-    if (*direction == PressureDirection::CurrentToStandard) {
+    if (direction == PressureDirection::CurrentToStandard) {
         vars.e2 = vars.e / vars.k;
     } else {
         vars.e2 = vars.e * vars.k;
@@ -117,6 +118,30 @@ void ConvertUnderPressure(const RuntimeServices& services, HumidityVariables& va
         });
 }
 
+// A dew point as its box shows it. The class is decided on the box's digits
+// rather than on the computed double, so that what the user reads and the
+// class always agree (-39.996 shows as -40.00 and meets class 2). A dew
+// point that is not finite shows as a word that would read back as 0, so it
+// is taken as computed.
+double ShownDewPoint(const RuntimeServices& services, MainUnit box, double computed) {
+    return std::isfinite(computed) ? ReadNumber(services, box) : computed;
+}
+
+// The class as the tooltip of the box that shows the pressure dew point; the
+// other dew point box loses any tooltip an earlier click gave it.
+void ShowHumidityClass(const RuntimeServices& services, const HumidityVariables& vars,
+                       std::optional<PressureDirection> direction) {
+    double dewPoint = ShownDewPoint(services, MainUnit::DewPoint, DewFrostPoint(vars.e));
+    double converted = direction ? ShownDewPoint(services, MainUnit::DewPointAfterConversion,
+                                                 DewFrostPoint(vars.e2))
+                                 : std::numeric_limits<double>::quiet_NaN();
+    PressureDewPointClass reading = ClassifyPressureDewPoint(direction, dewPoint, converted);
+    const bool onConverted = IsConvertedDewPoint(reading.source);
+    const std::string tip = HumidityClassTip(reading);
+    support::WriteToolTip(services, MainUnit::DewPoint, onConverted ? "" : tip);
+    support::WriteToolTip(services, MainUnit::DewPointAfterConversion, onConverted ? tip : "");
+}
+
 }  // namespace
 
 HumidityVariables& Humidity() {
@@ -131,7 +156,9 @@ void ConvertHumidity(const RuntimeServices& services, EventRecord&) {
     std::optional<double> t;
     if (IsKnownQuantityMode(mode)) t = RunModeBlock(services, mode, vars);
     WriteNumber(services, MainUnit::DewPoint, DewFrostPoint(vars.e), kDewPointDecimals);
-    ConvertUnderPressure(services, vars, t);
+    std::optional<PressureDirection> direction = ReadDirection(services);
+    if (direction) ConvertUnderPressure(services, vars, *direction, t);
+    ShowHumidityClass(services, vars, direction);
 }
 
 }  // namespace engine

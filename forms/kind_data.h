@@ -167,6 +167,7 @@ enum class EditBoxProperty : int32_t {
     SelectedText = 26,      // text, live
     Property27 = 27,        // text
     Property28 = 28,        // text
+    ToolTip = 29,           // text, live: shown while the pointer rests on the box
 };
 
 // Edit box input modes (property 18). Modes 6-11 add value checks that this

@@ -67,6 +67,7 @@ struct KindTable<EditBoxData> {
         {P::Property27, T::Text3, &D::property27, 2},
         {P::Property28, T::Text4, &D::property28, 2},
         {P::SelectedText, T::Text},
+        {P::ToolTip, T::Text},
     };
 };
 

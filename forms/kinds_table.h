@@ -17,7 +17,7 @@ namespace forms {
 #define FORMS_KIND_TABLE(FORMS_KIND) \
     FORMS_KIND(Window,          0x00010001, "窗口",       "window",          32, 0x800000D0) /* a window's own unit */ \
     FORMS_KIND(Menu,            0x00010003, "菜单",       "menu",             4, 0x80000004) /* menu bar items */ \
-    FORMS_KIND(EditBox,         0x00010005, "编辑框",     "EditBox",         29, 0x80000040) /* text entry */ \
+    FORMS_KIND(EditBox,         0x00010005, "编辑框",     "EditBox",         30, 0x80000040) /* text entry */ \
     FORMS_KIND(PictureBox,      0x00010006, "图片框",     "PicBox",          15, 0x840100C0) /* shows an image */ \
     FORMS_KIND(GroupBox,        0x00010009, "分组框",     "GroupBox",        13, 0x840140C0) /* captioned frame, a container */ \
     FORMS_KIND(Label,           0x0001000A, "标签",       "Label",           29, 0x84012040) /* self-painted caption */ \

@@ -2,9 +2,9 @@
 // picks the separator, the line end and the way the rest is read:
 //
 // - as raw bytes, the whole input file after a fixed header: every output
-//   row must have the header's columns, the results and the two status
-//   columns, and be either converted (18 results, no error) or failed (no
-//   results, an error);
+//   row must have the header's columns, the results, the two status
+//   columns and the humidity class column, and be either converted (18
+//   results, no error) or failed (no results, an error);
 // - as records: bytes 0x00-0x7F are field text, 0x80-0xBF end a field and
 //   0xC0-0xFF a record (bit 0 quotes the field even when it need not be).
 //   The records are written as correct CSV, so besides the above there must
@@ -33,7 +33,7 @@ using Record = std::vector<std::string>;
 constexpr std::array<char, 3> kSeparators = {',', ';', '\t'};
 constexpr std::array<std::string_view, 3> kLineEnds = {"\n", "\r\n", "\r"};
 constexpr size_t kInputColumns = 4;
-constexpr size_t kAddedColumns = 18 + 2;  // the results, error and warning
+constexpr size_t kAddedColumns = 18 + 3;  // the results, error, warning and class
 
 std::string Header(char separator) {
     std::string header = "quantity,value,temperature,note";

@@ -301,8 +301,8 @@ bool AcceptsTyped(uint32_t inputMode, char32_t character) {
     return true;
 }
 
-// The content and the selection apply to the live editor; the rest are
-// stored properties that restyle the box.
+// The content and the selection apply to the live editor, the tooltip to the
+// box; the rest are stored properties that restyle the box.
 void EditBoxWidget::setKindProperty(int32_t index, const PropertyValue& value) {
     switch (PropertyAtIndex<P>(index)) {
         case P::Content:
@@ -313,14 +313,22 @@ void EditBoxWidget::setKindProperty(int32_t index, const PropertyValue& value) {
             return setSelection(selectionStart(), value.AsInt());
         case P::SelectedText:
             return replaceSelection(DisplayText(value.bytes));
+        case P::ToolTip:
+            return setToolTip(DisplayText(value.bytes));
         default:
             return SetStoredPropertyOf(*this, index, value);
     }
 }
 
 PropertyValue EditBoxWidget::kindProperty(int32_t index) const {
-    if (PropertyAtIndex<P>(index) == P::SelectedText) return PropertyValue::Text(selectedText());
-    return StoredProperty(*this, index);
+    switch (PropertyAtIndex<P>(index)) {
+        case P::SelectedText:
+            return PropertyValue::Text(selectedText());
+        case P::ToolTip:
+            return PropertyValue::Text(StoredText(toolTip()));
+        default:
+            return StoredProperty(*this, index);
+    }
 }
 
 // An edit box keeps every key but the ones that move between controls;

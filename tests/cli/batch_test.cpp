@@ -66,7 +66,7 @@ std::string ConvertedTexts(std::vector<std::string> args) {
         std::vector<std::string> fields;
         std::istringstream cells(line);
         for (std::string cell; std::getline(cells, cell, ',');) fields.push_back(cell);
-        if (fields.at(0) == "group") continue;
+        if (fields.at(0) == "group" || fields.at(0) == "humidity_class") continue;
         texts += fields.at(3) + ",";
     }
     return texts;
@@ -79,12 +79,17 @@ TEST(Batch, RowsKeepTheirOrderAndTheWindowsDigitsAndBadRowsSayWhy) {
         std::vector<std::string> convertArgs;  // empty for a bad row
         std::string_view error;                // as the output writes it
         std::string_view warning = "";
+        // Of the known dew point at the gauge pressure, the converted one, or
+        // without a pressure the one at atmospheric pressure.
+        std::string_view humidityClass = "";
     } rows[] = {
-        {"dew-point,-40,20,0.3,MPa,to-standard", {"--dew-point", "-40", "-t", "20"}, ""},
+        {"dew-point,-40,20,0.3,MPa,to-standard", {"--dew-point", "-40", "-t", "20"}, "", "", "3"},
         {"rh,abc,20,,,", {}, "value is not a number: 'abc'"},
         {"RH, 50 ,-10,300,mbar,from-standard",
          {"--rh", "50", "-t", "-10", "-p", "300", "-u", "mbar", "--from-standard"},
-         ""},
+         "",
+         "",
+         "4"},
         {"g-kg,5,20,1,kPa,", {}, "unknown unit 'kPa'"},
         {"ppm,1000,,,,", {}, "no temperature given"},
         {"g/m3,1e999,20,-0.1,MPa,",
@@ -104,12 +109,13 @@ TEST(Batch, RowsKeepTheirOrderAndTheWindowsDigitsAndBadRowsSayWhy) {
          "0'"sv},
         {"rh,\"5\"0,20,,,", {}, "\"value is not a number: '\"\"5\"\"0'\""},
         {"rh,1\"2\"3,20,,,", {}, "\"value is not a number: '1\"\"2\"\"3'\""},
-        {"rh,50,-300,,,", {"--rh", "50", "-t", "-300"}, "", "temperature below absolute zero"},
-        {"rh,150,20,,,", {"--rh", "150", "-t", "20"}, "", "relative humidity above 100 %"},
+        {"rh,50,-300,,,", {"--rh", "50", "-t", "-300"}, "", "temperature below absolute zero", "1"},
+        {"rh,150,20,,,", {"--rh", "150", "-t", "20"}, "", "relative humidity above 100 %", "none"},
         {"rh,50,20,-2,bar,",
          {"--rh", "50", "-t", "20", "-p", "-2", "-u", "bar"},
          "",
-         "absolute pressure below zero"},
+         "absolute pressure below zero",
+         "6"},
     };
     std::string input = "quantity,value,temperature,pressure,unit,direction\n";
     for (const Row& row : rows) input += std::string(row.csv) + "\n";
@@ -125,9 +131,11 @@ TEST(Batch, RowsKeepTheirOrderAndTheWindowsDigitsAndBadRowsSayWhy) {
         const Row& row = rows[i];
         const std::string& line = lines[i + 1];
         std::string tail = std::string(row.error) + "," + std::string(row.warning);
+        std::string classField = "," + std::string(row.humidityClass);
         EXPECT_NE(line.find(tail), std::string::npos) << line;
+        EXPECT_TRUE(line.ends_with(classField)) << line;
         if (row.warning.empty()) {
-            EXPECT_TRUE(line.ends_with(tail)) << line;
+            EXPECT_TRUE(line.ends_with(tail + classField)) << line;
         }
         if (!row.convertArgs.empty()) {
             EXPECT_NE(line.find(ConvertedTexts(row.convertArgs)), std::string::npos) << line;

@@ -99,6 +99,12 @@ const AcceptedCase kAcceptedCases[] = {
      cli::Language::English,
      "pressure,dew_point,露点/霜点,-13.19,",
      nullptr},
+    {"the class of the converted dew point, the pressure dew point from standard pressure",
+     {"convert", "--dew-point", "-40", "-t", "20", "-p", "0.7", "--from-standard"},
+     cli::Language::English,
+     "\n\nPressure dew point -20.03 ℃: ISO 8573-1:2010 humidity class 3 (≤ -20 ℃); classes 0 "
+     "and 7–9 are not decided by a dew point\n",
+     nullptr},
     {"one command's help",
      {"convert", "--help"},
      cli::Language::English,

@@ -43,6 +43,7 @@ TEST_F(PropertiesTest, TextPropertiesOfEachKindRoundTrip) {
     };
     const Row rows[] = {
         {"edit box content", kDigitsEdit, N(EditBoxProperty::Content)},
+        {"edit box tooltip", kDigitsEdit, N(EditBoxProperty::ToolTip)},
         {"label caption", kClickLabel, N(LabelProperty::Caption)},
         {"button caption", kCalcButton, N(ButtonProperty::Caption)},
         {"radio caption", kRadio1, N(RadioButtonProperty::Caption)},
@@ -63,6 +64,8 @@ TEST_F(PropertiesTest, TextsWrittenShowOnTheControls) {
               QString::fromUtf8("计算"));
     WriteText(kFormId, kFormUnit, N(WindowProperty::Title), "t2");
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("t2"));
+    WriteText(kFormId, kDigitsEdit, N(EditBoxProperty::ToolTip), "\xB6\xC8\r\n2");
+    EXPECT_EQ(Control(kDigitsEdit)->toolTip(), QString::fromUtf8("度\n2"));
 }
 
 TEST_F(PropertiesTest, EmptyTextsReadAsNullAndNullWritesEmpty) {

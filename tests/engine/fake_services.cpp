@@ -17,10 +17,11 @@ FakeRuntime* current = nullptr;
 
 constexpr uint32_t kMainWindow = Id(WindowId::Main);
 
-// Edit box content and transparent label caption share this number; every
-// other property the engine uses holds an integer.
+// Edit box content and transparent label caption share this number; the
+// edit box's tooltip is a text too; every other property the engine uses
+// holds an integer.
 bool IsTextProperty(int32_t property) {
-    return property == kContent;
+    return property == kContent || property == kToolTip;
 }
 
 bool ReturnsText(runtime::CommandRoutine command) {
@@ -97,8 +98,8 @@ void FakeRuntime::SetInt(MainUnit unit, int32_t property, int32_t value) {
     properties_[{kMainWindow, Id(unit), property}] = {"", value};
 }
 
-std::string FakeRuntime::Text(MainUnit unit) const {
-    auto found = properties_.find({kMainWindow, Id(unit), kContent});
+std::string FakeRuntime::Text(MainUnit unit, EditBoxProperty property) const {
+    auto found = properties_.find({kMainWindow, Id(unit), static_cast<int32_t>(property)});
     return found != properties_.end() ? found->second.text : "";
 }
 

@@ -54,7 +54,7 @@ public:
     // Stored properties of the main window, as GBK texts or integers.
     void SetText(MainUnit unit, std::string_view gbk);
     void SetInt(MainUnit unit, int32_t property, int32_t value);
-    std::string Text(MainUnit unit) const;
+    std::string Text(MainUnit unit, EditBoxProperty property = EditBoxProperty::Content) const;
     int32_t Int(MainUnit unit, int32_t property) const;
     bool Has(MainUnit unit, int32_t property) const;
 
@@ -109,6 +109,7 @@ private:
 
 // The property numbers as the store keys them.
 inline constexpr int32_t kContent = static_cast<int32_t>(EditBoxProperty::Content);
+inline constexpr int32_t kToolTip = static_cast<int32_t>(EditBoxProperty::ToolTip);
 inline constexpr int32_t kCaption = static_cast<int32_t>(TransLabelProperty::Caption);
 inline constexpr int32_t kVisible = static_cast<int32_t>(LabelProperty::Visible);
 inline constexpr int32_t kTextColour = static_cast<int32_t>(LabelProperty::TextColour);

@@ -291,11 +291,15 @@ TEST_F(HumidityHandler, WritesInTheFixedOrder) {
                                      M::AbsoluteHumidityMilligramsAfterConversion,
                                      M::MixingRatioAfterConversion,
                                      M::SaturationVapourPressureAfterConversion,
-                                     M::VapourPressureAfterConversion};
+                                     M::VapourPressureAfterConversion,
+                                     M::DewPoint,
+                                     M::DewPointAfterConversion};
     EXPECT_EQ(WrittenUnits(), expected);
-    for (const PropertyWrite& write : fake_.Writes()) {
+    const std::size_t tipWrites = 2;
+    for (std::size_t i = 0; i < fake_.Writes().size(); ++i) {
+        const PropertyWrite& write = fake_.Writes()[i];
         EXPECT_EQ(write.window, uint32_t(WindowId::Main));
-        EXPECT_EQ(write.property, kContent);
+        EXPECT_EQ(write.property, i + tipWrites < expected.size() ? kContent : kToolTip);
         EXPECT_EQ(write.element, kPlainElement);
     }
 }
@@ -304,7 +308,9 @@ TEST_F(HumidityHandler, DewPointModeFirstShowsTheTypedValueThenTheComputedOne) {
     Click({});
     std::vector<std::string> dewPointTexts;
     for (const PropertyWrite& write : fake_.Writes()) {
-        if (M(write.unit) == M::DewPoint) dewPointTexts.push_back(write.text);
+        if (M(write.unit) == M::DewPoint && write.property == kContent) {
+            dewPointTexts.push_back(write.text);
+        }
     }
     EXPECT_EQ(dewPointTexts, (std::vector<std::string>{"10.00", "10.04"}));
 }
@@ -312,7 +318,9 @@ TEST_F(HumidityHandler, DewPointModeFirstShowsTheTypedValueThenTheComputedOne) {
 TEST_F(HumidityHandler, OtherModesWriteTheDewPointInTheBlockOnlyAboveZeroDegrees) {
     auto dewPointWrites = [this] {
         int count = 0;
-        for (const PropertyWrite& write : fake_.Writes()) count += M(write.unit) == M::DewPoint;
+        for (const PropertyWrite& write : fake_.Writes()) {
+            count += M(write.unit) == M::DewPoint && write.property == kContent;
+        }
         return count;
     };
     Click({.mode = 1, .value = "50", .temperature = "0"});
@@ -327,7 +335,7 @@ TEST_F(HumidityHandler, NeitherRadioButtonLeavesThePressureResultsAlone) {
     Click({.radio1 = 0, .radio2 = 0});
     ExpectTexts(kTwentyDegreesDewPointTen);
     for (M box : kPressureResultBoxes) EXPECT_EQ(fake_.Text(box), "kept");
-    EXPECT_EQ(fake_.Writes().size(), 10u);
+    EXPECT_EQ(fake_.Writes().size(), 12u);
 }
 
 TEST_F(HumidityHandler, SecondClickWritesTheSameTexts) {
@@ -351,8 +359,9 @@ TEST_F(HumidityHandler, UnknownModeKeepsTheVapourPressuresOfThePreviousClick) {
     Click({.mode = 7, .value = "99", .temperature = "20"});
     EXPECT_EQ(Humidity().e, before.e);
     EXPECT_EQ(Humidity().es, before.es);
-    // Only the always-written dew point and the pressure group are written.
-    EXPECT_EQ(fake_.Writes().size(), 10u);
+    // Only the always-written dew point, the pressure group and the tooltips
+    // are written.
+    EXPECT_EQ(fake_.Writes().size(), 12u);
     EXPECT_EQ(fake_.Text(M::DewPoint), "10.04");
     EXPECT_EQ(fake_.Text(M::RelativeHumidity), "kept");
     EXPECT_EQ(fake_.Text(M::VapourPressureAfterConversion), "307.295");
@@ -378,6 +387,37 @@ TEST_F(HumidityHandler, UnknownGaugeUnitKeepsThePreviousFactor) {
     Click({.gaugeUnit = -1});
     EXPECT_EQ(Humidity().k, 4.0);
     EXPECT_EQ(fake_.Text(M::VapourPressureAfterConversion), "307.295");
+}
+
+// The humidity class goes to the tooltip of the box that shows the pressure
+// dew point, decided on the box's digits; the other dew point box has none.
+TEST_F(HumidityHandler, ShowsTheHumidityClassOnTheBoxOfThePressureDewPoint) {
+    const struct {
+        HumidityInputs inputs;
+        M holder;
+        const char* verdict;  // UTF-8, after "ISO 8573-1:2010 湿度等级"
+    } rows[] = {
+        {{.value = "-45"}, M::DewPoint, " 2 级（压力露点 ≤ -40 ℃）"},
+        // Computed as -39.9997, shown as -40.00.
+        {{.value = "-40.01"}, M::DewPoint, " 2 级（压力露点 ≤ -40 ℃）"},
+        {{.value = "-40", .radio1 = 0, .radio2 = 1},
+         M::DewPointAfterConversion,
+         " 3 级（压力露点 ≤ -20 ℃）"},
+        {{}, M::DewPoint, "：不属于 1–6 级（压力露点 > +10 ℃）"},
+        {{.value = "5", .radio1 = 0}, M::DewPoint, " 5 级（常压露点 ≤ +7 ℃）"},
+        {{.mode = 1, .value = "0", .radio1 = 0, .radio2 = 1},
+         M::DewPointAfterConversion,
+         "：无法判定（压力露点不是有限值）"},
+    };
+    for (const auto& row : rows) {
+        Click(row.inputs);
+        const M other = row.holder == M::DewPoint ? M::DewPointAfterConversion : M::DewPoint;
+        EXPECT_EQ(fake_.Text(row.holder, EditBoxProperty::ToolTip),
+                  runtime::Utf8ToGbk(std::string("ISO 8573-1:2010 湿度等级") + row.verdict +
+                                     "\r\n0 级与 7–9 级不由露点判定"))
+            << row.verdict;
+        EXPECT_EQ(fake_.Text(other, EditBoxProperty::ToolTip), "") << row.verdict;
+    }
 }
 
 TEST_F(HumidityHandler, UnknownGaugeUnitBeforeAnyFactorDividesByZero) {

@@ -480,7 +480,7 @@ TEST(KindPropertyTypes, EveryKindsTypesByNumber) {
     };
     const Row rows[] = {
         {"window", PropertyTypes<WindowData>(), "TCBPCYCLLLCLNLLLXILLCLLT"},
-        {"edit box", PropertyTypes<EditBoxData>(), "TCOBFLILCCCTCCIIIIT34"},
+        {"edit box", PropertyTypes<EditBoxData>(), "TCOBFLILCCCTCCIIIIT34T"},
         {"label", PropertyTypes<LabelData>(), "TCCI222FOBPCC222CLC34"},
         {"button", PropertyTypes<ButtonData>(), "PCTCCF"},
         {"radio button", PropertyTypes<RadioButtonData>(), "PLLTLCCOBFL"},
