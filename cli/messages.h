@@ -231,11 +231,13 @@ be written in full (nothing is said when its reader has gone away).
 inline constexpr Message kHelpUsage = {"Usage:\n", "用法：\n"};
 
 // --version after the name and version; "{}" is the package's vendor and its
-// contact. The package states no licence, and none is claimed here.
+// contact. The terms are the ones the program's own window states: free
+// shareware, the copyright the vendor's.
 inline constexpr Message kVersionCopyright = {"Copyright (C) {}", "版权所有 (C) {}"};
 inline constexpr Message kVersionLicence = {
-    "Licence: the package states none; ask for the terms of use at\n{} <{}>.",
-    "许可：软件包未声明许可证；使用条款请询问\n{} <{}>。"};
+    "Licence: free shareware; it may be used and passed on free of charge.\n"
+    "Contact: {} <{}>.",
+    "许可：本软件为免费共享软件，可免费使用和传播。\n联系：{} <{}>。"};
 
 inline constexpr Message kTryHelp = {"Try 'humidity-calc-cli --help' for more information.",
                                      "请运行“humidity-calc-cli --help”查看用法。"};
