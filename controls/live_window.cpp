@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStyleHints>
 #include <QWindow>
 #include <algorithm>
 #include <set>
@@ -437,23 +438,46 @@ bool FormWindow::handleDrag(uint32_t unitId, QEvent& event) {
         case QEvent::MouseButtonPress: {
             auto& mouse = static_cast<QMouseEvent&>(event);
             if (mouse.button() != Qt::LeftButton) return false;
-            // A window manager moves the window itself; without one the
-            // window follows the pointer.
-            if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return true;
-            dragOffset_ = mouse.globalPosition().toPoint() - frameGeometry().topLeft();
+            // Nothing moves yet: a click is no drag. A window manager's move
+            // started on the press never ends when the release comes first.
+            dragPress_ = mouse.globalPosition().toPoint();
             return true;
         }
         case QEvent::MouseMove:
-            if (!dragOffset_) return false;
-            move(static_cast<QMouseEvent&>(event).globalPosition().toPoint() - *dragOffset_);
-            return true;
+            return followDrag(static_cast<QMouseEvent&>(event));
         case QEvent::MouseButtonRelease:
-            if (!dragOffset_) return false;
+            if (!dragPress_ && !dragOffset_) return false;
+            dragPress_.reset();
             dragOffset_.reset();
             return true;
         default:
             return false;
     }
+}
+
+bool FormWindow::followDrag(const QMouseEvent& mouse) {
+    const QPoint pointer = mouse.globalPosition().toPoint();
+    if (dragOffset_) {
+        move(pointer - *dragOffset_);
+        return true;
+    }
+    if (!dragPress_) return false;
+    // A release that never arrived leaves the button up: no drag then.
+    if ((mouse.buttons() & Qt::LeftButton) == 0) {
+        dragPress_.reset();
+        return false;
+    }
+    if ((pointer - *dragPress_).manhattanLength() <
+        QGuiApplication::styleHints()->startDragDistance())
+        return true;
+    const QPoint press = *dragPress_;
+    dragPress_.reset();
+    // A window manager moves the window itself; without one the window
+    // follows the pointer, keeping the point pressed under it.
+    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return true;
+    dragOffset_ = press - frameGeometry().topLeft();
+    move(pointer - *dragOffset_);
+    return true;
 }
 
 bool FormWindow::raiseCommonEvent(uint32_t unitId, QWidget* target, QEvent& event) {

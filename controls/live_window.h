@@ -127,6 +127,7 @@ private:
     bool isDefaultButton(uint32_t unitId) const;
     bool raiseClick(uint32_t unitId);
     bool handleDrag(uint32_t unitId, QEvent& event);
+    bool followDrag(const class QMouseEvent& mouse);
     bool raiseCommonEvent(uint32_t unitId, QWidget* target, QEvent& event);
 
     WindowRecord& record_;
@@ -139,6 +140,11 @@ private:
     std::map<uint32_t, PageKey> deferred_;
     ControlBuilder builder_;
     QHash<QObject*, uint32_t> routes_;
+    // Where a drag-move's press was, until the pointer has moved past the
+    // drag distance with the button held.
+    std::optional<QPoint> dragPress_;
+    // The pressed point's offset from the frame while the window follows
+    // the pointer itself.
     std::optional<QPoint> dragOffset_;
     bool announced_ = false;
     bool gone_ = false;

@@ -10,6 +10,8 @@
 #      above it;
 #   5. Escape in the open year list of the month calendar closes the list
 #      only;
+#   6. a click on a caption moves the window nowhere, then or with the
+#      pointer's next motion, while a drag from the caption moves it;
 # and in the end the main window's close request ends the program with exit
 # code 0.
 #
@@ -174,7 +176,28 @@ check_escape_closes_year_list_only() {
     expect_running "after Escape in the year list"
 }
 
-read_places "编辑框1,menu:帮助,menu:文件,tab:$first_page,tab:$calendar_page,rect:$calendar"
+# The window's place on the screen, "x,y".
+window_place() {
+    timeout 2 xdotool getwindowgeometry "$window" | sed -n 's/ *Position: \([0-9-]*,[0-9-]*\).*/\1/p'
+}
+
+# A click on a caption, then a motion, leaves the window where it was; a
+# drag from the caption moves it.
+check_only_drags_move() {
+    local before after
+    before=$(window_place)
+    click 标签46
+    xdotool mousemove_relative -- 40 30 sleep 0.5
+    after=$(window_place)
+    [ "$before" = "$after" ] || failures+=("a click on a caption moved the window to $after")
+    # shellcheck disable=SC2086  # the place is two words, x and y
+    xdotool mousemove --window "$window" ${place[标签46]} mousedown 1 \
+        mousemove_relative -- 20 15 sleep 0.1 mousemove_relative -- 20 15 sleep 0.3 mouseup 1
+    after=$(window_place)
+    [ "$before" != "$after" ] || failures+=("a drag from a caption left the window at $before")
+}
+
+read_places "标签46,编辑框1,menu:帮助,menu:文件,tab:$first_page,tab:$calendar_page,rect:$calendar"
 start_xvfb
 [ "$mode" = openbox ] && start_openbox
 start_program
@@ -185,6 +208,7 @@ open_about
 [ "$mode" = openbox ] && check_click_keeps_about_above
 check_close_request_while_about_open
 check_escape_closes_year_list_only
+check_only_drags_move
 report_failures "the walk through the windows went wrong"
 
 send_close_request "$window"
