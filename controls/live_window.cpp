@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStyleHints>
+#include <QTabBar>
 #include <QWindow>
 #include <algorithm>
 #include <set>
@@ -300,6 +301,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool FormWindow::handleKey(uint32_t unitId, QKeyEvent& key) {
+    if (switchPage(key)) return true;
     const KindDescriptor* kind = kindOf(unitId);
     QWidget* owner = unitId == ownUnit().id ? clientArea_ : control(unitId);
     if (kind != nullptr && kind->routines.wantsKey != nullptr && owner != nullptr &&
@@ -382,16 +384,56 @@ void FormWindow::moveFocus(uint32_t fromUnit, bool forward, bool tabStopsOnly) {
 }
 
 void FormWindow::focusFirstTabStop() {
+    if (!focusFirstTabStopWithin(nullptr)) return;
+    // The window takes the keyboard later, for a reason that selects
+    // nothing: the text is selected now, so that typing replaces it.
+    if (auto* line = qobject_cast<QLineEdit*>(focusWidget())) line->selectAll();
+}
+
+bool FormWindow::focusFirstTabStopWithin(const QWidget* area) {
     for (uint32_t unitId : unitsInsideOut()) {
         const KindDescriptor* kind = kindOf(unitId);
         if (kind == nullptr || kind->code == uint32_t(KindCode::TabControl)) continue;
         if (!takesFocus(unitId, true)) continue;
-        existingControl(unitId)->setFocus(Qt::TabFocusReason);
-        // The window takes the keyboard later, for a reason that selects
-        // nothing: the text is selected now, so that typing replaces it.
-        if (auto* line = qobject_cast<QLineEdit*>(focusWidget())) line->selectAll();
-        return;
+        QWidget* widget = existingControl(unitId);
+        if (area != nullptr && !area->isAncestorOf(widget)) continue;
+        widget->setFocus(Qt::TabFocusReason);
+        return true;
     }
+    return false;
+}
+
+// The tab control that page keys switch: the one holding the keyboard,
+// else the window's first.
+QTabWidget* FormWindow::tabControlForPageKeys() const {
+    QTabWidget* first = nullptr;
+    for (uint32_t unitId : unitOrder_) {
+        auto* tabs = dynamic_cast<QTabWidget*>(existingControl(unitId));
+        if (tabs == nullptr || !tabs->isVisible()) continue;
+        if (tabs->isAncestorOf(QApplication::focusWidget())) return tabs;
+        if (first == nullptr) first = tabs;
+    }
+    return first;
+}
+
+// Ctrl+Tab and Ctrl+Page Down show the next page, Ctrl+Shift+Tab and
+// Ctrl+Page Up the one before, from anywhere in the window. The keyboard
+// stays on the tab strip when it was there, else goes to the new page's
+// first tab stop.
+bool FormWindow::switchPage(const QKeyEvent& key) {
+    if ((key.modifiers() & Qt::ControlModifier) == 0) return false;
+    int step = 0;
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_PageDown) step = 1;
+    if (key.key() == Qt::Key_Backtab || key.key() == Qt::Key_PageUp) step = -1;
+    if (key.key() == Qt::Key_Tab && (key.modifiers() & Qt::ShiftModifier) != 0) step = -1;
+    QTabWidget* tabs = step != 0 ? tabControlForPageKeys() : nullptr;
+    if (tabs == nullptr || tabs->count() == 0) return false;
+    const int page = tabs->currentIndex();
+    const bool stripHadFocus = tabs->tabBar()->hasFocus();
+    tabs->setCurrentIndex((page + step + tabs->count()) % tabs->count());
+    if (tabs->currentIndex() == page || stripHadFocus) return true;
+    if (!focusFirstTabStopWithin(tabs)) tabs->tabBar()->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 // The units in unit order, each container followed at once by what it

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTabWidget>
 #include <compare>
 #include <functional>
 #include <map>
@@ -121,6 +122,9 @@ private:
 
     bool handleKey(uint32_t unitId, class QKeyEvent& key);
     bool pressEnter(uint32_t unitId);
+    bool switchPage(const QKeyEvent& key);
+    QTabWidget* tabControlForPageKeys() const;
+    bool focusFirstTabStopWithin(const QWidget* area);
     void moveFocus(uint32_t fromUnit, bool forward, bool tabStopsOnly);
     bool takesFocus(uint32_t unitId, bool tabStopsOnly) const;
     std::vector<uint32_t> unitsInsideOut() const;
