@@ -5,6 +5,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QWidget>
 
 #include "controls/control_model.h"
@@ -53,6 +54,12 @@ void RestoreStates(const std::vector<RememberedState>& states) {
     }
 }
 
+void GiveFocusBack(QWidget* control) {
+    if (control == nullptr || !control->isVisible() || !control->isEnabled()) return;
+    control->activateWindow();
+    control->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 // The window a modal window stays above: its owner, else the window whose
 // handler is opening it.
 QWidget* OpeningWindow(QWidget* owner) {
@@ -89,10 +96,15 @@ bool RuntimeApp::LoadWindow(uint32_t windowId, uint32_t parentWindowId, bool has
         }
         forms::DestroyFormWindow(windowId);
     }
+    // Disabling the other windows takes the keyboard from the control that
+    // had it; it gets it back when the modal window has gone.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
     if (!forms::OpenFormWindow(windowId, owner, modal ? OpeningWindow(owner) : nullptr)) {
         return false;
     }
-    if (modal) RunModal(windowId);
+    if (!modal) return true;
+    RunModal(windowId);
+    GiveFocusBack(focused);
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -54,6 +55,7 @@ TEST_P(SecondaryWindowTest, OpensModallyAndClosesAloneTwice) {
     ASSERT_TRUE(TypeInto(Unit(MainUnit::KnownValue), "70"));
     const QString computed = ShownText(Unit(MainUnit::RelativeHumidity));
     QWidget* mainWindow = forms::LoadedWindowWidget(kMainWindow);
+    const QWidget* typedInto = QApplication::focusWidget();
 
     for (int opening = 1; opening <= 2; ++opening) {
         SCOPED_TRACE(::testing::Message() << "opening " << opening);
@@ -73,6 +75,7 @@ TEST_P(SecondaryWindowTest, OpensModallyAndClosesAloneTwice) {
         EXPECT_TRUE(mainWindow->isEnabled());
         EXPECT_TRUE(mainWindow->isVisible());
         EXPECT_EQ(ShownText(Unit(MainUnit::RelativeHumidity)), computed);
+        EXPECT_EQ(QApplication::focusWidget(), typedInto) << "the keyboard did not come back";
     }
 }
 
