@@ -469,7 +469,9 @@ bool FormWindow::takesFocus(uint32_t unitId, bool tabStopsOnly) const {
     if (!widget->isVisible() || !widget->isEnabled()) return false;
     const QWidget* focusTaker = widget->focusProxy() != nullptr ? widget->focusProxy() : widget;
     if ((focusTaker->focusPolicy() & Qt::TabFocus) == 0) return false;
-    return !tabStopsOnly || (unit->stateFlags & kTabStop) != 0;
+    if (!tabStopsOnly || (unit->stateFlags & kTabStop) != 0) return true;
+    const KindDescriptor* kind = kindOf(unitId);
+    return kind != nullptr && kind->routines.holdsTabStops;
 }
 
 bool FormWindow::handleDrag(uint32_t unitId, QEvent& event) {

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTest>
 #include <QWidget>
 #include <ostream>
 #include <set>
@@ -16,6 +17,7 @@
 
 #include "app/program.h"
 #include "controls/control_model.h"
+#include "lunar_controls/month_calendar.h"
 #include "tests/gui/ending.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/humidity_form.h"
@@ -81,6 +83,31 @@ TEST_P(SecondaryWindowTest, OpensModallyAndClosesAloneTwice) {
 
 INSTANTIATE_TEST_SUITE_P(HelpMenu, SecondaryWindowTest, ::testing::ValuesIn(kSecondaryWindows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Ctrl+Page Down twice shows 农家历 with the keyboard on its year selector;
+// Tab walks on to the month selector and the day grid, whose arrows move
+// the day.
+TEST_F(ProgramTest, CalendarPageByKeyboard) {
+    ASSERT_TRUE(ShowPage(0));
+    ASSERT_TRUE(TypeInto(Unit(MainUnit::KnownValue), "1"));
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        Settle();
+    };
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    auto* calendar =
+        dynamic_cast<lunar::CnMonthCalendarWidget*>(Control(UnitNamed(kMainWindow, "农历月历1")));
+    ASSERT_TRUE(calendar != nullptr && calendar->isVisible()) << "农家历 is not shown";
+    EXPECT_EQ(QApplication::focusWidget(), calendar->panel().yearSelector());
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), &calendar->grid());
+    lunar::SolarDate weekLater = calendar->grid().solarDate();
+    lunar::ShiftDays(weekLater.year, weekLater.month, weekLater.day, 7);
+    press(Qt::Key_Down);
+    EXPECT_EQ(calendar->grid().solarDate(), weekLater);
+}
 
 // The child's run ends in milliseconds; this leaves room for the sanitizers.
 constexpr int kEndingRunTimeoutMs = 60000;
