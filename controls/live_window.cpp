@@ -600,9 +600,10 @@ void FormWindow::deleteWhenHandlersReturn() {
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     if (gone_) return event->accept();
-    // A window that a modal window has disabled refuses the window
-    // manager's close request, as its close box would refuse a click.
-    if (!isEnabled()) return event->ignore();
+    // While another window is modal this one refuses a close request, as
+    // its close box would refuse a click.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != this) return event->ignore();
     if (FireEvent(windowId(), 0, int32_t(WindowEvent::CloseRequested)) != 0) return event->ignore();
     event->accept();
     DestroyFormWindow(windowId());
