@@ -611,6 +611,10 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
+    if (centreFrame_ && windowHandle() != nullptr && !windowHandle()->frameMargins().isNull()) {
+        centreFrame_ = false;
+        if (auto corner = runtime::CentredOnScreen(frameGeometry().size())) move(*corner);
+    }
     if (announced_ && !gone_) FireEvent(windowId(), 0, int32_t(WindowEvent::Moved));
 }
 

@@ -90,6 +90,11 @@ public:
     // Rebuilds the menu bar from the window's menu item records.
     void rebuildMenu();
 
+    // A window centred before it is shown is centred by its client area:
+    // its frame is not known yet. Once a window manager has framed it, the
+    // frame is centred instead.
+    void centreFrameOnceKnown() { centreFrame_ = true; }
+
     // Set once the creation events have been raised; moves and resizes
     // raise events 3 and 4 from then on.
     void markAnnounced() { announced_ = true; }
@@ -151,6 +156,7 @@ private:
     // the pointer itself.
     std::optional<QPoint> dragOffset_;
     bool announced_ = false;
+    bool centreFrame_ = false;
     bool gone_ = false;
     int runningHandlers_ = 0;
     bool deletePending_ = false;

@@ -2,7 +2,8 @@
 # A walk through the program's windows under a virtual X server, with real X
 # input events, either on the bare server ("bare") or under a window manager
 # that the session starts ("openbox"):
-#   1. the main window opens with the keyboard on 编辑框1, its text selected;
+#   1. the main window opens centred, its frame when it has one, with the
+#      keyboard on 编辑框1, its text selected;
 #   2. Up and Down in an edit box leave the keyboard there;
 #   3. while the modal about window is open, the main window refuses a close
 #      request, and the program runs on once the about window is closed,
@@ -192,6 +193,23 @@ check_escape_closes_year_list_only() {
     expect_running "after Escape in the year list"
 }
 
+# The main window's frame (its client area when no window manager frames
+# it) lies in the middle of the 1280 × 1024 screen, to a pixel.
+check_window_centred() {
+    local X Y WIDTH HEIGHT left right top bottom horizontal vertical
+    for _ in $(seq "$attempts"); do
+        read -r X Y WIDTH HEIGHT < <(timeout 2 xwininfo -id "$window" |
+            sed -n 's/.*\(upper-left [XY]\|Width\|Height\): *//p' | tr '\n' ' ')
+        read -r left right top bottom < <(timeout 2 xprop -id "$window" _NET_FRAME_EXTENTS |
+            sed -n 's/.*= //p' | tr -d ,)
+        horizontal=$((2 * (X - ${left:-0}) + WIDTH + ${left:-0} + ${right:-0} - 1280))
+        vertical=$((2 * (Y - ${top:-0}) + HEIGHT + ${top:-0} + ${bottom:-0} - 1024))
+        [ "${horizontal#-}" -le 1 ] && [ "${vertical#-}" -le 1 ] && return 0
+        sleep "$pause"
+    done
+    failures+=("the window is off the screen's centre by ($horizontal, $vertical) half pixels")
+}
+
 # The window's place on the screen, "x,y".
 window_place() {
     timeout 2 xdotool getwindowgeometry "$window" | sed -n 's/ *Position: \([0-9-]*,[0-9-]*\).*/\1/p'
@@ -218,6 +236,7 @@ start_xvfb
 [ "$mode" = openbox ] && start_openbox
 start_program
 
+check_window_centred
 check_typing_at_start
 check_arrows_keep_focus
 open_about
