@@ -2,6 +2,7 @@
 
 #include "controls/accessible_names.h"
 
+#include <QPushButton>
 #include <QWidget>
 #include <cstdlib>
 #include <map>
@@ -126,6 +127,34 @@ void NameEditBox(FormWindow& window, kinds::EditBoxWidget& box) {
     NameEditBox(box, NeighboursAmong(ShownIn(window, box.parentWidget()), box));
 }
 
+// The labels among the neighbours: a row's caption names the row's button
+// across the edit box between them.
+std::vector<RowNeighbour> LabelsAmong(const std::vector<ShownControl>& container) {
+    std::vector<RowNeighbour> labels;
+    for (const ShownControl& other : container) {
+        if (other.neighbour.isLabel) labels.push_back(other.neighbour);
+    }
+    return labels;
+}
+
+// Buttons of one container that share a caption (the converter rows'
+// "换算") are told apart by their row's caption: "换算 巴(bar)".
+void NameSharedCaptionButtons(const std::vector<ShownControl>& container) {
+    std::map<QString, std::vector<QPushButton*>> byCaption;
+    for (const ShownControl& shown : container) {
+        auto* button = qobject_cast<QPushButton*>(const_cast<QWidget*>(shown.control));
+        if (button != nullptr) byCaption[button->text()].push_back(button);
+    }
+    const std::vector<RowNeighbour> labels = LabelsAmong(container);
+    for (const auto& [caption, buttons] : byCaption) {
+        if (buttons.size() < 2) continue;
+        for (QPushButton* button : buttons) {
+            const QString row = CaptionOnSide(button->geometry(), labels, Side::Left);
+            button->setAccessibleName(row.isEmpty() ? caption : caption + u' ' + row);
+        }
+    }
+}
+
 }  // namespace
 
 QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours) {
@@ -136,18 +165,25 @@ QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours) 
 }
 
 void NameEditBoxes(FormWindow& window, const QWidget* container) {
-    // The neighbours are gathered once per container that holds a box; a
-    // container without edit boxes costs nothing more.
+    // The neighbours are gathered once per container that holds a box or a
+    // button; other containers cost nothing more.
     std::map<const QWidget*, std::vector<ShownControl>> shown;
     for (const Unit& entry : window.record().units) {
         const auto* unit = std::get_if<UnitRecord>(&entry);
-        if (unit == nullptr || unit->kind != uint32_t(KindCode::EditBox)) continue;
-        auto* box = dynamic_cast<kinds::EditBoxWidget*>(window.existingControl(unit->id));
-        if (box == nullptr || (container != nullptr && box->parentWidget() != container)) continue;
-        auto [neighbours, first] = shown.try_emplace(box->parentWidget());
-        if (first) neighbours->second = ShownIn(window, box->parentWidget());
-        NameEditBox(*box, NeighboursAmong(neighbours->second, *box));
+        if (unit == nullptr) continue;
+        const bool isBox = unit->kind == uint32_t(KindCode::EditBox);
+        if (!isBox && unit->kind != uint32_t(KindCode::Button)) continue;
+        QWidget* control = window.existingControl(unit->id);
+        if (control == nullptr || (container != nullptr && control->parentWidget() != container)) {
+            continue;
+        }
+        auto [neighbours, first] = shown.try_emplace(control->parentWidget());
+        if (first) neighbours->second = ShownIn(window, control->parentWidget());
+        if (auto* box = isBox ? dynamic_cast<kinds::EditBoxWidget*>(control) : nullptr) {
+            NameEditBox(*box, NeighboursAmong(neighbours->second, *box));
+        }
     }
+    for (const auto& [boxContainer, controls] : shown) NameSharedCaptionButtons(controls);
 }
 
 void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit, int32_t property) {

@@ -1,7 +1,8 @@
 #pragma once
 // Accessible names of the edit boxes, read from the layout as a sighted user
 // reads a row: the caption of the label to the box's left and the unit label
-// to its right, e.g. "相对湿度 %".
+// to its right, e.g. "相对湿度 %"; buttons that share a caption take their
+// row's caption too, e.g. "换算 巴(bar)".
 //
 //   window units ──► visible neighbours in the box's container ──► EditBoxName
 //                ──► accessible name of the box and of its editor
@@ -41,7 +42,8 @@ struct RowNeighbour {
 QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours);
 
 // Names every edit box of `window` whose container is `container`, or every
-// edit box of the window when `container` is null.
+// edit box of the window when `container` is null, and the buttons there
+// that share their caption with another.
 void NameEditBoxes(FormWindow& window, const QWidget* container = nullptr);
 // Names again what a write of `property` to `unit` may have renamed: the
 // edit boxes beside a label whose caption, place or visibility changed, or

@@ -36,9 +36,12 @@ TemplateData& WindowTableRecords();
 // 3 and 4. `owner` (may be null) becomes the window's owner. False when the
 // window is not in the table or a control cannot be created; nothing of the
 // window remains then.
-// A window opened with `stayAbove` is kept above that window by the window
-// manager (a modal window above the window it was opened from).
-bool OpenFormWindow(uint32_t windowId, QWidget* owner = nullptr, QWidget* stayAbove = nullptr);
+// A modal window takes all input from the program's other windows, through
+// the platform, so that the window manager knows it as modal too; it is
+// kept above `stayAbove` (the window it was opened from) when one is given.
+enum class Modality { Modeless, Modal };
+bool OpenFormWindow(uint32_t windowId, QWidget* owner = nullptr,
+                    Modality modality = Modality::Modeless, QWidget* stayAbove = nullptr);
 
 // The steps of OpenFormWindow, for callers that show the window themselves
 // (modal loading): CreateFormWindow builds it hidden and registers it, or

@@ -57,6 +57,9 @@ struct KindRoutines {
     // Whether the control handles this key itself (a Qt::Key), before the
     // window's keyboard handling sees it. Null means it wants none.
     bool (*wantsKey)(QWidget* control, int qtKey) = nullptr;
+    // The control holds tab stops of its own (as the month calendar's day
+    // grid is one), so Tab stops at it whatever its unit's flags say.
+    bool holdsTabStops = false;
 };
 
 struct KindDescriptor {

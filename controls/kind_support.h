@@ -22,6 +22,7 @@
 //   void setKindProperty(int32_t index, const PropertyValue&);   // optional
 //   Bytes kindData() const;                                      // optional
 //   bool wantsKey(int qtKey) const;                              // optional
+//   static constexpr bool kHoldsTabStops = true;                 // optional
 //
 // Without the optional members the properties are the record's, through
 // the kind's property table, and the kind data is the record written back.
@@ -30,7 +31,9 @@
 // A widget with live properties (a box's text, a tab's page) defines
 // kindProperty or setKindProperty for those and passes the rest on to
 // StoredProperty or SetStoredPropertyOf. wantsKey says whether the control
-// handles a key itself before the window's keyboard handling sees it.
+// handles a key itself before the window's keyboard handling sees it;
+// kHoldsTabStops that Tab stops at the control even when its unit is no
+// tab stop.
 
 #include <QColor>
 #include <QPalette>
@@ -169,6 +172,9 @@ KindRoutines RoutinesOf(QWidget* (*create)(const CreateRequest&)) {
                           kind_routines::GetProperty<Widget>, kind_routines::Serialise<Widget>};
     if constexpr (requires(const Widget& widget) { widget.wantsKey(0); }) {
         routines.wantsKey = kind_routines::WantsKey<Widget>;
+    }
+    if constexpr (requires { Widget::kHoldsTabStops; }) {
+        routines.holdsTabStops = Widget::kHoldsTabStops;
     }
     return routines;
 }

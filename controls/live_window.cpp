@@ -7,6 +7,8 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStyleHints>
+#include <QTabBar>
 #include <QWindow>
 #include <algorithm>
 #include <set>
@@ -299,6 +301,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool FormWindow::handleKey(uint32_t unitId, QKeyEvent& key) {
+    if (switchPage(key)) return true;
     const KindDescriptor* kind = kindOf(unitId);
     QWidget* owner = unitId == ownUnit().id ? clientArea_ : control(unitId);
     if (kind != nullptr && kind->routines.wantsKey != nullptr && owner != nullptr &&
@@ -381,16 +384,56 @@ void FormWindow::moveFocus(uint32_t fromUnit, bool forward, bool tabStopsOnly) {
 }
 
 void FormWindow::focusFirstTabStop() {
+    if (!focusFirstTabStopWithin(nullptr)) return;
+    // The window takes the keyboard later, for a reason that selects
+    // nothing: the text is selected now, so that typing replaces it.
+    if (auto* line = qobject_cast<QLineEdit*>(focusWidget())) line->selectAll();
+}
+
+bool FormWindow::focusFirstTabStopWithin(const QWidget* area) {
     for (uint32_t unitId : unitsInsideOut()) {
         const KindDescriptor* kind = kindOf(unitId);
         if (kind == nullptr || kind->code == uint32_t(KindCode::TabControl)) continue;
         if (!takesFocus(unitId, true)) continue;
-        existingControl(unitId)->setFocus(Qt::TabFocusReason);
-        // The window takes the keyboard later, for a reason that selects
-        // nothing: the text is selected now, so that typing replaces it.
-        if (auto* line = qobject_cast<QLineEdit*>(focusWidget())) line->selectAll();
-        return;
+        QWidget* widget = existingControl(unitId);
+        if (area != nullptr && !area->isAncestorOf(widget)) continue;
+        widget->setFocus(Qt::TabFocusReason);
+        return true;
     }
+    return false;
+}
+
+// The tab control that page keys switch: the one holding the keyboard,
+// else the window's first.
+QTabWidget* FormWindow::tabControlForPageKeys() const {
+    QTabWidget* first = nullptr;
+    for (uint32_t unitId : unitOrder_) {
+        auto* tabs = dynamic_cast<QTabWidget*>(existingControl(unitId));
+        if (tabs == nullptr || !tabs->isVisible()) continue;
+        if (tabs->isAncestorOf(QApplication::focusWidget())) return tabs;
+        if (first == nullptr) first = tabs;
+    }
+    return first;
+}
+
+// Ctrl+Tab and Ctrl+Page Down show the next page, Ctrl+Shift+Tab and
+// Ctrl+Page Up the one before, from anywhere in the window. The keyboard
+// stays on the tab strip when it was there, else goes to the new page's
+// first tab stop.
+bool FormWindow::switchPage(const QKeyEvent& key) {
+    if ((key.modifiers() & Qt::ControlModifier) == 0) return false;
+    int step = 0;
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_PageDown) step = 1;
+    if (key.key() == Qt::Key_Backtab || key.key() == Qt::Key_PageUp) step = -1;
+    if (key.key() == Qt::Key_Tab && (key.modifiers() & Qt::ShiftModifier) != 0) step = -1;
+    QTabWidget* tabs = step != 0 ? tabControlForPageKeys() : nullptr;
+    if (tabs == nullptr || tabs->count() == 0) return false;
+    const int page = tabs->currentIndex();
+    const bool stripHadFocus = tabs->tabBar()->hasFocus();
+    tabs->setCurrentIndex((page + step + tabs->count()) % tabs->count());
+    if (tabs->currentIndex() == page || stripHadFocus) return true;
+    if (!focusFirstTabStopWithin(tabs)) tabs->tabBar()->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 // The units in unit order, each container followed at once by what it
@@ -426,7 +469,9 @@ bool FormWindow::takesFocus(uint32_t unitId, bool tabStopsOnly) const {
     if (!widget->isVisible() || !widget->isEnabled()) return false;
     const QWidget* focusTaker = widget->focusProxy() != nullptr ? widget->focusProxy() : widget;
     if ((focusTaker->focusPolicy() & Qt::TabFocus) == 0) return false;
-    return !tabStopsOnly || (unit->stateFlags & kTabStop) != 0;
+    if (!tabStopsOnly || (unit->stateFlags & kTabStop) != 0) return true;
+    const KindDescriptor* kind = kindOf(unitId);
+    return kind != nullptr && kind->routines.holdsTabStops;
 }
 
 bool FormWindow::handleDrag(uint32_t unitId, QEvent& event) {
@@ -437,23 +482,46 @@ bool FormWindow::handleDrag(uint32_t unitId, QEvent& event) {
         case QEvent::MouseButtonPress: {
             auto& mouse = static_cast<QMouseEvent&>(event);
             if (mouse.button() != Qt::LeftButton) return false;
-            // A window manager moves the window itself; without one the
-            // window follows the pointer.
-            if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return true;
-            dragOffset_ = mouse.globalPosition().toPoint() - frameGeometry().topLeft();
+            // Nothing moves yet: a click is no drag. A window manager's move
+            // started on the press never ends when the release comes first.
+            dragPress_ = mouse.globalPosition().toPoint();
             return true;
         }
         case QEvent::MouseMove:
-            if (!dragOffset_) return false;
-            move(static_cast<QMouseEvent&>(event).globalPosition().toPoint() - *dragOffset_);
-            return true;
+            return followDrag(static_cast<QMouseEvent&>(event));
         case QEvent::MouseButtonRelease:
-            if (!dragOffset_) return false;
+            if (!dragPress_ && !dragOffset_) return false;
+            dragPress_.reset();
             dragOffset_.reset();
             return true;
         default:
             return false;
     }
+}
+
+bool FormWindow::followDrag(const QMouseEvent& mouse) {
+    const QPoint pointer = mouse.globalPosition().toPoint();
+    if (dragOffset_) {
+        move(pointer - *dragOffset_);
+        return true;
+    }
+    if (!dragPress_) return false;
+    // A release that never arrived leaves the button up: no drag then.
+    if ((mouse.buttons() & Qt::LeftButton) == 0) {
+        dragPress_.reset();
+        return false;
+    }
+    if ((pointer - *dragPress_).manhattanLength() <
+        QGuiApplication::styleHints()->startDragDistance())
+        return true;
+    const QPoint press = *dragPress_;
+    dragPress_.reset();
+    // A window manager moves the window itself; without one the window
+    // follows the pointer, keeping the point pressed under it.
+    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return true;
+    dragOffset_ = press - frameGeometry().topLeft();
+    move(pointer - *dragOffset_);
+    return true;
 }
 
 bool FormWindow::raiseCommonEvent(uint32_t unitId, QWidget* target, QEvent& event) {
@@ -532,9 +600,10 @@ void FormWindow::deleteWhenHandlersReturn() {
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     if (gone_) return event->accept();
-    // A window that a modal window has disabled refuses the window
-    // manager's close request, as its close box would refuse a click.
-    if (!isEnabled()) return event->ignore();
+    // While another window is modal this one refuses a close request, as
+    // its close box would refuse a click.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != this) return event->ignore();
     if (FireEvent(windowId(), 0, int32_t(WindowEvent::CloseRequested)) != 0) return event->ignore();
     event->accept();
     DestroyFormWindow(windowId());
@@ -542,6 +611,10 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 void FormWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
+    if (centreFrame_ && windowHandle() != nullptr && !windowHandle()->frameMargins().isNull()) {
+        centreFrame_ = false;
+        if (auto corner = runtime::CentredOnScreen(frameGeometry().size())) move(*corner);
+    }
     if (announced_ && !gone_) FireEvent(windowId(), 0, int32_t(WindowEvent::Moved));
 }
 

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTabWidget>
 #include <compare>
 #include <functional>
 #include <map>
@@ -89,6 +90,11 @@ public:
     // Rebuilds the menu bar from the window's menu item records.
     void rebuildMenu();
 
+    // A window centred before it is shown is centred by its client area:
+    // its frame is not known yet. Once a window manager has framed it, the
+    // frame is centred instead.
+    void centreFrameOnceKnown() { centreFrame_ = true; }
+
     // Set once the creation events have been raised; moves and resizes
     // raise events 3 and 4 from then on.
     void markAnnounced() { announced_ = true; }
@@ -121,12 +127,16 @@ private:
 
     bool handleKey(uint32_t unitId, class QKeyEvent& key);
     bool pressEnter(uint32_t unitId);
+    bool switchPage(const QKeyEvent& key);
+    QTabWidget* tabControlForPageKeys() const;
+    bool focusFirstTabStopWithin(const QWidget* area);
     void moveFocus(uint32_t fromUnit, bool forward, bool tabStopsOnly);
     bool takesFocus(uint32_t unitId, bool tabStopsOnly) const;
     std::vector<uint32_t> unitsInsideOut() const;
     bool isDefaultButton(uint32_t unitId) const;
     bool raiseClick(uint32_t unitId);
     bool handleDrag(uint32_t unitId, QEvent& event);
+    bool followDrag(const class QMouseEvent& mouse);
     bool raiseCommonEvent(uint32_t unitId, QWidget* target, QEvent& event);
 
     WindowRecord& record_;
@@ -139,8 +149,14 @@ private:
     std::map<uint32_t, PageKey> deferred_;
     ControlBuilder builder_;
     QHash<QObject*, uint32_t> routes_;
+    // Where a drag-move's press was, until the pointer has moved past the
+    // drag distance with the button held.
+    std::optional<QPoint> dragPress_;
+    // The pressed point's offset from the frame while the window follows
+    // the pointer itself.
     std::optional<QPoint> dragOffset_;
     bool announced_ = false;
+    bool centreFrame_ = false;
     bool gone_ = false;
     int runningHandlers_ = 0;
     bool deletePending_ = false;

@@ -219,25 +219,14 @@ void FitTabControls(FormWindow& window, const WindowRecord& record) {
     }
 }
 
-// The client area: the stored outer size less a classic frame, grown to
-// hold every control of the window; a tab control at the corner fills it.
+// The client area, menu bar included: the stored outer size less the
+// classic frame the forms were laid out with. Controls that reach beyond it
+// (the tab control's right edge) are cut off there, as the forms show them.
 QSize ClientSize(FormWindow& window, const WindowRecord& record, bool hasMenu) {
     const UnitRecord& own = std::get<UnitRecord>(record.units.front());
     const int width = own.width - 2 * kClassicBorder;
     const int menu = hasMenu ? window.menuBar()->heightForWidth(width) : 0;
-    QSize client(width, own.height - 2 * kClassicBorder - kClassicCaption - menu);
-    for (const QWidget* control :
-         window.clientArea()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        client = client.expandedTo(
-            QSize(control->geometry().right() + 1, control->geometry().bottom() + 1));
-    }
-    for (QWidget* control :
-         window.clientArea()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (dynamic_cast<kinds::TabControlWidget*>(control) && control->pos() == QPoint(0, 0)) {
-            control->resize(client);
-        }
-    }
-    return client;
+    return {width, own.height - 2 * kClassicBorder - kClassicCaption - menu};
 }
 
 void PlaceWindow(FormWindow& window, const UnitRecord& own, const WindowData& data, QSize client) {
@@ -252,6 +241,7 @@ void PlaceWindow(FormWindow& window, const UnitRecord& own, const WindowData& da
     QPoint corner(own.left, own.top);
     if (data.startPosition == Stored(StartPosition::CentredOnScreen)) {
         corner = runtime::CentredOnScreen(outer).value_or(corner);
+        window.centreFrameOnceKnown();
     }
     window.move(corner);
 }

@@ -59,9 +59,10 @@ void AnnounceFormWindow(uint32_t windowId) {
     if (FormWindow* window = LoadedWindow(windowId)) window->markAnnounced();
 }
 
-bool OpenFormWindow(uint32_t windowId, QWidget* owner, QWidget* stayAbove) {
+bool OpenFormWindow(uint32_t windowId, QWidget* owner, Modality modality, QWidget* stayAbove) {
     FormWindow* window = CreateFormWindow(windowId, owner);
     if (window == nullptr) return false;
+    if (modality == Modality::Modal) window->setWindowModality(Qt::ApplicationModal);
     if (stayAbove != nullptr && stayAbove->windowHandle() != nullptr) {
         // X window managers keep only dialog-type windows above the window
         // they are transient for.

@@ -5,6 +5,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QWidget>
 
 #include "controls/control_model.h"
@@ -29,28 +30,10 @@ void BringForward(QWidget* window) {
     window->activateWindow();
 }
 
-// The enabled state of a top-level window before a modal window disabled it.
-struct RememberedState {
-    QPointer<QWidget> window;
-    bool enabled;
-};
-
-std::vector<RememberedState> DisableOtherWindows(uint32_t modalWindowId) {
-    std::vector<RememberedState> states;
-    for (uint32_t windowId : forms::LoadedWindowIds()) {
-        if (windowId == modalWindowId) continue;
-        QWidget* window = forms::LoadedWindowWidget(windowId);
-        if (window == nullptr) continue;
-        states.push_back({window, window->isEnabled()});
-        window->setEnabled(false);
-    }
-    return states;
-}
-
-void RestoreStates(const std::vector<RememberedState>& states) {
-    for (const RememberedState& state : states) {
-        if (!state.window.isNull()) state.window->setEnabled(state.enabled);
-    }
+void GiveFocusBack(QWidget* control) {
+    if (control == nullptr || !control->isVisible() || !control->isEnabled()) return;
+    control->activateWindow();
+    control->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 // The window a modal window stays above: its owner, else the window whose
@@ -89,18 +72,23 @@ bool RuntimeApp::LoadWindow(uint32_t windowId, uint32_t parentWindowId, bool has
         }
         forms::DestroyFormWindow(windowId);
     }
-    if (!forms::OpenFormWindow(windowId, owner, modal ? OpeningWindow(owner) : nullptr)) {
+    // A modal window takes the keyboard from the control that had it; that
+    // control gets it back when the modal window has gone.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    const auto modality = modal ? forms::Modality::Modal : forms::Modality::Modeless;
+    if (!forms::OpenFormWindow(windowId, owner, modality, modal ? OpeningWindow(owner) : nullptr)) {
         return false;
     }
-    if (modal) RunModal(windowId);
+    if (!modal) return true;
+    RunModal(windowId);
+    GiveFocusBack(focused);
     return true;
 }
 
-// Every other top-level window takes no input until the modal window is
-// gone; the loop runs in modal mode meanwhile. Modal windows nest: the outer
-// wait resumes when the inner one ends.
+// The loop runs in modal mode until the modal window is gone; the platform
+// keeps input from the other windows meanwhile. Modal windows nest: the
+// outer wait resumes when the inner one ends.
 void RuntimeApp::RunModal(uint32_t windowId) {
-    const std::vector<RememberedState> states = DisableOtherWindows(windowId);
     const uint32_t outerModalWindow = modalWindow_;
     const bool outerModalWindowGone = modalWindowGone_;
     modalWindow_ = windowId;
@@ -108,7 +96,6 @@ void RuntimeApp::RunModal(uint32_t windowId) {
     RunLoop(LoopMode::Modal);
     modalWindow_ = outerModalWindow;
     modalWindowGone_ = outerModalWindowGone;
-    RestoreStates(states);
 }
 
 bool RuntimeApp::ModalWindowGone() const {

@@ -1,6 +1,7 @@
 #include "lunar_controls/calendar_panel.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -236,6 +237,29 @@ void CalendarPanel::ApplySelectors() {
     uint16_t day = std::max(grid_->lunarDate().day, kFirstLunarDay);
     if (day > LunarMonthLength(year, month, isLeap)) --day;
     grid_->SetLunarDate(year, month, day, isLeap, false);
+}
+
+std::vector<QWidget*> CalendarPanel::focusStops() const {
+    std::vector<QWidget*> stops;
+    if (headerShown_ && yearSelector_ != nullptr) stops = {yearSelector_, monthSelector_};
+    stops.push_back(grid_);
+    return stops;
+}
+
+QWidget* CalendarPanel::neighbourStop(int step) const {
+    const std::vector<QWidget*> stops = focusStops();
+    const auto at = std::find(stops.begin(), stops.end(), QApplication::focusWidget());
+    if (at == stops.end()) return nullptr;
+    const auto index = (at - stops.begin()) + step;
+    return index >= 0 && index < std::ssize(stops) ? stops[size_t(index)] : nullptr;
+}
+
+// Tab and Shift+Tab inside the panel move between its own stops.
+bool CalendarPanel::focusNextPrevChild(bool next) {
+    QWidget* stop = neighbourStop(next ? 1 : -1);
+    if (stop == nullptr) return QWidget::focusNextPrevChild(next);
+    stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void CalendarPanel::paintEvent(QPaintEvent*) {

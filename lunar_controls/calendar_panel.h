@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "lunar_controls/day_grid.h"
 
@@ -75,6 +76,12 @@ public:
     QComboBox* yearSelector() const { return yearSelector_; }
     QComboBox* monthSelector() const { return monthSelector_; }
 
+    // The panel's tab stops in order: the shown selectors, then the grid.
+    std::vector<QWidget*> focusStops() const;
+    // The stop after (step 1) or before (step −1) the one with the
+    // keyboard; null at either end, where the keyboard leaves the panel.
+    QWidget* neighbourStop(int step) const;
+
     // The drop-down's state: the date saved when it opened, the closing flag
     // that stops a second close, and whom to tell about a cancel.
     void SetSavedDate(const SolarDate& date) { savedDate_ = date; }
@@ -89,6 +96,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     int stripHeight() const;

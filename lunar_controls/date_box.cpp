@@ -146,6 +146,8 @@ void CCnCalendar::OpenDropDown() {
     panel_->SetClosing(false);
     panel_->move(DropDownPosition(ScreenSource()(), panel_->size(), boxOnScreen_));
     panel_->show();
+    // The keys typed while the drop-down is open are its grid's.
+    grid().setFocus(Qt::PopupFocusReason);
 }
 
 void CCnCalendar::CloseDropDown(bool cancel) {
@@ -180,7 +182,11 @@ void CCnCalendar::onGridNotice(const GridNoticeEvent& notice) {
             FollowGridDay(dateTime_, grid());
             QPointer<CCnCalendar> self(this);
             link_.Fire(int32_t(DateBoxEvent::DateChanged));
-            if (self != nullptr && dropDownOpen()) updateDisplayedText();
+            if (self == nullptr || !dropDownOpen()) break;
+            updateDisplayedText();
+            // The keys move the day across months with the drop-down open.
+            panel_->KeepSelectorsInStep();
+            panel_->UpdateHeaderText();
             break;
         }
         case GridNotice::RightClicked:

@@ -225,7 +225,8 @@ void CCalendar::notifyOwner(GridNotice code, const SolarDate& date, bool post) {
 
 // Only the cells that gain or lose the highlight and the footer that
 // describes the hovered date are painted again.
-void CCalendar::hover(int index) {
+void CCalendar::hover(int index, bool byPointer) {
+    hoverByKeys_ = index >= 0 && !byPointer;
     if (index == hover_) return;
     if (hover_ >= 0) update(CellRect(hover_));
     hover_ = index;
@@ -234,7 +235,7 @@ void CCalendar::hover(int index) {
     if (index >= 0 && cells_[size_t(index)].inShownMonth) {
         const SolarDate& date = cells_[size_t(index)].solar;
         footerRight_ = FormatLunarDay(date.year, date.month, date.day, DefaultLunarFormatGbk());
-        notifyOwner(GridNotice::Hovered, date, false);
+        if (byPointer) notifyOwner(GridNotice::Hovered, date, false);
     } else {
         footerRight_.clear();
     }
@@ -253,11 +254,15 @@ void CCalendar::mouseReleaseEvent(QMouseEvent* event) {
     if (index < 0 || !cells_[size_t(index)].inShownMonth) return;
     const SolarDate date = cells_[size_t(index)].solar;
     if (event->button() == Qt::LeftButton) {
-        SetSolarDate(date, true);
-        notifyOwner(GridNotice::Clicked, date, true);
+        pick(date);
     } else if (event->button() == Qt::RightButton) {
         notifyOwner(GridNotice::RightClicked, date, false);
     }
+}
+
+void CCalendar::pick(const SolarDate& date) {
+    SetSolarDate(date, true);
+    notifyOwner(GridNotice::Clicked, date, true);
 }
 
 // Paints straight onto the widget: the window's backing store already keeps

@@ -5,6 +5,7 @@
 //   cells ─► blank cells from fixed pictures + texts from sprites ─► widget
 //            (on hover only the cells that change and the footer)
 //   mouse ─► HitTest ─► hover / click / right click ─► owner notices (0x464)
+//   keys ─► move / pick the selected day (grid_keys.cpp) ─► owner notices
 //
 // Every cell shows its Gregorian day and its lunar day (or lunar month name
 // on the first of a lunar month); the footer lists the solar terms of the
@@ -94,6 +95,9 @@ public:
     const double dateTime;
 };
 
+// The keys the grid takes when it has the keyboard (grid_keys.cpp).
+bool IsGridKey(int qtKey);
+
 struct GridCell {
     SolarDate solar;
     LunarDate lunar;  // zero when the date lies before the conversion range
@@ -144,12 +148,20 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void fillCells();
     SolarDate pageFirstDay() const;
     bool inShownMonth(const GridCell& cell) const;
-    void hover(int index);
+    // Highlights a cell; only the pointer's hover tells the owner.
+    void hover(int index, bool byPointer = true);
+    void pick(const SolarDate& date);
+    void selectByKey(const SolarDate& date);
+    uint16_t dayInMonth(const SolarDate& date) const;
+    SolarDate neighbourMonthStart(int step) const;
+    SolarDate sameDayInMonth(int step) const;
     void notifyOwner(GridNotice code, const SolarDate& date, bool post);
 
     void addFooterTerm(const GridCell& cell);
@@ -168,6 +180,7 @@ private:
     std::vector<QString> footerPieces_;  // footerLeft_ as the footer draws it
     QPointer<QObject> owner_;
     int hover_ = -1;
+    bool hoverByKeys_ = false;
     int id_ = 0;
     // The face of the footer's description of the hovered date, which
     // changes with every date and so is drawn as it is.

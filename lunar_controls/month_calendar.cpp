@@ -70,6 +70,7 @@ void CnMonthCalendarWidget::setHeaderShown(bool shown) {
     headerShown_ = shown;
     panel_->SetHeaderShown(shown);
     fitToPanel();
+    updateFocusEntry();
 }
 
 void CnMonthCalendarWidget::showHeaderText() {
@@ -153,12 +154,23 @@ MonthCalendarBlock CnMonthCalendarWidget::block() const {
     return block;
 }
 
-// A selector with the focus keeps the keys that move through its list; the
-// window would otherwise take the arrows to move the focus.
+// A selector with the focus keeps the keys that move through its list, and
+// the grid those that move its day; the window would otherwise take the
+// arrows to move the focus. Tab moves between the panel's own stops before
+// the window moves the keyboard on.
 bool CnMonthCalendarWidget::wantsKey(int qtKey) const {
     const QWidget* focus = QApplication::focusWidget();
-    return qobject_cast<const QComboBox*>(focus) != nullptr && isAncestorOf(focus) &&
-           forms::IsListKey(qtKey);
+    if (!isAncestorOf(focus)) return false;
+    if (qtKey == Qt::Key_Tab) return panel_->neighbourStop(1) != nullptr;
+    if (qtKey == Qt::Key_Backtab) return panel_->neighbourStop(-1) != nullptr;
+    if (focus == &panel_->grid()) return IsGridKey(qtKey);
+    return qobject_cast<const QComboBox*>(focus) != nullptr && forms::IsListKey(qtKey);
+}
+
+// The window gives the keyboard to the panel's first stop.
+void CnMonthCalendarWidget::updateFocusEntry() {
+    setFocusPolicy(Qt::TabFocus);
+    setFocusProxy(panel_->focusStops().front());
 }
 
 forms::Bytes CnMonthCalendarWidget::kindData() const {

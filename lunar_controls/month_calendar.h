@@ -18,6 +18,9 @@ namespace lunar {
 
 class CnMonthCalendarWidget : public QWidget {
 public:
+    // The selectors and the day grid are tab stops.
+    static constexpr bool kHoldsTabStops = true;
+
     CnMonthCalendarWidget(const MonthCalendarBlock& block, forms::UnitAddress address,
                           QWidget* parent);
 
@@ -40,6 +43,7 @@ private:
     void setHeaderShown(bool shown);
     void showHeaderText();
     void fitToPanel();
+    void updateFocusEntry();
 
     forms::UnitLink link_;
     CalendarPanel* panel_ = nullptr;

@@ -1,7 +1,9 @@
 # Installation and the Debian package of the program.
 #
 #   cmake --install  ──► bin/humidity-calc, bin/humidity-calc-cli
-#                        share/man/man1/humidity-calc-cli.1.gz (plain without gzip)
+#                        share/man/man1/humidity-calc{,-cli}.1.gz (plain without gzip)
+#                        share/doc/humidity-calc/{changelog.gz,copyright}
+#                        share/metainfo/example.hengpu.humidity_calc.metainfo.xml
 #                        share/applications/humidity-calc.desktop
 #                        share/icons/hicolor/{32,48,64,128,256}x…/apps/humidity-calc.png
 #                        share/icons/hicolor/scalable/apps/humidity-calc.svg
@@ -22,23 +24,36 @@ set(HC_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 install(TARGETS humidity-calc humidity-calc-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The command line's manual page, with the project's version filled in and
-# compressed as Debian keeps manual pages (-n: no name or time stamp, so that
-# the same source gives the same bytes).
+# The manual pages, with the project's version filled in and compressed as
+# Debian keeps them (-n: no name or time stamp, so that the same source
+# gives the same bytes); so is the changelog.
 set(HC_MAN_DIR ${CMAKE_BINARY_DIR}/man)
-set(HC_CLI_MAN_PAGE ${HC_MAN_DIR}/humidity-calc-cli.1)
-configure_file(${PROJECT_SOURCE_DIR}/cli/humidity-calc-cli.1 ${HC_CLI_MAN_PAGE} @ONLY)
 find_program(HC_GZIP gzip)
-if(HC_GZIP)
-  add_custom_command(OUTPUT ${HC_CLI_MAN_PAGE}.gz
-                     COMMAND ${HC_GZIP} -9 -n -k -f ${HC_CLI_MAN_PAGE}
-                     DEPENDS ${HC_CLI_MAN_PAGE}
+function(hc_install_compressed source destination)
+  get_filename_component(name ${source} NAME)
+  if(NOT HC_GZIP)
+    install(FILES ${source} DESTINATION ${destination})
+    return()
+  endif()
+  add_custom_command(OUTPUT ${source}.gz
+                     COMMAND ${HC_GZIP} -9 -n -k -f ${source}
+                     DEPENDS ${source}
                      VERBATIM)
-  add_custom_target(humidity-calc-cli-man ALL DEPENDS ${HC_CLI_MAN_PAGE}.gz)
-  install(FILES ${HC_CLI_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-else()
-  install(FILES ${HC_CLI_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-endif()
+  add_custom_target(${name}-gz ALL DEPENDS ${source}.gz)
+  install(FILES ${source}.gz DESTINATION ${destination})
+endfunction()
+foreach(page ${PROJECT_SOURCE_DIR}/cli/humidity-calc-cli.1 ${HC_PACKAGING_DIR}/humidity-calc.1)
+  get_filename_component(name ${page} NAME)
+  configure_file(${page} ${HC_MAN_DIR}/${name} @ONLY)
+  hc_install_compressed(${HC_MAN_DIR}/${name} ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+set(HC_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${HC_PACKAGE_NAME})
+configure_file(${HC_PACKAGING_DIR}/debian/changelog ${HC_MAN_DIR}/changelog COPYONLY)
+hc_install_compressed(${HC_MAN_DIR}/changelog ${HC_DOC_DIR})
+install(FILES ${HC_PACKAGING_DIR}/debian/copyright DESTINATION ${HC_DOC_DIR})
+# Software centres list the program from its AppStream file.
+install(FILES ${HC_PACKAGING_DIR}/example.hengpu.humidity_calc.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${HC_PACKAGING_DIR}/${HC_PACKAGE_NAME}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size IN LISTS HC_ICON_SIZES)
@@ -50,8 +65,9 @@ install(FILES ${HC_PACKAGING_DIR}/icons/${HC_PACKAGE_NAME}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # Without these the program starts with boxes for every Chinese glyph, forms
-# whose captions no longer fit, and message-box buttons in English.
-set(HC_RUNTIME_DATA_PACKAGES "fonts-arphic-uming, qt6-translations-l10n")
+# whose captions no longer fit, and message-box buttons in English; the
+# hyperlink box falls back on sensible-browser to open a link.
+set(HC_RUNTIME_DATA_PACKAGES "fonts-arphic-uming, qt6-translations-l10n, sensible-utils")
 # The libraries the program links, for systems without dpkg-shlibdeps.
 set(HC_LINKED_LIBRARY_PACKAGES
     "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, libjpeg62-turbo")
@@ -59,7 +75,9 @@ set(HC_LINKED_LIBRARY_PACKAGES
 set(CPACK_PACKAGE_NAME ${HC_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR ${HC_VENDOR})
-set(CPACK_PACKAGE_CONTACT "${HC_VENDOR} <${HC_CONTACT}>")
+# A comma would split the Maintainer field into two names without address,
+# so the vendor's name without its "Co., Ltd." stands there.
+set(CPACK_PACKAGE_CONTACT "Hengpu Technology <${HC_CONTACT}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "humidity conversion calculator with pressure units and a lunar calendar")
 set(CPACK_PACKAGE_DESCRIPTION
     "A desktop calculator for humidity engineering. From one known moisture\n"

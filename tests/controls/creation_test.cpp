@@ -47,12 +47,13 @@ TEST_F(CreationTest, EarlierUnitsLieAboveLaterOnesOfTheSameParent) {
               siblings.indexOf(window->control(kCombo)));
 }
 
-TEST_F(CreationTest, TheTabControlFillsTheClientAreaAndShowsEveryControlWhole) {
+TEST_F(CreationTest, TheTabControlKeepsItsStoredSizeAndShowsEveryControlWhole) {
     Install(TestTemplate());
     FormWindow* window = Open(kFormId);
     ASSERT_NE(window, nullptr);
     QWidget* tabs = window->control(kTab);
-    EXPECT_EQ(tabs->geometry(), window->clientArea()->rect());
+    const auto& stored = std::get<UnitRecord>(*FindUnit(window->record(), kTab));
+    EXPECT_EQ(tabs->geometry(), QRect(stored.left, stored.top, stored.width, stored.height));
     for (uint32_t unit : {kGroup, kCalcButton, kCombo, kEmptyCombo, kRadio1, kRadio2}) {
         EXPECT_TRUE(tabs->rect().contains(window->control(unit)->geometry())) << std::hex << unit;
     }

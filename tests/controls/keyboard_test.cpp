@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QTabWidget>
 
 #include "controls/kinds/edit_box.h"
 #include "platform/platform.h"
@@ -268,6 +269,28 @@ TEST_F(KeyboardTest, TabAndArrowsMoveTheFocusInUnitOrder) {
     EXPECT_TRUE(dialog->control(kDialogOther)->hasFocus());
     Press(Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_TRUE(dialog->control(kDialogEdit)->hasFocus());
+}
+
+TEST_F(KeyboardTest, ControlWithTabOrPageKeysSwitchesPages) {
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int page;
+    };
+    const Step steps[] = {{Qt::Key_Tab, Qt::ControlModifier, 1},
+                          {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 0},
+                          {Qt::Key_PageDown, Qt::ControlModifier, 1},
+                          {Qt::Key_PageUp, Qt::ControlModifier, 0},
+                          {Qt::Key_PageUp, Qt::ControlModifier, 1}};
+    FormWindow* window = Open(kFormId);
+    ASSERT_NE(window, nullptr);
+    auto* tabs = static_cast<QTabWidget*>(window->control(kTab));
+    TypeInto(window->control(kDigitsEdit), QStringLiteral("1"));
+    for (const Step& step : steps) {
+        Press(step.key, step.modifiers);
+        EXPECT_EQ(tabs->currentIndex(), step.page) << step.key;
+        EXPECT_TRUE(QApplication::focusWidget()->isVisible()) << step.key;
+    }
 }
 
 }  // namespace

@@ -54,13 +54,19 @@ protected:
     QString previousStyle_;
 };
 
+// The client area, menu bar included, is the stored outer size less the
+// classic frame (3-pixel borders, 19-pixel caption).
 TEST_P(WindowSizeTest, ClientAreaLiesWholeBelowTheMenuBar) {
-    for (uint32_t windowId : {Id(WindowId::Main), Id(WindowId::About), Id(WindowId::Company)}) {
-        SCOPED_TRACE(windowId);
-        FormWindow* window = Open(windowId);
+    const std::pair<WindowId, QSize> windows[] = {{WindowId::Main, {768, 683}},
+                                                  {WindowId::About, {354, 315}},
+                                                  {WindowId::Company, {534, 457}}};
+    for (const auto& [windowId, clientWithMenu] : windows) {
+        SCOPED_TRACE(Id(windowId));
+        FormWindow* window = Open(Id(windowId));
         ASSERT_NE(window, nullptr);
         const QRect client = window->clientArea()->geometry();
         EXPECT_TRUE(window->rect().contains(client));
+        EXPECT_EQ(QSize(client.width(), client.bottom() + 1), clientWithMenu);
         if (window->menuBar()->isVisible()) {
             EXPECT_EQ(client.top(), window->menuBar()->geometry().bottom() + 1);
         }
@@ -80,7 +86,7 @@ TEST_P(WindowSizeTest, EveryControlLiesInsideItsPageAsLaidOut) {
     ASSERT_NE(tabUnit, nullptr);
     auto* tabs = dynamic_cast<kinds::TabControlWidget*>(window->control(tabUnit->id));
     ASSERT_NE(tabs, nullptr);
-    EXPECT_EQ(tabs->geometry(), window->clientArea()->rect());
+    EXPECT_EQ(tabs->geometry(), QRect(0, 0, tabUnit->width, tabUnit->height));
     int page = 0;
     for (uint32_t child : tabUnit->children) {
         if (child == 0) {

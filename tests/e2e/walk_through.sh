@@ -2,14 +2,20 @@
 # A walk through the program's windows under a virtual X server, with real X
 # input events, either on the bare server ("bare") or under a window manager
 # that the session starts ("openbox"):
-#   1. the main window opens with the keyboard on 编辑框1, its text selected;
+#   1. the main window opens centred, its frame when it has one, with the
+#      keyboard on 编辑框1, its text selected;
 #   2. Up and Down in an edit box leave the keyboard there;
 #   3. while the modal about window is open, the main window refuses a close
-#      request, and the program runs on once the about window is closed;
+#      request, and the program runs on once the about window is closed,
+#      with the keyboard back in the box it was in; the about window is
+#      modal for the window manager, and (openbox) Escape closes it after it
+#      was minimised and the main window activated;
 #   4. (openbox) a click on the disabled main window leaves the about window
 #      above it;
 #   5. Escape in the open year list of the month calendar closes the list
 #      only;
+#   6. a click on a caption moves the window nowhere, then or with the
+#      pointer's next motion, while a drag from the caption moves it;
 # and in the end the main window's close request ends the program with exit
 # code 0.
 #
@@ -138,7 +144,20 @@ check_close_request_while_about_open() {
         expect_running "after its close request while the about window was open"
         sleep "$pause"
     done
-    focus_window "$about"
+    timeout 2 xprop -id "$about" _NET_WM_STATE | grep -q _NET_WM_STATE_MODAL ||
+        failures+=("the about window is not marked modal")
+    if [ "$mode" = openbox ]; then
+        # The keyboard lands in the modal window also when the user brings
+        # back the program through its main window.
+        timeout 5 xdotool windowminimize --sync "$about"
+        timeout 2 xdotool windowactivate "$window" 2>/dev/null
+        for _ in $(seq "$attempts"); do
+            [ "$(timeout 2 xdotool getactivewindow)" = "$about" ] && break
+            sleep "$pause"
+        done
+    else
+        focus_window "$about"
+    fi
     xdotool key Escape
     for _ in $(seq "$attempts"); do
         is_shown "$about" || break
@@ -146,9 +165,9 @@ check_close_request_while_about_open() {
     done
     is_shown "$about" && fail "Escape did not close the about window"
     expect_running "when the about window closed"
-    focus_window "$window"
-    type_into 编辑框1 3
-    expect_box 编辑框1 3
+    # The keyboard is back in 编辑框1, where the walk typed last.
+    xdotool key End type -- 3
+    expect_box 编辑框1 573
     expect_running "when the about window closed"
 }
 
@@ -174,17 +193,57 @@ check_escape_closes_year_list_only() {
     expect_running "after Escape in the year list"
 }
 
-read_places "编辑框1,menu:帮助,menu:文件,tab:$first_page,tab:$calendar_page,rect:$calendar"
+# The main window's frame (its client area when no window manager frames
+# it) lies in the middle of the 1280 × 1024 screen, to a pixel.
+check_window_centred() {
+    local X Y WIDTH HEIGHT left right top bottom horizontal vertical
+    for _ in $(seq "$attempts"); do
+        read -r X Y WIDTH HEIGHT < <(timeout 2 xwininfo -id "$window" |
+            sed -n 's/.*\(upper-left [XY]\|Width\|Height\): *//p' | tr '\n' ' ')
+        read -r left right top bottom < <(timeout 2 xprop -id "$window" _NET_FRAME_EXTENTS |
+            sed -n 's/.*= //p' | tr -d ,)
+        horizontal=$((2 * (X - ${left:-0}) + WIDTH + ${left:-0} + ${right:-0} - 1280))
+        vertical=$((2 * (Y - ${top:-0}) + HEIGHT + ${top:-0} + ${bottom:-0} - 1024))
+        [ "${horizontal#-}" -le 1 ] && [ "${vertical#-}" -le 1 ] && return 0
+        sleep "$pause"
+    done
+    failures+=("the window is off the screen's centre by ($horizontal, $vertical) half pixels")
+}
+
+# The window's place on the screen, "x,y".
+window_place() {
+    timeout 2 xdotool getwindowgeometry "$window" | sed -n 's/ *Position: \([0-9-]*,[0-9-]*\).*/\1/p'
+}
+
+# A click on a caption, then a motion, leaves the window where it was; a
+# drag from the caption moves it.
+check_only_drags_move() {
+    local before after
+    before=$(window_place)
+    click 标签46
+    xdotool mousemove_relative -- 40 30 sleep 0.5
+    after=$(window_place)
+    [ "$before" = "$after" ] || failures+=("a click on a caption moved the window to $after")
+    # shellcheck disable=SC2086  # the place is two words, x and y
+    xdotool mousemove --window "$window" ${place[标签46]} mousedown 1 \
+        mousemove_relative -- 20 15 sleep 0.1 mousemove_relative -- 20 15 sleep 0.3 mouseup 1
+    after=$(window_place)
+    [ "$before" != "$after" ] || failures+=("a drag from a caption left the window at $before")
+}
+
+read_places "标签46,编辑框1,menu:帮助,menu:文件,tab:$first_page,tab:$calendar_page,rect:$calendar"
 start_xvfb
 [ "$mode" = openbox ] && start_openbox
 start_program
 
+check_window_centred
 check_typing_at_start
 check_arrows_keep_focus
 open_about
 [ "$mode" = openbox ] && check_click_keeps_about_above
 check_close_request_while_about_open
 check_escape_closes_year_list_only
+check_only_drags_move
 report_failures "the walk through the windows went wrong"
 
 send_close_request "$window"

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTest>
 #include <QWidget>
 #include <ostream>
 #include <set>
@@ -15,6 +17,7 @@
 
 #include "app/program.h"
 #include "controls/control_model.h"
+#include "lunar_controls/month_calendar.h"
 #include "tests/gui/ending.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/humidity_form.h"
@@ -54,30 +57,57 @@ TEST_P(SecondaryWindowTest, OpensModallyAndClosesAloneTwice) {
     ASSERT_TRUE(TypeInto(Unit(MainUnit::KnownValue), "70"));
     const QString computed = ShownText(Unit(MainUnit::RelativeHumidity));
     QWidget* mainWindow = forms::LoadedWindowWidget(kMainWindow);
+    const QWidget* typedInto = QApplication::focusWidget();
 
     for (int opening = 1; opening <= 2; ++opening) {
         SCOPED_TRACE(::testing::Message() << "opening " << opening);
-        bool mainWindowEnabled = true;
+        bool modal = false;
         QString title;
         DismissModalWindow(window.windowId, [&](QWidget* opened) {
-            mainWindowEnabled = mainWindow->isEnabled();
+            modal = QApplication::activeModalWidget() == opened;
             title = opened->windowTitle();
             EXPECT_TRUE(Compute());
         });
         ASSERT_TRUE(ChooseMenuItem(kMainWindow, "帮助", window.menuItem));
         Settle();
         EXPECT_TRUE(ModalWindowDismissed()) << "the window did not open";
-        EXPECT_FALSE(mainWindowEnabled);
+        EXPECT_TRUE(modal);
         EXPECT_EQ(title.toStdString(), window.title);
         EXPECT_EQ(forms::LoadedWindow(window.windowId), nullptr);
         EXPECT_TRUE(mainWindow->isEnabled());
         EXPECT_TRUE(mainWindow->isVisible());
         EXPECT_EQ(ShownText(Unit(MainUnit::RelativeHumidity)), computed);
+        EXPECT_EQ(QApplication::focusWidget(), typedInto) << "the keyboard did not come back";
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(HelpMenu, SecondaryWindowTest, ::testing::ValuesIn(kSecondaryWindows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Ctrl+Page Down twice shows 农家历 with the keyboard on its year selector;
+// Tab walks on to the month selector and the day grid, whose arrows move
+// the day.
+TEST_F(ProgramTest, CalendarPageByKeyboard) {
+    ASSERT_TRUE(ShowPage(0));
+    ASSERT_TRUE(TypeInto(Unit(MainUnit::KnownValue), "1"));
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        Settle();
+    };
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    auto* calendar =
+        dynamic_cast<lunar::CnMonthCalendarWidget*>(Control(UnitNamed(kMainWindow, "农历月历1")));
+    ASSERT_TRUE(calendar != nullptr && calendar->isVisible()) << "农家历 is not shown";
+    EXPECT_EQ(QApplication::focusWidget(), calendar->panel().yearSelector());
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), &calendar->grid());
+    lunar::SolarDate weekLater = calendar->grid().solarDate();
+    lunar::ShiftDays(weekLater.year, weekLater.month, weekLater.day, 7);
+    press(Qt::Key_Down);
+    EXPECT_EQ(calendar->grid().solarDate(), weekLater);
+}
 
 // The child's run ends in milliseconds; this leaves room for the sanitizers.
 constexpr int kEndingRunTimeoutMs = 60000;

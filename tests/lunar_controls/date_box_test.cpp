@@ -250,6 +250,22 @@ TEST_F(DateBoxTest, ClickOnADateGivesEvents4Then0Then3) {
     EXPECT_EQ(ReadDate(kUnit), runtime::ComposeDateTime(2014, 2, 1, 23, 59, 59));
 }
 
+TEST_F(DateBoxTest, KeysInTheDropDownMoveThenPickTheDay) {
+    OpenOn(StoredOn(2014, 2, 4));
+    DropDown();
+    QWindow* popup = dateBox().dropDown().windowHandle();
+    for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Right}) QTest::keyClick(popup, key);
+    test::Settle();
+    EXPECT_EQ(dateBox().dropDown().monthSelector()->currentIndex(), 1) << "二月";
+    EXPECT_EQ(dateBox().dropDown().headerText(), Gbk("甲午年(马)二月初六 2014-3-6"));
+    QTest::keyClick(popup, Qt::Key_Return);
+    test::Settle();
+    EXPECT_EQ(EventNumbersOf(kUnit),
+              (std::vector<int32_t>{kDateChanged, kDateChanged, kDateChanged, kClicked, kClosed}));
+    EXPECT_FALSE(dateBox().dropDownOpen());
+    EXPECT_EQ(ReadDate(kUnit), runtime::ComposeDateTime(2014, 3, 6, 23, 59, 59));
+}
+
 TEST_F(DateBoxTest, DisablingTheControlDisablesTheButtonAndGreysTheText) {
     OpenOn(StoredOn(2014, 2, 4));
     forms::WriteUnitProperty(test::kWindowId, kUnit, int32_t(forms::CommonProperty::Disabled), -1,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QTest>
 
 #include "platform/platform.h"
 #include "runtime/datetime.h"
@@ -240,6 +241,48 @@ TEST_F(DayGridTest, ClicksOutsideTheShownMonthDoNothing) {
     }
     EXPECT_TRUE(owner.notices.empty());
     EXPECT_EQ(grid.solarDate(), kFeb2014Selected);
+}
+
+TEST_F(DayGridTest, KeysMoveTheSelectedDayAndReturnPicksIt) {
+    struct Row {
+        const char* name;
+        bool gregorian;
+        SolarDate from;
+        Qt::Key key;
+        SolarDate to;
+    };
+    const Row rows[] = {
+        {"left", true, {2014, 2, 10, 0}, Qt::Key_Left, {2014, 2, 9, 0}},
+        {"down a week", true, {2014, 2, 10, 0}, Qt::Key_Down, {2014, 2, 17, 0}},
+        {"up into the month before", true, {2014, 2, 3, 0}, Qt::Key_Up, {2014, 1, 27, 0}},
+        {"right into the month after", true, {2014, 2, 28, 0}, Qt::Key_Right, {2014, 3, 1, 0}},
+        {"page down to a shorter month",
+         true,
+         {2014, 1, 31, 0},
+         Qt::Key_PageDown,
+         {2014, 2, 28, 0}},
+        {"page up", true, {2014, 3, 10, 0}, Qt::Key_PageUp, {2014, 2, 10, 0}},
+        {"page down to 二月十一", false, {2014, 2, 10, 0}, Qt::Key_PageDown, {2014, 3, 11, 0}},
+        {"page up to 腊月十一", false, {2014, 2, 10, 0}, Qt::Key_PageUp, {2014, 1, 11, 0}},
+        {"return picks", true, {2014, 2, 10, 0}, Qt::Key_Return, {2014, 2, 10, 0}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        grid.SetGregorianLayout(row.gregorian);
+        ASSERT_TRUE(grid.SetSolarDate(row.from, false));
+        owner.notices.clear();
+        Deliver([&] { QTest::keyClick(&grid, row.key); });
+        EXPECT_EQ(grid.solarDate(), row.to);
+        std::vector<RecordedNotice> expected = {
+            {GridNotice::DateChanged, WholeDay(row.to.year, row.to.month, row.to.day), false}};
+        if (row.key == Qt::Key_Return) {
+            expected.push_back({GridNotice::Clicked, expected.front().dateTime, false});
+        } else {
+            ASSERT_GE(grid.hoverCell(), 0) << "the day is not highlighted";
+            EXPECT_EQ(grid.cell(grid.hoverCell()).solar, row.to);
+        }
+        EXPECT_EQ(owner.notices, expected);
+    }
 }
 
 TEST(DayGridGeometry, HitTestFindsTheFirstCellOfAnOverlappingBorder) {

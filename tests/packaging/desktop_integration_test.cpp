@@ -14,10 +14,13 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <functional>
+#include <set>
+#include <string>
 
 #include "app/program.h"
 #include "controls/control_model.h"
@@ -135,6 +138,28 @@ TEST_F(DesktopIntegrationTest, EditBoxesAreNamedAfterTheCaptionAndUnitBesideThem
     for (size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(names[i].second, expected[i].name) << std::hex << names[i].first;
     }
+}
+
+// The seven converter buttons all read "换算"; each is named after its row.
+TEST_F(DesktopIntegrationTest, ConverterButtonsAreNamedAfterTheirRow) {
+    const MainUnit buttons[] = {MainUnit::BarButton, MainUnit::MpaButton, MainUnit::KpaButton,
+                                MainUnit::AtmButton, MainUnit::KgfButton, MainUnit::MmHgButton,
+                                MainUnit::PsiButton};
+    std::set<std::string> names;
+    std::string barName;
+    EXPECT_EQ(
+        RunProgram([&](forms::FormWindow& window) {
+            qobject_cast<QTabWidget*>(window.control(engine::Id(MainUnit::TabControl)))
+                ->setCurrentIndex(1);
+            for (MainUnit button : buttons) {
+                names.insert(window.control(engine::Id(button))->accessibleName().toStdString());
+            }
+            barName =
+                window.control(engine::Id(MainUnit::BarButton))->accessibleName().toStdString();
+        }),
+        0);
+    EXPECT_EQ(names.size(), std::size(buttons)) << "two buttons share a name";
+    EXPECT_EQ(barName, "换算 巴(bar)");
 }
 
 TEST_F(DesktopIntegrationTest, TheKnownValuesNameFollowsTheChosenQuantity) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build tree, unpacks it into a scratch root
 # and checks what an installation would get: the control fields, the program,
-# the command-line program and its manual page, the desktop entry and the
-# icons. Then starts the unpacked program under a virtual X server, waits for
+# the command-line program, both manual pages, the AppStream file, the desktop
+# entry and the icons, and what Debian's package checker says of it. Then starts the unpacked program under a virtual X server, waits for
 # its main window, closes it with Esc and expects the process to end with
 # exit code 0.
 #
@@ -16,7 +16,7 @@ readonly TITLE='衡朴湿度(带压力农历)换算软件'
 readonly TITLE_PATTERN='^衡朴湿度\(带压力农历\)换算软件$'
 readonly ICON_SIZES=(32 48 64 128 256)
 readonly REQUIRED_DEPENDS=(libqt6widgets6 libqt6gui6 libqt6core6 libjpeg62-turbo
-    fonts-arphic-uming qt6-translations-l10n)
+    fonts-arphic-uming qt6-translations-l10n sensible-utils)
 
 # The script runs itself under xvfb-run in this mode: it waits for the main
 # window by its exact title, checks that the window's class is the one the
@@ -126,15 +126,27 @@ dpkg-deb -x "$deb" "$root"
 program="$root/usr/bin/$NAME"
 [ -x "$program" ] || fail "no executable usr/bin/$NAME"
 expect_equal "$CLI --version" "$("$root/usr/bin/$CLI" --version 2>&1 | head -n 1)" "$CLI $version"
-# The manual page must render without a warning wherever groff is installed.
-man_page="$root/usr/share/man/man1/$CLI.1.gz"
-if [ ! -f "$man_page" ]; then
-    fail "no usr/share/man/man1/$CLI.1.gz"
-elif command -v groff >/dev/null; then
-    page=$(gzip -dc "$man_page")
-    warnings=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z <<<"$page" 2>&1)
-    [ -z "$warnings" ] || fail "the manual page renders with warnings: $warnings"
-    grep -q "humidity-calc $version" <<<"$page" || fail "the manual page lacks the version"
+# The manual pages must render without a warning wherever groff is installed.
+for command in "$NAME" "$CLI"; do
+    man_page="$root/usr/share/man/man1/$command.1.gz"
+    if [ ! -f "$man_page" ]; then
+        fail "no usr/share/man/man1/$command.1.gz"
+    elif command -v groff >/dev/null; then
+        page=$(gzip -dc "$man_page")
+        warnings=$(LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -z <<<"$page" 2>&1)
+        [ -z "$warnings" ] || fail "the manual page of $command renders with warnings: $warnings"
+        grep -q "humidity-calc $version" <<<"$page" || fail "the manual page of $command lacks the version"
+    fi
+done
+metainfo=$(find "$root/usr/share/metainfo" -name '*.metainfo.xml' 2>/dev/null)
+if [ -z "$metainfo" ]; then
+    fail "no AppStream file in usr/share/metainfo"
+elif command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$metainfo" || fail "the AppStream file is not valid"
+fi
+# Errors and warnings of Debian's package checker are faults of the package.
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning "$deb" || fail "lintian finds faults in the package"
 fi
 
 desktop="$root/usr/share/applications/$NAME.desktop"
