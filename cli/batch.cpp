@@ -230,14 +230,10 @@ private:
 
     std::string ImpossibleText(const ImpossibleInputs& impossible) const {
         std::string text;
-        auto add = [&](bool present, const Message& message) {
-            if (!present) return;
+        for (const Message& message : impossible.Messages()) {
             if (!text.empty()) text += Say(messages::kListSeparator, language_);
             text += Say(message, language_);
-        };
-        add(impossible.belowAbsoluteZero, messages::kBelowAbsoluteZero);
-        add(impossible.aboveSaturation, messages::kAboveSaturation);
-        add(impossible.negativeAbsolutePressure, messages::kNegativeAbsolutePressure);
+        }
         return text;
     }
 

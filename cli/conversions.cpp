@@ -5,6 +5,7 @@
 
 #include "cli/batch_row.h"
 #include "cli/box_text.h"
+#include "cli/messages.h"
 #include "engine/handlers.h"
 #include "runtime/convert.h"
 
@@ -66,6 +67,14 @@ engine::PressureDewPointClass ClassOf(const WindowProperties& window,
 }
 
 }  // namespace
+
+std::vector<Message> ImpossibleInputs::Messages() const {
+    std::vector<Message> found;
+    if (belowAbsoluteZero) found.push_back(messages::kBelowAbsoluteZero);
+    if (aboveSaturation) found.push_back(messages::kAboveSaturation);
+    if (negativeAbsolutePressure) found.push_back(messages::kNegativeAbsolutePressure);
+    return found;
+}
 
 HumidityTexts HumidityConverter::Convert(const HumidityInputs& inputs) {
     window_.SetInt(MainUnit::KnownQuantity, kSelection, inputs.mode);

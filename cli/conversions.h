@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "cli/catalogue.h"
 #include "cli/window_properties.h"
@@ -42,6 +43,8 @@ struct ImpossibleInputs {
     bool negativeAbsolutePressure = false;  // gauge pressure plus the reference below zero
 
     bool Any() const { return belowAbsoluteZero || aboveSaturation || negativeAbsolutePressure; }
+    // What each impossible input is called, in a fixed order.
+    std::vector<Message> Messages() const;
 };
 
 // Converts row after row on one in-memory window; every input is set anew

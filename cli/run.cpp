@@ -32,11 +32,7 @@ BoxText Typed(std::string_view utf8) {
 // the results are shown all the same, as the window shows them.
 void WarnOfImpossibleInputs(const ImpossibleInputs& impossible, Language language,
                             std::ostream& err) {
-    for (auto [present, message] :
-         {std::pair{impossible.belowAbsoluteZero, messages::kBelowAbsoluteZero},
-          std::pair{impossible.aboveSaturation, messages::kAboveSaturation},
-          std::pair{impossible.negativeAbsolutePressure, messages::kNegativeAbsolutePressure}}) {
-        if (!present) continue;
+    for (const Message& message : impossible.Messages()) {
         err << messages::kProgramName << ": "
             << Say(messages::kWarning, language, Say(message, language)) << '\n';
     }
