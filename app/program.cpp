@@ -5,7 +5,7 @@
 #include "controls/kinds/core_kinds.h"
 #include "embedded/embedded_template.h"
 #include "engine/handlers.h"
-#include "host/kinds/extended_kinds.h"
+#include "extended_controls/extended_kinds.h"
 #include "lunar_controls/lunar_kinds.h"
 
 namespace program {

@@ -17,7 +17,7 @@
 #include "app/program.h"
 #include "controls/control_model.h"
 #include "engine/handlers.h"
-#include "host/kinds/timer.h"
+#include "extended_controls/timer.h"
 #include "host/runtime_app.h"
 #include "runtime/convert.h"
 #include "runtime/gbk.h"

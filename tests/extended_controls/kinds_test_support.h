@@ -13,8 +13,8 @@
 
 #include "controls/kind_registry.h"
 #include "controls/kind_support.h"
+#include "extended_controls/link_opener.h"
 #include "forms/kind_data.h"
-#include "host/link_opener.h"
 
 namespace runtime::testing {
 

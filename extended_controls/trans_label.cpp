@@ -1,7 +1,7 @@
 // The transparent label kind "透明标签": a caption drawn over whatever lies
 // beneath it.
 
-#include "host/kinds/trans_label.h"
+#include "extended_controls/trans_label.h"
 
 #include <QMoveEvent>
 #include <QPainter>

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "controls/kind_support.h"
-#include "host/kinds/extended_kinds.h"
+#include "extended_controls/extended_kinds.h"
 
 namespace runtime {
 

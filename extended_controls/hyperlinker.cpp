@@ -1,7 +1,7 @@
 // The hyperlink box kind "超级链接框": a link drawn as text that opens its
 // web or mail address when clicked.
 
-#include "host/kinds/hyperlinker.h"
+#include "extended_controls/hyperlinker.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>
@@ -9,7 +9,7 @@
 
 #include "controls/kind_support.h"
 #include "controls/kinds/borders.h"
-#include "host/link_opener.h"
+#include "extended_controls/link_opener.h"
 #include "platform/platform.h"
 
 namespace runtime {

@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "controls/control_model.h"
+#include "extended_controls/timer.h"
 #include "forms/kind_data.h"
 #include "forms/template.h"
-#include "host/kinds/timer.h"
 #include "kinds_test_support.h"
 #include "runtime/errors.h"
 #include "runtime/gbk.h"

@@ -12,9 +12,9 @@
 
 #include "controls/kinds/borders.h"
 #include "controls/mouse_pointer.h"
+#include "extended_controls/hyperlinker.h"
+#include "extended_controls/link_opener.h"
 #include "forms/kind_data.h"
-#include "host/kinds/hyperlinker.h"
-#include "host/link_opener.h"
 #include "kinds_test_support.h"
 #include "platform/platform.h"
 

@@ -11,9 +11,9 @@
 #include <cstdint>
 
 #include "controls/kind_support.h"
+#include "extended_controls/extended_kinds.h"
 #include "forms/kind_data.h"
 #include "forms/stored_values.h"
-#include "host/kinds/extended_kinds.h"
 
 namespace runtime {
 

@@ -14,8 +14,8 @@
 #include <optional>
 
 #include "controls/kind_support.h"
+#include "extended_controls/extended_kinds.h"
 #include "forms/kind_data.h"
-#include "host/kinds/extended_kinds.h"
 
 namespace runtime {
 

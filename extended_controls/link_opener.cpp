@@ -1,4 +1,4 @@
-#include "host/link_opener.h"
+#include "extended_controls/link_opener.h"
 
 #include <QDesktopServices>
 #include <QProcess>

@@ -6,7 +6,7 @@
 #include <QApplication>
 
 #include "controls/kinds/core_kinds.h"
-#include "host/kinds/extended_kinds.h"
+#include "extended_controls/extended_kinds.h"
 #include "platform/platform.h"
 
 int main(int argc, char** argv) {

@@ -7,8 +7,8 @@
 #include <set>
 
 #include "controls/kind_support.h"
+#include "extended_controls/trans_label.h"
 #include "forms/kind_data.h"
-#include "host/kinds/trans_label.h"
 #include "kinds_test_support.h"
 #include "platform/platform.h"
 

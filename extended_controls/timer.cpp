@@ -1,7 +1,7 @@
 // The timer kind "时钟": raises its event every interval while the interval
 // is above zero.
 
-#include "host/kinds/timer.h"
+#include "extended_controls/timer.h"
 
 #include "controls/control_model.h"
 #include "forms/kind_tables.h"
