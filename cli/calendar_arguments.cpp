@@ -12,8 +12,6 @@ namespace {
 constexpr int kFirstYear = 1;
 constexpr int kLastYear = 9999;
 constexpr size_t kMostDigits = 4;
-constexpr int kMonthsPerYear = 12;
-constexpr int kLongestLunarMonth = 30;
 constexpr int kHoursPerDay = 24;
 constexpr int kMinutesPerHour = 60;
 constexpr int kSecondsPerMinute = 60;
@@ -49,7 +47,7 @@ std::optional<lunar::SolarDate> DateOf(std::string_view text) {
     std::vector<std::string_view> parts = Split(text, '-');
     if (parts.size() != 3) return std::nullopt;
     auto year = WholeNumber(parts[0], kFirstYear, kLastYear);
-    auto month = WholeNumber(parts[1], 1, kMonthsPerYear);
+    auto month = WholeNumber(parts[1], 1, lunar::MonthsPerYear);
     if (!year || !month) return std::nullopt;
     auto day =
         WholeNumber(parts[2], 1, lunar::GregorianMonthDays(uint16_t(*year), uint16_t(*month)));
@@ -74,7 +72,7 @@ std::variant<uint16_t, UsageError> YearOf(std::string_view text) {
 }
 
 std::variant<uint16_t, UsageError> MonthOf(std::string_view text) {
-    if (auto month = WholeNumber(text, 1, kMonthsPerYear)) return uint16_t(*month);
+    if (auto month = WholeNumber(text, 1, lunar::MonthsPerYear)) return uint16_t(*month);
     return UsageError{messages::kBadMonth, std::string(text)};
 }
 
@@ -98,7 +96,7 @@ Request ParseGregorian(const Scanned& scanned) {
     if (auto* error = std::get_if<UsageError>(&year)) return *error;
     auto month = MonthOf(scanned.operands[1]);
     if (auto* error = std::get_if<UsageError>(&month)) return *error;
-    auto day = WholeNumber(scanned.operands[2], 1, kLongestLunarMonth);
+    auto day = WholeNumber(scanned.operands[2], 1, lunar::LongestLunarMonth);
     if (!day) return UsageError{messages::kBadLunarDay, scanned.operands[2]};
     return GregorianRequest{std::get<uint16_t>(year), std::get<uint16_t>(month), uint16_t(*day),
                             scanned.Has(kGregorianLeap), FormatOf(scanned)};
@@ -120,7 +118,7 @@ Request ParseCalendar(const Scanned& scanned) {
     const std::vector<std::string>& operands = scanned.operands;
     CalendarRequest request{std::nullopt, std::nullopt, FormatOf(scanned)};
     if (operands.empty()) return request;
-    bool yearFirst = operands.size() == 2 && !WholeNumber(operands[0], 1, kMonthsPerYear);
+    bool yearFirst = operands.size() == 2 && !WholeNumber(operands[0], 1, lunar::MonthsPerYear);
     const std::string& yearText = operands.size() == 1 || yearFirst ? operands[0] : operands[1];
     auto year = YearOf(yearText);
     if (auto* error = std::get_if<UsageError>(&year)) return *error;

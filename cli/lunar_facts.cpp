@@ -3,17 +3,15 @@
 #include <charconv>
 #include <chrono>
 
+#include "lunar/month_page.h"
 #include "runtime/datetime.h"
 #include "runtime/gbk.h"
 
 namespace cli {
 namespace {
 
-constexpr uint16_t kTermsPerYear = 24;
-constexpr uint16_t kMonthsPerYear = 12;
 constexpr uint16_t kFirstTermYear = 1880;
 constexpr uint16_t kLastTermYear = 2079;
-constexpr std::string_view kTermLineSeparator = "  ";
 constexpr std::chrono::hours kChinaStandardOffset{8};
 // The moment of its day that the window's date field describes.
 constexpr std::string_view kDateFieldTime = " 23:59:59";
@@ -50,13 +48,6 @@ std::optional<SolarTermFacts> TermOn(const lunar::SolarDate& date) {
 std::string Pillar(int cycle) {
     lunar::StemBranch sb = lunar::CycleToStemBranch(cycle);
     return Utf8(lunar::StemBranchText(sb.stem, sb.branch));
-}
-
-// The window's grid shows the month's name on the first day of a lunar
-// month and the day's name on every other day.
-std::string GridText(const lunar::LunarDate& date) {
-    return Utf8(date.day == 1 ? lunar::LunarMonthName(date.month, date.isLeap)
-                              : lunar::LunarDayName(date.day));
 }
 
 }  // namespace
@@ -98,33 +89,29 @@ std::optional<DayFacts> FactsOfDay(const lunar::SolarDate& date, const ClockTime
 std::optional<std::vector<SolarTermFacts>> SolarTermsOf(uint16_t year) {
     if (year < kFirstTermYear || year > kLastTermYear) return std::nullopt;
     std::vector<SolarTermFacts> terms;
-    for (uint16_t term = 1; term <= kTermsPerYear; ++term) terms.push_back(TermFacts(year, term));
+    for (uint16_t term = 1; term <= lunar::SolarTermsPerYear; ++term)
+        terms.push_back(TermFacts(year, term));
     return terms;
 }
 
+// The days of the Gregorian month as the window's grid shows its page.
 MonthFacts FactsOfMonth(uint16_t year, uint16_t month) {
-    MonthFacts facts{year, month, {}, {}};
-    for (uint16_t day = 1; day <= lunar::GregorianMonthDays(year, month); ++day) {
-        lunar::SolarDate date{year, month, day, 0};
-        MonthDay cell{day, lunar::WeekdayOf(year, month, day), std::nullopt, "", TermOn(date)};
-        lunar::LunarDate converted;
-        if (lunar::SolarToLunar(year, month, day, converted)) {
-            cell.lunar = converted;
-            cell.lunarText = GridText(converted);
-        }
-        if (cell.term) {
-            if (!facts.termLine.empty()) facts.termLine += kTermLineSeparator;
-            if (cell.lunar) facts.termLine += Utf8(lunar::LunarDayName(cell.lunar->day));
-            facts.termLine += cell.term->name;
-        }
-        facts.days.push_back(std::move(cell));
+    const lunar::MonthPage page =
+        lunar::MonthPageOf({year, month, 1, 0}, lunar::PageLayout::Gregorian);
+    MonthFacts facts{year, month, {}, Utf8(lunar::FooterTermsText(page))};
+    for (const lunar::PageCell& cell : page) {
+        if (!cell.inShownMonth) continue;
+        MonthDay day{cell.solar.day, cell.weekday, std::nullopt,
+                     Utf8(lunar::CellLunarName(cell.lunar)), TermOn(cell.solar)};
+        if (cell.lunar.day != 0) day.lunar = cell.lunar;
+        facts.days.push_back(std::move(day));
     }
     return facts;
 }
 
 std::vector<MonthFacts> FactsOfYear(uint16_t year) {
     std::vector<MonthFacts> months;
-    for (uint16_t month = 1; month <= kMonthsPerYear; ++month) {
+    for (uint16_t month = 1; month <= lunar::MonthsPerYear; ++month) {
         months.push_back(FactsOfMonth(year, month));
     }
     return months;

@@ -35,7 +35,7 @@ constexpr std::array<std::string_view, 12> kEnglishMonths = {
 // A cell of the month page holds up to three Chinese characters ("闰四月").
 constexpr std::size_t kCellWidth = 6;
 constexpr std::string_view kCellGap = " ";
-constexpr std::size_t kDaysPerWeek = 7;
+constexpr std::size_t kDaysPerWeek = lunar::DaysPerWeek;
 
 std::string Number(int64_t value) {
     return JsonNumber(value);

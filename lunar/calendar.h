@@ -57,6 +57,13 @@ inline constexpr SolarDate FirstConvertibleDate = {1901, 2, 19, 0};
 inline constexpr SolarDate LastConvertibleDate = {2048, 12, 31, 0};
 inline constexpr int32_t FirstConvertibleDayNumber = 49;
 
+// Calendar counts.
+inline constexpr uint16_t MonthsPerYear = 12;
+inline constexpr uint16_t DaysPerWeek = 7;
+inline constexpr uint16_t LongestGregorianMonth = 31;
+inline constexpr uint16_t LongestLunarMonth = 30;
+inline constexpr uint16_t SolarTermsPerYear = 24;
+
 // Gregorian calendar (proleptic).
 bool IsGregorianLeapYear(uint16_t year);
 // 28-31; 0 for a month outside 1-12.

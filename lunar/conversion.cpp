@@ -18,7 +18,6 @@ constexpr int32_t LeapTwinDistance = 31;
 // No lunar month is shorter, so a run of this many days holds at most one
 // month start.
 constexpr int32_t ShortestMonthDays = 29;
-constexpr int MonthsPerYear = 12;
 
 // A lunar month of the table and the day number of its first day.
 struct MonthStart {

@@ -6,8 +6,6 @@
 namespace lunar {
 namespace {
 
-constexpr int DaysPerWeek = 7;
-constexpr int MonthsPerYear = 12;
 constexpr std::array<uint16_t, MonthsPerYear> CommonMonthDays = {31, 28, 31, 30, 31, 30,
                                                                  31, 31, 30, 31, 30, 31};
 constexpr std::array<int32_t, MonthsPerYear> DaysBeforeMonth = {0,   31,  59,  90,  120, 151,

@@ -4,7 +4,6 @@
 namespace lunar {
 namespace {
 
-constexpr uint16_t LongMonth = 30;
 constexpr uint16_t ShortMonth = 29;
 constexpr int TopMaskBit = 15;
 
@@ -15,7 +14,7 @@ bool IsTableYear(uint16_t lunarYear) {
 // The length of the month that takes mask bit `bit` of the year.
 uint16_t MonthLengthFromBit(uint16_t lunarYear, int bit) {
     const uint16_t mask = LunarYearTable.monthMasks[lunarYear - FirstLunarYear];
-    return ((mask >> bit) & 1) != 0 ? LongMonth : ShortMonth;
+    return ((mask >> bit) & 1) != 0 ? LongestLunarMonth : ShortMonth;
 }
 
 }  // namespace

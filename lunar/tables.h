@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "lunar/calendar.h"
+
 namespace lunar {
 
 inline constexpr uint16_t FirstLunarYear = 1901;
@@ -26,7 +28,7 @@ extern const LunarYearTableData LunarYearTable;
 
 inline constexpr uint16_t FirstTermYear = 1880;
 inline constexpr uint16_t LastTermYear = 2079;
-inline constexpr int TermsPerYear = 24;
+inline constexpr int TermsPerYear = SolarTermsPerYear;
 
 // The moment a solar term begins, China Standard Time.
 struct SolarTermRecord {

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "lunar/month_page.h"
 #include "lunar_controls/grid_cells.h"
 #include "lunar_controls/grid_pictures.h"
 #include "lunar_controls/text_sprites.h"
@@ -138,64 +139,25 @@ void CCalendar::SetGregorianLayout(bool gregorian) {
     update();
 }
 
-SolarDate CCalendar::pageFirstDay() const {
-    const SolarDate gregorianFirst{solar_.year, solar_.month, 1, 0};
-    // Only a clock outside the conversion range leaves the grid without a
-    // lunar month; it then shows the Gregorian month.
-    if (gregorian_ || lunar_.day == 0) return gregorianFirst;
-    // The days of a lunar month are consecutive days, so its first day lies
-    // as many days back as the selected date's lunar day counts.
-    SolarDate first = solar_;
-    ShiftDays(first.year, first.month, first.day, -int32_t(lunar_.day - 1));
-    return first;
-}
-
-bool CCalendar::inShownMonth(const GridCell& cell) const {
-    if (gregorian_) return cell.solar.month == solar_.month;
-    return cell.lunar.month == lunar_.month && cell.lunar.isLeap == lunar_.isLeap;
-}
-
-// One conversion for the first cell; every later cell steps the lunar date
-// on by the lunar year table. Dates outside the conversion range show no
-// lunar day rather than a stale one, so where the page enters the range the
-// date is converted afresh, and past its end it stays the zero date.
+// The page's cells with the texts the grid draws, and the footer's terms
+// both as one text and as the pieces the footer draws.
 void CCalendar::fillCells() {
-    SolarDate day = pageFirstDay();
-    ShiftDays(day.year, day.month, day.day, -int32_t(WeekdayOf(day.year, day.month, day.day) - 1));
-    LunarDate lunar;
-    SolarToLunar(day.year, day.month, day.day, lunar);
-    footerLeft_.clear();
+    const MonthPage page =
+        MonthPageOf(solar_, gregorian_ ? PageLayout::Gregorian : PageLayout::Lunar);
     footerPieces_.clear();
     for (int i = 0; i < kCellCount; ++i) {
         GridCell& cell = cells_[size_t(i)];
-        cell.solar = day;
-        cell.lunar = lunar;
-        cell.solarTerm = SolarTermOn(day.year, day.month, day.day);
-        cell.weekday = uint16_t(i % kColumns + 1);  // pages start on Monday
-        cell.inShownMonth = inShownMonth(cell);
-        cell.solarText = grid_cells::SolarText(day);
-        cell.lunarText = grid_cells::LunarText(lunar);
-        if (cell.inShownMonth && cell.solarTerm != 0) addFooterTerm(cell);
-        const bool rangeEnds = day == LastConvertibleDate;
-        StepDay(day.year, day.month, day.day, true);
-        if (rangeEnds) {
-            lunar = {};
-        } else if (lunar.day == 0) {
-            SolarToLunar(day.year, day.month, day.day, lunar);
-        } else {
-            lunar = grid_cells::NextLunarDay(lunar);
-        }
+        static_cast<PageCell&>(cell) = page[size_t(i)];
+        cell.solarText = grid_cells::SolarText(cell.solar);
+        cell.lunarText = grid_cells::LunarText(cell.lunar);
+        if (FooterListsTerm(cell)) addFooterPieces(cell);
     }
+    footerLeft_ = FooterTermsText(page);
 }
 
-// The footer lists the terms of the shown month as "初五立春  二十雨水".
-void CCalendar::addFooterTerm(const GridCell& cell) {
-    static const QString separator = QStringLiteral("  ");
-    if (!footerPieces_.empty()) {
-        footerLeft_ += "  ";
-        footerPieces_.push_back(separator);
-    }
-    footerLeft_ += LunarDayName(cell.lunar.day) + SolarTermName(cell.solarTerm);
+void CCalendar::addFooterPieces(const GridCell& cell) {
+    static const QString separator = QString::fromLatin1(FooterTermSeparator);
+    if (!footerPieces_.empty()) footerPieces_.push_back(separator);
     footerPieces_.push_back(grid_cells::LunarDayText(cell.lunar.day));
     footerPieces_.push_back(grid_cells::SolarTermText(cell.solarTerm));
 }

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "lunar/calendar.h"
+#include "lunar/month_page.h"
 #include "lunar_controls/grid_pictures.h"
 
 class QPainter;
@@ -39,9 +40,9 @@ inline constexpr int kCellHeight = 32;
 inline constexpr int kHeaderHeight = 20;  // the footer has the same height
 inline constexpr int kLeftMargin = 0;
 inline constexpr int kTopMargin = 0;
-inline constexpr int kColumns = 7;
-inline constexpr int kRows = 6;
-inline constexpr int kCellCount = kColumns * kRows;
+inline constexpr int kColumns = PageColumns;
+inline constexpr int kRows = PageRows;
+inline constexpr int kCellCount = PageCells;
 inline constexpr int kWidth = kColumns * kCellWidth + 2 * kLeftMargin + 1;                  // 365
 inline constexpr int kHeight = 2 * (kTopMargin + kRows / 2 * kCellHeight + kHeaderHeight);  // 232
 // Texts sit this far inside the cell's top and bottom border, and the footer
@@ -98,12 +99,8 @@ public:
 // The keys the grid takes when it has the keyboard (grid_keys.cpp).
 bool IsGridKey(int qtKey);
 
-struct GridCell {
-    SolarDate solar;
-    LunarDate lunar;  // zero when the date lies before the conversion range
-    uint16_t weekday = 0;
-    uint16_t solarTerm = 0;  // 0 = none
-    bool inShownMonth = false;
+// A cell of the month page with the texts the grid draws.
+struct GridCell : PageCell {
     QString solarText;
     QString lunarText;
 };
@@ -153,8 +150,6 @@ protected:
 
 private:
     void fillCells();
-    SolarDate pageFirstDay() const;
-    bool inShownMonth(const GridCell& cell) const;
     // Highlights a cell; only the pointer's hover tells the owner.
     void hover(int index, bool byPointer = true);
     void pick(const SolarDate& date);
@@ -164,7 +159,7 @@ private:
     SolarDate sameDayInMonth(int step) const;
     void notifyOwner(GridNotice code, const SolarDate& date, bool post);
 
-    void addFooterTerm(const GridCell& cell);
+    void addFooterPieces(const GridCell& cell);
 
     CellLook lookOf(int index, bool hovered = false) const;
     void paintBlankCells(QPainter& painter, int row) const;

@@ -1,17 +1,12 @@
 #pragma once
-// What the day grid's cells hold, made cheaply for a whole page: the lunar
-// date walked on day by day from a single conversion, and the cell texts
-// looked up in tables made once rather than built for every cell.
+// The texts of the day grid's cells, looked up in tables made once rather
+// than built for every cell of every page.
 
 #include <QString>
 
 #include "lunar/calendar.h"
 
 namespace lunar::grid_cells {
-
-// The lunar date of the next day, by the month lengths and leap months of
-// the lunar year table; the zero date for the zero date and past the table.
-LunarDate NextLunarDay(const LunarDate& date);
 
 // The Gregorian text of a cell: the day, or "month.1" on the first of a month.
 const QString& SolarText(const SolarDate& date);

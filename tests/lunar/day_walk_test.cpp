@@ -1,6 +1,6 @@
 // Exhaustive walks: every Gregorian day of years 1-9999 against the serial
 // day number and the weekday, and every day of the lunar conversion range
-// through the conversion and back.
+// through the conversion and back, and as a month page steps through it.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 
 #include "lunar/calendar.h"
 #include "lunar/lunar_search.h"
+#include "lunar/month_page.h"
 #include "runtime/datetime.h"
 
 namespace lunar {
@@ -102,6 +103,31 @@ TEST(DayWalkTest, DaysPerLunarMonthAndYearMatchTheTable) {
         EXPECT_GE(LunarYearDays(year), 353) << year;
         EXPECT_LE(LunarYearDays(year), 385) << year;
     }
+}
+
+TEST(NextLunarDay, WalksTheWholeConversionRangeAsTheConversionDoes) {
+    SolarDate day = FirstConvertibleDate;
+    LunarDate walked;
+    ASSERT_TRUE(SolarToLunar(day.year, day.month, day.day, walked));
+    int days = 0;
+    while (!(day == LastConvertibleDate)) {
+        StepDay(day.year, day.month, day.day, true);
+        walked = NextLunarDay(walked);
+        LunarDate converted;
+        ASSERT_TRUE(SolarToLunar(day.year, day.month, day.day, converted));
+        ASSERT_EQ(walked, converted) << day.year << "-" << day.month << "-" << day.day;
+        ++days;
+    }
+    EXPECT_EQ(days, DaysBetween(LastConvertibleDate, FirstConvertibleDate));
+}
+
+TEST(NextLunarDay, EndsAtTheEndOfTheTable) {
+    const uint16_t lastYear = 2049;
+    const uint16_t lastLength = LunarMonthLength(lastYear, 12, false);
+    ASSERT_GT(lastLength, 0);
+    EXPECT_EQ(NextLunarDay({lastYear, 12, lastLength, false}), LunarDate{});
+    EXPECT_EQ(NextLunarDay(LunarDate{}), LunarDate{});
+    EXPECT_EQ(NextLunarDay({1900, 12, 30, false}), LunarDate{});
 }
 
 }  // namespace

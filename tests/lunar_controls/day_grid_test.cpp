@@ -4,9 +4,12 @@
 
 #include <QImage>
 #include <QTest>
+#include <vector>
 
+#include "cli/lunar_facts.h"
 #include "platform/platform.h"
 #include "runtime/datetime.h"
+#include "runtime/gbk.h"
 #include "tests/lunar_controls/gui_support.h"
 
 namespace lunar {
@@ -74,6 +77,33 @@ TEST_F(DayGridTest, GregorianPageMembershipFollowsTheGregorianMonth) {
     for (int i = 0; i < grid_layout::kCellCount; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(grid.cell(i).inShownMonth, i >= kFeb2014FirstIndex && i <= kFeb2014LastIndex);
+    }
+}
+
+// The command line's calendar shows the same page as the window's grid in
+// its Gregorian layout: the same days, lunar texts, terms and footer.
+TEST_F(DayGridTest, CommandLineMonthAgreesWithTheGridForEveryMonthOfTheRange) {
+    grid.SetGregorianLayout(true);
+    for (uint16_t year = FirstConvertibleDate.year; year <= LastConvertibleDate.year; ++year) {
+        for (uint16_t month = 1; month <= MonthsPerYear; ++month) {
+            if (!grid.SetSolarDate(year, month, GregorianMonthDays(year, month), false)) continue;
+            const cli::MonthFacts facts = cli::FactsOfMonth(year, month);
+            std::vector<const GridCell*> shown;
+            for (int i = 0; i < grid_layout::kCellCount; ++i) {
+                if (grid.cell(i).inShownMonth) shown.push_back(&grid.cell(i));
+            }
+            ASSERT_EQ(shown.size(), facts.days.size()) << year << "-" << month;
+            for (size_t i = 0; i < shown.size(); ++i) {
+                const cli::MonthDay& day = facts.days[i];
+                ASSERT_EQ(shown[i]->solar.day, day.day) << year << "-" << month;
+                ASSERT_EQ(shown[i]->weekday, day.weekday) << year << "-" << month;
+                ASSERT_EQ(shown[i]->lunarText.toStdString(), day.lunarText) << year << "-" << month;
+                ASSERT_EQ(shown[i]->solarTerm, day.term ? day.term->number : 0)
+                    << year << "-" << month;
+            }
+            ASSERT_EQ(runtime::GbkToUtf8(grid.footerLeftText()), facts.termLine)
+                << year << "-" << month;
+        }
     }
 }
 

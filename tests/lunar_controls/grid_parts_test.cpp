@@ -1,5 +1,5 @@
-// The parts the day grid paints its pages with: the lunar date walked day by
-// day, the cell text tables, and the text sprites compared with drawText.
+// The parts the day grid paints its pages with: the cell text tables, and
+// the text sprites compared with drawText.
 
 #include <gtest/gtest.h>
 
@@ -16,31 +16,6 @@ namespace lunar {
 namespace {
 
 using test::Gbk;
-
-TEST(NextLunarDay, WalksTheWholeConversionRangeAsTheConversionDoes) {
-    SolarDate day = FirstConvertibleDate;
-    LunarDate walked;
-    ASSERT_TRUE(SolarToLunar(day.year, day.month, day.day, walked));
-    int days = 0;
-    while (!(day == LastConvertibleDate)) {
-        StepDay(day.year, day.month, day.day, true);
-        walked = grid_cells::NextLunarDay(walked);
-        LunarDate converted;
-        ASSERT_TRUE(SolarToLunar(day.year, day.month, day.day, converted));
-        ASSERT_EQ(walked, converted) << day.year << "-" << day.month << "-" << day.day;
-        ++days;
-    }
-    EXPECT_EQ(days, DaysBetween(LastConvertibleDate, FirstConvertibleDate));
-}
-
-TEST(NextLunarDay, EndsAtTheEndOfTheTable) {
-    const uint16_t lastYear = 2049;
-    const uint16_t lastLength = LunarMonthLength(lastYear, 12, false);
-    ASSERT_GT(lastLength, 0);
-    EXPECT_EQ(grid_cells::NextLunarDay({lastYear, 12, lastLength, false}), LunarDate{});
-    EXPECT_EQ(grid_cells::NextLunarDay(LunarDate{}), LunarDate{});
-    EXPECT_EQ(grid_cells::NextLunarDay({1900, 12, 30, false}), LunarDate{});
-}
 
 TEST(GridCellTexts, TablesGiveTheTextsOfTheNames) {
     struct Case {
