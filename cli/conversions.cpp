@@ -17,7 +17,7 @@ using engine::MainUnit;
 constexpr int32_t kSelection = static_cast<int32_t>(engine::ComboBoxProperty::Selection);
 constexpr int32_t kSelected = static_cast<int32_t>(engine::RadioButtonProperty::Selected);
 
-void SetDirection(WindowProperties& window, Direction direction) {
+void SetDirection(engine::MemoryWindow& window, Direction direction) {
     window.SetInt(MainUnit::PresentToStandard, kSelected, direction == Direction::ToStandard);
     window.SetInt(MainUnit::StandardToPresent, kSelected, direction == Direction::FromStandard);
 }
@@ -53,7 +53,7 @@ double ShownNumber(const std::string& gbk) {
     return IsNumberText(gbk) ? BoxNumber(gbk) : std::numeric_limits<double>::quiet_NaN();
 }
 
-engine::PressureDewPointClass ClassOf(const WindowProperties& window,
+engine::PressureDewPointClass ClassOf(const engine::MemoryWindow& window,
                                       const HumidityInputs& inputs) {
     std::optional<engine::PressureDirection> direction;
     if (inputs.pressureGiven) {
@@ -83,7 +83,7 @@ HumidityTexts HumidityConverter::Convert(const HumidityInputs& inputs) {
     window_.SetText(MainUnit::GaugePressure, inputs.pressure);
     window_.SetInt(MainUnit::GaugePressureUnit, kSelection, inputs.gaugeUnit);
     SetDirection(window_, inputs.direction);
-    engine::Humidity() = {};
+    engine::ResetHandlerState();
     window_.Run(engine::ConvertHumidity);
     impossible_ = JudgeInputs(inputs);
     humidityClass_ = ClassOf(window_, inputs);
@@ -95,7 +95,7 @@ HumidityTexts HumidityConverter::Convert(const HumidityInputs& inputs) {
 }
 
 PressureTexts ConvertPressure(const std::string& value, const PressureUnit& unit) {
-    WindowProperties window;
+    engine::MemoryWindow window(engine::MemoryWindow::Mode::WindowDefaults);
     window.SetText(unit.editBox, value);
     window.Run(unit.convert);
     PressureTexts texts;

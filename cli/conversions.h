@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "cli/catalogue.h"
-#include "cli/window_properties.h"
 #include "engine/humidity_class.h"
+#include "engine/memory_window.h"
 
 namespace cli {
 
@@ -59,7 +59,7 @@ public:
     const engine::PressureDewPointClass& HumidityClass() const { return humidityClass_; }
 
 private:
-    WindowProperties window_;
+    engine::MemoryWindow window_{engine::MemoryWindow::Mode::WindowDefaults};
     ImpossibleInputs impossible_;
     engine::PressureDewPointClass humidityClass_{};
 };

@@ -145,6 +145,15 @@ inline constexpr std::array<MainUnit, 9> kConvertedResultBoxes = {
     MainUnit::VapourPressureAfterConversion,
     MainUnit::SupercooledDewPointAfterConversion};
 
+// The edit boxes of the pressure page, top to bottom.
+inline constexpr std::array<MainUnit, 7> kPressureRowBoxes = {
+    MainUnit::BarValue, MainUnit::MpaValue,  MainUnit::KpaValue, MainUnit::AtmValue,
+    MainUnit::KgfValue, MainUnit::MmHgValue, MainUnit::PsiValue};
+// The five distinct captions beside the known-value box.
+inline constexpr std::array<MainUnit, 5> kInputLabels = {
+    MainUnit::RelativeHumidityCaption, MainUnit::DewPointCaption, MainUnit::AbsoluteHumidityCaption,
+    MainUnit::MixingRatioCaption, MainUnit::VolumeRatioCaption};
+
 // Element index of a plain, non-array property; every access uses it.
 inline constexpr int32_t kPlainElement = -1;
 

@@ -25,10 +25,6 @@ constexpr std::array kInputLabelOfMode = {
     MainUnit::DewPointCaption,         MainUnit::RelativeHumidityCaption,
     MainUnit::VolumeRatioCaption,      MainUnit::AbsoluteHumidityCaption,
     MainUnit::AbsoluteHumidityCaption, MainUnit::MixingRatioCaption};
-// The five distinct captions.
-constexpr std::array kInputLabels = {MainUnit::RelativeHumidityCaption, MainUnit::DewPointCaption,
-                                     MainUnit::AbsoluteHumidityCaption,
-                                     MainUnit::MixingRatioCaption, MainUnit::VolumeRatioCaption};
 
 // Shown as 0 on a Sunday: the day-of-week command counts from 1 = Sunday.
 constexpr double kFirstDayOfWeek = 1.0;

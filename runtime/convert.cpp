@@ -184,7 +184,8 @@ void Power(TaggedValue* result, int32_t argCount, const TaggedValue* args) {
 }
 
 void CurrentDateTime(TaggedValue* result, int32_t, const TaggedValue*) {
-    SetDouble(result, NowDateTime());
+    const RuntimeHost* host = InstalledRuntimeHost();
+    SetDouble(result, host != nullptr && host->now != nullptr ? host->now() : NowDateTime());
 }
 
 void DateTimeToText(TaggedValue* result, int32_t argCount, const TaggedValue* args) {

@@ -110,6 +110,8 @@ struct RuntimeHost {
     void (*exitProgram)(int32_t exitCode);
     bool (*loadWindow)(uint32_t windowId, uint32_t parentWindowId, bool hasParent, bool modal);
     void (*closeWindow)(uint32_t windowId, uint32_t unitId, bool atOnce);
+    // The moment the clock command answers; the system clock when null.
+    double (*now)();
 };
 void InstallRuntimeHost(const RuntimeHost* host);
 const RuntimeHost* InstalledRuntimeHost();

@@ -146,9 +146,9 @@ std::optional<std::string> RunCli(const std::vector<std::string>& args, bool isN
 class SameDigits : public engine::testing::HandlerTest {
 protected:
     void SetBox(MainUnit box, const Typed& text) {
-        fake_.SetText(box, runtime::Utf8ToGbk(text.kept));
+        window_.SetText(box, runtime::Utf8ToGbk(text.kept));
     }
-    std::string Shown(MainUnit box) const { return runtime::GbkToUtf8(fake_.Text(box)); }
+    std::string Shown(MainUnit box) const { return runtime::GbkToUtf8(window_.Text(box)); }
 };
 
 struct HumidityCase {
@@ -191,14 +191,14 @@ std::vector<std::string> CommandLine(const HumidityCase& c) {
 
 TEST_F(SameDigits, HumidityConversionOverGeneratedInputs) {
     for (const HumidityCase& c : GeneratedHumidityCases()) {
-        fake_.SetInt(MainUnit::KnownQuantity, kSelection, c.quantity.index);
-        fake_.SetInt(MainUnit::GaugePressureUnit, kSelection, c.unit.index);
-        fake_.SetInt(MainUnit::PresentToStandard, kSelected, c.direction.index == 0);
-        fake_.SetInt(MainUnit::StandardToPresent, kSelected, c.direction.index == 1);
+        window_.SetInt(MainUnit::KnownQuantity, kSelection, c.quantity.index);
+        window_.SetInt(MainUnit::GaugePressureUnit, kSelection, c.unit.index);
+        window_.SetInt(MainUnit::PresentToStandard, kSelected, c.direction.index == 0);
+        window_.SetInt(MainUnit::StandardToPresent, kSelected, c.direction.index == 1);
         SetBox(MainUnit::KnownValue, c.value);
         SetBox(MainUnit::GasTemperature, c.temperature);
         SetBox(MainUnit::GaugePressure, c.pressure);
-        engine::Humidity() = {};
+        engine::ResetHandlerState();
         Run(Procedure::ConvertHumidity);
         bool isNumber = c.value.isNumber && c.temperature.isNumber && c.pressure.isNumber;
         std::optional<std::string> csv = RunCli(CommandLine(c), isNumber);
@@ -218,7 +218,7 @@ TEST_F(SameDigits, HumidityConversionOverGeneratedInputs) {
 TEST_F(SameDigits, PressureRowsOverGeneratedInputs) {
     for (const PressureRow& source : kPressureRows) {
         for (const Typed& value : kValues) {
-            for (const PressureRow& row : kPressureRows) fake_.SetText(row.box, "");
+            for (const PressureRow& row : kPressureRows) window_.SetText(row.box, "");
             SetBox(source.box, value);
             Run(source.convert);
             std::optional<std::string> csv =

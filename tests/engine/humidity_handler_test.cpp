@@ -36,20 +36,20 @@ void PrintTo(const HumidityCase& c, std::ostream* out) {
 class HumidityHandler : public HandlerTest {
 protected:
     void Click(const HumidityInputs& in) {
-        fake_.SetInt(M::KnownQuantity, kSelection, in.mode);
-        fake_.SetText(M::KnownValue, in.value);
-        fake_.SetText(M::GasTemperature, in.temperature);
-        fake_.SetText(M::GaugePressure, in.gauge);
-        fake_.SetInt(M::GaugePressureUnit, kSelection, in.gaugeUnit);
-        fake_.SetInt(M::PresentToStandard, kSelected, in.radio1);
-        fake_.SetInt(M::StandardToPresent, kSelected, in.radio2);
+        window_.SetInt(M::KnownQuantity, kSelection, in.mode);
+        window_.SetText(M::KnownValue, in.value);
+        window_.SetText(M::GasTemperature, in.temperature);
+        window_.SetText(M::GaugePressure, in.gauge);
+        window_.SetInt(M::GaugePressureUnit, kSelection, in.gaugeUnit);
+        window_.SetInt(M::PresentToStandard, kSelected, in.radio1);
+        window_.SetInt(M::StandardToPresent, kSelected, in.radio2);
         Run(Procedure::ConvertHumidity);
     }
 
     std::vector<std::string> AllResultTexts() const {
         std::vector<std::string> texts;
-        for (M box : kStandardResultBoxes) texts.push_back(fake_.Text(box));
-        for (M box : kPressureResultBoxes) texts.push_back(fake_.Text(box));
+        for (M box : kStandardResultBoxes) texts.push_back(window_.Text(box));
+        for (M box : kConvertedResultBoxes) texts.push_back(window_.Text(box));
         return texts;
     }
 };
@@ -296,8 +296,8 @@ TEST_F(HumidityHandler, WritesInTheFixedOrder) {
                                      M::DewPointAfterConversion};
     EXPECT_EQ(WrittenUnits(), expected);
     const std::size_t tipWrites = 2;
-    for (std::size_t i = 0; i < fake_.Writes().size(); ++i) {
-        const PropertyWrite& write = fake_.Writes()[i];
+    for (std::size_t i = 0; i < window_.Writes().size(); ++i) {
+        const PropertyWrite& write = window_.Writes()[i];
         EXPECT_EQ(write.window, uint32_t(WindowId::Main));
         EXPECT_EQ(write.property, i + tipWrites < expected.size() ? kContent : kToolTip);
         EXPECT_EQ(write.element, kPlainElement);
@@ -307,7 +307,7 @@ TEST_F(HumidityHandler, WritesInTheFixedOrder) {
 TEST_F(HumidityHandler, DewPointModeFirstShowsTheTypedValueThenTheComputedOne) {
     Click({});
     std::vector<std::string> dewPointTexts;
-    for (const PropertyWrite& write : fake_.Writes()) {
+    for (const PropertyWrite& write : window_.Writes()) {
         if (M(write.unit) == M::DewPoint && write.property == kContent) {
             dewPointTexts.push_back(write.text);
         }
@@ -318,60 +318,60 @@ TEST_F(HumidityHandler, DewPointModeFirstShowsTheTypedValueThenTheComputedOne) {
 TEST_F(HumidityHandler, OtherModesWriteTheDewPointInTheBlockOnlyAboveZeroDegrees) {
     auto dewPointWrites = [this] {
         int count = 0;
-        for (const PropertyWrite& write : fake_.Writes()) {
+        for (const PropertyWrite& write : window_.Writes()) {
             count += M(write.unit) == M::DewPoint && write.property == kContent;
         }
         return count;
     };
     Click({.mode = 1, .value = "50", .temperature = "0"});
     EXPECT_EQ(dewPointWrites(), 1);
-    fake_.ClearRecords();
+    window_.ClearRecords();
     Click({.mode = 1, .value = "50", .temperature = "0.000001"});
     EXPECT_EQ(dewPointWrites(), 2);
 }
 
 TEST_F(HumidityHandler, NeitherRadioButtonLeavesThePressureResultsAlone) {
-    for (M box : kPressureResultBoxes) fake_.SetText(box, "kept");
+    for (M box : kConvertedResultBoxes) window_.SetText(box, "kept");
     Click({.radio1 = 0, .radio2 = 0});
     ExpectTexts(kTwentyDegreesDewPointTen);
-    for (M box : kPressureResultBoxes) EXPECT_EQ(fake_.Text(box), "kept");
-    EXPECT_EQ(fake_.Writes().size(), 12u);
+    for (M box : kConvertedResultBoxes) EXPECT_EQ(window_.Text(box), "kept");
+    EXPECT_EQ(window_.Writes().size(), 12u);
 }
 
 TEST_F(HumidityHandler, SecondClickWritesTheSameTexts) {
     Click({});
     std::vector<std::string> first = AllResultTexts();
-    std::vector<PropertyWrite> firstWrites = fake_.Writes();
-    fake_.ClearRecords();
+    std::vector<PropertyWrite> firstWrites = window_.Writes();
+    window_.ClearRecords();
     Click({});
     EXPECT_EQ(AllResultTexts(), first);
-    ASSERT_EQ(fake_.Writes().size(), firstWrites.size());
+    ASSERT_EQ(window_.Writes().size(), firstWrites.size());
     for (std::size_t i = 0; i < firstWrites.size(); ++i) {
-        EXPECT_EQ(fake_.Writes()[i].text, firstWrites[i].text);
+        EXPECT_EQ(window_.Writes()[i].text, firstWrites[i].text);
     }
 }
 
 TEST_F(HumidityHandler, UnknownModeKeepsTheVapourPressuresOfThePreviousClick) {
     Click({});
     HumidityVariables before = Humidity();
-    for (M box : kStandardResultBoxes) fake_.SetText(box, "kept");
-    fake_.ClearRecords();
+    for (M box : kStandardResultBoxes) window_.SetText(box, "kept");
+    window_.ClearRecords();
     Click({.mode = 7, .value = "99", .temperature = "20"});
     EXPECT_EQ(Humidity().e, before.e);
     EXPECT_EQ(Humidity().es, before.es);
     // Only the always-written dew point, the pressure group and the tooltips
     // are written.
-    EXPECT_EQ(fake_.Writes().size(), 12u);
-    EXPECT_EQ(fake_.Text(M::DewPoint), "10.04");
-    EXPECT_EQ(fake_.Text(M::RelativeHumidity), "kept");
-    EXPECT_EQ(fake_.Text(M::VapourPressureAfterConversion), "307.295");
+    EXPECT_EQ(window_.Writes().size(), 12u);
+    EXPECT_EQ(window_.Text(M::DewPoint), "10.04");
+    EXPECT_EQ(window_.Text(M::RelativeHumidity), "kept");
+    EXPECT_EQ(window_.Text(M::VapourPressureAfterConversion), "307.295");
 }
 
 TEST_F(HumidityHandler, UnknownModeBeforeAnyClickComputesFromZero) {
     Click({.mode = -1});
-    EXPECT_EQ(fake_.Text(M::DewPoint), "nan");
-    EXPECT_EQ(fake_.Text(M::VapourPressureAfterConversion), "0.000");
-    EXPECT_EQ(fake_.Text(M::SaturationVapourPressureAfterConversion), "0.000");
+    EXPECT_EQ(window_.Text(M::DewPoint), "nan");
+    EXPECT_EQ(window_.Text(M::VapourPressureAfterConversion), "0.000");
+    EXPECT_EQ(window_.Text(M::SaturationVapourPressureAfterConversion), "0.000");
 }
 
 TEST_F(HumidityHandler, KeepsItsVariablesBetweenClicks) {
@@ -383,10 +383,10 @@ TEST_F(HumidityHandler, KeepsItsVariablesBetweenClicks) {
 
 TEST_F(HumidityHandler, UnknownGaugeUnitKeepsThePreviousFactor) {
     Click({});
-    fake_.ClearRecords();
+    window_.ClearRecords();
     Click({.gaugeUnit = -1});
     EXPECT_EQ(Humidity().k, 4.0);
-    EXPECT_EQ(fake_.Text(M::VapourPressureAfterConversion), "307.295");
+    EXPECT_EQ(window_.Text(M::VapourPressureAfterConversion), "307.295");
 }
 
 // The humidity class goes to the tooltip of the box that shows the pressure
@@ -412,18 +412,18 @@ TEST_F(HumidityHandler, ShowsTheHumidityClassOnTheBoxOfThePressureDewPoint) {
     for (const auto& row : rows) {
         Click(row.inputs);
         const M other = row.holder == M::DewPoint ? M::DewPointAfterConversion : M::DewPoint;
-        EXPECT_EQ(fake_.Text(row.holder, EditBoxProperty::ToolTip),
+        EXPECT_EQ(window_.Text(row.holder, EditBoxProperty::ToolTip),
                   runtime::Utf8ToGbk(std::string("ISO 8573-1:2010 湿度等级") + row.verdict +
                                      "\r\n0 级与 7–9 级不由露点判定"))
             << row.verdict;
-        EXPECT_EQ(fake_.Text(other, EditBoxProperty::ToolTip), "") << row.verdict;
+        EXPECT_EQ(window_.Text(other, EditBoxProperty::ToolTip), "") << row.verdict;
     }
 }
 
 TEST_F(HumidityHandler, UnknownGaugeUnitBeforeAnyFactorDividesByZero) {
     Click({.gaugeUnit = 4});
     EXPECT_EQ(Humidity().k, 0.0);
-    EXPECT_EQ(fake_.Text(M::VapourPressureAfterConversion), "inf");
+    EXPECT_EQ(window_.Text(M::VapourPressureAfterConversion), "inf");
 }
 
 }  // namespace

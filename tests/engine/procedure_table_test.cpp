@@ -14,12 +14,14 @@ TEST(ProcedureTable, HasOneHandlerPerProcedure) {
 }
 
 TEST(EngineMain, InitialisesLoadsTheMainWindowAndRunsTheLoop) {
-    FakeRuntime fake;
-    EXPECT_EQ(EngineMain(fake.Services()), 0);
-    const std::vector<std::string> expected = {"RuntimeControl 6", "RuntimeControl 3 routine",
-                                               "LoadStartWindow 52010001", "RunMessageLoop"};
-    EXPECT_EQ(fake.StartUpCalls(), expected);
-    EXPECT_TRUE(fake.Writes().empty());
+    MemoryWindow window(MemoryWindow::Mode::Strict);
+    runtime::ForgetExitRoutine();
+    EXPECT_EQ(EngineMain(runtime::Services()), 0);
+    const std::vector<std::string> expected = {"Initialise", "LoadStartWindow 52010001",
+                                               "RunMessageLoop"};
+    EXPECT_EQ(window.StartUpCalls(), expected);
+    EXPECT_NE(runtime::RegisteredExitRoutine(), nullptr);
+    EXPECT_TRUE(window.Writes().empty());
 }
 
 }  // namespace

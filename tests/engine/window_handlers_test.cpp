@@ -16,7 +16,7 @@ using M = MainUnit;
 
 class WindowHandlers : public HandlerTest {
 protected:
-    std::string CaptionOf(M label) const { return runtime::GbkToUtf8(fake_.Text(label)); }
+    std::string CaptionOf(M label) const { return runtime::GbkToUtf8(window_.Text(label)); }
 };
 
 struct ClockCase {
@@ -41,7 +41,7 @@ const ClockCase kClockCases[] = {
 class ClockUpdate : public WindowHandlers, public ::testing::WithParamInterface<ClockCase> {};
 
 TEST_P(ClockUpdate, WritesTheDateAndTimeIntoTheThreeLabelsInOrder) {
-    fake_.SetNow(GetParam().now);
+    window_.SetNow(GetParam().now);
     Run(Procedure::UpdateClock);
     EXPECT_EQ(WrittenUnits(),
               (std::vector<M>{M::HumidityPageClock, M::PressurePageClock, M::CalendarPageClock}));
@@ -73,16 +73,16 @@ const WeekdayCase kWeekdayCases[] = {
 class WindowCreated : public WindowHandlers, public ::testing::WithParamInterface<WeekdayCase> {};
 
 TEST_P(WindowCreated, ShowsTheDayOfWeekTwiceAroundTheInputLabel) {
-    fake_.SetNow(GetParam().date);
+    window_.SetNow(GetParam().date);
     Run(Procedure::MainWindowCreated);
-    EXPECT_EQ(fake_.Text(M::HumidityPageWeekday), GetParam().shown);
-    EXPECT_EQ(fake_.Text(M::CalendarPageWeekday), GetParam().shown);
+    EXPECT_EQ(window_.Text(M::HumidityPageWeekday), GetParam().shown);
+    EXPECT_EQ(window_.Text(M::CalendarPageWeekday), GetParam().shown);
     const std::vector<M> expected = {M::HumidityPageWeekday,     M::DewPointCaption,
                                      M::RelativeHumidityCaption, M::AbsoluteHumidityCaption,
                                      M::MixingRatioCaption,      M::VolumeRatioCaption,
                                      M::CalendarPageWeekday};
     EXPECT_EQ(WrittenUnits(), expected);
-    EXPECT_EQ(fake_.Int(M::DewPointCaption, kVisible), 1);
+    EXPECT_EQ(window_.Int(M::DewPointCaption, kVisible), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, WindowCreated, ::testing::ValuesIn(kWeekdayCases),
@@ -110,14 +110,14 @@ const InputLabelCase kInputLabelCases[] = {
 class InputLabel : public WindowHandlers, public ::testing::WithParamInterface<InputLabelCase> {};
 
 TEST_P(InputLabel, ShowsTheChosenCaptionFirstThenHidesTheOtherFour) {
-    for (M label : kInputLabels) fake_.SetInt(label, kVisible, 1);
-    fake_.SetInt(M::KnownQuantity, kSelection, GetParam().mode);
+    for (M label : kInputLabels) window_.SetInt(label, kVisible, 1);
+    window_.SetInt(M::KnownQuantity, kSelection, GetParam().mode);
     Run(Procedure::UpdateInputLabel);
-    ASSERT_EQ(fake_.Writes().size(), 5u);
-    EXPECT_EQ(M(fake_.Writes()[0].unit), GetParam().shown);
-    EXPECT_EQ(fake_.Writes()[0].value, 1);
+    ASSERT_EQ(window_.Writes().size(), 5u);
+    EXPECT_EQ(M(window_.Writes()[0].unit), GetParam().shown);
+    EXPECT_EQ(window_.Writes()[0].value, 1);
     for (M label : kInputLabels) {
-        EXPECT_EQ(fake_.Int(label, kVisible), label == GetParam().shown ? 1 : 0);
+        EXPECT_EQ(window_.Int(label, kVisible), label == GetParam().shown ? 1 : 0);
     }
 }
 
@@ -126,82 +126,59 @@ INSTANTIATE_TEST_SUITE_P(Modes, InputLabel, ::testing::ValuesIn(kInputLabelCases
 
 TEST_F(WindowHandlers, InputLabelIgnoresAnIndexWithoutAnItem) {
     for (int32_t mode : {-1, 6, 100}) {
-        fake_.SetInt(M::KnownQuantity, kSelection, mode);
+        window_.SetInt(M::KnownQuantity, kSelection, mode);
         Run(Procedure::UpdateInputLabel);
     }
-    EXPECT_TRUE(fake_.Writes().empty());
+    EXPECT_TRUE(window_.Writes().empty());
 }
 
 TEST_F(WindowHandlers, MilligramsAfterGramsKeepsTheSameCaption) {
-    fake_.SetInt(M::KnownQuantity, kSelection, 3);
+    window_.SetInt(M::KnownQuantity, kSelection, 3);
     Run(Procedure::UpdateInputLabel);
-    fake_.SetInt(M::KnownQuantity, kSelection, 4);
+    window_.SetInt(M::KnownQuantity, kSelection, 4);
     Run(Procedure::UpdateInputLabel);
     for (M label : kInputLabels) {
-        EXPECT_EQ(fake_.Int(label, kVisible), label == M::AbsoluteHumidityCaption ? 1 : 0);
+        EXPECT_EQ(window_.Int(label, kVisible), label == M::AbsoluteHumidityCaption ? 1 : 0);
     }
 }
 
 struct WindowCommandCase {
     const char* name;
     Procedure procedure;
-    runtime::CommandRoutine command;
-    std::vector<runtime::TaggedValue> args;
+    WindowCommand command;
 };
 
 void PrintTo(const WindowCommandCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-runtime::TaggedValue Ref(WindowId window, OwnUnitId ownUnit) {
-    return runtime::MakeWindowRef(Id(window), Id(ownUnit));
-}
+constexpr auto kLoad = WindowCommand::Kind::Load;
+constexpr auto kClose = WindowCommand::Kind::Close;
+constexpr bool kModal = true;
 
-const runtime::TaggedValue kOmitted{0, 0, 0};
-const runtime::TaggedValue kTrue{1, 0, uint32_t(runtime::ValueType::Bool)};
-
+// The windows open modally and close through their close request.
 const WindowCommandCase kWindowCommandCases[] = {
-    {"CloseButtonClosesTheMainWindow",
-     Procedure::CloseMainWindow,
-     runtime::CloseWindow,
-     {Ref(WindowId::Main, OwnUnitId::Main), kOmitted}},
-    {"MenuExitClosesTheMainWindow",
-     Procedure::MenuExit,
-     runtime::CloseWindow,
-     {Ref(WindowId::Main, OwnUnitId::Main), kOmitted}},
+    {"CloseButtonClosesTheMainWindow", Procedure::CloseMainWindow, {kClose, Id(WindowId::Main)}},
+    {"MenuExitClosesTheMainWindow", Procedure::MenuExit, {kClose, Id(WindowId::Main)}},
     {"MenuAboutOpensTheAboutWindowModally",
      Procedure::MenuAbout,
-     runtime::LoadWindow,
-     {Ref(WindowId::About, OwnUnitId::About), kOmitted, kTrue}},
+     {kLoad, Id(WindowId::About), kModal}},
     {"MenuCompanyOpensTheCompanyWindowModally",
      Procedure::MenuCompanyProfile,
-     runtime::LoadWindow,
-     {Ref(WindowId::Company, OwnUnitId::Company), kOmitted, kTrue}},
-    {"AboutOkClosesTheAboutWindow",
-     Procedure::CloseAboutWindow,
-     runtime::CloseWindow,
-     {Ref(WindowId::About, OwnUnitId::About), kOmitted}},
+     {kLoad, Id(WindowId::Company), kModal}},
+    {"AboutOkClosesTheAboutWindow", Procedure::CloseAboutWindow, {kClose, Id(WindowId::About)}},
     {"CompanyOkClosesTheCompanyWindow",
      Procedure::CloseCompanyWindow,
-     runtime::CloseWindow,
-     {Ref(WindowId::Company, OwnUnitId::Company), kOmitted}},
+     {kClose, Id(WindowId::Company)}},
 };
 
 class WindowCommands : public WindowHandlers,
                        public ::testing::WithParamInterface<WindowCommandCase> {};
 
-TEST_P(WindowCommands, PassTheWindowAndLeaveTheOptionalArgumentOut) {
+TEST_P(WindowCommands, OpenOrCloseOneWindowAndWriteNothing) {
     Run(GetParam().procedure);
-    ASSERT_EQ(fake_.WindowCommands().size(), 1u);
-    const WindowCommandCall& call = fake_.WindowCommands()[0];
-    EXPECT_EQ(call.command, GetParam().command);
-    ASSERT_EQ(call.args.size(), GetParam().args.size());
-    for (std::size_t i = 0; i < call.args.size(); ++i) {
-        EXPECT_EQ(call.args[i].low, GetParam().args[i].low) << "argument " << i;
-        EXPECT_EQ(call.args[i].high, GetParam().args[i].high) << "argument " << i;
-        EXPECT_EQ(call.args[i].type, GetParam().args[i].type) << "argument " << i;
-    }
-    EXPECT_TRUE(fake_.Writes().empty());
+    EXPECT_EQ(window_.WindowCommands(), std::vector<WindowCommand>{GetParam().command});
+    EXPECT_TRUE(window_.Writes().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Handlers, WindowCommands, ::testing::ValuesIn(kWindowCommandCases),
