@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/csv_reader.h"
-#include "cli/json_csv.h"
+#include "cli/batch/csv_reader.h"
 #include "cli/run.h"
+#include "cli/text/json_csv.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/file_output.h"
-#include "cli/progress.h"
 #include "cli/run.h"
+#include "cli/text/file_output.h"
+#include "cli/text/progress.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);

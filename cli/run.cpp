@@ -3,14 +3,14 @@
 #include <cerrno>
 #include <cstring>
 
-#include "cli/arguments.h"
-#include "cli/batch.h"
-#include "cli/box_text.h"
-#include "cli/conversions.h"
-#include "cli/help.h"
-#include "cli/lunar_output.h"
-#include "cli/messages.h"
-#include "cli/output.h"
+#include "cli/arguments/arguments.h"
+#include "cli/arguments/help.h"
+#include "cli/batch/batch.h"
+#include "cli/facts/conversions.h"
+#include "cli/output/lunar_output.h"
+#include "cli/output/output.h"
+#include "cli/text/box_text.h"
+#include "cli/text/messages.h"
 
 namespace cli {
 namespace {

@@ -4,30 +4,14 @@
 //
 //   args ─► ParseArguments ─► request ─► conversion ─► output ─► exit status
 
-#include <ctime>
 #include <ostream>
 #include <span>
 #include <string>
 
-#include "cli/file_output.h"
-#include "cli/language.h"
+#include "cli/arguments/invocation.h"
+#include "cli/text/file_output.h"
 
 namespace cli {
-
-enum class ExitStatus : int {
-    Success = 0,
-    RowsFailed = 1,    // a batch ran, but some of its rows could not be converted
-    Usage = 2,         // the command line was wrong, or the input could not be read
-    OutputFailed = 3,  // standard output could not be written in full
-};
-
-// What the program takes from its process besides the arguments.
-struct Environment {
-    Language language = Language::English;
-    int standardInput = 0;          // a descriptor
-    bool progressTerminal = false;  // standard error is a terminal that standard output is not
-    std::time_t now = std::time(nullptr);  // decides the calendar's "this month"
-};
 
 // The arguments after the program name.
 ExitStatus Run(std::span<const std::string> args, const Environment& environment, std::ostream& out,

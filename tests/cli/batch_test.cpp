@@ -18,8 +18,8 @@
 #include <thread>
 #include <vector>
 
-#include "cli/progress.h"
 #include "cli/run.h"
+#include "cli/text/progress.h"
 #include "runtime/gbk.h"
 
 namespace {

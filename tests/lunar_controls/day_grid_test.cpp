@@ -6,7 +6,7 @@
 #include <QTest>
 #include <vector>
 
-#include "cli/lunar_facts.h"
+#include "cli/facts/lunar_facts.h"
 #include "platform/platform.h"
 #include "runtime/datetime.h"
 #include "runtime/gbk.h"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The layer check passes on the tree and fails on a copy of a folder pair
-# where the bottom layer includes a header of a layer above it.
+# where the bottom layer includes a header of a layer above it, and on a
+# folder inside a folder that includes a header of its parent's other layers
+# above it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 "$root/scripts/check_layers" "$root"
@@ -15,3 +17,11 @@ if "$root/scripts/check_layers" "$planted" 2>"$planted/report"; then
     exit 1
 fi
 grep -q 'runtime/upward.h:1: runtime/ may not include controls/' "$planted/report"
+mkdir -p "$planted/cli/text" "$planted/cli/batch"
+rm "$planted/runtime/upward.h"
+printf '#include "cli/batch/x.h"\n' >"$planted/cli/text/upward.h"
+if "$root/scripts/check_layers" "$planted" 2>"$planted/report"; then
+    echo "an upward include inside a folder passed the layer check" >&2
+    exit 1
+fi
+grep -q 'cli/text/upward.h:1: cli/text/ may not include cli/batch/' "$planted/report"
