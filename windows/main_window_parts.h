@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "windows/main_window.h"
+#include "windows/window_spec.h"
 
 namespace forms::parts {
 
