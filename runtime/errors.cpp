@@ -4,7 +4,6 @@
 #include <iterator>
 
 #include "runtime/gbk.h"
-#include "runtime/services.h"
 
 namespace runtime {
 namespace {
@@ -47,11 +46,6 @@ void PresentOnStandardError(const std::string& gbkText, const std::string& gbkCa
 ErrorPresenter& Presenter() {
     static ErrorPresenter presenter = PresentOnStandardError;
     return presenter;
-}
-
-int32_t& Count() {
-    static int32_t count = 0;
-    return count;
 }
 
 }  // namespace
@@ -100,14 +94,6 @@ void FatalRuntimeErrorUtf8(std::string_view utf8Message, int32_t code) {
 
 void RaiseRuntimeError(int32_t code) {
     FatalRuntimeError(NumberedErrorMessage(code), code);
-}
-
-int32_t ErrorCount() {
-    return Count();
-}
-
-void IncrementErrorCount() {
-    ++Count();
 }
 
 }  // namespace runtime

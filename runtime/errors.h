@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/program_exit.h"
+
 namespace runtime {
 
 // Messages of the errors the runtime raises with code 0 (UTF-8 here; the box
@@ -42,10 +44,5 @@ void SetErrorPresenter(ErrorPresenter presenter);
 // The same with a UTF-8 message constant from error_message.
 [[noreturn]] void FatalRuntimeErrorUtf8(std::string_view utf8Message, int32_t code = 0);
 [[noreturn]] void RaiseRuntimeError(int32_t code);
-
-// Raised by every runtime error and once more when shutdown begins; control
-// events are dispatched only while it is 0.
-int32_t ErrorCount();
-void IncrementErrorCount();
 
 }  // namespace runtime

@@ -9,16 +9,6 @@
 namespace runtime {
 namespace {
 
-const RuntimeHost*& Host() {
-    static const RuntimeHost* host = nullptr;
-    return host;
-}
-
-EngineRoutine& ExitRoutine() {
-    static EngineRoutine routine = nullptr;
-    return routine;
-}
-
 // External library commands are not part of this program; a call names a
 // command that cannot be found.
 void CallDllCommand(int32_t index) {
@@ -26,7 +16,7 @@ void CallDllCommand(int32_t index) {
 }
 
 Payload ReadProperty(uint32_t windowId, uint32_t unitId, int32_t property, int32_t element) {
-    const RuntimeHost* host = Host();
+    const RuntimeHost* host = InstalledRuntimeHost();
     if (host == nullptr || host->readProperty == nullptr) {
         FatalRuntimeErrorUtf8(error_message::WindowNotLoaded);
     }
@@ -35,7 +25,7 @@ Payload ReadProperty(uint32_t windowId, uint32_t unitId, int32_t property, int32
 
 void WriteProperty(uint32_t windowId, uint32_t unitId, int32_t property, int32_t element,
                    uint32_t low, uint32_t high) {
-    const RuntimeHost* host = Host();
+    const RuntimeHost* host = InstalledRuntimeHost();
     if (host == nullptr || host->writeProperty == nullptr) {
         FatalRuntimeErrorUtf8(error_message::WindowNotLoaded);
     }
@@ -43,12 +33,12 @@ void WriteProperty(uint32_t windowId, uint32_t unitId, int32_t property, int32_t
 }
 
 void RunMessageLoop() {
-    const RuntimeHost* host = Host();
+    const RuntimeHost* host = InstalledRuntimeHost();
     if (host != nullptr && host->runMessageLoop != nullptr) host->runMessageLoop();
 }
 
 void LoadStartWindow(uint32_t windowId) {
-    const RuntimeHost* host = Host();
+    const RuntimeHost* host = InstalledRuntimeHost();
     if (host == nullptr || host->loadStartWindow == nullptr) {
         FatalRuntimeErrorUtf8(error_message::StartWindowFailed);
     }
@@ -58,12 +48,13 @@ void LoadStartWindow(uint32_t windowId) {
 void RuntimeControl(int32_t subFunction, uintptr_t argument) {
     switch (ControlFunction(subFunction)) {
         case ControlFunction::Initialise:
-            if (const RuntimeHost* host = Host(); host != nullptr && host->initialise != nullptr) {
+            if (const RuntimeHost* host = InstalledRuntimeHost();
+                host != nullptr && host->initialise != nullptr) {
                 host->initialise();
             }
             break;
         case ControlFunction::SetExitRoutine:
-            ExitRoutine() = reinterpret_cast<EngineRoutine>(argument);
+            SetExitRoutine(reinterpret_cast<EngineRoutine>(argument));
             break;
     }
 }
@@ -84,34 +75,6 @@ TaggedValue CallCommand(CommandRoutine command, int32_t argCount, const TaggedVa
     TaggedValue result{};
     command(&result, argCount, args);
     return result;
-}
-
-void ExitProgram(int32_t exitCode) {
-    const RuntimeHost* host = Host();
-    if (host != nullptr && host->exitProgram != nullptr) host->exitProgram(exitCode);
-    // Without a windowing layer the shutdown is only the exit routine.
-    IncrementErrorCount();
-    if (EngineRoutine routine = ExitRoutine()) {
-        ForgetExitRoutine();
-        routine();
-    }
-    std::exit(exitCode);
-}
-
-void InstallRuntimeHost(const RuntimeHost* host) {
-    Host() = host;
-}
-
-const RuntimeHost* InstalledRuntimeHost() {
-    return Host();
-}
-
-EngineRoutine RegisteredExitRoutine() {
-    return ExitRoutine();
-}
-
-void ForgetExitRoutine() {
-    ExitRoutine() = nullptr;
 }
 
 }  // namespace runtime

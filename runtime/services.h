@@ -13,6 +13,8 @@
 
 #include <cstdint>
 
+#include "runtime/program_exit.h"
+#include "runtime/runtime_host.h"
 #include "runtime/values.h"
 
 namespace runtime {
@@ -35,9 +37,6 @@ struct EventRecord {
 
 // An engine procedure: an entry of the engine's procedure table.
 using EngineProcedure = void (*)(const RuntimeServices& services, EventRecord& event);
-
-// Routine registered by the engine for start-up and exit (RuntimeControl 3).
-using EngineRoutine = void (*)();
 
 // RaiseRuntimeError and ExitProgram never return. The members carry no
 // [[noreturn]]: the attribute applies to functions only, and clang rejects it
@@ -67,10 +66,6 @@ const RuntimeServices& Services();
 // (result, count, arguments), the record returned.
 TaggedValue CallCommand(CommandRoutine command, int32_t argCount, const TaggedValue* args);
 
-// Runs the shutdown (the host's, or else the exit routine) and ends the
-// process with the exit code; -1 becomes 255 on Linux.
-[[noreturn]] void ExitProgram(int32_t exitCode);
-
 // RuntimeControl sub-functions the engine uses.
 enum class ControlFunction : int32_t {
     SetExitRoutine = 3,  // argument: EngineRoutine
@@ -95,30 +90,5 @@ enum class RuntimeRequest : int32_t {
     FatalError = 2027,
     Exit = 2028,
 };
-
-// What the windowing layer supplies to the services above. Every member may
-// be left null; the services then act as when no window is loaded.
-struct RuntimeHost {
-    Payload (*readProperty)(uint32_t windowId, uint32_t unitId, int32_t property, int32_t element);
-    void (*writeProperty)(uint32_t windowId, uint32_t unitId, int32_t property, int32_t element,
-                          Payload payload);
-    void (*initialise)();
-    void (*loadStartWindow)(uint32_t windowId);
-    void (*runMessageLoop)();
-    // Ends the process after the orderly shutdown; never returns (see
-    // RuntimeServices for why the member carries no [[noreturn]]).
-    void (*exitProgram)(int32_t exitCode);
-    bool (*loadWindow)(uint32_t windowId, uint32_t parentWindowId, bool hasParent, bool modal);
-    void (*closeWindow)(uint32_t windowId, uint32_t unitId, bool atOnce);
-    // The moment the clock command answers; the system clock when null.
-    double (*now)();
-};
-void InstallRuntimeHost(const RuntimeHost* host);
-const RuntimeHost* InstalledRuntimeHost();
-
-// The exit routine registered with RuntimeControl 3; ForgetExitRoutine drops
-// it so that shutdown after a runtime error does not call it.
-EngineRoutine RegisteredExitRoutine();
-void ForgetExitRoutine();
 
 }  // namespace runtime
