@@ -6,8 +6,6 @@
 #include <QTimer>
 #include <cstring>
 
-#include "host/runtime_app.h"
-
 namespace runtime {
 namespace {
 
@@ -41,7 +39,8 @@ CloseWindowEvent::CloseWindowEvent(uint32_t windowId)
 ExitRequestEvent::ExitRequestEvent(int32_t exitCode, QSemaphore* handled)
     : QEvent(QEvent::Type(kExitRequestMessage)), exitCode_(exitCode), handled_(handled) {}
 
-MessageObject::MessageObject(RuntimeApp& app) : app_(app), idleTimer_(new QTimer(this)) {
+MessageObject::MessageObject(MessageReceiver& receiver)
+    : app_(receiver), idleTimer_(new QTimer(this)) {
     // A zero-interval timer fires once the events already queued have been
     // handled, which is when the idle phase is due. It is armed only while
     // there is idle work, so the loop blocks in the dispatcher otherwise.
@@ -72,7 +71,7 @@ bool MessageObject::event(QEvent* event) {
     }
     if (event->type() == QEvent::Type(kExitRequestMessage)) {
         const auto* request = static_cast<ExitRequestEvent*>(event);
-        if (!app_.ExitInProgress()) app_.ExitProgram(request->exitCode());
+        if (!app_.ExitInProgress()) app_.HandleExitRequest(request->exitCode());
         request->handled()->release();
         return true;
     }

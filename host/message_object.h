@@ -3,10 +3,12 @@
 // that receives the runtime's private messages and watches every event the
 // application dispatches.
 //
-//   posted quit message ──────────────► RuntimeApp::HandleQuitMessage
-//   exit request (0x83E7, any thread) ─► RuntimeApp::ExitProgram on this thread
-//   close message (0x8065) to a window ► RuntimeApp::HandleCloseWindowMessage
-//   input, timer ticks, posted calls ──► RuntimeApp::NoteActivity (idle phase due)
+//   posted quit message ──────────────► MessageReceiver::HandleQuitMessage
+//   exit request (0x83E7, any thread) ─► MessageReceiver::HandleExitRequest on this thread
+//   close message (0x8065) to a window ► MessageReceiver::HandleCloseWindowMessage
+//   input, timer ticks, posted calls ──► MessageReceiver::NoteActivity (idle phase due)
+//
+// The receiver is the runtime application (runtime_app.h).
 
 #include <QEvent>
 #include <QObject>
@@ -18,7 +20,26 @@ class QTimer;
 
 namespace runtime {
 
-class RuntimeApp;
+// Private messages of the runtime, posted as Qt events whose type is the
+// message number (both lie inside Qt's range for application event types).
+inline constexpr int kCloseWindowMessage = 0x8065;  // carries the window to close
+inline constexpr int kExitRequestMessage = 0x83E7;  // carries an exit code
+
+// What the message object hands the runtime's messages and the activity
+// it sees to: the runtime application.
+class MessageReceiver {
+public:
+    virtual void HandleQuitMessage(int32_t exitCode) = 0;
+    // The exit request; not called once an exit is in progress.
+    virtual void HandleExitRequest(int32_t exitCode) = 0;
+    virtual void HandleCloseWindowMessage(uint32_t windowId) = 0;
+    virtual void NoteActivity() = 0;
+    virtual void RunIdleRound() = 0;
+    virtual bool ExitInProgress() const = 0;
+
+protected:
+    ~MessageReceiver() = default;
+};
 
 // The close message posted to a form window's widget; Qt discards it when
 // the widget is deleted first.
@@ -46,7 +67,7 @@ private:
 
 class MessageObject : public QObject {
 public:
-    explicit MessageObject(RuntimeApp& app);
+    explicit MessageObject(MessageReceiver& receiver);
     ~MessageObject() override;
 
     void PostQuit(int32_t exitCode);
@@ -60,7 +81,7 @@ protected:
 private:
     bool CountsAsActivity(const QObject* receiver, const QEvent* event);
 
-    RuntimeApp& app_;
+    MessageReceiver& app_;
     QTimer* idleTimer_;
     QPoint lastMousePosition_;
 };

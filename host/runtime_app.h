@@ -31,16 +31,12 @@
 #include <vector>
 
 #include "controls/kind_registry.h"
+#include "host/message_object.h"
 #include "runtime/services.h"
 
 class QApplication;
 
 namespace runtime {
-
-// Private messages of the runtime, posted as Qt events whose type is the
-// message number (both lie inside Qt's range for application event types).
-inline constexpr int kCloseWindowMessage = 0x8065;  // carries the window to close
-inline constexpr int kExitRequestMessage = 0x83E7;  // carries an exit code
 
 // The runtime's request entry as the support libraries receive it. Requests
 // that answer an object (the window table, a control, a heap block) return
@@ -97,7 +93,7 @@ struct LoadWindowRequest {
 
 class MessageObject;
 
-class RuntimeApp {
+class RuntimeApp final : public MessageReceiver {
 public:
     RuntimeApp(int& argc, char** argv, const ProgramHeader& header);
     ~RuntimeApp();
@@ -131,13 +127,14 @@ public:
 
     // Handlers of the message object: its messages, activity seen in the
     // application's events, and its idle timer.
-    void HandleCloseWindowMessage(uint32_t windowId);
-    void HandleQuitMessage(int32_t exitCode);
-    void NoteActivity();
-    void RunIdleRound();
+    void HandleCloseWindowMessage(uint32_t windowId) override;
+    void HandleQuitMessage(int32_t exitCode) override;
+    void HandleExitRequest(int32_t exitCode) override { ExitProgram(exitCode); }
+    void NoteActivity() override;
+    void RunIdleRound() override;
 
     bool Started() const { return started_; }
-    bool ExitInProgress() const { return exitInProgress_; }
+    bool ExitInProgress() const override { return exitInProgress_; }
     bool OnUserInterfaceThread() const;
     const QString& ProgramFileName() const { return programFileName_; }
     uint32_t RecordedVersion() const { return recordedVersion_; }
