@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "lunar_controls/day_grid.h"
 #include "lunar_controls/grid_cells.h"
+#include "lunar_controls/grid_look.h"
 
 namespace lunar {
 namespace {
