@@ -1,12 +1,6 @@
 #pragma once
 // Event delivery inside the control model: the pause while property writes
-// rebuild controls, and the arguments of the common events in the units the
-// engine expects (virtual-key codes, GBK character bytes, modifier bits).
-
-#include <QString>
-#include <Qt>
-#include <cstdint>
-#include <vector>
+// rebuild controls.
 
 namespace forms {
 
@@ -19,12 +13,5 @@ public:
     EventPause& operator=(const EventPause&) = delete;
 };
 bool EventsPaused();
-
-// 1 Ctrl, 2 Shift, 4 Alt.
-int32_t ModifierState(Qt::KeyboardModifiers modifiers);
-// The virtual-key code of a Qt key (0 for a key without one).
-int32_t VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
-// The character codes a typed text gives: one per GBK byte.
-std::vector<int32_t> CharacterCodes(const QString& text);
 
 }  // namespace forms

@@ -14,9 +14,9 @@
 #include <set>
 
 #include "controls/control_model.h"
-#include "controls/events.h"
+#include "controls/event_arguments.h"
 #include "controls/kind_support.h"
-#include "controls/kinds/tab_control.h"
+#include "controls/paged_control.h"
 #include "forms/kinds_table.h"
 #include "platform/platform.h"
 
@@ -129,9 +129,9 @@ void FormWindow::attachControl(const UnitRecord& unit, QWidget* control,
     // pages) exist already; controls placed inside it later route themselves.
     route(control, unit.id);
     for (QWidget* part : control->findChildren<QWidget*>()) route(part, unit.id);
-    if (auto* tabs = dynamic_cast<kinds::TabControlWidget*>(control)) {
+    if (auto* paged = dynamic_cast<PagedControl*>(control)) {
         const uint32_t tabId = unit.id;
-        tabs->setPageChangedHandler([this, tabId] { showCurrentPage(tabId); });
+        paged->setPageChangedHandler([this, tabId] { showCurrentPage(tabId); });
     }
 }
 

@@ -8,11 +8,12 @@
 #include <functional>
 
 #include "controls/kind_registry.h"
+#include "controls/paged_control.h"
 #include "forms/kind_data.h"
 
 namespace forms::kinds {
 
-class TabControlWidget : public QTabWidget {
+class TabControlWidget : public QTabWidget, public PagedControl {
 public:
     TabControlWidget(const TabControlData& data, UnitAddress address, QWidget* parent);
 
@@ -22,7 +23,9 @@ public:
     bool wantsKey(int qtKey) const;
 
     // Called after the current page has changed and event 2 was raised.
-    void setPageChangedHandler(std::function<void()> handler) { pageChanged_ = std::move(handler); }
+    void setPageChangedHandler(std::function<void()> handler) override {
+        pageChanged_ = std::move(handler);
+    }
 
 private:
     void onCurrentChanged(int page);
