@@ -2,7 +2,7 @@
 # The layer check passes on the tree and fails on a copy of a folder pair
 # where the bottom layer includes a header of a layer above it, and on a
 # folder inside a folder that includes a header of its parent's other layers
-# above it.
+# above it, and on two units of one folder that include each other.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 "$root/scripts/check_layers" "$root"
@@ -25,3 +25,11 @@ if "$root/scripts/check_layers" "$planted" 2>"$planted/report"; then
     exit 1
 fi
 grep -q 'cli/text/upward.h:1: cli/text/ may not include cli/batch/' "$planted/report"
+rm "$planted/cli/text/upward.h"
+printf '#include "runtime/b.h"\n' >"$planted/runtime/a.cpp"
+printf '#include "runtime/a.h"\n' >"$planted/runtime/b.cpp"
+if "$root/scripts/check_layers" "$planted" 2>"$planted/report"; then
+    echo "two units that include each other passed the layer check" >&2
+    exit 1
+fi
+grep -q 'runtime/a, runtime/b: units of one folder that include each other' "$planted/report"
