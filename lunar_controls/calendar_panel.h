@@ -54,10 +54,8 @@ public:
 
     static QSize PanelSize(bool headerShown);
     CCalendar& grid() { return *grid_; }
-    bool embedded() const { return form_ == Form::Embedded; }
 
     void SetHeaderShown(bool shown);
-    bool headerShown() const { return headerShown_; }
     // Sets the layout of panel and grid; the caller rebuilds the selectors.
     void SetGregorianLayout(bool gregorian);
     bool gregorianLayout() const { return gregorian_; }

@@ -55,8 +55,8 @@ bool IsDigit(char32_t c) {
     return c >= '0' && c <= '9';
 }
 
-// True when a key's text holds a character the mode refuses, or would grow
-// the text beyond the maximum length.
+// True when a key's text holds a character the input mode refuses; the
+// maximum length is the editor's own.
 bool RefusesKey(const EditBoxData& data, const QKeyEvent& key) {
     for (char32_t c : key.text().toUcs4()) {
         if (!AcceptsTyped(data.inputMode, c)) return true;
@@ -261,10 +261,20 @@ int32_t GbkBytesOf(const QString& text, qsizetype characters) {
     return int32_t(StoredText(text.left(characters)).size());
 }
 
-// The character position at which the GBK byte count reaches `bytes`.
+// The position after the last whole character whose stored GBK bytes (line
+// breaks as CR LF) still fit in `bytes`, in one pass over the text; a
+// character written as a surrogate pair is never split.
 qsizetype CharactersFor(const QString& text, int32_t bytes) {
     qsizetype position = 0;
-    while (position < text.size() && GbkBytesOf(text, position + 1) <= bytes) ++position;
+    int32_t counted = 0;
+    while (position < text.size()) {
+        const bool pair = text[position].isHighSurrogate() && position + 1 < text.size() &&
+                          text[position + 1].isLowSurrogate();
+        const qsizetype length = pair ? 2 : 1;
+        counted += int32_t(StoredText(text.mid(position, length)).size());
+        if (counted > bytes) break;
+        position += length;
+    }
     return position;
 }
 

@@ -1,10 +1,8 @@
 // The embedded windows built for real, with no engine procedure bound:
 // every control of every page inside its page, the tab control filling the
-// window, the window centred, page 0 current. Each page and the two small
-// windows are also saved as PNG files in the temporary directory, so that
-// the layout can be looked at.
+// window, the window centred, page 0 current. Pictures of every page and
+// window, to look at, come from the real program: tools/screenshots.sh.
 
-#include <QDir>
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
@@ -59,11 +57,6 @@ protected:
         GuiTest::SetUp();
         RegisterStandInKinds(CreateStandIn);
         InstallWindowTable(LoadTemplate(EmbeddedTemplate(), kNoOps));
-    }
-
-    static void Save(QWidget& widget, const QString& name) {
-        const QString path = QDir::temp().filePath(name);
-        EXPECT_TRUE(widget.grab().save(path)) << path.toStdString();
     }
 };
 
@@ -122,23 +115,6 @@ TEST_F(LayoutTest, WindowsOpenCentredOnTheScreen) {
         EXPECT_EQ(window->pos(), QPoint((screen.width() - frame.width()) / 2,
                                         (screen.height() - frame.height()) / 2));
         EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    }
-}
-
-TEST_F(LayoutTest, SavesScreenshotsOfEveryPageAndWindow) {
-    FormWindow* main = Open(Id(WindowId::Main));
-    ASSERT_NE(main, nullptr);
-    auto* tabs = static_cast<QTabWidget*>(main->control(TabUnit(main->record()).id));
-    for (int page = 0; page < tabs->count(); ++page) {
-        tabs->setCurrentIndex(page);
-        Settle();
-        Save(*main, QStringLiteral("forms_main_page%1.png").arg(page));
-    }
-    for (auto [windowId, name] : {std::pair{Id(WindowId::About), "forms_about.png"},
-                                  std::pair{Id(WindowId::Company), "forms_company.png"}}) {
-        FormWindow* window = Open(windowId);
-        ASSERT_NE(window, nullptr);
-        Save(*window, QString::fromUtf8(name));
     }
 }
 
