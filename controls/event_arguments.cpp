@@ -69,7 +69,7 @@ int32_t VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
 
 std::vector<int32_t> CharacterCodes(const QString& text) {
     std::vector<int32_t> codes;
-    for (char byte : runtime::QStringToGbk(text)) codes.push_back(int32_t(uint8_t(byte)));
+    for (char byte : platform::QStringToGbk(text)) codes.push_back(int32_t(uint8_t(byte)));
     return codes;
 }
 

@@ -8,7 +8,7 @@
 namespace forms {
 
 QString DisplayText(const std::string& gbk) {
-    QString text = runtime::GbkToQString(gbk);
+    QString text = platform::GbkToQString(gbk);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
@@ -16,7 +16,7 @@ QString DisplayText(const std::string& gbk) {
 std::string StoredText(const QString& text) {
     QString stored = text;
     stored.replace(QChar('\n'), QStringLiteral("\r\n"));
-    return runtime::QStringToGbk(stored);
+    return platform::QStringToGbk(stored);
 }
 
 QString KeepableText(const QString& text) {
@@ -33,8 +33,8 @@ QString KeepableText(const QString& text) {
 void ApplyColours(QWidget& widget, QPalette::ColorRole textRole, uint32_t textColour,
                   QPalette::ColorRole backgroundRole, uint32_t backgroundColour) {
     QPalette palette = widget.palette();
-    palette.setColor(textRole, runtime::ColourFromStored(textColour));
-    palette.setColor(backgroundRole, runtime::ColourFromStored(backgroundColour));
+    palette.setColor(textRole, platform::ColourFromStored(textColour));
+    palette.setColor(backgroundRole, platform::ColourFromStored(backgroundColour));
     widget.setPalette(palette);
 }
 

@@ -106,7 +106,7 @@ void FormWindow::setData(const WindowData& data) {
     setWindowFlags(FrameFlags(data_));
     setWindowTitle(DisplayText(data_.title));
     const std::optional<QImage> icon =
-        data_.icon.empty() ? std::nullopt : runtime::DecodeIcon(data_.icon);
+        data_.icon.empty() ? std::nullopt : platform::DecodeIcon(data_.icon);
     // A window without an icon of its own shows the program's: an empty icon
     // would leave the window manager none at all.
     setWindowIcon(icon ? QIcon(QPixmap::fromImage(*icon)) : QApplication::windowIcon());
@@ -613,7 +613,7 @@ void FormWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (centreFrame_ && windowHandle() != nullptr && !windowHandle()->frameMargins().isNull()) {
         centreFrame_ = false;
-        if (auto corner = runtime::CentredOnScreen(frameGeometry().size())) move(*corner);
+        if (auto corner = platform::CentredOnScreen(frameGeometry().size())) move(*corner);
     }
     if (announced_ && !gone_) FireEvent(windowId(), 0, int32_t(WindowEvent::Moved));
 }

@@ -240,7 +240,7 @@ void PlaceWindow(FormWindow& window, const UnitRecord& own, const WindowData& da
     const QSize outer = window.size();
     QPoint corner(own.left, own.top);
     if (data.startPosition == Stored(StartPosition::CentredOnScreen)) {
-        corner = runtime::CentredOnScreen(outer).value_or(corner);
+        corner = platform::CentredOnScreen(outer).value_or(corner);
         window.centreFrameOnceKnown();
     }
     window.move(corner);

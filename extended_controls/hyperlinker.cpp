@@ -36,16 +36,16 @@ QWidget* Create(const forms::CreateRequest& request) {
 std::optional<QString> LinkTarget(const forms::HyperLinkerData& data) {
     if (LinkType(data.linkType) == LinkType::Web) {
         if (data.webAddress.empty()) return std::nullopt;
-        return GbkToQString(data.webAddress);
+        return platform::GbkToQString(data.webAddress);
     }
     if (data.emailAddress.empty()) return std::nullopt;
-    return QString::fromLatin1(kMailtoPrefix) + GbkToQString(data.emailAddress);
+    return QString::fromLatin1(kMailtoPrefix) + platform::GbkToQString(data.emailAddress);
 }
 
 QString ShownLinkText(const forms::HyperLinkerData& data) {
-    if (!data.caption.empty()) return GbkToQString(data.caption);
+    if (!data.caption.empty()) return platform::GbkToQString(data.caption);
     const bool web = LinkType(data.linkType) == LinkType::Web;
-    return GbkToQString(web ? data.webAddress : data.emailAddress);
+    return platform::GbkToQString(web ? data.webAddress : data.emailAddress);
 }
 
 forms::HyperLinkerData ClampedHyperLinkerData(forms::HyperLinkerData data) {
@@ -63,7 +63,8 @@ HyperLinkerWidget::HyperLinkerWidget(forms::UnitAddress address, const forms::Hy
     setCursor(Qt::PointingHandCursor);
     forms::HyperLinkerData resolved = data;
     if (resolved.hoverColour == forms::kHighlightColour) {
-        resolved.hoverColour = forms::StoredFromColour(ColourFromStored(forms::kHighlightColour));
+        resolved.hoverColour =
+            forms::StoredFromColour(platform::ColourFromStored(forms::kHighlightColour));
     }
     setData(resolved);
 }
@@ -71,14 +72,14 @@ HyperLinkerWidget::HyperLinkerWidget(forms::UnitAddress address, const forms::Hy
 void HyperLinkerWidget::setData(const forms::HyperLinkerData& data) {
     data_ = ClampedHyperLinkerData(data);
     text_ = ShownLinkText(data_);
-    setFont(FontFromStored(data_.font));
+    setFont(platform::FontFromStored(data_.font));
     relayout();
     update();
 }
 
 QColor HyperLinkerWidget::textColour() const {
-    if (hovering_) return ColourFromStored(data_.hoverColour);
-    return ColourFromStored(visited_ ? data_.visitedColour : data_.normalColour);
+    if (hovering_) return platform::ColourFromStored(data_.hoverColour);
+    return platform::ColourFromStored(visited_ ? data_.visitedColour : data_.normalColour);
 }
 
 bool HyperLinkerWidget::openLink() {
@@ -101,7 +102,7 @@ void HyperLinkerWidget::setHovering(bool hovering) {
 
 void HyperLinkerWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), ColourFromStored(data_.backgroundColour));
+    painter.fillRect(rect(), platform::ColourFromStored(data_.backgroundColour));
     forms::kinds::PaintBorder(painter, rect(), palette(), data_.borderStyle);
     painter.setFont(font());
     painter.setPen(textColour());

@@ -88,7 +88,7 @@ void TransLabelWidget::setData(const forms::TransLabelData& data) {
 void TransLabelWidget::relayout() {
     caption_ = forms::DisplayText(data_.caption);
     textFlags_ = TextFlagsOf(data_);
-    setFont(FontFromStored(data_.font));
+    setFont(platform::FontFromStored(data_.font));
 }
 
 // Qt's backing store paints a widget that does not fill its background on
@@ -110,10 +110,10 @@ void TransLabelWidget::paintEvent(QPaintEvent*) {
     if (caption_.isEmpty()) return;
     QPainter painter(this);
     painter.setFont(font());
-    const QColor textColour = ColourFromStored(data_.textColour);
+    const QColor textColour = platform::ColourFromStored(data_.textColour);
     const forms::kinds::TextEffect& effect = forms::kinds::kTextEffects[data_.textEffect];
     if (data_.textEffect != forms::kinds::kEffectNone) {
-        painter.setPen(ColourFromStored(effect.shadowColour));
+        painter.setPen(platform::ColourFromStored(effect.shadowColour));
         painter.drawText(rect().translated(effect.shadowOffset), textFlags_, caption_);
     }
     painter.setPen(textColour);

@@ -146,10 +146,10 @@ int RuntimeApp::Run() {
 // Fonts, translations and the error box come before any widget exists, the
 // host before the engine can ask for anything.
 void RuntimeApp::InstallPlatform() {
-    InstallProgramStyle();
-    InstallFonts();
-    InstallTranslations();
-    InstallErrorBox();
+    platform::InstallProgramStyle();
+    platform::InstallFonts();
+    platform::InstallTranslations();
+    platform::InstallErrorBox();
     InstallRuntimeHost(&Host());
     forms::SetWindowGoneHook(WindowGoneHook);
 }

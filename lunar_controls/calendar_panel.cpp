@@ -87,7 +87,7 @@ CalendarPanel::CalendarPanel(Form form, QWidget* parent)
         connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
                 [this](Qt::ApplicationState state) { applicationStateChanged(state); });
     }
-    setFont(runtime::DefaultGuiFont());
+    setFont(platform::DefaultGuiFont());
     grid_ = new CCalendar(this);
     grid_->Create(QPoint(0, stripHeight()), this, kGridId);
     layOut();
@@ -142,7 +142,7 @@ QComboBox* CalendarPanel::makeSelector(int id, const QRect& rect, int listEnd) {
     // The list takes its scroll bar policy from the style when it is made,
     // which the first font change does: the style comes first.
     selector->setStyle(selectorStyle_);
-    selector->setFont(runtime::DefaultGuiFont());
+    selector->setFont(platform::DefaultGuiFont());
     selector->setGeometry(rect);
     selector->setVisible(headerShown_);
     // The list's window has a fixed height, which the toolkit keeps when it
@@ -168,7 +168,7 @@ void CalendarPanel::fillYearList() {
     yearSelector_->clear();
     for (int year = kFirstSelectorYear; year <= kLastSelectorYear; ++year) {
         yearSelector_->addItem(gregorian_ ? GregorianYearItem(year)
-                                          : runtime::GbkToQString(FormatLunarDay(
+                                          : platform::GbkToQString(FormatLunarDay(
                                                 uint16_t(year), 5, 1, LunarYearTemplateGbk())));
     }
     yearSelector_->setCurrentIndex(selection);
@@ -195,9 +195,9 @@ void CalendarPanel::refreshMonthList(int year, bool recomputeSelection) {
     }
     shownLeapMonth_ = LeapMonthOf(uint16_t(year));
     for (uint16_t month = 1; month <= 12; ++month) {
-        monthSelector_->addItem(runtime::GbkToQString(LunarMonthName(month, false)));
+        monthSelector_->addItem(platform::GbkToQString(LunarMonthName(month, false)));
         if (month == shownLeapMonth_) {
-            monthSelector_->addItem(runtime::GbkToQString(LunarMonthName(month, true)));
+            monthSelector_->addItem(platform::GbkToQString(LunarMonthName(month, true)));
         }
     }
     const bool keep = !recomputeSelection && previous >= 0 && previous < monthSelector_->count();
@@ -267,14 +267,14 @@ void CalendarPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(0, 0, width(), kHeaderStripHeight,
                      QColor(grid_colours::RgbOf(kHeaderStripFill)));
-    QFont font = runtime::DefaultGuiFont();
+    QFont font = platform::DefaultGuiFont();
     font.setPixelSize(kHeaderFontPixels);
     painter.setFont(font);
     painter.setPen(QColor(grid_colours::RgbOf(kHeaderStripText)));
     const QRect textArea(QPoint(kHeaderTextLeft, 0),
                          QPoint(width() - kHeaderTextRightInset - 1, kHeaderStripHeight - 1));
     painter.drawText(textArea, Qt::AlignRight | Qt::AlignVCenter,
-                     runtime::GbkToQString(headerText_));
+                     platform::GbkToQString(headerText_));
 }
 
 void CalendarPanel::requestCancel() {

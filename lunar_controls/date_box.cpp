@@ -28,7 +28,7 @@ static_assert(kProperties.size() ==
               size_t(forms::FindKind(uint32_t(forms::KindCode::CnCalendar))->propertyCount));
 
 ScreenSizeSource& ScreenSource() {
-    static ScreenSizeSource source = runtime::ScreenSize;
+    static ScreenSizeSource source = platform::ScreenSize;
     return source;
 }
 
@@ -58,7 +58,7 @@ QPoint DropDownPosition(QSize screen, QSize dropDown, const QRect& box) {
 }
 
 void SetScreenSizeSource(ScreenSizeSource source) {
-    ScreenSource() = source != nullptr ? source : runtime::ScreenSize;
+    ScreenSource() = source != nullptr ? source : platform::ScreenSize;
 }
 
 CCnCalendar::CCnCalendar(const DateBoxBlock& block, forms::UnitAddress address, QWidget* parent)
@@ -73,7 +73,7 @@ CCnCalendar::CCnCalendar(const DateBoxBlock& block, forms::UnitAddress address, 
     setCursor(Qt::ArrowCursor);
     button_ = new QPushButton(QStringLiteral("..."), this);
     button_->setObjectName(QStringLiteral("button%1").arg(kButtonId));
-    button_->setFont(runtime::DefaultGuiFont());
+    button_->setFont(platform::DefaultGuiFont());
     button_->setFocusPolicy(Qt::StrongFocus);
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(button_);
@@ -110,7 +110,7 @@ void CCnCalendar::paintEvent(QPaintEvent* event) {
     // The field is drawn in the colours of a text field: its base and text
     // roles, the text greyed with the control.
     painter.fillRect(client, palette().color(QPalette::Active, QPalette::Base));
-    QFont font = runtime::DefaultGuiFont();
+    QFont font = platform::DefaultGuiFont();
     font.setPixelSize(kFontPixels);
     painter.setFont(font);
     painter.setPen(
@@ -118,13 +118,13 @@ void CCnCalendar::paintEvent(QPaintEvent* event) {
     const QRect textArea(QPoint(client.left() + kTextLeftInset, client.top()),
                          QPoint(buttonRect().left() - 1, client.bottom()));
     painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     runtime::GbkToQString(displayedText_));
+                     platform::GbkToQString(displayedText_));
 }
 
 void CCnCalendar::updateDisplayedText() {
     const SolarDate& date = grid().solarDate();
     displayedText_ = FormatLunarDay(date.year, date.month, date.day, EffectiveTemplate(template_));
-    setWindowTitle(runtime::GbkToQString(displayedText_));
+    setWindowTitle(platform::GbkToQString(displayedText_));
     update();
 }
 

@@ -21,17 +21,17 @@ using grid_colours::RgbOf;
 // The texts of the "宋体" faces, drawn once for all grids: the Gregorian and
 // lunar cell texts and the footer's terms.
 TextSprites& SolarSprites() {
-    static TextSprites sprites(runtime::SongFamily(), kSolarTextPixels);
+    static TextSprites sprites(platform::SongFamily(), kSolarTextPixels);
     return sprites;
 }
 
 TextSprites& LunarSprites() {
-    static TextSprites sprites(runtime::SongFamily(), kLunarTextPixels);
+    static TextSprites sprites(platform::SongFamily(), kLunarTextPixels);
     return sprites;
 }
 
 TextSprites& FooterSprites() {
-    static TextSprites sprites(runtime::SongFamily(), kFooterFontPixels);
+    static TextSprites sprites(platform::SongFamily(), kFooterFontPixels);
     return sprites;
 }
 
@@ -72,7 +72,7 @@ const QRect kFooterTextArea(kFooterTextInset, 0, kWidth - 2 * kFooterTextInset, 
 // first grid is painted.
 const GridPictures& Pictures() {
     static const GridPictures pictures(
-        TextSprites::AliasedFont(runtime::SongFamily(), kHeaderFontPixels));
+        TextSprites::AliasedFont(platform::SongFamily(), kHeaderFontPixels));
     return pictures;
 }
 
@@ -301,7 +301,7 @@ void CCalendar::paintFooter(QPainter& painter) const {
     painter.setFont(footerFont_);
     painter.setPen(QColor(pen));
     painter.drawText(kFooterTextArea.translated(footer.topLeft()),
-                     Qt::AlignRight | Qt::AlignVCenter, runtime::GbkToQString(footerRight_));
+                     Qt::AlignRight | Qt::AlignVCenter, platform::GbkToQString(footerRight_));
 }
 
 }  // namespace lunar

@@ -38,16 +38,16 @@ const QString& SolarText(const SolarDate& date) {
 // page shows 42 of them.
 const QString& LunarDayText(uint16_t day) {
     static const auto days = MakeTexts<LongestLunarMonth>(
-        [](size_t i) { return runtime::GbkToQString(LunarDayName(uint16_t(i + 1))); });
+        [](size_t i) { return platform::GbkToQString(LunarDayName(uint16_t(i + 1))); });
     if (day == 0 || day > LongestLunarMonth) return NoText();
     return days[day - 1u];
 }
 
 const QString& LunarText(const LunarDate& date) {
     static const auto months = MakeTexts<MonthsPerYear>(
-        [](size_t i) { return runtime::GbkToQString(LunarMonthName(uint16_t(i + 1), false)); });
+        [](size_t i) { return platform::GbkToQString(LunarMonthName(uint16_t(i + 1), false)); });
     static const auto leapMonths = MakeTexts<MonthsPerYear>(
-        [](size_t i) { return runtime::GbkToQString(LunarMonthName(uint16_t(i + 1), true)); });
+        [](size_t i) { return platform::GbkToQString(LunarMonthName(uint16_t(i + 1), true)); });
     if (!NamesLunarMonth(date)) return LunarDayText(date.day);
     if (date.month < 1 || date.month > MonthsPerYear) return NoText();
     return (date.isLeap ? leapMonths : months)[date.month - 1u];
@@ -55,14 +55,14 @@ const QString& LunarText(const LunarDate& date) {
 
 const QString& SolarTermText(uint16_t term) {
     static const auto names = MakeTexts<SolarTermsPerYear>(
-        [](size_t i) { return runtime::GbkToQString(SolarTermName(uint16_t(i + 1))); });
+        [](size_t i) { return platform::GbkToQString(SolarTermName(uint16_t(i + 1))); });
     if (term == 0 || term > SolarTermsPerYear) return NoText();
     return names[term - 1u];
 }
 
 const QString& WeekdayText(int column) {
     static const auto names = MakeTexts<DaysPerWeek>(
-        [](size_t i) { return runtime::GbkToQString(WeekdayName(uint16_t(i + 1))); });
+        [](size_t i) { return platform::GbkToQString(WeekdayName(uint16_t(i + 1))); });
     if (column < 0 || column >= DaysPerWeek) return NoText();
     return names[size_t(column)];
 }

@@ -76,7 +76,7 @@ void CnMonthCalendarWidget::setHeaderShown(bool shown) {
 void CnMonthCalendarWidget::showHeaderText() {
     panel_->UpdateHeaderText();
     headerText_ = panel_->headerText();
-    setWindowTitle(runtime::GbkToQString(headerText_));
+    setWindowTitle(platform::GbkToQString(headerText_));
 }
 
 bool CnMonthCalendarWidget::event(QEvent* event) {

@@ -8,11 +8,12 @@
 #include "runtime/errors.h"
 #include "runtime/gbk.h"
 
-namespace runtime {
+namespace platform {
 namespace {
 
 void WriteToStandardError(const std::string& gbkText, const std::string& gbkCaption) {
-    std::fprintf(stderr, "%s\n%s\n", GbkToUtf8(gbkCaption).c_str(), GbkToUtf8(gbkText).c_str());
+    std::fprintf(stderr, "%s\n%s\n", runtime::GbkToUtf8(gbkCaption).c_str(),
+                 runtime::GbkToUtf8(gbkText).c_str());
     std::fflush(stderr);
 }
 
@@ -30,7 +31,7 @@ void ShowErrorBox(const std::string& gbkText, const std::string& gbkCaption) {
 }
 
 void InstallErrorBox() {
-    SetErrorPresenter(ShowErrorBox);
+    runtime::SetErrorPresenter(ShowErrorBox);
 }
 
-}  // namespace runtime
+}  // namespace platform

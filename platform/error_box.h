@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace runtime {
+namespace platform {
 
 // Shows the GBK text under the GBK caption and waits until it is dismissed.
 // Without a QApplication (an error before the windowing layer starts) the
@@ -15,4 +15,4 @@ void ShowErrorBox(const std::string& gbkText, const std::string& gbkCaption);
 // Makes ShowErrorBox the presenter of FatalRuntimeError.
 void InstallErrorBox();
 
-}  // namespace runtime
+}  // namespace platform

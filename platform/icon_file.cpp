@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-namespace runtime {
+namespace platform {
 namespace {
 
 // The icon directory: reserved word 0, type 1 (icon), picture count.
@@ -103,4 +103,4 @@ std::optional<QImage> ReadBitmapIcon(std::span<const uint8_t> bytes) {
     return Pixels(*layout);
 }
 
-}  // namespace runtime
+}  // namespace platform

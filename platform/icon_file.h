@@ -15,9 +15,9 @@
 #include <optional>
 #include <span>
 
-namespace runtime {
+namespace platform {
 
 // The first picture of `bytes`, or nullopt when it is not such a bitmap.
 std::optional<QImage> ReadBitmapIcon(std::span<const uint8_t> bytes);
 
-}  // namespace runtime
+}  // namespace platform

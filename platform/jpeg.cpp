@@ -6,7 +6,7 @@
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
 
-namespace runtime {
+namespace platform {
 namespace {
 
 // libjpeg reports fatal errors through error_exit, whose default ends the
@@ -78,4 +78,4 @@ std::optional<QImage> DecodeJpeg(std::span<const uint8_t> bytes) {
     return image;
 }
 
-}  // namespace runtime
+}  // namespace platform

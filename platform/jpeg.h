@@ -8,7 +8,7 @@
 #include <optional>
 #include <span>
 
-namespace runtime {
+namespace platform {
 
 // Pictures larger than this on either side are refused rather than decoded;
 // the forms show pictures of a few dozen pixels.
@@ -16,4 +16,4 @@ inline constexpr int kMaxPictureSide = 8192;
 
 std::optional<QImage> DecodeJpeg(std::span<const uint8_t> bytes);
 
-}  // namespace runtime
+}  // namespace platform

@@ -13,7 +13,7 @@
 #include "platform/jpeg.h"
 #include "runtime/gbk.h"
 
-namespace runtime {
+namespace platform {
 namespace {
 
 // The lowest and highest weights QFont accepts; stored weights use the same
@@ -41,11 +41,11 @@ bool StartsLikeJpeg(std::span<const uint8_t> bytes) {
 }  // namespace
 
 QString GbkToQString(std::string_view gbk) {
-    return QString::fromStdString(GbkToUtf8(gbk));
+    return QString::fromStdString(runtime::GbkToUtf8(gbk));
 }
 
 std::string QStringToGbk(const QString& text) {
-    return Utf8ToGbk(text.toStdString());
+    return runtime::Utf8ToGbk(text.toStdString());
 }
 
 QColor ColourFromStored(uint32_t stored) {
@@ -160,4 +160,4 @@ std::optional<QImage> DecodeIcon(std::span<const uint8_t> bytes) {
     return image;
 }
 
-}  // namespace runtime
+}  // namespace platform

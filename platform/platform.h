@@ -25,7 +25,7 @@
 
 #include "forms/kind_data.h"
 
-namespace runtime {
+namespace platform {
 
 QString GbkToQString(std::string_view gbk);
 std::string QStringToGbk(const QString& text);
@@ -80,4 +80,4 @@ std::optional<QPoint> CentredOnScreen(QSize outer);
 std::optional<QImage> DecodePicture(std::span<const uint8_t> bytes);
 std::optional<QImage> DecodeIcon(std::span<const uint8_t> bytes);
 
-}  // namespace runtime
+}  // namespace platform

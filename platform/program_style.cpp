@@ -7,7 +7,7 @@
 #include <QStyleFactory>
 #include <optional>
 
-namespace runtime {
+namespace platform {
 namespace {
 
 bool IsExtensionButtonIcon(QStyle::StandardPixmap icon) {
@@ -66,4 +66,4 @@ void InstallProgramStyle() {
     QApplication::setStyle(new ProgramStyle);
 }
 
-}  // namespace runtime
+}  // namespace platform

@@ -9,7 +9,7 @@
 #include <QIcon>
 #include <QProxyStyle>
 
-namespace runtime {
+namespace platform {
 
 class ProgramStyle : public QProxyStyle {
 public:
@@ -22,4 +22,4 @@ public:
 // Makes the program style the application's style, once.
 void InstallProgramStyle();
 
-}  // namespace runtime
+}  // namespace platform

@@ -38,10 +38,10 @@ ButtonWidget::ButtonWidget(const ButtonData& data, UnitAddress address, QWidget*
 void ButtonWidget::setData(const ButtonData& data) {
     data_ = data;
     setText(DisplayText(data_.caption));
-    setFont(runtime::FontFromStored(data_.font));
+    setFont(platform::FontFromStored(data_.font));
     setDefault(data_.defaultButton == kDefaultPushButton);
     const std::optional<QImage> picture =
-        data_.picture.empty() ? std::nullopt : runtime::DecodePicture(data_.picture);
+        data_.picture.empty() ? std::nullopt : platform::DecodePicture(data_.picture);
     setIcon(picture ? QIcon(QPixmap::fromImage(*picture)) : QIcon());
     if (picture) setIconSize(picture->size());
     update();

@@ -49,7 +49,7 @@ public:
     void setData(const ComboBoxData& data) {
         const int selection = currentIndex();
         data_ = data;
-        setFont(runtime::FontFromStored(data_.font));
+        setFont(platform::FontFromStored(data_.font));
         ApplyColours(*this, QPalette::Text, data_.textColour, QPalette::Base,
                      data_.backgroundColour);
         if (items() != data_.items) {

@@ -423,7 +423,7 @@ void EditBoxWidget::rebuildEditor() {
 }
 
 void EditBoxWidget::applyStyle() {
-    setFont(runtime::FontFromStored(data_.font));
+    setFont(platform::FontFromStored(data_.font));
     editor_->setFont(font());
     ApplyColours(*editor_, QPalette::Text, data_.textColour, QPalette::Base,
                  data_.backgroundColour);
@@ -465,7 +465,7 @@ void EditBoxWidget::resizeEvent(QResizeEvent* event) {
 
 void EditBoxWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), runtime::ColourFromStored(data_.backgroundColour));
+    painter.fillRect(rect(), platform::ColourFromStored(data_.backgroundColour));
     PaintBorder(painter, rect(), palette(), data_.borderStyle);
 }
 

@@ -30,7 +30,7 @@ GroupBoxWidget::GroupBoxWidget(const GroupBoxData& data, QWidget* parent) : QGro
 void GroupBoxWidget::setData(const GroupBoxData& data) {
     data_ = data;
     setTitle(DisplayText(data_.caption));
-    setFont(runtime::FontFromStored(data_.font));
+    setFont(platform::FontFromStored(data_.font));
     ApplyColours(*this, QPalette::WindowText, data_.textColour, QPalette::Window,
                  data_.backgroundColour);
     // Without a colour of its own the box is see-through: its interior is

@@ -22,8 +22,8 @@ QColor Blend(QColor from, QColor to, double share) {
 QColor ShadeAt(const std::vector<uint32_t>& colours, double share) {
     const double scaled = share * double(colours.size() - 1);
     const size_t first = std::min(size_t(scaled), colours.size() - 2);
-    return Blend(runtime::ColourFromStored(colours[first]),
-                 runtime::ColourFromStored(colours[first + 1]), scaled - double(first));
+    return Blend(platform::ColourFromStored(colours[first]),
+                 platform::ColourFromStored(colours[first + 1]), scaled - double(first));
 }
 
 QWidget* Create(const CreateRequest& request) {
@@ -51,8 +51,8 @@ LabelWidget::LabelWidget(const LabelData& data, QWidget* parent) : QWidget(paren
 void LabelWidget::setData(const LabelData& data) {
     data_ = data;
     caption_ = DisplayText(data_.caption);
-    picture_ = data_.picture.empty() ? std::nullopt : runtime::DecodePicture(data_.picture);
-    setFont(runtime::FontFromStored(data_.font));
+    picture_ = data_.picture.empty() ? std::nullopt : platform::DecodePicture(data_.picture);
+    setFont(platform::FontFromStored(data_.font));
     relayout();
     update();
 }
@@ -112,7 +112,7 @@ void LabelWidget::paintEvent(QPaintEvent*) {
 void LabelWidget::paintBackground(QPainter& painter) const {
     // The label is opaque: a label lying over another control (the grey
     // "换算" masks over their buttons) covers it.
-    painter.fillRect(rect(), runtime::ColourFromStored(data_.backgroundColour));
+    painter.fillRect(rect(), platform::ColourFromStored(data_.backgroundColour));
     if (picture_) {
         switch (PictureMode(data_.pictureMode)) {
             case PictureMode::Stretched:
@@ -142,7 +142,7 @@ void LabelWidget::paintBackground(QPainter& painter) const {
     QLinearGradient gradient(QPointF(0, 0), vertical ? QPointF(0, height()) : QPointF(width(), 0));
     for (size_t i = 0; i < colours.size(); ++i) {
         gradient.setColorAt(double(i) / double(colours.size() - 1),
-                            runtime::ColourFromStored(colours[i]));
+                            platform::ColourFromStored(colours[i]));
     }
     painter.fillRect(rect(), gradient);
 }
@@ -171,13 +171,13 @@ void LabelWidget::paintCaption(QPainter& painter) const {
     painter.setClipRect(captionRect_);
     if (data_.textEffect != kEffectNone && data_.textEffect < kTextEffects.size()) {
         const TextEffect& effect = kTextEffects[data_.textEffect];
-        painter.setPen(runtime::ColourFromStored(effect.shadowColour));
+        painter.setPen(platform::ColourFromStored(effect.shadowColour));
         painter.drawText(captionRect_.translated(effect.shadowOffset), flags, caption_);
-        painter.setPen(runtime::ColourFromStored(data_.textColour));
+        painter.setPen(platform::ColourFromStored(data_.textColour));
         painter.drawText(captionRect_.translated(effect.textOffset), flags, caption_);
         return;
     }
-    painter.setPen(runtime::ColourFromStored(data_.textColour));
+    painter.setPen(platform::ColourFromStored(data_.textColour));
     painter.drawText(captionRect_, flags, caption_);
 }
 

@@ -19,7 +19,7 @@ public:
 
     void setData(const PictureBoxData& data) {
         data_ = data;
-        picture_ = data_.picture.empty() ? std::nullopt : runtime::DecodePicture(data_.picture);
+        picture_ = data_.picture.empty() ? std::nullopt : platform::DecodePicture(data_.picture);
         fit();
         update();
     }
@@ -32,7 +32,7 @@ protected:
 
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), runtime::ColourFromStored(data_.backgroundColour));
+        painter.fillRect(rect(), platform::ColourFromStored(data_.backgroundColour));
         if (picture_) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.drawImage(target_, *picture_);

@@ -38,12 +38,12 @@ public:
     void setData(const RadioButtonData& data) {
         data_ = data;
         setText(DisplayText(data_.caption));
-        setFont(runtime::FontFromStored(data_.font));
+        setFont(platform::FontFromStored(data_.font));
         ApplyColours(*this, QPalette::WindowText, data_.textColour, QPalette::Window,
                      data_.backgroundColour);
         setAutoFillBackground(data_.backgroundColour != kButtonFaceColour);
         const std::optional<QImage> picture =
-            data_.picture.empty() ? std::nullopt : runtime::DecodePicture(data_.picture);
+            data_.picture.empty() ? std::nullopt : platform::DecodePicture(data_.picture);
         setIcon(picture ? QIcon(QPixmap::fromImage(*picture)) : QIcon());
     }
 

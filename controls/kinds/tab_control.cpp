@@ -60,7 +60,7 @@ TabControlData TabControlWidget::data() const {
 
 void TabControlWidget::setData(const TabControlData& data) {
     data_ = data;
-    setFont(runtime::FontFromStored(data_.font));
+    setFont(platform::FontFromStored(data_.font));
     for (size_t page = 0; page < data_.pageCaptions.size(); ++page) {
         const QString caption = DisplayText(data_.pageCaptions[page]);
         if (int(page) < count()) {

@@ -35,7 +35,7 @@ TEST_F(ButtonLookTest, FaceIsFlatInTheButtonFaceColour) {
     kinds::ButtonWidget* button = Button(kDialogOther);
     ASSERT_NE(button, nullptr);
     const QImage image = button->grab().toImage();
-    const QRgb buttonFace = runtime::ColourFromStored(kButtonFaceColour).rgb();
+    const QRgb buttonFace = platform::ColourFromStored(kButtonFaceColour).rgb();
     const QRect face = button->faceRect();
     EXPECT_EQ(image.pixel(face.left(), face.top()), buttonFace);
     EXPECT_EQ(image.pixel(face.left(), face.bottom()), buttonFace);
@@ -59,7 +59,7 @@ TEST_F(ButtonLookTest, PressedButtonLosesItsBevel) {
     ASSERT_NE(button, nullptr);
     button->setDown(true);
     EXPECT_EQ(LeftEdge(*button, 0), button->palette().color(QPalette::Dark).rgb());
-    EXPECT_EQ(LeftEdge(*button, 1), runtime::ColourFromStored(kButtonFaceColour).rgb());
+    EXPECT_EQ(LeftEdge(*button, 1), platform::ColourFromStored(kButtonFaceColour).rgb());
     button->setDown(false);
 }
 

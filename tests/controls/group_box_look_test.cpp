@@ -89,7 +89,7 @@ TEST_F(GroupBoxLookTest, FrameIsEtchedInTwoTones) {
 }
 
 TEST_F(GroupBoxLookTest, CaptionInterruptsTheTopLine) {
-    const QRgb page = runtime::ColourFromStored(kButtonFaceColour).rgb();
+    const QRgb page = platform::ColourFromStored(kButtonFaceColour).rgb();
     const QRect caption = group_->captionRect();
     const int top = group_->frameRect().top();
     ASSERT_FALSE(caption.isEmpty());
@@ -102,7 +102,7 @@ TEST_F(GroupBoxLookTest, CaptionInterruptsTheTopLine) {
 }
 
 TEST_F(GroupBoxLookTest, InteriorAndLabelsInsideShowThePageColour) {
-    const QRgb page = runtime::ColourFromStored(kButtonFaceColour).rgb();
+    const QRgb page = platform::ColourFromStored(kButtonFaceColour).rgb();
     EXPECT_EQ(At(group_->width() - 8, group_->height() - 8), page) << "interior";
     // The label's bottom right corner holds no text.
     EXPECT_EQ(At(kGroupLabelBox.left + kGroupLabelBox.width - 2,
@@ -116,7 +116,7 @@ TEST_F(GroupBoxLookTest, OwnBackgroundColourFillsTheBox) {
     Write(kFormId, kGroup, int32_t(GroupBoxProperty::BackgroundColour), kYellow);
     const QImage box = group_->grab().toImage();
     EXPECT_EQ(box.pixel(group_->width() - 8, group_->height() - 8),
-              runtime::ColourFromStored(kYellow).rgb());
+              platform::ColourFromStored(kYellow).rgb());
 }
 
 TEST_F(GroupBoxLookTest, WithoutCaptionTheTopLineRunsWhole) {

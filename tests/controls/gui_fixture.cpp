@@ -152,7 +152,7 @@ int main(int argc, char** argv) {
     QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     setenv("XDG_RUNTIME_DIR", runtimeDir.toLocal8Bit().constData(), 0);
     QApplication app(argc, argv);
-    runtime::InstallFonts();
+    platform::InstallFonts();
     forms::RegisterKinds(forms::kinds::kCoreKinds);
     ::testing::InitGoogleTest(&argc, argv);
     GTEST_FLAG_SET(death_test_style, "threadsafe");

@@ -139,7 +139,7 @@ TEST_F(KeyboardTest, BoxesHoldExactlyWhatTheirGbkCopyReads) {
             if (row.way == Way::Composed) Commit(row.input);
             EXPECT_EQ(TextOf(box), row.held);
             EXPECT_EQ(ReadText(kDialogId, kDialogEdit, int32_t(EditBoxProperty::Content)),
-                      runtime::QStringToGbk(row.held));
+                      platform::QStringToGbk(row.held));
             // Undo takes the whole entry back, redo brings it again.
             Press(QKeySequence::Undo);
             EXPECT_EQ(TextOf(box), QString());

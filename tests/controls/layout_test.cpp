@@ -110,7 +110,7 @@ TEST_F(LayoutTest, WindowsOpenCentredOnTheScreen) {
     for (uint32_t windowId : {Id(WindowId::Main), Id(WindowId::About), Id(WindowId::Company)}) {
         FormWindow* window = Open(windowId);
         ASSERT_NE(window, nullptr);
-        const QSize screen = runtime::ScreenSize();
+        const QSize screen = platform::ScreenSize();
         const QSize frame = window->frameGeometry().size();
         EXPECT_EQ(window->pos(), QPoint((screen.width() - frame.width()) / 2,
                                         (screen.height() - frame.height()) / 2));

@@ -69,7 +69,8 @@ struct BoxOnBackdrop {
     void pointAt(QPoint position) { QTest::mouseMove(backdrop.windowHandle(), position); }
     // The pixels of the text colour inside the box.
     size_t textPixels(uint32_t colour) {
-        return PixelsOf(testing::Render(backdrop), ColourFromStored(colour), kBoxArea).size();
+        return PixelsOf(testing::Render(backdrop), platform::ColourFromStored(colour), kBoxArea)
+            .size();
     }
 
     Backdrop backdrop;
@@ -147,17 +148,17 @@ TEST(HyperLinkerKind, ColourFollowsHoverThenVisitedThenNormal) {
 
     fixture.pointAt(kBoxArea.center());
     EXPECT_TRUE(fixture.box->hovering());
-    EXPECT_EQ(fixture.box->textColour(), ColourFromStored(kHover));
+    EXPECT_EQ(fixture.box->textColour(), platform::ColourFromStored(kHover));
     EXPECT_GT(fixture.textPixels(kHover), 0u);
     EXPECT_EQ(fixture.textPixels(kNormal), 0u);
 
     fixture.click();
     EXPECT_TRUE(fixture.box->visited());
-    EXPECT_EQ(fixture.box->textColour(), ColourFromStored(kHover));
+    EXPECT_EQ(fixture.box->textColour(), platform::ColourFromStored(kHover));
 
     fixture.pointAt(kOutside);
     EXPECT_FALSE(fixture.box->hovering());
-    EXPECT_EQ(fixture.box->textColour(), ColourFromStored(kVisited));
+    EXPECT_EQ(fixture.box->textColour(), platform::ColourFromStored(kVisited));
     EXPECT_GT(fixture.textPixels(kVisited), 0u);
     EXPECT_EQ(fixture.textPixels(kNormal), 0u);
 }

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     // Test discovery runs this program outside the test environment.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    runtime::InstallFonts();
+    platform::InstallFonts();
     forms::RegisterKinds(forms::kinds::kCoreKinds);
     forms::RegisterKinds(runtime::kExtendedKinds);
     ::testing::InitGoogleTest(&argc, argv);

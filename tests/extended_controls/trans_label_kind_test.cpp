@@ -249,7 +249,7 @@ TEST(TransLabelKind, WordWrapBreaksTheCaptionIntoLinesFromTheTop) {
     data.wordWrap = 1;
     LabelOnBackdrop wrapped(data);
     const QRect lines = InkBox(wrapped.render(), kRedColour, kLabelArea);
-    EXPECT_GT(lines.height(), oneLine.height() + kDefaultFontPixelSize / 2);
+    EXPECT_GT(lines.height(), oneLine.height() + platform::kDefaultFontPixelSize / 2);
     EXPECT_LE(lines.top() - kLabelArea.top(), 3);
     EXPECT_LE(lines.right(), kLabelArea.right());
 }

@@ -43,9 +43,9 @@ void ReportAndDismissBox() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    runtime::InstallFonts();
-    runtime::InstallTranslations();
-    runtime::InstallErrorBox();
+    platform::InstallFonts();
+    platform::InstallTranslations();
+    platform::InstallErrorBox();
 
     QTimer watcher;
     if (qEnvironmentVariableIsSet("HC_PROBE_REPORT_BOX")) {

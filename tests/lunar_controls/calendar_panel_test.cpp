@@ -20,7 +20,7 @@ void Choose(QComboBox* selector, int item) {
 }
 
 std::string ItemText(QComboBox* selector, int item) {
-    return runtime::QStringToGbk(selector->itemText(item));
+    return platform::QStringToGbk(selector->itemText(item));
 }
 
 int YearItem(int year) {

@@ -61,13 +61,13 @@ TEST_F(DayGridTest, GregorianPageOfFebruary2014) {
 
     const GridCell& first = grid.cell(kFeb2014FirstIndex);
     EXPECT_EQ(first.solar, (SolarDate{2014, 2, 1, 0}));
-    EXPECT_EQ(runtime::QStringToGbk(first.lunarText), Gbk("初二"));
+    EXPECT_EQ(platform::QStringToGbk(first.lunarText), Gbk("初二"));
     EXPECT_EQ(first.solarText, QStringLiteral("2.1"));
     EXPECT_EQ(grid.cell(kFeb2014Selected10th).solarText, QStringLiteral("10"));
     // 2014-03-01 is both the first of March and 二月初一.
     const GridCell& march = grid.cell(kFeb2014LastIndex + 1);
     EXPECT_EQ(march.solarText, QStringLiteral("3.1"));
-    EXPECT_EQ(runtime::QStringToGbk(march.lunarText), Gbk("二月"));
+    EXPECT_EQ(platform::QStringToGbk(march.lunarText), Gbk("二月"));
 
     EXPECT_EQ(grid.footerLeftText(), Gbk("初五立春  二十雨水"));
 }
@@ -121,11 +121,11 @@ TEST_F(DayGridTest, LunarPageOfTheLeapFourthMonth2020) {
     const GridCell& leapFirst = grid.cell(5);
     EXPECT_EQ(leapFirst.solar, (SolarDate{2020, 5, 23, 0}));
     EXPECT_TRUE(leapFirst.inShownMonth);
-    EXPECT_EQ(runtime::QStringToGbk(leapFirst.lunarText), Gbk("闰四月"));
+    EXPECT_EQ(platform::QStringToGbk(leapFirst.lunarText), Gbk("闰四月"));
     // The leap month has 29 days: 2020-05-23 ... 06-20; 06-21 is 五月初一.
     EXPECT_TRUE(grid.cell(5 + 28).inShownMonth);
     EXPECT_FALSE(grid.cell(5 + 29).inShownMonth);
-    EXPECT_EQ(runtime::QStringToGbk(grid.cell(5 + 29).lunarText), Gbk("五月"));
+    EXPECT_EQ(platform::QStringToGbk(grid.cell(5 + 29).lunarText), Gbk("五月"));
 }
 
 TEST_F(DayGridTest, LayoutSwitchRefillsThePage) {

@@ -83,7 +83,7 @@ void CheckLunarMonths(lunar::CCalendar& grid, Totals& totals) {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    runtime::InstallFonts();
+    platform::InstallFonts();
     lunar::CCalendar grid;
     Totals totals;
     CheckGregorianMonths(grid, totals);

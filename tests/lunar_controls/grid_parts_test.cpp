@@ -49,19 +49,19 @@ TEST(GridCellTexts, TablesGiveTheTextsOfTheNames) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(runtime::QStringToGbk(c.text), Gbk(c.expected));
+        EXPECT_EQ(platform::QStringToGbk(c.text), Gbk(c.expected));
     }
 }
 
 QFont AliasedSong() {
-    QFont font(QString::fromUtf8(runtime::kSongFace));
+    QFont font(QString::fromUtf8(platform::kSongFace));
     font.setPixelSize(grid_layout::kSolarTextPixels);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
 TextSprites SongSprites() {
-    return TextSprites(QString::fromUtf8(runtime::kSongFace), grid_layout::kSolarTextPixels);
+    return TextSprites(QString::fromUtf8(platform::kSongFace), grid_layout::kSolarTextPixels);
 }
 
 // A backdrop with a border, as the grid's pictures have.

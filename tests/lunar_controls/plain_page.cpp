@@ -72,14 +72,14 @@ QString SolarText(const SolarDate& date) {
 
 QString LunarText(const LunarDate& date) {
     if (date.day == 0) return {};
-    if (date.day == 1) return runtime::GbkToQString(LunarMonthName(date.month, date.isLeap));
-    return runtime::GbkToQString(LunarDayName(date.day));
+    if (date.day == 1) return platform::GbkToQString(LunarMonthName(date.month, date.isLeap));
+    return platform::GbkToQString(LunarDayName(date.day));
 }
 
 constexpr int kSaturdayColumn = 5;
 
 QFont Song(int pixels) {
-    QFont font(QString::fromUtf8(runtime::kSongFace));
+    QFont font(QString::fromUtf8(platform::kSongFace));
     font.setPixelSize(pixels);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
@@ -103,7 +103,7 @@ void DrawHeader(QPainter& painter) {
         const uint32_t colour =
             column >= kSaturdayColumn ? grid_colours::kWeekendName : grid_colours::kHeaderText;
         DrawText(painter, QRect(column * kCellWidth, 0, kCellWidth, kHeaderHeight), Qt::AlignCenter,
-                 colour, runtime::GbkToQString(WeekdayName(uint16_t(column + 1))));
+                 colour, platform::GbkToQString(WeekdayName(uint16_t(column + 1))));
     }
 }
 
@@ -135,9 +135,9 @@ void DrawFooter(QPainter& painter, const PlainPage& page) {
     const QRect textArea = footer.adjusted(kFooterTextInset, 0, -kFooterTextInset, 0);
     painter.setFont(Song(kFooterFontPixels));
     DrawText(painter, textArea, Qt::AlignLeft | Qt::AlignVCenter, grid_colours::kHeaderText,
-             runtime::GbkToQString(page.footerLeft));
+             platform::GbkToQString(page.footerLeft));
     DrawText(painter, textArea, Qt::AlignRight | Qt::AlignVCenter, grid_colours::kHeaderText,
-             runtime::GbkToQString(page.footerRight));
+             platform::GbkToQString(page.footerRight));
 }
 
 }  // namespace

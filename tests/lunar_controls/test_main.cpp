@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     // Test discovery runs this program outside the test environment.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    runtime::InstallFonts();
+    platform::InstallFonts();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

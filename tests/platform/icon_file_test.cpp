@@ -17,7 +17,7 @@
 
 #include "platform/platform.h"
 
-namespace runtime {
+namespace platform {
 namespace {
 
 struct Picture {
@@ -137,10 +137,10 @@ TEST(IconFile, GivesQtsPixels) {
         {"the first of two", IconFile({{16, 16, 24, false, 5}, {32, 32, 32, true, 0}})},
     };
     for (const auto& c : cases) {
-        const std::optional<QImage> ours = ReadBitmapIcon(c.bytes);
+        const std::optional<QImage> ours = platform::ReadBitmapIcon(c.bytes);
         ASSERT_TRUE(ours) << c.name;
         EXPECT_EQ(FirstDifference(*ours, QtReads(c.bytes)), "") << c.name;
-        const std::optional<QImage> decoded = DecodeIcon(c.bytes);
+        const std::optional<QImage> decoded = platform::DecodeIcon(c.bytes);
         ASSERT_TRUE(decoded) << c.name;
         EXPECT_EQ(FirstDifference(*decoded, *ours), "") << c.name;
     }
@@ -150,20 +150,20 @@ TEST(IconFile, OtherIconsAreLeftToQt) {
     // An 8-bit picture with a palette of 256 entries.
     std::vector<uint8_t> icon = IconFile({{4, 4, 24, false, 0}});
     icon[6 + 16 + 14] = 8;
-    EXPECT_FALSE(ReadBitmapIcon(icon));
+    EXPECT_FALSE(platform::ReadBitmapIcon(icon));
     std::vector<uint8_t> compressed = IconFile({{4, 4, 24, false, 0}});
     compressed[6 + 16 + 16] = 1;
-    EXPECT_FALSE(ReadBitmapIcon(compressed));
-    EXPECT_FALSE(ReadBitmapIcon({}));
+    EXPECT_FALSE(platform::ReadBitmapIcon(compressed));
+    EXPECT_FALSE(platform::ReadBitmapIcon({}));
 }
 
 TEST(IconFile, NoTruncationIsReadPastItsEnd) {
     const std::vector<uint8_t> whole = ProgramIcon();
     for (size_t length = 0; length < whole.size(); ++length) {
         const std::vector<uint8_t> cut(whole.begin(), whole.begin() + std::ptrdiff_t(length));
-        EXPECT_FALSE(ReadBitmapIcon(cut)) << length;
+        EXPECT_FALSE(platform::ReadBitmapIcon(cut)) << length;
     }
 }
 
 }  // namespace
-}  // namespace runtime
+}  // namespace platform

@@ -12,7 +12,7 @@
 #include "platform/jpeg.h"
 #include "runtime/gbk.h"
 
-namespace runtime {
+namespace platform {
 namespace {
 
 QString Utf8(const char* text) {
@@ -37,7 +37,7 @@ TEST(PlatformColours, StoredColoursMapToRgb) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(ColourFromStored(c.stored), c.expected);
+        EXPECT_EQ(platform::ColourFromStored(c.stored), c.expected);
     }
 }
 
@@ -45,7 +45,7 @@ forms::FontRecord SongRecord(int32_t height, int32_t weight) {
     forms::FontRecord record;
     record.height = height;
     record.weight = weight;
-    record.SetFace(Utf8ToGbk("宋体"));
+    record.SetFace(runtime::Utf8ToGbk("宋体"));
     return record;
 }
 
@@ -53,9 +53,9 @@ TEST(PlatformFonts, RecordMapsToPixelSizeWeightAndStyle) {
     forms::FontRecord record = SongRecord(-16, 700);
     record.italic = 1;
     record.underline = 1;
-    const QFont font = FontFromRecord(record);
+    const QFont font = platform::FontFromRecord(record);
     // The Song face is asked of Qt by its own family.
-    EXPECT_EQ(font.family(), Utf8(kSongSubstitute));
+    EXPECT_EQ(font.family(), Utf8(platform::kSongSubstitute));
     EXPECT_EQ(font.pixelSize(), 16);
     EXPECT_EQ(font.weight(), QFont::Bold);
     EXPECT_TRUE(font.italic());
@@ -66,19 +66,19 @@ TEST(PlatformFonts, RecordMapsToPixelSizeWeightAndStyle) {
 
 TEST(PlatformFonts, OtherFacesAreAskedForByTheirOwnName) {
     forms::FontRecord record = SongRecord(-14, 400);
-    record.SetFace(Utf8ToGbk("黑体"));
-    EXPECT_EQ(FontFromRecord(record).family(), Utf8("黑体"));
+    record.SetFace(runtime::Utf8ToGbk("黑体"));
+    EXPECT_EQ(platform::FontFromRecord(record).family(), Utf8("黑体"));
 }
 
 TEST(PlatformFonts, UnsetFieldsKeepTheDefaultFont) {
     forms::FontRecord record;
     record.weight = 0;
-    const QFont font = FontFromRecord(record);
-    EXPECT_EQ(font.family(), Utf8(kSongSubstitute));
-    EXPECT_EQ(font.pixelSize(), kDefaultFontPixelSize);
+    const QFont font = platform::FontFromRecord(record);
+    EXPECT_EQ(font.family(), Utf8(platform::kSongSubstitute));
+    EXPECT_EQ(font.pixelSize(), platform::kDefaultFontPixelSize);
     EXPECT_EQ(font.weight(), QFont::Normal);
-    EXPECT_EQ(FontFromStored(std::nullopt), DefaultGuiFont());
-    EXPECT_EQ(DefaultGuiFont().pixelSize(), 12);
+    EXPECT_EQ(platform::FontFromStored(std::nullopt), platform::DefaultGuiFont());
+    EXPECT_EQ(platform::DefaultGuiFont().pixelSize(), 12);
 }
 
 // Fonts are made once per record and remembered; a record that differs in
@@ -89,12 +89,12 @@ TEST(PlatformFonts, RememberedFontsMatchTheirRecords) {
         for (int32_t pixels = 8; pixels < 8 + 80; ++pixels) {
             SCOPED_TRACE(pixels);
             forms::FontRecord record = SongRecord(-pixels, pixels % 2 == 0 ? 400 : 700);
-            const QFont font = FontFromRecord(record);
+            const QFont font = platform::FontFromRecord(record);
             EXPECT_EQ(font.pixelSize(), pixels);
             EXPECT_EQ(font.bold(), pixels % 2 != 0);
             record.underline = 1;
-            EXPECT_TRUE(FontFromRecord(record).underline());
-            EXPECT_FALSE(FontFromRecord(SongRecord(-pixels, 400)).underline());
+            EXPECT_TRUE(platform::FontFromRecord(record).underline());
+            EXPECT_FALSE(platform::FontFromRecord(SongRecord(-pixels, 400)).underline());
         }
     }
 }
@@ -102,20 +102,20 @@ TEST(PlatformFonts, RememberedFontsMatchTheirRecords) {
 TEST(PlatformFonts, SongFaceResolvesToTheInstalledSubstitute) {
     for (int pixels : {12, 16, 19, 29}) {
         SCOPED_TRACE(pixels);
-        const QFontInfo info(FontFromRecord(SongRecord(-pixels, 400)));
-        EXPECT_EQ(info.family(), Utf8(kSongSubstitute));
+        const QFontInfo info(platform::FontFromRecord(SongRecord(-pixels, 400)));
+        EXPECT_EQ(info.family(), Utf8(platform::kSongSubstitute));
         EXPECT_EQ(info.pixelSize(), pixels);
     }
-    EXPECT_EQ(QFontInfo(QApplication::font()).family(), Utf8(kSongSubstitute));
+    EXPECT_EQ(QFontInfo(QApplication::font()).family(), Utf8(platform::kSongSubstitute));
 }
 
 TEST(PlatformText, GbkRoundTrip) {
     for (const char* utf8 : {"", "ppm(uL/L)", "衡朴湿度(带压力农历)换算软件", "℃ td"}) {
         SCOPED_TRACE(utf8);
-        const std::string gbk = Utf8ToGbk(utf8);
-        const QString text = GbkToQString(gbk);
+        const std::string gbk = runtime::Utf8ToGbk(utf8);
+        const QString text = platform::GbkToQString(gbk);
         EXPECT_EQ(text, Utf8(utf8));
-        EXPECT_EQ(QStringToGbk(text), gbk);
+        EXPECT_EQ(platform::QStringToGbk(text), gbk);
     }
 }
 
@@ -149,14 +149,14 @@ bool Near(QColor a, QColor b) {
 TEST(PlatformJpeg, DecodesWhatQtWrote) {
     const QImage original = Quadrants();
     const std::vector<uint8_t> bytes = EncodeJpeg(original);
-    const std::optional<QImage> decoded = DecodeJpeg(bytes);
+    const std::optional<QImage> decoded = platform::DecodeJpeg(bytes);
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->size(), original.size());
     for (QPoint at : {QPoint(4, 4), QPoint(29, 4), QPoint(4, 13), QPoint(29, 13)}) {
         SCOPED_TRACE(at.x() * 100 + at.y());
         EXPECT_TRUE(Near(decoded->pixelColor(at), original.pixelColor(at)));
     }
-    EXPECT_TRUE(DecodePicture(bytes));
+    EXPECT_TRUE(platform::DecodePicture(bytes));
 }
 
 // The offset of the SOF0 frame header's height field.
@@ -192,8 +192,8 @@ TEST(PlatformJpeg, DamagedPicturesFailCleanly) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_FALSE(DecodeJpeg(c.bytes));
-        EXPECT_FALSE(DecodePicture(c.bytes));
+        EXPECT_FALSE(platform::DecodeJpeg(c.bytes));
+        EXPECT_FALSE(platform::DecodePicture(c.bytes));
     }
 }
 
@@ -205,15 +205,15 @@ std::vector<uint8_t> ReadAsset(const char* name) {
 }
 
 TEST(PlatformIcon, DecodesTheProgramIcon) {
-    const std::optional<QImage> icon = DecodeIcon(ReadAsset("program.ico"));
+    const std::optional<QImage> icon = platform::DecodeIcon(ReadAsset("program.ico"));
     ASSERT_TRUE(icon);
     EXPECT_EQ(icon->size(), QSize(32, 32));
-    EXPECT_FALSE(DecodeIcon(std::vector<uint8_t>{0, 0, 1, 0, 1, 0}));
-    EXPECT_FALSE(DecodeIcon({}));
+    EXPECT_FALSE(platform::DecodeIcon(std::vector<uint8_t>{0, 0, 1, 0, 1, 0}));
+    EXPECT_FALSE(platform::DecodeIcon({}));
 }
 
 TEST(PlatformScreen, OffscreenScreenHasASize) {
-    EXPECT_FALSE(ScreenSize().isEmpty());
+    EXPECT_FALSE(platform::ScreenSize().isEmpty());
 }
 
 // A small screen, or a large scale factor, leaves less room than a window
@@ -234,7 +234,7 @@ TEST(PlatformScreen, CentredWindowsKeepTheirTopLeftCornerOnTheScreen) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(CentredCorner(c.available, c.outer), c.corner);
+        EXPECT_EQ(platform::CentredCorner(c.available, c.outer), c.corner);
     }
 }
 
@@ -243,14 +243,14 @@ TEST(PlatformTranslations, MessageBoxButtonReadsChinese) {
 }
 
 }  // namespace
-}  // namespace runtime
+}  // namespace platform
 
 int main(int argc, char** argv) {
     // Test discovery runs this program outside the test environment.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    runtime::InstallFonts();
-    if (!runtime::InstallTranslations()) return 1;
+    platform::InstallFonts();
+    if (!platform::InstallTranslations()) return 1;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

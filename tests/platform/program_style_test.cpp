@@ -11,7 +11,7 @@
 #include <QIcon>
 #include <QImage>
 
-namespace runtime {
+namespace platform {
 namespace {
 
 QImage Drawn(const QIcon& icon, int side) {
@@ -19,10 +19,10 @@ QImage Drawn(const QIcon& icon, int side) {
 }
 
 TEST(ProgramStyle, IconsAreTheBaseStylesOwn) {
-    InstallProgramStyle();
-    auto* style = dynamic_cast<ProgramStyle*>(QApplication::style());
+    platform::InstallProgramStyle();
+    auto* style = dynamic_cast<platform::ProgramStyle*>(QApplication::style());
     ASSERT_NE(style, nullptr);
-    InstallProgramStyle();
+    platform::InstallProgramStyle();
     EXPECT_EQ(QApplication::style(), style);
     for (QStyle::StandardPixmap which :
          {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
@@ -41,4 +41,4 @@ TEST(ProgramStyle, IconsAreTheBaseStylesOwn) {
 }
 
 }  // namespace
-}  // namespace runtime
+}  // namespace platform
