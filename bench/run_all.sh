@@ -26,10 +26,12 @@ only=${ONLY:-all}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHC_BUILD_TESTS=OFF >/dev/null
 if [ "$only" = startup ]; then
-    cmake --build "$build" -j2 --target humidity-calc-first-paint bare_window floor_window
+    cmake --build "$build" -j2 --target humidity-calc-first-paint bare_window floor_window \
+        humidity-calc floor_window_shown
 else
     cmake --build "$build" -j2 --target humidity-calc-first-paint humidity-calc-cli bare_window \
-        floor_window gui_bench conversion_bench lunar_bench batch_bench
+        floor_window humidity-calc floor_window_shown gui_bench conversion_bench lunar_bench \
+        batch_bench
 fi
 mkdir -p "$results"
 
@@ -161,6 +163,11 @@ report_pair() {
     printf '%-24s %10.1f %s  %-26s %10.1f %s  ratio %s\n' "$program_case" "$measured" "$unit" \
         "$baseline_case" "$base" "$unit" "$(ratio "$measured" "$base")"
 }
+
+# The floor must look like the program's first page for the comparison to
+# be fair: their pictures are compared first.
+"$root/bench/floor_screenshot.sh" "$build/humidity-calc" "$build/bench/floor_window_shown" \
+    "$results/floor-screenshots"
 
 QT_QPA_PLATFORM=offscreen
 export QT_QPA_PLATFORM
