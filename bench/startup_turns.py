@@ -17,7 +17,8 @@ The JSON report holds, per command name, the runs and their medians:
 "median_ms": m, "median_cpu_ms": c, "median_kib": k}, ...}; with
 --ratios program/baseline,... also the quartiles and median of the
 per-round ratios of each pair: {"ratios": {"program/baseline": {"times_ms":
-[q1, median, q3], "cpu_ms": [...], "peak_kib": [...]}}}. A command that fails ends the measurement.
+[q1, median, q3], "cpu_ms": [...], "peak_kib": [...]}}}. A run that fails is reported and started again, up to three times in a
+measurement; a fourth failure ends it.
 """
 
 import argparse
@@ -27,20 +28,37 @@ import shlex
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
+
+
+# On this shared machine a start-up under Xvfb now and then fails to
+# connect to the display; such a run is reported and started again, at
+# most this many times in a whole measurement.
+MAX_FAILED_RUNS = 3
+failed_runs = 0
 
 
 def run_once(argv):
     """Runs one command to its end; returns (wall ms, CPU ms, peak KiB)."""
-    started = time.perf_counter_ns()
-    process = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    _, status, usage = os.wait4(process.pid, 0)
-    elapsed = time.perf_counter_ns() - started
-    process.returncode = os.waitstatus_to_exitcode(status)
-    if process.returncode != 0:
-        sys.exit(f"{shlex.join(argv)} ended with exit code {process.returncode}")
-    cpu_ms = (usage.ru_utime + usage.ru_stime) * 1e3
-    return elapsed / 1e6, cpu_ms, usage.ru_maxrss
+    global failed_runs
+    while True:
+        with tempfile.TemporaryFile() as errors:
+            started = time.perf_counter_ns()
+            process = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=errors)
+            _, status, usage = os.wait4(process.pid, 0)
+            elapsed = time.perf_counter_ns() - started
+            process.returncode = os.waitstatus_to_exitcode(status)
+            if process.returncode == 0:
+                cpu_ms = (usage.ru_utime + usage.ru_stime) * 1e3
+                return elapsed / 1e6, cpu_ms, usage.ru_maxrss
+            errors.seek(0)
+            said = errors.read().decode(errors="replace").strip()
+        message = f"{shlex.join(argv)} ended with exit code {process.returncode}: {said}"
+        failed_runs += 1
+        if failed_runs > MAX_FAILED_RUNS:
+            sys.exit(f"more than {MAX_FAILED_RUNS} failed runs; the last: {message}")
+        print(f"{message}; started again", file=sys.stderr)
 
 
 def parse_commands(specs):
