@@ -4,8 +4,14 @@
 #
 #   bench/run_all.sh            # all benchmarks, 15 start-ups of each program
 #   RUNS=30 bench/run_all.sh    # more start-ups
+#   ONLY=startup bench/run_all.sh   # the start-up benchmarks alone
 #
-# Needs python3, jq, Xvfb and /usr/bin/time. Results are written to
+# Start-up is measured for the program, the floor (bench/floor_window: the
+# same first page made in plain code, see bench/floor_generator.cpp) and
+# the bare-window baselines, taking turns; instructions under callgrind
+# for the program, the floor and the bare window, CALLGRIND_RUNS rounds.
+#
+# Needs python3, jq, Xvfb, valgrind and /usr/bin/time. Results are written to
 # build/bench/results/ as well, with the million-row batch files (about
 # 0.5 GB) in build/bench/results/batch-million/.
 set -euo pipefail
@@ -15,10 +21,18 @@ build="$root/build/bench"
 results="$build/results"
 runs=${RUNS:-15}
 repetitions=${REPETITIONS:-10}
+callgrind_runs=${CALLGRIND_RUNS:-3}
+only=${ONLY:-all}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHC_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target humidity-calc-first-paint humidity-calc-cli bare_window gui_bench \
-    conversion_bench lunar_bench batch_bench
+if [ "$only" = startup ]; then
+    cmake --build "$build" -j2 --target humidity-calc-first-paint bare_window floor_window \
+        humidity-calc floor_window_shown
+else
+    cmake --build "$build" -j2 --target humidity-calc-first-paint humidity-calc-cli bare_window \
+        floor_window humidity-calc floor_window_shown gui_bench conversion_bench lunar_bench \
+        batch_bench
+fi
 mkdir -p "$results"
 
 export XDG_RUNTIME_DIR="$results/runtime"
@@ -26,6 +40,7 @@ mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 program=("$build/bench/humidity-calc-first-paint")
+floor=("$build/bench/floor_window")
 baseline=("$build/bench/bare_window")
 latin_baseline=("env" "HC_BASELINE_LATIN=1" "$build/bench/bare_window")
 
@@ -33,32 +48,78 @@ ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
 }
 
-mebibytes() {
-    awk -v k="$1" 'BEGIN { print k / 1024 }'
-}
-
 # Start-up to the first painted window and peak memory, under the platform
-# the environment names. The program and the two baselines take turns, run
-# after run, so that the machine's changing load falls on all three alike.
+# the environment names. The program, the floor and the two baselines take
+# turns, run after run, so that the machine's changing load falls on all of
+# them alike. Each ratio is that of the medians, with the middle half of the
+# round-by-round ratios in brackets.
 startup() {
     local label=$1
     local report="$results/$label-startup.json"
     python3 "$root/bench/startup_turns.py" --runs "$runs" --warmup 3 --json "$report" \
-        program="${program[*]}" baseline="${baseline[*]}" latin="${latin_baseline[*]}"
-    local time_program time_baseline time_latin memory_program memory_baseline memory_latin
-    time_program=$(jq '.program.median_ms' "$report")
-    time_baseline=$(jq '.baseline.median_ms' "$report")
-    time_latin=$(jq '.latin.median_ms' "$report")
-    memory_program=$(jq '.program.median_kib' "$report")
-    memory_baseline=$(jq '.baseline.median_kib' "$report")
-    memory_latin=$(jq '.latin.median_kib' "$report")
-    printf 'start-up %-10s  program %7.1f ms  baseline %7.1f ms  ratio %s  (Latin baseline %7.1f ms, ratio %s)\n' \
-        "$label" "$time_program" "$time_baseline" "$(ratio "$time_program" "$time_baseline")" \
-        "$time_latin" "$(ratio "$time_program" "$time_latin")"
-    printf 'peak RSS %-10s  program %7.1f MiB baseline %7.1f MiB ratio %s  (Latin baseline %7.1f MiB, ratio %s)\n' \
-        "$label" "$(mebibytes "$memory_program")" "$(mebibytes "$memory_baseline")" \
-        "$(ratio "$memory_program" "$memory_baseline")" "$(mebibytes "$memory_latin")" \
-        "$(ratio "$memory_program" "$memory_latin")"
+        --ratios program/floor,program/baseline,floor/baseline,program/latin \
+        program="${program[*]}" floor="${floor[*]}" baseline="${baseline[*]}" \
+        latin="${latin_baseline[*]}"
+    startup_row "$report" "$label" "start-up" median_ms times_ms ms 1
+    startup_row "$report" "$label" "CPU time" median_cpu_ms cpu_ms ms 1
+    startup_row "$report" "$label" "peak RSS" median_kib peak_kib MiB 1024
+}
+
+# One measure of a start-up report: the medians of the four commands and
+# the ratios of the program and the floor to the floor and the baselines.
+startup_row() {
+    local report=$1 label=$2 what=$3 median=$4 runs=$5 unit=$6 divisor=$7
+    jq -r --arg platform "$label" --arg what "$what" --arg median "$median" --arg runs "$runs" \
+        --arg unit "$unit" --argjson divisor "$divisor" '
+        def value(name): .[name][$median] / $divisor * 10 | round / 10;
+        def ratio(a; b): (.[a][$median] / .[b][$median] * 100 | round / 100 | tostring)
+            + " [" + (.ratios[a + "/" + b][$runs] | map(. * 100 | round / 100 | tostring)
+                      | [.[0], .[2]] | join("-")) + "]";
+        "\($what) \($platform): program \(value("program")) \($unit), floor \(value("floor")) \($unit), "
+        + "bare window \(value("baseline")) \($unit), Latin \(value("latin")) \($unit)\n"
+        + "    program/floor \(ratio("program"; "floor"))  program/bare \(ratio("program"; "baseline"))"
+        + "  floor/bare \(ratio("floor"; "baseline"))  program/Latin \(ratio("program"; "latin"))"
+        ' "$report"
+}
+
+# Instructions to the first paint under callgrind, which stay put on a busy
+# machine: the program, the floor and the bare window take turns for
+# CALLGRIND_RUNS rounds; the medians and their ratios.
+instructions() {
+    local label=$1
+    local name round out
+    declare -A counts=()
+    for round in $(seq "$callgrind_runs"); do
+        for name in program floor baseline; do
+            local -n command=$name
+            out="$results/$label-$name-$round.callgrind"
+            valgrind --tool=callgrind --callgrind-out-file="$out" "${command[@]}" >/dev/null 2>&1
+            counts[$name]+="$(awk '/^summary:/ { print $2 }' "$out") "
+            rm -f "$out"
+        done
+    done
+    local program_median floor_median baseline_median
+    program_median=$(median "${counts[program]}")
+    floor_median=$(median "${counts[floor]}")
+    baseline_median=$(median "${counts[baseline]}")
+    printf 'instructions %-9s  program %.1f M, floor %.1f M, bare window %.1f M\n' "$label" \
+        "$(millions "$program_median")" "$(millions "$floor_median")" "$(millions "$baseline_median")"
+    printf "    program/floor %.3f  program/bare %.3f  floor/bare %.3f\n" \
+        "$(quotient "$program_median" "$floor_median")" "$(quotient "$program_median" "$baseline_median")" \
+        "$(quotient "$floor_median" "$baseline_median")"
+}
+
+# The median of numbers separated by spaces.
+median() {
+    tr ' ' '\n' <<<"$1" | grep . | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+quotient() {
+    awk -v a="$1" -v b="$2" 'BEGIN { print a / b }'
+}
+
+millions() {
+    awk -v n="$1" 'BEGIN { print n / 1e6 }'
 }
 
 # The median real time of a Google Benchmark JSON report; benchmarks timed
@@ -103,9 +164,15 @@ report_pair() {
         "$baseline_case" "$base" "$unit" "$(ratio "$measured" "$base")"
 }
 
+# The floor must look like the program's first page for the comparison to
+# be fair: their pictures are compared first.
+"$root/bench/floor_screenshot.sh" "$build/humidity-calc" "$build/bench/floor_window_shown" \
+    "$results/floor-screenshots"
+
 QT_QPA_PLATFORM=offscreen
 export QT_QPA_PLATFORM
 startup offscreen
+instructions offscreen
 
 # A virtual X server of its own on a free display, which it writes to fd 3.
 : >"$results/display"
@@ -117,6 +184,8 @@ QT_QPA_PLATFORM=xcb
 DISPLAY=:$(cat "$results/display")
 export DISPLAY
 startup xvfb
+instructions xvfb
+[ "$only" = startup ] && exit 0
 
 run_benchmarks gui_bench
 report_pair gui_bench CalculateClick EighteenSetTextBaseline us

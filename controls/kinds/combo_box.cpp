@@ -130,7 +130,7 @@ private:
 QWidget* Create(const CreateRequest& request) {
     std::optional<ComboBoxData> data = ReadRequestData<ComboBoxData>(request);
     if (!data) return nullptr;
-    auto* combo = new ComboBoxWidget(*data, request.address, request.parent);
+    QWidget* combo = NewComboBox(*data, request.address, request.parent);
     combo->setGeometry(request.geometry);
     return combo;
 }
@@ -162,6 +162,10 @@ bool ComboBoxWidget::wantsKey(int qtKey) const {
 }
 
 }  // namespace
+
+QWidget* NewComboBox(const ComboBoxData& data, UnitAddress address, QWidget* parent) {
+    return new ComboBoxWidget(data, address, parent);
+}
 
 KindDescriptor ComboBoxKind() {
     return DescribeKind<ComboBoxWidget>(Create);

@@ -3,6 +3,7 @@
 // controls/kind_support.h).
 
 #include "controls/kind_registry.h"
+#include "forms/kind_data.h"
 
 namespace forms::kinds {
 
@@ -22,5 +23,12 @@ inline constexpr KindMaker kCoreKinds[] = {
     WindowKind, MenuKind,   EditBoxKind,     PictureBoxKind, GroupBoxKind,
     LabelKind,  ButtonKind, RadioButtonKind, ComboBoxKind,   TabControlKind,
 };
+
+// The widgets of the kinds without a header of their own, made straight from
+// their stored properties, for a window built in code rather than from a
+// template (the start-up benchmarks' plain window).
+QWidget* NewPictureBox(const PictureBoxData& data, QWidget* parent);
+QWidget* NewRadioButton(const RadioButtonData& data, QWidget* parent);
+QWidget* NewComboBox(const ComboBoxData& data, UnitAddress address, QWidget* parent);
 
 }  // namespace forms::kinds

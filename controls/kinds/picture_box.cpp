@@ -59,12 +59,16 @@ private:
 QWidget* Create(const CreateRequest& request) {
     std::optional<PictureBoxData> data = ReadRequestData<PictureBoxData>(request);
     if (!data) return nullptr;
-    auto* picture = new PictureBoxWidget(*data, request.parent);
+    QWidget* picture = NewPictureBox(*data, request.parent);
     picture->setGeometry(request.geometry);
     return picture;
 }
 
 }  // namespace
+
+QWidget* NewPictureBox(const PictureBoxData& data, QWidget* parent) {
+    return new PictureBoxWidget(data, parent);
+}
 
 KindDescriptor PictureBoxKind() {
     return DescribeKind<PictureBoxWidget>(Create);

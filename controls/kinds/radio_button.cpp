@@ -54,12 +54,16 @@ private:
 QWidget* Create(const CreateRequest& request) {
     std::optional<RadioButtonData> data = ReadRequestData<RadioButtonData>(request);
     if (!data) return nullptr;
-    auto* radio = new RadioButtonWidget(*data, request.parent);
+    QWidget* radio = NewRadioButton(*data, request.parent);
     radio->setGeometry(request.geometry);
     return radio;
 }
 
 }  // namespace
+
+QWidget* NewRadioButton(const RadioButtonData& data, QWidget* parent) {
+    return new RadioButtonWidget(data, parent);
+}
 
 KindDescriptor RadioButtonKind() {
     return DescribeKind<RadioButtonWidget>(Create);
