@@ -21,9 +21,9 @@ constexpr int kOwnMappingBytes = 128 * 1024;
 int main(int argc, char** argv) {
     mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
     QApplication application(argc, argv);
-    runtime::InstallProgramStyle();
-    runtime::InstallFonts();
-    runtime::InstallTranslations();
+    platform::InstallProgramStyle();
+    platform::InstallFonts();
+    platform::InstallTranslations();
     QGuiApplication::setDesktopFileName(QStringLiteral("humidity-calc"));
     const startup_floor::MainWindow window = startup_floor::BuildMainWindow();
     window.window->show();

@@ -50,7 +50,7 @@ Frame MakeFrame(const forms::WindowData& data, const forms::Bytes& icon) {
     window->setCentralWidget(client);
     window->setWindowFlags(FrameFlags(data));
     window->setWindowTitle(forms::DisplayText(data.title));
-    if (const std::optional<QImage> image = runtime::DecodeIcon(icon)) {
+    if (const std::optional<QImage> image = platform::DecodeIcon(icon)) {
         window->setWindowIcon(QIcon(QPixmap::fromImage(*image)));
     }
     forms::ApplyColours(*client, QPalette::WindowText, forms::kBlack, QPalette::Window,
@@ -89,7 +89,7 @@ void FixClientSize(QMainWindow& window, QWidget& client, int outerWidth, int out
                         outerHeight - 2 * forms::kClassicBorder - forms::kClassicCaption - menu);
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
     window.layout()->activate();
-    window.move(runtime::CentredOnScreen(window.size()).value_or(QPoint()));
+    window.move(platform::CentredOnScreen(window.size()).value_or(QPoint()));
 }
 
 }  // namespace startup_floor

@@ -21,8 +21,8 @@
 #include "controls/kinds/label.h"
 #include "controls/kinds/tab_control.h"
 #include "forms/kind_data.h"
-#include "host/kinds/hyperlinker.h"
-#include "host/kinds/trans_label.h"
+#include "extended_controls/hyperlinker.h"
+#include "extended_controls/trans_label.h"
 #include "lunar_controls/date_box.h"
 
 namespace startup_floor {
