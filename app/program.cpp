@@ -16,16 +16,16 @@ constexpr int kStartPollMs = 5;
 
 // The support libraries with the control kinds each brings; the runtime
 // registers a library's kinds when it starts the library.
-constexpr runtime::SupportLibrary kSupportLibraries[] = {
+constexpr host::SupportLibrary kSupportLibraries[] = {
     {"core", nullptr, forms::kinds::kCoreKinds},
     {"lunar calendar", nullptr, lunar::kLunarKinds},
-    {"extended controls", nullptr, runtime::kExtendedKinds},
+    {"extended controls", nullptr, extended_controls::kExtendedKinds},
 };
 
 }  // namespace
 
-runtime::ProgramHeader HumidityProgramHeader() {
-    runtime::ProgramHeader header;
+host::ProgramHeader HumidityProgramHeader() {
+    host::ProgramHeader header;
     header.codeBase = engine::ProcedureTable();
     header.formTemplate = forms::EmbeddedTemplate();
     header.supportLibraries = kSupportLibraries;
@@ -33,8 +33,8 @@ runtime::ProgramHeader HumidityProgramHeader() {
     return header;
 }
 
-int RunProgramWith(int& argc, char** argv, std::function<void(runtime::RuntimeApp&)> work) {
-    runtime::RuntimeApp app(argc, argv, HumidityProgramHeader());
+int RunProgramWith(int& argc, char** argv, std::function<void(host::RuntimeApp&)> work) {
+    host::RuntimeApp app(argc, argv, HumidityProgramHeader());
     QTimer startWatch;
     QObject::connect(&startWatch, &QTimer::timeout, [&] {
         if (!app.Started()) return;

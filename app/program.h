@@ -10,11 +10,11 @@
 
 namespace program {
 
-runtime::ProgramHeader HumidityProgramHeader();
+host::ProgramHeader HumidityProgramHeader();
 
 // Runs the program and calls `work` once, as soon as its message loop runs
 // (the entry routine has loaded the main window whole by then); returns
 // the program's exit code. For the benchmarks and the whole-program tests.
-int RunProgramWith(int& argc, char** argv, std::function<void(runtime::RuntimeApp&)> work);
+int RunProgramWith(int& argc, char** argv, std::function<void(host::RuntimeApp&)> work);
 
 }  // namespace program

@@ -236,9 +236,9 @@ const std::map<KindCode, KindMaker> kMakers = {
     {KindCode::RadioButton, {"forms::RadioButtonData", "forms::kinds::NewRadioButton(%1$s, %3$s)"}},
     {KindCode::PictureBox, {"forms::PictureBoxData", "forms::kinds::NewPictureBox(%1$s, %3$s)"}},
     {KindCode::HyperLinker,
-     {"forms::HyperLinkerData", "new runtime::HyperLinkerWidget(%2$s, %1$s, %3$s)"}},
+     {"forms::HyperLinkerData", "new extended_controls::HyperLinkerWidget(%2$s, %1$s, %3$s)"}},
     {KindCode::TransLabel,
-     {"forms::TransLabelData", "new runtime::TransLabelWidget(%2$s, %1$s, %3$s)"}},
+     {"forms::TransLabelData", "new extended_controls::TransLabelWidget(%2$s, %1$s, %3$s)"}},
     {KindCode::CnCalendar, {"lunar::DateBoxBlock", "new lunar::CCnCalendar(%1$s, %2$s, %3$s)"}},
 };
 
@@ -395,7 +395,7 @@ std::string Generate(const WindowSpec& window, const AssetFiles& assets) {
     for (auto placed = controls.rbegin(); placed != controls.rend(); ++placed) {
         out << "    " << UnitName(placed->control->id) << "->raise();\n";
     }
-    out << "    startup_floor::ShowWeekday(*static_cast<runtime::TransLabelWidget*>("
+    out << "    startup_floor::ShowWeekday(*static_cast<extended_controls::TransLabelWidget*>("
         << UnitName(weekday) << "));\n"
         << "    startup_floor::FixClientSize(*frame, *client, " << window.box.width << ", "
         << window.box.height << ");\n"

@@ -76,7 +76,7 @@ void FocusFirstTabStop(QWidget& control) {
     if (auto* line = qobject_cast<QLineEdit*>(control.window()->focusWidget())) line->selectAll();
 }
 
-void ShowWeekday(runtime::TransLabelWidget& label) {
+void ShowWeekday(extended_controls::TransLabelWidget& label) {
     forms::TransLabelData data = label.data();
     data.caption = std::to_string(QDate::currentDate().dayOfWeek() % kDaysInWeek);
     label.setData(data);

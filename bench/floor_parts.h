@@ -20,9 +20,9 @@
 #include "controls/kinds/group_box.h"
 #include "controls/kinds/label.h"
 #include "controls/kinds/tab_control.h"
-#include "forms/kind_data.h"
 #include "extended_controls/hyperlinker.h"
 #include "extended_controls/trans_label.h"
+#include "forms/kind_data.h"
 #include "lunar_controls/date_box.h"
 
 namespace startup_floor {
@@ -56,7 +56,7 @@ void PlaceEditBox(QWidget& box, QRect place, const forms::EditBoxData& data);
 
 // What the window's created event writes on the first page: today's day of
 // the week, 0 for Sunday.
-void ShowWeekday(runtime::TransLabelWidget& label);
+void ShowWeekday(extended_controls::TransLabelWidget& label);
 
 // The client area at the stored outer size less the classic frame and the
 // menu bar, and the window centred on the screen.

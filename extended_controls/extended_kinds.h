@@ -5,7 +5,7 @@
 
 #include "controls/kind_registry.h"
 
-namespace runtime {
+namespace extended_controls {
 
 forms::KindDescriptor TimerKind();
 forms::KindDescriptor TransLabelKind();
@@ -15,4 +15,4 @@ forms::KindDescriptor HyperLinkerKind();
 // table lists them.
 inline constexpr forms::KindMaker kExtendedKinds[] = {TimerKind, TransLabelKind, HyperLinkerKind};
 
-}  // namespace runtime
+}  // namespace extended_controls

@@ -12,7 +12,7 @@
 #include "extended_controls/link_opener.h"
 #include "platform/platform.h"
 
-namespace runtime {
+namespace extended_controls {
 namespace {
 
 using forms::PropertyValue;
@@ -150,4 +150,4 @@ forms::KindDescriptor HyperLinkerKind() {
     return kind;
 }
 
-}  // namespace runtime
+}  // namespace extended_controls

@@ -17,7 +17,7 @@
 #include "extended_controls/extended_kinds.h"
 #include "forms/kind_data.h"
 
-namespace runtime {
+namespace extended_controls {
 
 enum class LinkType : uint32_t {
     Email = 0,
@@ -82,4 +82,4 @@ private:
 // Brings the link type and the border style into their ranges.
 forms::HyperLinkerData ClampedHyperLinkerData(forms::HyperLinkerData data);
 
-}  // namespace runtime
+}  // namespace extended_controls

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace runtime {
+namespace extended_controls {
 namespace {
 
 // The desktop-neutral opener, tried first when the desktop's own handler
@@ -86,4 +86,4 @@ bool OpenWithDesktop(const QString& url) {
     return std::any_of(commands.begin(), commands.end(), StartDetached);
 }
 
-}  // namespace runtime
+}  // namespace extended_controls

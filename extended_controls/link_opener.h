@@ -12,7 +12,7 @@
 
 #include <QString>
 
-namespace runtime {
+namespace extended_controls {
 
 // Opens one already-checked URL; true when it was handed on.
 using LinkOpener = bool (*)(const QString& url);
@@ -38,4 +38,4 @@ LinkOpener SetLinkOpener(LinkOpener opener);
 // as one argument, never through a shell.
 bool OpenWithDesktop(const QString& url);
 
-}  // namespace runtime
+}  // namespace extended_controls

@@ -6,7 +6,7 @@
 #include "controls/control_model.h"
 #include "forms/kind_tables.h"
 
-namespace runtime {
+namespace extended_controls {
 namespace {
 
 QWidget* Create(const forms::CreateRequest& request) {
@@ -68,4 +68,4 @@ forms::KindDescriptor TimerKind() {
     return forms::DescribeKind<TimerWidget>(Create);
 }
 
-}  // namespace runtime
+}  // namespace extended_controls

@@ -11,7 +11,7 @@
 #include "controls/kind_support.h"
 #include "extended_controls/extended_kinds.h"
 
-namespace runtime {
+namespace extended_controls {
 
 // Qt picks its own timer identifiers; this names the one tick timer a timer
 // control owns (it is the QTimer's object name).
@@ -47,4 +47,4 @@ private:
     QTimer timer_;
 };
 
-}  // namespace runtime
+}  // namespace extended_controls

@@ -10,7 +10,7 @@
 #include "controls/kinds/label.h"
 #include "platform/platform.h"
 
-namespace runtime {
+namespace extended_controls {
 namespace {
 
 using forms::PropertyValue;
@@ -124,4 +124,4 @@ forms::KindDescriptor TransLabelKind() {
     return forms::DescribeKind<TransLabelWidget>(Create);
 }
 
-}  // namespace runtime
+}  // namespace extended_controls

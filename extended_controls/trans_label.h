@@ -15,7 +15,7 @@
 #include "forms/kind_data.h"
 #include "forms/stored_values.h"
 
-namespace runtime {
+namespace extended_controls {
 
 // The highest value of each clamped choice.
 inline constexpr uint32_t kMaxTextEffect = 3;
@@ -50,4 +50,4 @@ private:
 // Brings every choice of the data into its range.
 forms::TransLabelData ClampedTransLabelData(forms::TransLabelData data);
 
-}  // namespace runtime
+}  // namespace extended_controls

@@ -17,7 +17,7 @@
 #include "host/runtime_app.h"
 #include "runtime/errors.h"
 
-namespace runtime {
+namespace host {
 namespace {
 
 // Idle rounds 0 and 1 are the platform's own idle work; window event 7 is
@@ -60,7 +60,7 @@ void RuntimeApp::ArmIdleRound() {
 // No idle work runs once the run is ending or a runtime error is being
 // reported: no control event may reach the engine any more.
 void RuntimeApp::RunIdleRound() {
-    if (exitInProgress_ || ErrorCount() != 0) return;
+    if (exitInProgress_ || runtime::ErrorCount() != 0) return;
     DeleteDestroyedWidgets();
     CallIdleCallbacks();
     if (IdleProcessing(idleCounter_++)) ArmIdleRound();
@@ -135,4 +135,4 @@ void RuntimeApp::RemoveIdleCallback(QWidget* window) {
     std::erase_if(idleCallbacks_, [window](const IdleEntry& entry) { return entry.key == window; });
 }
 
-}  // namespace runtime
+}  // namespace host

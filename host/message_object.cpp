@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <cstring>
 
-namespace runtime {
+namespace host {
 namespace {
 
 QEvent::Type QuitMessageType() {
@@ -116,4 +116,4 @@ bool MessageObject::CountsAsActivity(const QObject* receiver, const QEvent* even
     }
 }
 
-}  // namespace runtime
+}  // namespace host

@@ -18,7 +18,7 @@
 class QSemaphore;
 class QTimer;
 
-namespace runtime {
+namespace host {
 
 // Private messages of the runtime, posted as Qt events whose type is the
 // message number (both lie inside Qt's range for application event types).
@@ -86,4 +86,4 @@ private:
     QPoint lastMousePosition_;
 };
 
-}  // namespace runtime
+}  // namespace host

@@ -15,7 +15,7 @@
 #include "platform/program_style.h"
 #include "runtime/heap.h"
 
-namespace runtime {
+namespace host {
 namespace {
 
 RuntimeApp*& CurrentApp() {
@@ -47,8 +47,8 @@ void HostCloseWindow(uint32_t windowId, uint32_t unitId, bool atOnce) {
     CurrentApp()->CloseWindow(windowId, unitId, atOnce);
 }
 
-RuntimeHost MakeHost() {
-    RuntimeHost host{};
+runtime::RuntimeHost MakeHost() {
+    runtime::RuntimeHost host{};
     forms::FillPropertyHooks(host);
     host.initialise = HostInitialise;
     host.loadStartWindow = HostLoadStartWindow;
@@ -59,8 +59,8 @@ RuntimeHost MakeHost() {
     return host;
 }
 
-const RuntimeHost& Host() {
-    static const RuntimeHost host = MakeHost();
+const runtime::RuntimeHost& Host() {
+    static const runtime::RuntimeHost host = MakeHost();
     return host;
 }
 
@@ -128,7 +128,7 @@ RuntimeApp::RuntimeApp(int& argc, char** argv, const ProgramHeader& header)
 
 RuntimeApp::~RuntimeApp() {
     ReleaseObjects();
-    if (InstalledRuntimeHost() == &Host()) InstallRuntimeHost(nullptr);
+    if (runtime::InstalledRuntimeHost() == &Host()) runtime::InstallRuntimeHost(nullptr);
     CurrentApp() = nullptr;
 }
 
@@ -138,7 +138,7 @@ RuntimeApp* RuntimeApp::Instance() {
 
 int RuntimeApp::Run() {
     InstallPlatform();
-    if (header_.entryRoutine != nullptr) header_.entryRoutine(Services());
+    if (header_.entryRoutine != nullptr) header_.entryRoutine(runtime::Services());
     Shutdown(ShutdownKind::ExitHook);
     return 0;
 }
@@ -150,7 +150,7 @@ void RuntimeApp::InstallPlatform() {
     platform::InstallFonts();
     platform::InstallTranslations();
     platform::InstallErrorBox();
-    InstallRuntimeHost(&Host());
+    runtime::InstallRuntimeHost(&Host());
     forms::SetWindowGoneHook(WindowGoneHook);
 }
 
@@ -161,7 +161,8 @@ void RuntimeApp::Initialise() {
     userInterfaceThread_ = std::this_thread::get_id();
     recordedVersion_ = header_.versionWord + 1;
     if (!header_.constantPool.empty()) {
-        StaticBlockList::Register(header_.constantPool.data(), header_.constantPool.size());
+        runtime::StaticBlockList::Register(header_.constantPool.data(),
+                                           header_.constantPool.size());
     }
     StartSupportLibraries();
     forms::InstallWindowTable(forms::LoadTemplate(header_.formTemplate, header_.codeBase));
@@ -195,4 +196,4 @@ bool RuntimeApp::OnUserInterfaceThread() const {
     return std::this_thread::get_id() == userInterfaceThread_;
 }
 
-}  // namespace runtime
+}  // namespace host

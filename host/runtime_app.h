@@ -36,13 +36,13 @@
 
 class QApplication;
 
-namespace runtime {
+namespace host {
 
 // The runtime's request entry as the support libraries receive it. Requests
 // that answer an object (the window table, a control, a heap block) return
 // its address, so the result is pointer-wide.
-using RequestEntry = intptr_t (*)(RuntimeRequest code, uintptr_t p1, uintptr_t p2);
-intptr_t RuntimeRequestEntry(RuntimeRequest code, uintptr_t p1, uintptr_t p2);
+using RequestEntry = intptr_t (*)(runtime::RuntimeRequest code, uintptr_t p1, uintptr_t p2);
+intptr_t RuntimeRequestEntry(runtime::RuntimeRequest code, uintptr_t p1, uintptr_t p2);
 
 // What a support library is told: once at start-up (with the request entry)
 // and once when the run is ending.
@@ -57,7 +57,7 @@ struct SupportLibrary {
 
 // The engine's entry routine: the start hook calls it and the program ends
 // when it returns.
-using EntryRoutine = int (*)(const RuntimeServices& services);
+using EntryRoutine = int (*)(const runtime::RuntimeServices& services);
 
 // The constant record that describes the program to the runtime.
 struct ProgramHeader {
@@ -65,7 +65,7 @@ struct ProgramHeader {
     uint32_t reserved = 0;
     uint32_t versionWord = 0x10480;
     // The engine's procedure table: the base of every handler offset.
-    std::span<const EngineProcedure> codeBase;
+    std::span<const runtime::EngineProcedure> codeBase;
     // Literal texts and numbers of the engine; registered as a static block.
     std::span<const uint8_t> constantPool;
     std::span<const uint8_t> formTemplate;
@@ -193,4 +193,4 @@ private:
     std::set<uint32_t> windowsDecliningIdle_;
 };
 
-}  // namespace runtime
+}  // namespace host

@@ -12,7 +12,7 @@
 #include "runtime/errors.h"
 #include "runtime/heap.h"
 
-namespace runtime {
+namespace host {
 namespace {
 
 template <typename T>
@@ -36,8 +36,9 @@ int32_t ToInt32(double value) {
 // Request 2001: p1 the value, p2 (may be 0) where the value goes as a double;
 // the result is the value as a 32-bit integer.
 intptr_t ConvertToNumber(uintptr_t p1, uintptr_t p2) {
-    const std::optional<double> value = NumericValue(*Record<const TaggedValue>(p1));
-    if (!value) FatalRuntimeErrorUtf8(error_message::NotNumeric);
+    const std::optional<double> value =
+        runtime::NumericValue(*Record<const runtime::TaggedValue>(p1));
+    if (!value) runtime::FatalRuntimeErrorUtf8(runtime::error_message::NotNumeric);
     if (p2 != 0) *Record<double>(p2) = *value;
     return ToInt32(*value);
 }
@@ -45,7 +46,7 @@ intptr_t ConvertToNumber(uintptr_t p1, uintptr_t p2) {
 // Request 2008: p1 the event record, whose result field receives the
 // handler's answer.
 intptr_t FireEvent(uintptr_t p1) {
-    EventRecord& record = *Record<EventRecord>(p1);
+    runtime::EventRecord& record = *Record<runtime::EventRecord>(p1);
     const std::span<const int32_t> args(record.args, size_t(std::max(record.argCount, 0)));
     record.result = forms::FireEvent(record.windowId, record.unitId, record.event, args);
     return record.result;
@@ -59,7 +60,7 @@ intptr_t Allocate(uintptr_t p1, uintptr_t p2) {
     if (p2 != 0 && (byteCount < 0 || p1 > uintptr_t(std::numeric_limits<int32_t>::max()))) {
         return 0;
     }
-    return Address(AllocMemory(byteCount));
+    return Address(runtime::AllocMemory(byteCount));
 }
 
 intptr_t LoadWindow(uintptr_t p1) {
@@ -73,15 +74,16 @@ intptr_t LoadWindow(uintptr_t p1) {
 
 intptr_t RequireLoadedUnit(uintptr_t p1, uintptr_t p2) {
     QWidget* control = forms::LiveControl(uint32_t(p1), uint32_t(p2));
-    if (control == nullptr) FatalRuntimeErrorUtf8(error_message::WindowOrUnitMissing);
+    if (control == nullptr)
+        runtime::FatalRuntimeErrorUtf8(runtime::error_message::WindowOrUnitMissing);
     return Address(control);
 }
 
-intptr_t ChangeIdleCallbacks(RuntimeRequest code, uintptr_t p1, uintptr_t p2) {
+intptr_t ChangeIdleCallbacks(runtime::RuntimeRequest code, uintptr_t p1, uintptr_t p2) {
     RuntimeApp* app = RuntimeApp::Instance();
     if (app == nullptr) return 0;
     auto* window = Record<QWidget>(p1);
-    if (code == RuntimeRequest::RemoveIdleCallback) {
+    if (code == runtime::RuntimeRequest::RemoveIdleCallback) {
         app->RemoveIdleCallback(window);
     } else if (const auto* request = Record<const IdleCallbackRequest>(p2)) {
         app->AddIdleCallback(window, request->routine, request->parameter);
@@ -100,38 +102,38 @@ intptr_t ReportUnitGone(uintptr_t p1, uintptr_t p2) {
 
 }  // namespace
 
-intptr_t RuntimeRequestEntry(RuntimeRequest code, uintptr_t p1, uintptr_t p2) {
+intptr_t RuntimeRequestEntry(runtime::RuntimeRequest code, uintptr_t p1, uintptr_t p2) {
     switch (code) {
-        case RuntimeRequest::WindowTable:
+        case runtime::RuntimeRequest::WindowTable:
             return Address(&forms::WindowTableRecords());
-        case RuntimeRequest::AddIdleCallback:
-        case RuntimeRequest::RemoveIdleCallback:
+        case runtime::RuntimeRequest::AddIdleCallback:
+        case runtime::RuntimeRequest::RemoveIdleCallback:
             return ChangeIdleCallbacks(code, p1, p2);
-        case RuntimeRequest::UnitGone:
+        case runtime::RuntimeRequest::UnitGone:
             return ReportUnitGone(p1, p2);
-        case RuntimeRequest::ConvertToNumber:
+        case runtime::RuntimeRequest::ConvertToNumber:
             return ConvertToNumber(p1, p2);
-        case RuntimeRequest::LoadWindow:
+        case runtime::RuntimeRequest::LoadWindow:
             return LoadWindow(p1);
-        case RuntimeRequest::FindLoadedUnit:
+        case runtime::RuntimeRequest::FindLoadedUnit:
             return Address(forms::LiveControl(uint32_t(p1), uint32_t(p2)));
-        case RuntimeRequest::RequireLoadedUnit:
+        case runtime::RuntimeRequest::RequireLoadedUnit:
             return RequireLoadedUnit(p1, p2);
-        case RuntimeRequest::FireEvent:
+        case runtime::RuntimeRequest::FireEvent:
             return FireEvent(p1);
-        case RuntimeRequest::Allocate:
+        case runtime::RuntimeRequest::Allocate:
             return Allocate(p1, p2);
-        case RuntimeRequest::Free:
-            FreeMemory(Record<void>(p1));
+        case runtime::RuntimeRequest::Free:
+            runtime::FreeMemory(Record<void>(p1));
             return 0;
-        case RuntimeRequest::Reallocate:
-            return Address(ReallocMemory(Record<void>(p1), int32_t(p2)));
-        case RuntimeRequest::FatalError:
-            FatalRuntimeError(p1 != 0 ? Record<const char>(p1) : "", 0);
-        case RuntimeRequest::Exit:
-            ExitProgram(int32_t(p1));
+        case runtime::RuntimeRequest::Reallocate:
+            return Address(runtime::ReallocMemory(Record<void>(p1), int32_t(p2)));
+        case runtime::RuntimeRequest::FatalError:
+            runtime::FatalRuntimeError(p1 != 0 ? Record<const char>(p1) : "", 0);
+        case runtime::RuntimeRequest::Exit:
+            runtime::ExitProgram(int32_t(p1));
     }
     return 0;
 }
 
-}  // namespace runtime
+}  // namespace host

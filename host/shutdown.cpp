@@ -13,7 +13,7 @@
 #include "host/runtime_app.h"
 #include "runtime/errors.h"
 
-namespace runtime {
+namespace host {
 namespace {
 
 // Ends the process with the code at once (-1 is seen as 255 on Linux). The
@@ -51,11 +51,11 @@ void RuntimeApp::RequestExitFromOtherThread(int32_t exitCode) {
 
 void RuntimeApp::Shutdown(ShutdownKind kind) {
     exitInProgress_ = true;
-    IncrementErrorCount();
+    runtime::IncrementErrorCount();
     idleCallbacks_.clear();
     forms::InstallWindowTable(forms::TemplateData{});
-    if (EngineRoutine routine = RegisteredExitRoutine()) {
-        ForgetExitRoutine();
+    if (runtime::EngineRoutine routine = runtime::RegisteredExitRoutine()) {
+        runtime::ForgetExitRoutine();
         routine();
     }
     NotifySupportLibraries(LibraryNotice::RunEnding);
@@ -74,4 +74,4 @@ void RuntimeApp::ReleaseObjects() {
     messageObject_.reset();
 }
 
-}  // namespace runtime
+}  // namespace host

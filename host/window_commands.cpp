@@ -13,7 +13,7 @@
 #include "host/runtime_app.h"
 #include "runtime/errors.h"
 
-namespace runtime {
+namespace host {
 namespace {
 
 // A unit ID whose top four bits are 0 names the window itself.
@@ -48,7 +48,7 @@ QWidget* OpeningWindow(QWidget* owner) {
 void RuntimeApp::LoadStartWindow(uint32_t windowId) {
     if (forms::FindWindow(forms::WindowTableRecords(), windowId) == nullptr ||
         !forms::OpenFormWindow(windowId)) {
-        FatalRuntimeErrorUtf8(error_message::StartWindowFailed);
+        runtime::FatalRuntimeErrorUtf8(runtime::error_message::StartWindowFailed);
     }
     // The start window's icon stands for the program: windows without an
     // icon of their own and the desktop's task bar show it.
@@ -104,12 +104,13 @@ bool RuntimeApp::ModalWindowGone() const {
 
 void RuntimeApp::CloseWindow(uint32_t windowId, uint32_t unitId, bool atOnce) {
     QWidget* window = forms::LoadedWindowWidget(windowId);
-    if (window == nullptr) FatalRuntimeErrorUtf8(error_message::WindowOrUnitMissing);
+    if (window == nullptr)
+        runtime::FatalRuntimeErrorUtf8(runtime::error_message::WindowOrUnitMissing);
     if (!NamesWindowItself(unitId)) {
         // Only windows close; a reference to a control must at least name
         // one that exists.
         if (forms::LiveControl(windowId, unitId) == nullptr) {
-            FatalRuntimeErrorUtf8(error_message::WindowOrUnitMissing);
+            runtime::FatalRuntimeErrorUtf8(runtime::error_message::WindowOrUnitMissing);
         }
         return;
     }
@@ -154,4 +155,4 @@ void RuntimeApp::PostQuitMessage(int32_t exitCode) {
     if (messageObject_ != nullptr) messageObject_->PostQuit(exitCode);
 }
 
-}  // namespace runtime
+}  // namespace host

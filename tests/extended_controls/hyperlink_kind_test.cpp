@@ -45,15 +45,15 @@ forms::HyperLinkerData Link(uint32_t type, const char* caption, const char* mail
     data.linkType = type;
     data.hoverColour = kHover;
     data.backgroundColour = kWhiteBackground;
-    data.caption = Gbk(caption);
-    data.emailAddress = Gbk(mail);
-    data.webAddress = Gbk(web);
+    data.caption = runtime::testing::Gbk(caption);
+    data.emailAddress = runtime::testing::Gbk(mail);
+    data.webAddress = runtime::testing::Gbk(web);
     return data;
 }
 
 struct BoxOnBackdrop {
     explicit BoxOnBackdrop(const forms::HyperLinkerData& data) : backdrop(kBackdropColour) {
-        box = dynamic_cast<HyperLinkerWidget*>(
+        box = dynamic_cast<extended_controls::HyperLinkerWidget*>(
             testing::CreateControl(kKind, forms::WriteKindData(data), kBoxArea, &backdrop));
     }
     void set(HyperLinkerProperty property, const PropertyValue& value) {
@@ -69,12 +69,13 @@ struct BoxOnBackdrop {
     void pointAt(QPoint position) { QTest::mouseMove(backdrop.windowHandle(), position); }
     // The pixels of the text colour inside the box.
     size_t textPixels(uint32_t colour) {
-        return PixelsOf(testing::Render(backdrop), platform::ColourFromStored(colour), kBoxArea)
+        return runtime::testing::PixelsOf(testing::Render(backdrop),
+                                          platform::ColourFromStored(colour), kBoxArea)
             .size();
     }
 
     Backdrop backdrop;
-    HyperLinkerWidget* box = nullptr;
+    extended_controls::HyperLinkerWidget* box = nullptr;
 };
 
 TEST(HyperLinkerKind, EmptyCaptionShowsTheAddressOfTheLinkType) {
@@ -93,21 +94,21 @@ TEST(HyperLinkerKind, EmptyCaptionShowsTheAddressOfTheLinkType) {
         SCOPED_TRACE(c.name);
         BoxOnBackdrop fixture(c.data);
         ASSERT_NE(fixture.box, nullptr);
-        EXPECT_EQ(fixture.box->shownText(), Utf8(c.shown));
+        EXPECT_EQ(fixture.box->shownText(), runtime::testing::Utf8(c.shown));
     }
 }
 
 TEST(HyperLinkerKind, AddressWritesChangeTheShownTextOnlyWithoutCaption) {
     BoxOnBackdrop fixture(Link(1, "", "", kWeb));
     fixture.set(HyperLinkerProperty::WebAddress, PropertyValue::Text("https://other.example"));
-    EXPECT_EQ(fixture.box->shownText(), Utf8("https://other.example"));
-    fixture.set(HyperLinkerProperty::Caption, PropertyValue::Text(Gbk("主页")));
+    EXPECT_EQ(fixture.box->shownText(), runtime::testing::Utf8("https://other.example"));
+    fixture.set(HyperLinkerProperty::Caption, PropertyValue::Text(runtime::testing::Gbk("主页")));
     fixture.set(HyperLinkerProperty::WebAddress, PropertyValue::Text(kWeb));
-    EXPECT_EQ(fixture.box->shownText(), Utf8("主页"));
+    EXPECT_EQ(fixture.box->shownText(), runtime::testing::Utf8("主页"));
     fixture.set(HyperLinkerProperty::LinkType, PropertyValue::Number(0));
     fixture.set(HyperLinkerProperty::Caption, PropertyValue::Text(""));
     fixture.set(HyperLinkerProperty::EmailAddress, PropertyValue::Text(kMail));
-    EXPECT_EQ(fixture.box->shownText(), Utf8(kMail));
+    EXPECT_EQ(fixture.box->shownText(), runtime::testing::Utf8(kMail));
 }
 
 TEST(HyperLinkerKind, ClickOpensTheTargetOfTheLinkType) {
@@ -118,10 +119,13 @@ TEST(HyperLinkerKind, ClickOpensTheTargetOfTheLinkType) {
         bool visited;
     };
     const Case cases[] = {
-        {"web link opens the web address", Link(1, "x", kMail, kWeb), {Utf8(kWeb)}, true},
+        {"web link opens the web address",
+         Link(1, "x", kMail, kWeb),
+         {runtime::testing::Utf8(kWeb)},
+         true},
         {"e-mail link opens mailto",
          Link(0, "x", kMail, kWeb),
-         {Utf8("mailto:office@hengpu.example")},
+         {runtime::testing::Utf8("mailto:office@hengpu.example")},
          true},
         {"e-mail link without address does nothing", Link(0, "x", "", kWeb), {}, false},
         {"web link without address does nothing", Link(1, "x", kMail, ""), {}, false},
@@ -131,7 +135,7 @@ TEST(HyperLinkerKind, ClickOpensTheTargetOfTheLinkType) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        RecordingOpener opener;
+        runtime::testing::RecordingOpener opener;
         BoxOnBackdrop fixture(c.data);
         fixture.click();
         EXPECT_EQ(opener.opened(), c.opened);
@@ -140,7 +144,7 @@ TEST(HyperLinkerKind, ClickOpensTheTargetOfTheLinkType) {
 }
 
 TEST(HyperLinkerKind, ColourFollowsHoverThenVisitedThenNormal) {
-    RecordingOpener opener;
+    runtime::testing::RecordingOpener opener;
     BoxOnBackdrop fixture(Link(1, "link", "", kWeb));
     fixture.pointAt(kOutside);
     EXPECT_FALSE(fixture.box->hovering());
@@ -164,7 +168,7 @@ TEST(HyperLinkerKind, ColourFollowsHoverThenVisitedThenNormal) {
 }
 
 TEST(HyperLinkerKind, AFailedOpeningClearsVisited) {
-    RecordingOpener opener;
+    runtime::testing::RecordingOpener opener;
     BoxOnBackdrop fixture(Link(1, "link", "", kWeb));
     fixture.click();
     ASSERT_TRUE(fixture.box->visited());
@@ -180,7 +184,7 @@ TEST(HyperLinkerKind, DefaultHoverColourIsTheHighlightAtCreation) {
     BoxOnBackdrop fixture(data);
     const QColor highlight = QApplication::palette().color(QPalette::Highlight);
     EXPECT_EQ(fixture.get(HyperLinkerProperty::HoverColour).number,
-              Payload(forms::StoredFromColour(highlight)));
+              runtime::Payload(forms::StoredFromColour(highlight)));
 }
 
 TEST(HyperLinkerKind, ChoicesAreClampedAndTheBorderAppliedAtOnce) {
@@ -202,7 +206,7 @@ TEST(HyperLinkerKind, ChoicesAreClampedAndTheBorderAppliedAtOnce) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         fixture.set(c.property, PropertyValue::Number(uint32_t(c.written)));
-        EXPECT_EQ(fixture.get(c.property).number, Payload(c.stored));
+        EXPECT_EQ(fixture.get(c.property).number, runtime::Payload(c.stored));
         const int border = forms::kinds::FixedBorderWidth(fixture.box->data().borderStyle);
         EXPECT_EQ(fixture.box->clientRect(),
                   QRect(QPoint(0, 0), kBoxArea.size()).adjusted(border, border, -border, -border));
@@ -213,7 +217,7 @@ TEST(HyperLinkerKind, ChoicesAreClampedAndTheBorderAppliedAtOnce) {
 // none again after another, shows it; a pointer the unit names wins.
 TEST(HyperLinkerKind, HandPointerShowsWhenTheUnitNamesNone) {
     BoxOnBackdrop fixture(Link(1, "link", "", kWeb));
-    const forms::KindDescriptor kind = HyperLinkerKind();
+    const forms::KindDescriptor kind = extended_controls::HyperLinkerKind();
     const forms::Bytes none;
     const forms::Bytes iBeam = {0x01, 0x7F, 0x00, 0x00};  // 32513
     forms::ApplyMousePointer(*fixture.box, none, kind.ownPointer);
@@ -225,7 +229,7 @@ TEST(HyperLinkerKind, HandPointerShowsWhenTheUnitNamesNone) {
 }
 
 TEST(HyperLinkerKind, NewerKindDataIsRefused) {
-    Backdrop backdrop(kBackdropColour);
+    runtime::testing::Backdrop backdrop(kBackdropColour);
     const forms::Bytes data = testing::WithVersion(forms::WriteKindData(Link(1, "", "", kWeb)), 2);
     EXPECT_EQ(testing::CreateControl(kKind, data, kBoxArea, &backdrop), nullptr);
 }
@@ -252,15 +256,16 @@ TEST(LinkOpener, OnlyWebAndMailTargetsAreOpenable) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.target);
-        EXPECT_EQ(IsOpenableTarget(Utf8(c.target)), c.openable);
+        EXPECT_EQ(extended_controls::IsOpenableTarget(runtime::testing::Utf8(c.target)),
+                  c.openable);
     }
 }
 
 TEST(LinkOpener, RefusedTargetsNeverReachTheOpener) {
-    RecordingOpener opener;
-    EXPECT_FALSE(OpenLinkTarget(Utf8("file:///etc/passwd")));
-    EXPECT_TRUE(OpenLinkTarget(Utf8(kWeb)));
-    EXPECT_EQ(opener.opened(), std::vector<QString>{Utf8(kWeb)});
+    runtime::testing::RecordingOpener opener;
+    EXPECT_FALSE(extended_controls::OpenLinkTarget(runtime::testing::Utf8("file:///etc/passwd")));
+    EXPECT_TRUE(extended_controls::OpenLinkTarget(runtime::testing::Utf8(kWeb)));
+    EXPECT_EQ(opener.opened(), std::vector<QString>{runtime::testing::Utf8(kWeb)});
 }
 
 // Stand-ins on an otherwise empty PATH for the programs that open links:
@@ -300,7 +305,7 @@ private:
 // programs are tried. The URL holds characters a shell would act on.
 TEST(LinkOpener, WithoutTheDesktopHandlerTheFirstProgramThatStartsGetsTheUrl) {
     ASSERT_EQ(QGuiApplication::platformName(), QLatin1String("offscreen"));
-    const QString url = Utf8("https://hengpu.example/a?b=1&c=$HOME;d");
+    const QString url = runtime::testing::Utf8("https://hengpu.example/a?b=1&c=$HOME;d");
     struct Case {
         const char* name;
         std::vector<const char*> programs;
@@ -324,7 +329,7 @@ TEST(LinkOpener, WithoutTheDesktopHandlerTheFirstProgramThatStartsGetsTheUrl) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FakeOpeningPrograms programs(c.programs, c.browser);
-        EXPECT_EQ(OpenWithDesktop(url), !c.started.isEmpty());
+        EXPECT_EQ(extended_controls::OpenWithDesktop(url), !c.started.isEmpty());
         if (!c.started.isEmpty()) {
             EXPECT_EQ(programs.started().toStdString(), (c.started + "\n").toStdString());
         }

@@ -92,12 +92,13 @@ QRect InkBox(const QImage& image, QColor colour, QRect area) {
     return box;
 }
 
-RecordingOpener::RecordingOpener(bool succeed) : previous_(SetLinkOpener(RecordOpen)) {
+RecordingOpener::RecordingOpener(bool succeed)
+    : previous_(extended_controls::SetLinkOpener(RecordOpen)) {
     Log() = OpenerLog{{}, succeed};
 }
 
 RecordingOpener::~RecordingOpener() {
-    SetLinkOpener(previous_);
+    extended_controls::SetLinkOpener(previous_);
 }
 
 const std::vector<QString>& RecordingOpener::opened() const {

@@ -71,7 +71,7 @@ public:
     void setSucceed(bool succeed);
 
 private:
-    LinkOpener previous_;
+    extended_controls::LinkOpener previous_;
 };
 
 }  // namespace runtime::testing

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::InstallFonts();
     forms::RegisterKinds(forms::kinds::kCoreKinds);
-    forms::RegisterKinds(runtime::kExtendedKinds);
+    forms::RegisterKinds(extended_controls::kExtendedKinds);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

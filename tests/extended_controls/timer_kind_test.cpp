@@ -82,7 +82,8 @@ protected:
         forms::InstallWindowTable(std::move(data));
         Ticks().clear();
         ASSERT_TRUE(forms::OpenFormWindow(kWindowId));
-        timer_ = dynamic_cast<TimerWidget*>(forms::LiveControl(kWindowId, kTimerUnitId));
+        timer_ = dynamic_cast<extended_controls::TimerWidget*>(
+            forms::LiveControl(kWindowId, kTimerUnitId));
         ASSERT_NE(timer_, nullptr);
     }
 
@@ -93,14 +94,14 @@ protected:
 
     void writeInterval(int32_t interval) {
         forms::WriteUnitProperty(kWindowId, kTimerUnitId, kIntervalProperty, kWholeProperty,
-                                 Payload(uint32_t(interval)));
+                                 runtime::Payload(uint32_t(interval)));
     }
     int32_t readInterval() {
         return int32_t(uint32_t(
             forms::ReadUnitProperty(kWindowId, kTimerUnitId, kIntervalProperty, kWholeProperty)));
     }
 
-    TimerWidget* timer_ = nullptr;
+    extended_controls::TimerWidget* timer_ = nullptr;
 };
 
 TEST_F(TimerWindow, TicksReachTheBoundProcedureWithoutArguments) {
@@ -180,12 +181,12 @@ TEST_F(TimerWindow, NoTickArrivesOnceTheWindowIsGone) {
 // event loop; a tick in between must not reach the event dispatch, which
 // would find the window gone and end the program with a runtime error.
 TEST_F(TimerWindow, NoTickArrivesBeforeTheDestroyedWindowIsDeleted) {
-    SetErrorPresenter([](const std::string& gbkText, const std::string&) {
-        ADD_FAILURE() << "runtime error: " << GbkToUtf8(gbkText);
+    runtime::SetErrorPresenter([](const std::string& gbkText, const std::string&) {
+        ADD_FAILURE() << "runtime error: " << runtime::GbkToUtf8(gbkText);
     });
     open(kFastInterval);
     ASSERT_TRUE(QTest::qWaitFor([] { return !Ticks().empty(); }, kTickWaitMs));
-    const QPointer<TimerWidget> timer = timer_;
+    const QPointer<extended_controls::TimerWidget> timer = timer_;
     forms::DestroyFormWindow(kWindowId);
     const size_t ticksBefore = Ticks().size();
     QElapsedTimer clock;
@@ -199,11 +200,12 @@ TEST_F(TimerWindow, NoTickArrivesBeforeTheDestroyedWindowIsDeleted) {
 TEST(TimerKind, SerialisesItsIntervalAndRefusesNewerData) {
     QWidget parent;
     const forms::Bytes data = forms::WriteKindData(forms::TimerData{kSlowInterval});
-    QWidget* timer = CreateControl(forms::KindCode::Timer, data, {0, 0, 32, 32}, &parent);
+    QWidget* timer =
+        runtime::testing::CreateControl(forms::KindCode::Timer, data, {0, 0, 32, 32}, &parent);
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(testing::Kind(forms::KindCode::Timer).routines.serialise(timer), data);
-    EXPECT_EQ(CreateControl(forms::KindCode::Timer, testing::WithVersion(data, 2), {0, 0, 32, 32},
-                            &parent),
+    EXPECT_EQ(runtime::testing::CreateControl(forms::KindCode::Timer, testing::WithVersion(data, 2),
+                                              {0, 0, 32, 32}, &parent),
               nullptr);
 }
 

@@ -55,7 +55,7 @@ PointSet Without(const PointSet& points, const PointSet& removed) {
 
 forms::TransLabelData RedCaption(const char* utf8) {
     forms::TransLabelData data;
-    data.caption = Gbk(utf8);
+    data.caption = runtime::testing::Gbk(utf8);
     data.textColour = kRed;
     return data;
 }
@@ -74,7 +74,7 @@ struct LabelOnBackdrop {
     PropertyValue get(TransLabelProperty property) {
         return testing::GetProperty(kKind, label, property);
     }
-    QImage render() { return Render(backdrop); }
+    QImage render() { return runtime::testing::Render(backdrop); }
 
     Backdrop backdrop;
     QWidget* label = nullptr;
@@ -102,7 +102,7 @@ TEST(TransLabelKind, ChoicesAreClampedOnWrite) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         fixture.set(c.property, PropertyValue::Number(uint32_t(c.written)));
-        EXPECT_EQ(fixture.get(c.property).number, Payload(c.stored));
+        EXPECT_EQ(fixture.get(c.property).number, runtime::Payload(c.stored));
     }
 }
 
@@ -119,12 +119,12 @@ TEST(TransLabelKind, WithoutKindDataTheCaptionIsTheKindName) {
     const forms::Bytes none;
     LabelOnBackdrop fixture({}, &none);
     ASSERT_NE(fixture.label, nullptr);
-    EXPECT_EQ(fixture.get(TransLabelProperty::Caption).bytes, Gbk("透明标签"));
+    EXPECT_EQ(fixture.get(TransLabelProperty::Caption).bytes, runtime::testing::Gbk("透明标签"));
     EXPECT_EQ(fixture.get(TransLabelProperty::VerticalAlignment).number, 1u);
 }
 
 TEST(TransLabelKind, NewerKindDataIsRefused) {
-    Backdrop backdrop(kBackdropColour);
+    runtime::testing::Backdrop backdrop(kBackdropColour);
     const forms::Bytes data = testing::WithVersion(forms::WriteKindData(RedCaption("A")), 2);
     EXPECT_EQ(testing::CreateControl(kKind, data, kLabelArea, &backdrop), nullptr);
 }
@@ -134,8 +134,8 @@ TEST(TransLabelKind, WritesSerialiseBack) {
     forms::FontRecord font;
     font.height = -16;
     font.weight = 700;
-    font.SetFace(Gbk("宋体"));
-    fixture.set(TransLabelProperty::Caption, PropertyValue::Text(Gbk("时间")));
+    font.SetFace(runtime::testing::Gbk("宋体"));
+    fixture.set(TransLabelProperty::Caption, PropertyValue::Text(runtime::testing::Gbk("时间")));
     fixture.set(TransLabelProperty::Font, forms::ValueOfFont(font));
     fixture.set(TransLabelProperty::WordWrap, PropertyValue::Number(1));
 
@@ -151,11 +151,11 @@ TEST(TransLabelKind, WritesSerialiseBack) {
 
 TEST(TransLabelKind, EmptyCaptionLeavesTheBackdropVisible) {
     LabelOnBackdrop fixture(RedCaption(""));
-    for (uint32_t effect = 0; effect <= kMaxTextEffect; ++effect) {
+    for (uint32_t effect = 0; effect <= extended_controls::kMaxTextEffect; ++effect) {
         SCOPED_TRACE(effect);
         fixture.set(TransLabelProperty::TextEffect, PropertyValue::Number(effect));
         const QImage image = fixture.render();
-        EXPECT_EQ(PixelsOf(image, kBackdropColour, kLabelArea).size(),
+        EXPECT_EQ(runtime::testing::PixelsOf(image, kBackdropColour, kLabelArea).size(),
                   size_t(kLabelArea.width() * kLabelArea.height()));
     }
 }
@@ -163,9 +163,9 @@ TEST(TransLabelKind, EmptyCaptionLeavesTheBackdropVisible) {
 TEST(TransLabelKind, TextIsDrawnOverTheBackdropWithoutABackground) {
     LabelOnBackdrop fixture(RedCaption("宋体"));
     const QImage image = fixture.render();
-    const size_t ink = PixelsOf(image, kRedColour, kLabelArea).size();
+    const size_t ink = runtime::testing::PixelsOf(image, kRedColour, kLabelArea).size();
     EXPECT_GT(ink, 0u);
-    EXPECT_EQ(ink + PixelsOf(image, kBackdropColour, kLabelArea).size(),
+    EXPECT_EQ(ink + runtime::testing::PixelsOf(image, kBackdropColour, kLabelArea).size(),
               size_t(kLabelArea.width() * kLabelArea.height()));
     // The label is still hit by the pointer, so it raises mouse events.
     EXPECT_EQ(fixture.backdrop.childAt(kLabelArea.center()), fixture.label);
@@ -175,7 +175,8 @@ TEST(TransLabelKind, TextIsDrawnOverTheBackdropWithoutABackground) {
 // copies the effect describes, the later drawing covering the earlier one.
 TEST(TransLabelKind, EffectsDrawTheirCopiesAtTheirOffsets) {
     LabelOnBackdrop fixture(RedCaption("宋A"));
-    const PointSet glyph = AsSet(PixelsOf(fixture.render(), kRedColour, kLabelArea));
+    const PointSet glyph =
+        AsSet(runtime::testing::PixelsOf(fixture.render(), kRedColour, kLabelArea));
     ASSERT_FALSE(glyph.empty());
     const PointSet glyphDown1 = Shifted(glyph, {1, 1});
     struct Case {
@@ -197,8 +198,8 @@ TEST(TransLabelKind, EffectsDrawTheirCopiesAtTheirOffsets) {
         SCOPED_TRACE(c.name);
         fixture.set(TransLabelProperty::TextEffect, PropertyValue::Number(c.effect));
         const QImage image = fixture.render();
-        EXPECT_EQ(AsSet(PixelsOf(image, kRedColour, kLabelArea)), c.red);
-        EXPECT_EQ(AsSet(PixelsOf(image, c.copyColour, kLabelArea)), c.copy);
+        EXPECT_EQ(AsSet(runtime::testing::PixelsOf(image, kRedColour, kLabelArea)), c.red);
+        EXPECT_EQ(AsSet(runtime::testing::PixelsOf(image, c.copyColour, kLabelArea)), c.copy);
     }
 }
 
@@ -234,7 +235,7 @@ TEST(TransLabelKind, AlignmentsPlaceASingleLine) {
         data.horizontalAlignment = c.horizontal;
         data.verticalAlignment = c.vertical;
         LabelOnBackdrop fixture(data);
-        const QRect ink = InkBox(fixture.render(), kRedColour, kLabelArea);
+        const QRect ink = runtime::testing::InkBox(fixture.render(), kRedColour, kLabelArea);
         EXPECT_TRUE(c.placed(ink, kLabelArea))
             << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
     }
@@ -244,11 +245,11 @@ TEST(TransLabelKind, WordWrapBreaksTheCaptionIntoLinesFromTheTop) {
     forms::TransLabelData data = RedCaption("one two three four five six seven");
     data.verticalAlignment = 2;
     LabelOnBackdrop single(data);
-    const QRect oneLine = InkBox(single.render(), kRedColour, kLabelArea);
+    const QRect oneLine = runtime::testing::InkBox(single.render(), kRedColour, kLabelArea);
 
     data.wordWrap = 1;
     LabelOnBackdrop wrapped(data);
-    const QRect lines = InkBox(wrapped.render(), kRedColour, kLabelArea);
+    const QRect lines = runtime::testing::InkBox(wrapped.render(), kRedColour, kLabelArea);
     EXPECT_GT(lines.height(), oneLine.height() + platform::kDefaultFontPixelSize / 2);
     EXPECT_LE(lines.top() - kLabelArea.top(), 3);
     EXPECT_LE(lines.right(), kLabelArea.right());

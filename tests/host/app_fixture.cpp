@@ -86,7 +86,7 @@ void IdleProcedure(const RuntimeServices&, EventRecord& event) {
 }
 
 constexpr runtime::EngineProcedure kProcedures[] = {ClickProcedure, IdleProcedure};
-constexpr runtime::SupportLibrary kLibraries[] = {{"core", nullptr, forms::kinds::kCoreKinds}};
+constexpr host::SupportLibrary kLibraries[] = {{"core", nullptr, forms::kinds::kCoreKinds}};
 
 std::function<void()>& EntryBody() {
     static std::function<void()> body;
@@ -126,7 +126,7 @@ int& IdleEventsAskingForMore() {
 
 int RunProgram(std::function<void()> entry) {
     EntryBody() = std::move(entry);
-    runtime::ProgramHeader header;
+    host::ProgramHeader header;
     header.codeBase = kProcedures;
     header.formTemplate = TemplateBytes();
     header.supportLibraries = kLibraries;
@@ -134,7 +134,7 @@ int RunProgram(std::function<void()> entry) {
     int argc = 1;
     char name[] = "host_tests";
     char* argv[] = {name, nullptr};
-    runtime::RuntimeApp app(argc, argv, header);
+    host::RuntimeApp app(argc, argv, header);
     return app.Run();
 }
 
@@ -188,8 +188,8 @@ void ClickMainButton() {
     record.windowId = kMainId;
     record.unitId = kMainButton;
     record.event = 0;
-    runtime::RuntimeRequestEntry(runtime::RuntimeRequest::FireEvent,
-                                 reinterpret_cast<uintptr_t>(&record), 0);
+    host::RuntimeRequestEntry(runtime::RuntimeRequest::FireEvent,
+                              reinterpret_cast<uintptr_t>(&record), 0);
 }
 
 bool IsLoaded(uint32_t windowId) {

@@ -23,7 +23,7 @@ using ::testing::Not;
 using ExitTest = AppTest;
 
 void SayWhereTheExitRoutineRuns() {
-    const bool onUiThread = runtime::RuntimeApp::Instance()->OnUserInterfaceThread();
+    const bool onUiThread = host::RuntimeApp::Instance()->OnUserInterfaceThread();
     std::fprintf(stderr, "exit routine ran on %s\n",
                  onUiThread ? "the user-interface thread" : "another thread");
 }

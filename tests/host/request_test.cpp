@@ -13,8 +13,8 @@
 namespace app_testing {
 namespace {
 
+using host::RuntimeRequestEntry;
 using runtime::RuntimeRequest;
-using runtime::RuntimeRequestEntry;
 using runtime::TaggedValue;
 
 intptr_t Request(RuntimeRequest code, uintptr_t p1 = 0, uintptr_t p2 = 0) {

@@ -70,8 +70,8 @@ TEST_F(RunTest, TheWorkingDirectoryBecomesTheProgramsOwnDirectory) {
     RunProgram([&] {
         Initialise();
         workingDirectory = QDir::currentPath();
-        programFile = runtime::RuntimeApp::Instance()->ProgramFileName();
-        version = runtime::RuntimeApp::Instance()->RecordedVersion();
+        programFile = host::RuntimeApp::Instance()->ProgramFileName();
+        version = host::RuntimeApp::Instance()->RecordedVersion();
     });
     EXPECT_EQ(workingDirectory, QCoreApplication::applicationDirPath());
     EXPECT_EQ(programFile, QStringLiteral("host_tests"));
@@ -105,10 +105,10 @@ void CountCall(uintptr_t counter) {
 }
 
 void AddIdleCallback(QWidget* window, int* counter) {
-    const runtime::IdleCallbackRequest request{CountCall, reinterpret_cast<uintptr_t>(counter)};
-    runtime::RuntimeRequestEntry(runtime::RuntimeRequest::AddIdleCallback,
-                                 reinterpret_cast<uintptr_t>(window),
-                                 reinterpret_cast<uintptr_t>(&request));
+    const host::IdleCallbackRequest request{CountCall, reinterpret_cast<uintptr_t>(counter)};
+    host::RuntimeRequestEntry(runtime::RuntimeRequest::AddIdleCallback,
+                              reinterpret_cast<uintptr_t>(window),
+                              reinterpret_cast<uintptr_t>(&request));
 }
 
 TEST_F(RunTest, AnIdleCallbackOfADestroyedWindowIsRemovedWithoutBeingCalled) {
@@ -129,7 +129,7 @@ TEST_F(RunTest, AnIdleCallbackOfADestroyedWindowIsRemovedWithoutBeingCalled) {
             CloseWindowAtOnce(kAboutId);
         });
         After(300, [&] {
-            callbacksLeft = runtime::RuntimeApp::Instance()->IdleCallbackCount();
+            callbacksLeft = host::RuntimeApp::Instance()->IdleCallbackCount();
             CloseWindow(kMainId);
         });
         RunMessageLoop();
@@ -151,15 +151,14 @@ TEST_F(RunTest, AWindowIsListedForIdleCallbacksOnceAndANullRoutineIsIgnored) {
         AddIdleCallback(window, &calls);
         AddIdleCallback(window, &calls);
         LoadWindow(kAboutId, false);
-        const runtime::IdleCallbackRequest nullRoutine{nullptr, 0};
-        runtime::RuntimeRequestEntry(
-            runtime::RuntimeRequest::AddIdleCallback,
-            reinterpret_cast<uintptr_t>(forms::LoadedWindowWidget(kAboutId)),
-            reinterpret_cast<uintptr_t>(&nullRoutine));
-        afterAdding = runtime::RuntimeApp::Instance()->IdleCallbackCount();
-        runtime::RuntimeRequestEntry(runtime::RuntimeRequest::RemoveIdleCallback,
-                                     reinterpret_cast<uintptr_t>(window), 0);
-        afterRemoving = runtime::RuntimeApp::Instance()->IdleCallbackCount();
+        const host::IdleCallbackRequest nullRoutine{nullptr, 0};
+        host::RuntimeRequestEntry(runtime::RuntimeRequest::AddIdleCallback,
+                                  reinterpret_cast<uintptr_t>(forms::LoadedWindowWidget(kAboutId)),
+                                  reinterpret_cast<uintptr_t>(&nullRoutine));
+        afterAdding = host::RuntimeApp::Instance()->IdleCallbackCount();
+        host::RuntimeRequestEntry(runtime::RuntimeRequest::RemoveIdleCallback,
+                                  reinterpret_cast<uintptr_t>(window), 0);
+        afterRemoving = host::RuntimeApp::Instance()->IdleCallbackCount();
         CloseWindowAtOnce(kMainId);
         CloseWindowAtOnce(kAboutId);
     });

@@ -185,7 +185,7 @@ TEST_F(WindowCommandTest, AReportThatTheModalWindowIsGoneEndsTheModalWait) {
         LoadStartWindow();
         ClickAction() = [&] {
             After(50, [] {
-                runtime::RuntimeRequestEntry(runtime::RuntimeRequest::UnitGone, kAboutId, 0);
+                host::RuntimeRequestEntry(runtime::RuntimeRequest::UnitGone, kAboutId, 0);
             });
             LoadWindow(kAboutId, true);
             loadReturned = true;

@@ -65,12 +65,12 @@ int Entry(const runtime::RuntimeServices& services) {
 // is open; returns the run's exit code.
 int RunProgram(std::function<void(forms::FormWindow&)> action) {
     WhileOpen() = std::move(action);
-    runtime::ProgramHeader header = program::HumidityProgramHeader();
+    host::ProgramHeader header = program::HumidityProgramHeader();
     header.entryRoutine = Entry;
     int argc = 1;
     char name[] = "humidity-calc";
     char* argv[] = {name, nullptr};
-    runtime::RuntimeApp app(argc, argv, header);
+    host::RuntimeApp app(argc, argv, header);
     return app.Run();
 }
 

@@ -61,14 +61,14 @@ void WriteText(uint32_t unitId, int32_t property, const std::string& gbk) {
     runtime::Services().FreeMemory(heapText);
 }
 
-runtime::TimerWidget* ClockTimer() {
-    return dynamic_cast<runtime::TimerWidget*>(Control(MainUnit::ClockTimer));
+extended_controls::TimerWidget* ClockTimer() {
+    return dynamic_cast<extended_controls::TimerWidget*>(Control(MainUnit::ClockTimer));
 }
 
 }  // namespace
 
 int RunInsideProgram(int& argc, char** argv, std::function<void()> work) {
-    return program::RunProgramWith(argc, argv, [&](runtime::RuntimeApp&) {
+    return program::RunProgramWith(argc, argv, [&](host::RuntimeApp&) {
         work();
         CloseMainWindow();
     });
@@ -154,7 +154,7 @@ std::shared_ptr<bool> ArmDismisser(uint32_t windowId) {
 }
 
 int RunClockTicks(int ticks, int timeoutMs, const std::function<void(int)>& onTick) {
-    runtime::TimerWidget* timer = ClockTimer();
+    extended_controls::TimerWidget* timer = ClockTimer();
     if (timer == nullptr) return 0;
     int seen = 0;
     QEventLoop loop;
