@@ -1,11 +1,13 @@
 # shellcheck shell=bash disable=SC2154  # program and locator come from the sourcing script
 # Shared by the end-to-end sessions, sourced: a virtual X server of the
-# session's own (optionally with a window manager), the real program on it,
-# clicks at the places the locator prints, and edit-box texts read back
-# through the clipboard. The sourcing script sets `program` (the
-# humidity-calc binary) and `locator` (the GUI test binary, whose
-# --print-centres says where the controls lie, so that the clicks follow the
-# layout) and checks its tools with require_tools first.
+# session's own (optionally with a window manager), the real program on it
+# with its accessibility bus on, controls found and read through that bus
+# (atspi_session.py), and clicks at the places the locator prints where the
+# pointer itself is under test. The sourcing script runs on a D-Bus session
+# of its own, sets `program` (the humidity-calc binary) and, for clicks,
+# `locator` (the GUI test binary, whose --print-centres says where the
+# controls lie, so that the clicks follow the layout) and checks its tools
+# with require_tools first.
 #
 # Every wait is bounded: a session fails instead of hanging.
 
@@ -20,7 +22,11 @@ appear_timeout=60
 
 work=$(mktemp -d)
 failures=()
+# Further processes of the session's own, ended with it.
+helper_pids=()
 cleanup() {
+    local pid
+    for pid in "${helper_pids[@]}"; do kill "$pid" 2>/dev/null; done
     [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null
     [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
     [ -n "${server_pid:-}" ] && kill "$server_pid" 2>/dev/null
@@ -77,8 +83,18 @@ start_xvfb() {
     export DISPLAY
 }
 
+# Starts the accessibility bus on the session's own D-Bus session bus; exits
+# with 77 when it or Python's access to it is missing.
+start_accessibility_bus() {
+    local launcher=/usr/libexec/at-spi-bus-launcher
+    [ -x "$launcher" ] || { echo "$launcher is missing"; exit 77; }
+    /usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "pyatspi is missing"; exit 77; }
+    "$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
+    helper_pids+=($!)
+}
+
 start_program() {
-    QT_QPA_PLATFORM=xcb "$program" &
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" &
     program_pid=$!
     window=$(find_window "$main_title")
     [ -n "$window" ] || fail "the main window did not appear"
@@ -108,24 +124,29 @@ click() {
     xdotool mousemove --window "$window" ${place[$1]} click 1
 }
 
+# Runs a command of atspi_session.py on the control of the role and name.
+atspi() {
+    timeout 30 /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_session.py" \
+        "$(basename "$program")" "$@"
+}
+
+# Gives the edit box of the name the keyboard and types over its text.
 type_into() {
-    click "$1"
+    atspi focus text "$1" || fail "the box '$1' does not take the focus"
     xdotool key --clearmodifiers ctrl+a
     xdotool type --delay 10 -- "$2"
 }
 
-# Selects the box's text, copies it and compares the clipboard, again until
-# the expected text arrives or the attempts are used up.
+# Reads the box's text, again until the expected text arrives or the
+# attempts are used up.
 expect_box() {
-    local box=$1 expected=$2 copied=""
+    local box=$1 expected=$2 shown=""
     for _ in $(seq "$attempts"); do
-        click "$box"
-        xdotool key --clearmodifiers ctrl+a ctrl+c
-        copied=$(timeout 2 xclip -o -selection clipboard 2>/dev/null)
-        [ "$copied" = "$expected" ] && return 0
+        shown=$(atspi text text "$box")
+        [ "$shown" = "$expected" ] && return 0
         sleep "$pause"
     done
-    failures+=("$box shows '$copied', expected '$expected'")
+    failures+=("'$box' shows '$shown', expected '$expected'")
     return 1
 }
 
