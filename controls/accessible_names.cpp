@@ -132,6 +132,7 @@ void SetBoxName(kinds::EditBoxWidget& box, const QString& name) {
 void NameEditBox(kinds::EditBoxWidget& box, const std::vector<RowNeighbour>& neighbours) {
     QString name = EditBoxName(box.geometry(), neighbours);
     if (name.isEmpty()) name = HeadingOf(box.text());
+    if (name.isEmpty()) name = box.window()->windowTitle();
     box.setProperty(kRowName, name);
     SetBoxName(box, name);
 }
@@ -204,8 +205,9 @@ void NameSharedCaptionButtons(const std::vector<ShownControl>& container) {
 }  // namespace
 
 QString HeadingOf(const QString& text) {
-    const QString firstLine = text.section(u'\n', 0, 0).section(kFullWidthColon, 0, 0);
-    return CleanCaption(firstLine);
+    const QString firstLine = text.section(u'\n', 0, 0);
+    if (!firstLine.contains(kFullWidthColon)) return {};
+    return CleanCaption(firstLine.section(kFullWidthColon, 0, 0));
 }
 
 QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours) {

@@ -45,7 +45,8 @@ struct RowNeighbour {
 QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours);
 
 // The name of an edit box that no label names (a read-only text of its own):
-// its first line up to a colon, "注" for "注：...".
+// its first line up to a colon, "注" for "注：...", or empty when the first
+// line has none (the box is then named after its window).
 QString HeadingOf(const QString& text);
 
 // Names every edit box of `window` whose container is `container`, or every
