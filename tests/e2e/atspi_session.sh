@@ -37,10 +37,12 @@ if [ "$mode" = x ]; then
 else
     require_tools weston
     start_weston
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
+    # The headless compositor renders nothing: the program draws into shared
+    # memory, without loading a GPU driver (an unknown buffer integration
+    # leaves it at that; the driver's own allocations would count as leaks).
+    QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
     program_pid=$!
 fi
-timeout 120 /usr/bin/python3 "$(dirname "$0")/atspi_session.py" "$(basename "$program")" ||
-    fail "the session through the accessibility bus"
+atspi || fail "the session through the accessibility bus"
 expect_exit "关闭"
 [ "$status" -eq 0 ]

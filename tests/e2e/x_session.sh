@@ -22,11 +22,7 @@ appear_timeout=60
 
 work=$(mktemp -d)
 failures=()
-# Further processes of the session's own, ended with it.
-helper_pids=()
 cleanup() {
-    local pid
-    for pid in "${helper_pids[@]}"; do kill "$pid" 2>/dev/null; done
     [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null
     [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
     [ -n "${server_pid:-}" ] && kill "$server_pid" 2>/dev/null
@@ -42,7 +38,10 @@ fail() {
     exit 1
 }
 
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
+# A runtime directory of the session's own: the accessibility bus and the
+# compositor put their sockets there, where sessions run side by side would
+# take each other's.
+export XDG_RUNTIME_DIR=$work
 
 # Exits with 77 (skipped) when a tool is missing.
 require_tools() {
@@ -83,14 +82,16 @@ start_xvfb() {
     export DISPLAY
 }
 
-# Starts the accessibility bus on the session's own D-Bus session bus; exits
-# with 77 when it or Python's access to it is missing.
+# Starts the accessibility bus on the session's own D-Bus session bus the
+# way a desktop does, through the bus, whose first request for its address
+# waits until it is ready. Exits with 77 when it or Python's access to it is
+# missing.
 start_accessibility_bus() {
-    local launcher=/usr/libexec/at-spi-bus-launcher
-    [ -x "$launcher" ] || { echo "$launcher is missing"; exit 77; }
+    [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "at-spi-bus-launcher is missing"; exit 77; }
     /usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "pyatspi is missing"; exit 77; }
-    "$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
-    helper_pids+=($!)
+    dbus-update-activation-environment XDG_RUNTIME_DIR || fail "the D-Bus session refused"
+    timeout 30 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null || fail "the accessibility bus did not start"
 }
 
 start_program() {
@@ -124,9 +125,10 @@ click() {
     xdotool mousemove --window "$window" ${place[$1]} click 1
 }
 
-# Runs a command of atspi_session.py on the control of the role and name.
+# Runs atspi_session.py on the program, with a command on the control of a
+# role and name if given.
 atspi() {
-    timeout 30 /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_session.py" \
+    timeout 120 /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_session.py" \
         "$(basename "$program")" "$@"
 }
 
