@@ -32,6 +32,8 @@ RESULTS = {
 # the text set, or the pattern the text read must match.
 STEPS = [
     ("read", "label", "农历日期", r"\S+年\(\S\)\S+ \d+-\d+-\d+"),
+    ("read", "label", "相对湿度：", "相对湿度："),
+    ("named", "label", "the clock", r"\d+年\d+月\d+日\d+时\d+分\d+秒"),
     ("read", "combo box", "请输入压力值 单位", "MPa"),
     ("read", "combo box", "露 点 单位", "℃ td"),
     ("set", "text", "露 点", "-40"),
@@ -139,7 +141,14 @@ def set_text(root, role, name, text):
         failures.append(f"'{name}' refused '{text}'")
 
 
-ACTIONS = {"read": expect_text, "set": set_text, "press": press}
+def expect_named(root, role, what, pattern):
+    """A control that shows a changing text (the clock) is named by it."""
+    if not poll(lambda: [n for n in walk(root) if n.getRoleName() == role
+                         and re.fullmatch(pattern, n.name)]):
+        failures.append(f"no {role} names {what} by the pattern '{pattern}'")
+
+
+ACTIONS = {"read": expect_text, "set": set_text, "press": press, "named": expect_named}
 
 
 def run_session(window):
