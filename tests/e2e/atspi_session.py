@@ -1,13 +1,11 @@
 #!/usr/bin/python3
 """A user's session through the accessibility bus alone, as with a screen
-reader: controls found by role and name, texts set, buttons and page tabs
-pressed, results read. Checks on the way that one object holds the focus
-and that every control is named, what a user can reach uniquely in its
-window; ends by pressing "关闭".
+reader; checks that one object holds the focus and that every control is
+named, uniquely where a user can reach it; ends by pressing "关闭".
 
 Usage: atspi_session.py APPLICATION [text|press|focus ROLE NAME]
-The command form acts on one control (roles as AT-SPI names them: "text",
-"page tab"): prints its text, runs its first action or gives it the focus.
+The command form prints the text of the control of the AT-SPI role and
+name, runs its first action or gives it the focus.
 """
 import re
 import sys
@@ -142,7 +140,6 @@ def set_text(root, role, name, text):
 
 
 def expect_named(root, role, what, pattern):
-    """A control that shows a changing text (the clock) is named by it."""
     if not poll(lambda: [n for n in walk(root) if n.getRoleName() == role
                          and re.fullmatch(pattern, n.name)]):
         failures.append(f"no {role} names {what} by the pattern '{pattern}'")

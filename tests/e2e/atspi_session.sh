@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # A user's session through the accessibility bus alone (atspi_session.py) on
-# a private D-Bus session, on a virtual X server ("x") or on a headless
-# Wayland compositor ("wayland"), which places and activates windows itself:
-# the program computes, shows its pages and ends with exit code 0 when
-# "关闭" is pressed.
+# a private D-Bus session, on a virtual X server ("x") or a headless Wayland
+# compositor ("wayland"); "关闭" must end the program with exit code 0.
 #
 # Usage: atspi_session.sh x|wayland PROGRAM
 # Exits with 77 (skipped) when a tool is missing.

@@ -38,9 +38,8 @@ fail() {
     exit 1
 }
 
-# A runtime directory of the session's own: the accessibility bus and the
-# compositor put their sockets there, where sessions run side by side would
-# take each other's.
+# The session's own runtime directory, for the sockets of its buses and
+# compositor, which sessions run side by side would otherwise share.
 export XDG_RUNTIME_DIR=$work
 
 # Exits with 77 (skipped) when a tool is missing.
