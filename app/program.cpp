@@ -2,10 +2,13 @@
 
 #include <QTimer>
 
+#include "controls/accessible_kinds.h"
 #include "controls/kinds/core_kinds.h"
 #include "embedded/embedded_template.h"
 #include "engine/handlers.h"
+#include "extended_controls/accessible_kinds.h"
 #include "extended_controls/extended_kinds.h"
+#include "lunar_controls/accessible_calendar.h"
 #include "lunar_controls/lunar_kinds.h"
 
 namespace program {
@@ -14,12 +17,24 @@ namespace {
 // How often the start of the message loop is looked for.
 constexpr int kStartPollMs = 5;
 
+// A started library hands Qt the accessible interfaces of its kinds, which
+// Qt makes only when assistive technology asks for them.
+void StartCore(host::LibraryNotice notice, host::RequestEntry) {
+    if (notice == host::LibraryNotice::Started) forms::InstallCoreAccessibility();
+}
+void StartLunar(host::LibraryNotice notice, host::RequestEntry) {
+    if (notice == host::LibraryNotice::Started) lunar::InstallLunarAccessibility();
+}
+void StartExtended(host::LibraryNotice notice, host::RequestEntry) {
+    if (notice == host::LibraryNotice::Started) extended_controls::InstallExtendedAccessibility();
+}
+
 // The support libraries with the control kinds each brings; the runtime
 // registers a library's kinds when it starts the library.
 constexpr host::SupportLibrary kSupportLibraries[] = {
-    {"core", nullptr, forms::kinds::kCoreKinds},
-    {"lunar calendar", nullptr, lunar::kLunarKinds},
-    {"extended controls", nullptr, extended_controls::kExtendedKinds},
+    {"core", StartCore, forms::kinds::kCoreKinds},
+    {"lunar calendar", StartLunar, lunar::kLunarKinds},
+    {"extended controls", StartExtended, extended_controls::kExtendedKinds},
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "controls/accessible_names.h"
 
+#include <QComboBox>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QWidget>
 #include <cstdlib>
@@ -20,6 +22,11 @@ namespace forms {
 namespace {
 
 constexpr char16_t kFullWidthColon = u'\uFF1A';
+// Joins a combo box's row caption: the box chooses the row's unit.
+constexpr char16_t kUnitWord[] = u"单位";
+// Where an edit box keeps its name as its row gives it, before a shared
+// name is told apart.
+constexpr char kRowName[] = "rowAccessibleName";
 
 enum class Side { Left, Right };
 
@@ -116,11 +123,18 @@ std::vector<RowNeighbour> NeighboursAmong(const std::vector<ShownControl>& conta
     return neighbours;
 }
 
-void NameEditBox(kinds::EditBoxWidget& box, const std::vector<RowNeighbour>& neighbours) {
-    const QString name = EditBoxName(box.geometry(), neighbours);
+void SetBoxName(kinds::EditBoxWidget& box, const QString& name) {
     box.setAccessibleName(name);
     // Assistive technology follows the focus, which the editor inside takes.
     if (box.editor() != nullptr) box.editor()->setAccessibleName(name);
+}
+
+void NameEditBox(kinds::EditBoxWidget& box, const std::vector<RowNeighbour>& neighbours) {
+    QString name = EditBoxName(box.geometry(), neighbours);
+    if (name.isEmpty()) name = HeadingOf(box.text());
+    if (name.isEmpty()) name = box.window()->windowTitle();
+    box.setProperty(kRowName, name);
+    SetBoxName(box, name);
 }
 
 void NameEditBox(FormWindow& window, kinds::EditBoxWidget& box) {
@@ -135,6 +149,39 @@ std::vector<RowNeighbour> LabelsAmong(const std::vector<ShownControl>& container
         if (other.neighbour.isLabel) labels.push_back(other.neighbour);
     }
     return labels;
+}
+
+// A combo box is named after its row's caption: "请输入压力值 单位".
+void NameComboBoxes(const std::vector<ShownControl>& container) {
+    const std::vector<RowNeighbour> labels = LabelsAmong(container);
+    for (const ShownControl& shown : container) {
+        auto* box = qobject_cast<QComboBox*>(const_cast<QWidget*>(shown.control));
+        if (box == nullptr) continue;
+        const QString row = CaptionOnSide(box->geometry(), labels, Side::Left);
+        box->setAccessibleName(row.isEmpty() ? QString()
+                                             : row + u' ' + QString::fromUtf16(kUnitWord));
+    }
+}
+
+// Edit boxes of a window that share their row's name (a quantity shown at
+// standard pressure and again after the pressure conversion) are told
+// apart by the caption of the group box each lies in: "计算值 相对湿度 %".
+void TellSharedNamesApart(FormWindow& window) {
+    std::map<QString, std::vector<kinds::EditBoxWidget*>> byName;
+    for (const Unit& entry : window.record().units) {
+        const auto* unit = std::get_if<UnitRecord>(&entry);
+        if (unit == nullptr || unit->kind != uint32_t(KindCode::EditBox)) continue;
+        auto* box = dynamic_cast<kinds::EditBoxWidget*>(window.existingControl(unit->id));
+        if (box != nullptr) byName[box->property(kRowName).toString()].push_back(box);
+    }
+    for (const auto& [name, boxes] : byName) {
+        for (kinds::EditBoxWidget* box : boxes) {
+            const auto* group = qobject_cast<const QGroupBox*>(box->parentWidget());
+            const bool shared = boxes.size() > 1 && !name.isEmpty() && group != nullptr;
+            const QString spoken = shared ? group->title() + u' ' + name : name;
+            if (box->accessibleName() != spoken) SetBoxName(*box, spoken);
+        }
+    }
 }
 
 // Buttons of one container that share a caption (the converter rows'
@@ -157,6 +204,12 @@ void NameSharedCaptionButtons(const std::vector<ShownControl>& container) {
 
 }  // namespace
 
+QString HeadingOf(const QString& text) {
+    const QString firstLine = text.section(u'\n', 0, 0);
+    if (!firstLine.contains(kFullWidthColon)) return {};
+    return CleanCaption(firstLine.section(kFullWidthColon, 0, 0));
+}
+
 QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours) {
     const QString caption = CaptionOnSide(box, neighbours, Side::Left);
     const QString unit = CaptionOnSide(box, neighbours, Side::Right);
@@ -172,7 +225,10 @@ void NameEditBoxes(FormWindow& window, const QWidget* container) {
         const auto* unit = std::get_if<UnitRecord>(&entry);
         if (unit == nullptr) continue;
         const bool isBox = unit->kind == uint32_t(KindCode::EditBox);
-        if (!isBox && unit->kind != uint32_t(KindCode::Button)) continue;
+        if (!isBox && unit->kind != uint32_t(KindCode::Button) &&
+            unit->kind != uint32_t(KindCode::ComboBox)) {
+            continue;
+        }
         QWidget* control = window.existingControl(unit->id);
         if (control == nullptr || (container != nullptr && control->parentWidget() != container)) {
             continue;
@@ -183,7 +239,11 @@ void NameEditBoxes(FormWindow& window, const QWidget* container) {
             NameEditBox(*box, NeighboursAmong(neighbours->second, *box));
         }
     }
-    for (const auto& [boxContainer, controls] : shown) NameSharedCaptionButtons(controls);
+    for (const auto& [boxContainer, controls] : shown) {
+        NameSharedCaptionButtons(controls);
+        NameComboBoxes(controls);
+    }
+    TellSharedNamesApart(window);
 }
 
 void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit, int32_t property) {
@@ -200,6 +260,7 @@ void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit, int32_t
     if (box == nullptr) return;
     if (IsPlace(property)) {
         NameEditBox(window, *box);
+        TellSharedNamesApart(window);
     } else if (box->editor() != nullptr &&
                box->editor()->accessibleName() != box->accessibleName()) {
         // The write made the editor anew; it takes the box's name over.

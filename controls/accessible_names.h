@@ -2,7 +2,10 @@
 // Accessible names of the edit boxes, read from the layout as a sighted user
 // reads a row: the caption of the label to the box's left and the unit label
 // to its right, e.g. "相对湿度 %"; buttons that share a caption take their
-// row's caption too, e.g. "换算 巴(bar)".
+// row's caption too, e.g. "换算 巴(bar)", and a combo box its row's caption
+// with the word for unit, e.g. "请输入压力值 单位". Edit boxes whose row names
+// repeat in the window take their group box's caption first, e.g.
+// "带压换算 相对湿度 %".
 //
 //   window units ──► visible neighbours in the box's container ──► EditBoxName
 //                ──► accessible name of the box and of its editor
@@ -40,6 +43,11 @@ struct RowNeighbour {
 // unit name loses to the unit name). The caption loses a trailing colon; left
 // caption and right unit are joined by one space. Empty when no label counts.
 QString EditBoxName(const QRect& box, std::span<const RowNeighbour> neighbours);
+
+// The name of an edit box that no label names (a read-only text of its own):
+// its first line up to a colon, "注" for "注：...", or empty when the first
+// line has none (the box is then named after its window).
+QString HeadingOf(const QString& text);
 
 // Names every edit box of `window` whose container is `container`, or every
 // edit box of the window when `container` is null, and the buttons there

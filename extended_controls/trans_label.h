@@ -27,6 +27,8 @@ public:
                      QWidget* parent);
 
     const forms::TransLabelData& data() const { return data_; }
+    // The caption as shown.
+    const QString& caption() const { return caption_; }
     // Stores the properties (choices clamped), lays the text out again and
     // redraws the area beneath the label.
     void setData(const forms::TransLabelData& data);

@@ -157,6 +157,8 @@ void CalendarPanel::BuildSelectors() {
     if (yearSelector_ == nullptr) {
         yearSelector_ = makeSelector(kYearSelectorId, kYearSelectorRect, kYearListEnd);
         monthSelector_ = makeSelector(kMonthSelectorId, kMonthSelectorRect, kMonthListEnd);
+        yearSelector_->setAccessibleName(QString::fromUtf16(kYearSelectorName));
+        monthSelector_->setAccessibleName(QString::fromUtf16(kMonthSelectorName));
         connect(yearSelector_, &QComboBox::activated, this, [this] { yearChosen(); });
         connect(monthSelector_, &QComboBox::activated, this, [this] { ApplySelectors(); });
     }

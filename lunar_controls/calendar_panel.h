@@ -39,6 +39,9 @@ inline constexpr int kYearListEnd = 250;
 inline constexpr int kMonthSelectorId = 1020;
 inline constexpr QRect kMonthSelectorRect{107, 4, 61, 22};
 inline constexpr int kMonthListEnd = 200;
+// What assistive technology calls the two selectors.
+inline constexpr char16_t kYearSelectorName[] = u"年份";
+inline constexpr char16_t kMonthSelectorName[] = u"月份";
 // Years the selectors offer: item i is year kFirstSelectorYear + i.
 inline constexpr int kFirstSelectorYear = 1902;
 inline constexpr int kLastSelectorYear = 2047;

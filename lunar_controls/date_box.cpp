@@ -75,6 +75,7 @@ CCnCalendar::CCnCalendar(const DateBoxBlock& block, forms::UnitAddress address, 
     button_->setObjectName(QStringLiteral("button%1").arg(kButtonId));
     button_->setFont(platform::DefaultGuiFont());
     button_->setFocusPolicy(Qt::StrongFocus);
+    button_->setAccessibleName(QString::fromUtf16(kButtonName));
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(button_);
     connect(button_, &QPushButton::clicked, this, [this] { OpenDropDown(); });

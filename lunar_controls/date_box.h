@@ -23,6 +23,8 @@ namespace lunar {
 namespace date_box_layout {
 inline constexpr int kButtonWidth = 20;
 inline constexpr int kButtonId = 1980;
+// What assistive technology calls the "..." button.
+inline constexpr char16_t kButtonName[] = u"选择日期";
 inline constexpr int kTextLeftInset = 2;
 inline constexpr int kFontPixels = 12;
 // The size of a new control, used when the form gives none.

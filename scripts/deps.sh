@@ -18,7 +18,8 @@ HC_RUN_PACKAGES=(
 HC_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    xdotool xclip x11-utils imagemagick desktop-file-utils appstream lintian openbox python3-xlib
+    xdotool x11-utils imagemagick desktop-file-utils appstream lintian openbox metacity
+    python3-xlib python3-pyatspi at-spi2-core dbus weston qt6-wayland
     python3-skyfield python3-astropy
     jq valgrind groff-base time
     locales

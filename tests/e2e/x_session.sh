@@ -1,11 +1,13 @@
 # shellcheck shell=bash disable=SC2154  # program and locator come from the sourcing script
 # Shared by the end-to-end sessions, sourced: a virtual X server of the
-# session's own (optionally with a window manager), the real program on it,
-# clicks at the places the locator prints, and edit-box texts read back
-# through the clipboard. The sourcing script sets `program` (the
-# humidity-calc binary) and `locator` (the GUI test binary, whose
-# --print-centres says where the controls lie, so that the clicks follow the
-# layout) and checks its tools with require_tools first.
+# session's own (optionally with a window manager), the real program on it
+# with its accessibility bus on, controls found and read through that bus
+# (atspi_session.py), and clicks at the places the locator prints where the
+# pointer itself is under test. The sourcing script runs on a D-Bus session
+# of its own, sets `program` (the humidity-calc binary) and, for clicks,
+# `locator` (the GUI test binary, whose --print-centres says where the
+# controls lie, so that the clicks follow the layout) and checks its tools
+# with require_tools first.
 #
 # Every wait is bounded: a session fails instead of hanging.
 
@@ -36,7 +38,9 @@ fail() {
     exit 1
 }
 
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
+# The session's own runtime directory, for the sockets of its buses and
+# compositor, which sessions run side by side would otherwise share.
+export XDG_RUNTIME_DIR=$work
 
 # Exits with 77 (skipped) when a tool is missing.
 require_tools() {
@@ -77,8 +81,20 @@ start_xvfb() {
     export DISPLAY
 }
 
+# Starts the accessibility bus on the session's own D-Bus session bus the
+# way a desktop does, through the bus, whose first request for its address
+# waits until it is ready. Exits with 77 when it or Python's access to it is
+# missing.
+start_accessibility_bus() {
+    [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "at-spi-bus-launcher is missing"; exit 77; }
+    /usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "pyatspi is missing"; exit 77; }
+    dbus-update-activation-environment XDG_RUNTIME_DIR || fail "the D-Bus session refused"
+    timeout 30 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null || fail "the accessibility bus did not start"
+}
+
 start_program() {
-    QT_QPA_PLATFORM=xcb "$program" &
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" &
     program_pid=$!
     window=$(find_window "$main_title")
     [ -n "$window" ] || fail "the main window did not appear"
@@ -108,24 +124,30 @@ click() {
     xdotool mousemove --window "$window" ${place[$1]} click 1
 }
 
+# Runs atspi_session.py on the program, with a command on the control of a
+# role and name if given.
+atspi() {
+    timeout 120 /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_session.py" \
+        "$(basename "$program")" "$@"
+}
+
+# Gives the edit box of the name the keyboard and types over its text.
 type_into() {
-    click "$1"
+    atspi focus text "$1" || fail "the box '$1' does not take the focus"
     xdotool key --clearmodifiers ctrl+a
     xdotool type --delay 10 -- "$2"
 }
 
-# Selects the box's text, copies it and compares the clipboard, again until
-# the expected text arrives or the attempts are used up.
+# Reads the box's text, again until the expected text arrives or the
+# attempts are used up.
 expect_box() {
-    local box=$1 expected=$2 copied=""
+    local box=$1 expected=$2 shown=""
     for _ in $(seq "$attempts"); do
-        click "$box"
-        xdotool key --clearmodifiers ctrl+a ctrl+c
-        copied=$(timeout 2 xclip -o -selection clipboard 2>/dev/null)
-        [ "$copied" = "$expected" ] && return 0
+        shown=$(atspi text text "$box")
+        [ "$shown" = "$expected" ] && return 0
         sleep "$pause"
     done
-    failures+=("$box shows '$copied', expected '$expected'")
+    failures+=("'$box' shows '$shown', expected '$expected'")
     return 1
 }
 
