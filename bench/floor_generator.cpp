@@ -187,12 +187,12 @@ void WriteFields(DataWriter& writer, const RadioButtonData& data) {
     writer.Picture("picture", data.picture);
 }
 
-void WriteFields(DataWriter& writer, const PictureSpec& spec) {
+void WriteFields(DataWriter& writer, const windows::PictureSpec& spec) {
     const PictureBoxData& data = spec.data;
     const PictureBoxData defaults;
     FIELD(property8), FIELD(backgroundColour), FIELD(property11), FIELD(property12);
     FIELD(property13), FIELD(property14);
-    writer.Assign("picture", spec.picture == Asset::CompanyLogo
+    writer.Assign("picture", spec.picture == windows::Asset::CompanyLogo
                                  ? "startup_floor::AssetBytes(kCompanyLogo)"
                                  : "startup_floor::AssetBytes(kHygrometer)");
 }
@@ -260,16 +260,16 @@ std::string Format(const char* format, const std::string& data, const std::strin
 // tab control's first page and those inside them. The timer is left out.
 struct Placed {
     uint32_t parent;
-    const ControlSpec* control;
+    const windows::ControlSpec* control;
 };
 
-std::vector<Placed> ControlsAtStart(const WindowSpec& window, uint32_t tabControl) {
+std::vector<Placed> ControlsAtStart(const windows::WindowSpec& window, uint32_t tabControl) {
     std::vector<Placed> placed;
     std::set<uint32_t> made = {0};
-    for (const ControlGroup& group : window.groups) {
+    for (const windows::ControlGroup& group : window.groups) {
         const bool onLaterPage = group.parent == tabControl && group.tabPage != 0;
         if (!made.contains(group.parent) || onLaterPage) continue;
-        for (const ControlSpec& control : group.controls) {
+        for (const windows::ControlSpec& control : group.controls) {
             if (control.kind == KindCode::Timer) continue;
             placed.push_back({group.parent, &control});
             made.insert(control.id);
@@ -279,11 +279,11 @@ std::vector<Placed> ControlsAtStart(const WindowSpec& window, uint32_t tabContro
 }
 
 // The tab control grows so that every control of every page shows whole.
-Box FittedTabBox(const WindowSpec& window, const ControlSpec& tabs) {
-    Box box = tabs.box;
-    for (const ControlGroup& group : window.groups) {
+windows::Box FittedTabBox(const windows::WindowSpec& window, const windows::ControlSpec& tabs) {
+    windows::Box box = tabs.box;
+    for (const windows::ControlGroup& group : window.groups) {
         if (group.parent != tabs.id) continue;
-        for (const ControlSpec& control : group.controls) {
+        for (const windows::ControlSpec& control : group.controls) {
             box.width = std::max(box.width, control.box.left + control.box.width);
             box.height = std::max(box.height, control.box.top + control.box.height);
         }
@@ -291,9 +291,9 @@ Box FittedTabBox(const WindowSpec& window, const ControlSpec& tabs) {
     return box;
 }
 
-void WriteControl(std::ostream& out, const WindowSpec& window, const Placed& placed,
+void WriteControl(std::ostream& out, const windows::WindowSpec& window, const Placed& placed,
                   uint32_t tabControl) {
-    const ControlSpec& control = *placed.control;
+    const windows::ControlSpec& control = *placed.control;
     const auto maker = kMakers.find(control.kind);
     if (maker == kMakers.end()) throw std::runtime_error("no maker for control " + control.name);
     const std::string unit = UnitName(control.id);
@@ -313,7 +313,7 @@ void WriteControl(std::ostream& out, const WindowSpec& window, const Placed& pla
     const std::string parent = placed.parent == 0 ? "client" : UnitName(placed.parent);
     out << "    QWidget* " << unit << " = " << Format(maker->second.make, data, address, parent)
         << ";\n";
-    const Box box = control.id == tabControl ? FittedTabBox(window, control) : control.box;
+    const windows::Box box = control.id == tabControl ? FittedTabBox(window, control) : control.box;
     const std::string rect = "QRect(" + std::to_string(box.left) + ", " + std::to_string(box.top) +
                              ", " + std::to_string(box.width) + ", " + std::to_string(box.height) +
                              ")";
@@ -333,7 +333,7 @@ void WriteControl(std::ostream& out, const WindowSpec& window, const Placed& pla
 
 // The control the window gives the keyboard when it opens: the first that
 // takes it, with each container's controls following the container.
-const ControlSpec* FirstTabStop(const std::vector<Placed>& controls, uint32_t container) {
+const windows::ControlSpec* FirstTabStop(const std::vector<Placed>& controls, uint32_t container) {
     static const std::set<KindCode> kTakeFocus = {KindCode::EditBox, KindCode::ComboBox,
                                                   KindCode::Button, KindCode::RadioButton,
                                                   KindCode::CnCalendar};
@@ -342,7 +342,8 @@ const ControlSpec* FirstTabStop(const std::vector<Placed>& controls, uint32_t co
         if (placed.control->visible && kTakeFocus.contains(placed.control->kind)) {
             return placed.control;
         }
-        if (const ControlSpec* inside = FirstTabStop(controls, placed.control->id)) return inside;
+        if (const windows::ControlSpec* inside = FirstTabStop(controls, placed.control->id))
+            return inside;
     }
     return nullptr;
 }
@@ -355,10 +356,10 @@ void WriteBytes(std::ostream& out, const char* name, const Bytes& bytes) {
     out << "\n};\n\n";
 }
 
-void WriteMenu(std::ostream& out, const WindowSpec& window) {
+void WriteMenu(std::ostream& out, const windows::WindowSpec& window) {
     out << "    QMenu* dropDown = nullptr;\n";
     for (size_t i = 0; i < window.menu.size(); ++i) {
-        const MenuSpec& item = window.menu[i];
+        const windows::MenuSpec& item = window.menu[i];
         const std::string caption = "QString::fromUtf8(" + Literal(item.caption) + ")";
         const bool opensList = i + 1 < window.menu.size() && window.menu[i + 1].level > 0;
         if (item.level == 0 && opensList) {
@@ -371,16 +372,16 @@ void WriteMenu(std::ostream& out, const WindowSpec& window) {
     }
 }
 
-std::string Generate(const WindowSpec& window, const AssetFiles& assets) {
+std::string Generate(const windows::WindowSpec& window, const windows::AssetFiles& assets) {
     const uint32_t tabControl = engine::Id(engine::MainUnit::TabControl);
     const uint32_t weekday = engine::Id(engine::MainUnit::HumidityPageWeekday);
     std::ostringstream out;
     out << "// Made by bench/floor_generator.cpp from the main window's description.\n\n"
            "#include \"bench/floor_parts.h\"\n\n"
            "namespace {\n\n";
-    WriteBytes(out, "kCompanyLogo", assets[Asset::CompanyLogo]);
-    WriteBytes(out, "kHygrometer", assets[Asset::Hygrometer]);
-    WriteBytes(out, "kProgramIcon", assets[Asset::ProgramIcon]);
+    WriteBytes(out, "kCompanyLogo", assets[windows::Asset::CompanyLogo]);
+    WriteBytes(out, "kHygrometer", assets[windows::Asset::Hygrometer]);
+    WriteBytes(out, "kProgramIcon", assets[windows::Asset::ProgramIcon]);
     out << "}  // namespace\n\n"
            "startup_floor::MainWindow startup_floor::BuildMainWindow() {\n"
            "    forms::WindowData window;\n";
@@ -404,10 +405,10 @@ std::string Generate(const WindowSpec& window, const AssetFiles& assets) {
 }
 
 void Run(const Options& options) {
-    const AssetFiles assets{.companyLogo = ReadFile(options.at("logo")),
-                            .hygrometer = ReadFile(options.at("hygrometer")),
-                            .programIcon = ReadFile(options.at("icon"))};
-    const std::string source = Generate(MainWindowSpec(), assets);
+    const windows::AssetFiles assets{.companyLogo = ReadFile(options.at("logo")),
+                                     .hygrometer = ReadFile(options.at("hygrometer")),
+                                     .programIcon = ReadFile(options.at("icon"))};
+    const std::string source = Generate(windows::MainWindowSpec(), assets);
     const std::string path = options.at("source");
     const std::string temporary = path + ".tmp";
     {

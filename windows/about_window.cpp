@@ -6,7 +6,7 @@
 #include "windows/main_window.h"
 #include "windows/main_window_parts.h"
 
-namespace forms {
+namespace windows {
 namespace {
 
 using namespace parts;
@@ -25,12 +25,12 @@ std::vector<ControlSpec> Controls() {
     return {MakerNameLabel("标签71", 0x16010424, {24, 152, 128, 24}),
             MakerLink("超级链接框3", 0x16010425, {16, 176, 152, 16}),
             Button("按钮1", 0x16010427, {232, 176, 72, 32}, {.caption = Gbk("确定")})
-                .On(ButtonEvent::Clicked, engine::Procedure::CloseAboutWindow),
+                .On(forms::ButtonEvent::Clicked, engine::Procedure::CloseAboutWindow),
             TelephoneLabel("标签72", 0x16010426, {24, 192, 144, 24}),
             NotesBox("编辑框2", 0x1601042c, {8, 216, 336, 88}, {.textColour = kBlue}, Gbk(kNotice)),
             NotesBox("编辑框1", 0x16010421, {8, 8, 336, 304},
-                     {.background = kButtonFaceColour,
-                      .border = Stored(BorderStyle::None),
+                     {.background = forms::kButtonFaceColour,
+                      .border = forms::Stored(forms::BorderStyle::None),
                       .font = Song(14)},
                      AboutText())};
 }
@@ -47,4 +47,4 @@ WindowSpec AboutWindowSpec() {
                       .groups = {ControlGroup{.controls = Controls()}}};
 }
 
-}  // namespace forms
+}  // namespace windows

@@ -6,7 +6,7 @@
 #include "windows/main_window.h"
 #include "windows/main_window_parts.h"
 
-namespace forms {
+namespace windows {
 namespace {
 
 using namespace parts;
@@ -28,14 +28,14 @@ constexpr std::string_view kProfile =
 std::vector<ControlSpec> Controls() {
     return {NotesBox("编辑框1", 0x16010433, {0, 0, 536, 368},
                      {.textColour = kNavy,
-                      .background = kButtonFaceColour,
-                      .border = Stored(BorderStyle::SunkenInRaised),
+                      .background = forms::kButtonFaceColour,
+                      .border = forms::Stored(forms::BorderStyle::SunkenInRaised),
                       .font = Song(16)},
                      Gbk(kProfile)),
             Picture("图片框4", 0x16010437, {0, 368, 88, 88}, Asset::CompanyLogo),
             MakerNameLabel("标签71", 0x16010434, {104, 376, 128, 24}),
             Button("按钮1", 0x16010438, {416, 392, 80, 40}, {.caption = Gbk("确定")})
-                .On(ButtonEvent::Clicked, engine::Procedure::CloseCompanyWindow),
+                .On(forms::ButtonEvent::Clicked, engine::Procedure::CloseCompanyWindow),
             MakerLink("超级链接框3", 0x16010435, {96, 400, 152, 16}),
             TelephoneLabel("标签72", 0x16010436, {104, 416, 144, 24})};
 }
@@ -52,4 +52,4 @@ WindowSpec CompanyWindowSpec() {
                       .groups = {ControlGroup{.controls = Controls()}}};
 }
 
-}  // namespace forms
+}  // namespace windows

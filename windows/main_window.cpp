@@ -7,7 +7,7 @@
 
 #include "windows/main_window_parts.h"
 
-namespace forms {
+namespace windows {
 namespace {
 
 using engine::Id;
@@ -24,7 +24,7 @@ constexpr uint32_t kResultGroup = 0x160102c2;
 constexpr uint32_t kPressureResultGroup = 0x160102a9;
 constexpr uint32_t kUnitRowsGroup = 0x160102f9;
 
-constexpr uint32_t kDecimalOnly = static_cast<uint32_t>(EditInputMode::Decimal);
+constexpr uint32_t kDecimalOnly = static_cast<uint32_t>(forms::EditInputMode::Decimal);
 constexpr uint32_t kSelected = 1;
 constexpr int32_t kFirstItem = 0;
 
@@ -72,25 +72,25 @@ ControlGroup HumidityPage() {
             GroupBox("分组框4", kPressureResultGroup, {392, 192, 360, 360},
                      {.font = Song(16), .caption = Gbk("带压换算")}),
             TransLabel("透明标签7", 0x16010461, {16, 560, 40, 32}, {.caption = Gbk("农历：")}),
-            DefaultControl("农历日期框2", KindCode::CnCalendar, Id(MainUnit::LunarDateBox),
+            DefaultControl("农历日期框2", forms::KindCode::CnCalendar, Id(MainUnit::LunarDateBox),
                            {64, 560, 208, 32})
                 .WithHandPointer(),
             Button("按钮2", 0x160102a5, {304, 560, 72, 40},
                    {.font = SongBold(16), .caption = Gbk("关闭")})
                 .WithHandPointer()
-                .On(ButtonEvent::Clicked, Procedure::CloseMainWindow),
+                .On(forms::ButtonEvent::Clicked, Procedure::CloseMainWindow),
             Picture("图片框1", 0x160102a6, {392, 560, 88, 80}, Asset::CompanyLogo),
             Picture("图片框2", 0x160102a0, {480, 560, 24, 24}, Asset::Hygrometer),
             MakerNameLabel("标签4", 0x160102a8, {520, 560, 128, 24}),
             Timer("时钟1", Id(MainUnit::ClockTimer), {688, 568, 40, 32}, {.period = kClockPeriod})
-                .On(TimerEvent::Elapsed, Procedure::UpdateClock),
-            Label("标签50", 0x1601029f, {480, 584, 24, 56}, {.backgroundColour = kWhite}),
+                .On(forms::TimerEvent::Elapsed, Procedure::UpdateClock),
+            Label("标签50", 0x1601029f, {480, 584, 24, 56}, {.backgroundColour = forms::kWhite}),
             MakerLink("超级链接框1", 0x1601029d, {512, 584, 152, 16}),
             TelephoneLabel("标签6", 0x160102a7, {520, 600, 144, 24}),
             Label("标签46", 0x160102a4, {16, 616, 304, 24},
-                  {.borderStyle = Stored(BorderStyle::StaticEdge),
+                  {.borderStyle = forms::Stored(forms::BorderStyle::StaticEdge),
                    .textColour = kNoticeGreen,
-                   .horizontalAlignment = Stored(Alignment::Centre),
+                   .horizontalAlignment = forms::Stored(forms::Alignment::Centre),
                    .caption = Gbk("本软件为免费共享软件，版权归衡朴科技有限公司所有")})});
 }
 
@@ -115,19 +115,19 @@ ControlGroup InputParameters() {
                    .font = Song(16),
                    .items = GbkList({"℃ td", "%", "ppm", "g/m3", "mg/m3", "g/Kg"})})
              .WithHandPointer()
-             .On(ComboBoxEvent::ItemChosen, Procedure::UpdateInputLabel),
+             .On(forms::ComboBoxEvent::ItemChosen, Procedure::UpdateInputLabel),
          Caption16("标签8", 0x160102ea, {48, 48, 64, 24}, "温  度："),
          EditBox("编辑框3", Id(MainUnit::GasTemperature), {168, 48, 80, 24},
                  {.font = SongBold(16), .content = "20"}),
          Caption16("标签5", 0x160102e5, {256, 48, 40, 24}, "℃"),
          Label("标签2", 0x160102f0, {8, 88, 112, 56},
-               {.borderStyle = Stored(BorderStyle::Sunken),
+               {.borderStyle = forms::Stored(forms::BorderStyle::Sunken),
                 .wordWrap = kOn,
                 .caption = Gbk(versionBox)}),
          Button("按钮1", Id(MainUnit::ComputeButton), {264, 104, 88, 32},
                 {.font = SongBold(16), .caption = Gbk("计算")})
              .WithHandPointer()
-             .On(ButtonEvent::Clicked, Procedure::ConvertHumidity)});
+             .On(forms::ButtonEvent::Clicked, Procedure::ConvertHumidity)});
 }
 
 ControlGroup PressureParameters() {
@@ -221,14 +221,15 @@ ControlGroup ValuesUnderPressure() {
 
 ControlGroup PressurePage() {
     return Page(
-        1, {ClockText("透明标签2", Id(MainUnit::PressurePageClock), {472, -8, 224, 32}),
-            Label("标签52", 0x160102fa, {248, 32, 264, 40},
-                  {.textColour = kRed, .font = SongBold(29), .caption = Gbk("常用压力单位换算")}),
-            DefaultControl("分组框5", KindCode::GroupBox, kUnitRowsGroup, {96, 80, 584, 440}),
-            Picture("图片框3", 0x160102fe, {96, 536, 88, 64}, Asset::CompanyLogo),
-            MakerNameLabel("标签53", 0x160102fc, {232, 536, 128, 24}),
-            MakerLink("超级链接框2", 0x160102fb, {224, 560, 152, 16}),
-            TelephoneLabel("标签54", 0x160102fd, {232, 576, 144, 24})});
+        1,
+        {ClockText("透明标签2", Id(MainUnit::PressurePageClock), {472, -8, 224, 32}),
+         Label("标签52", 0x160102fa, {248, 32, 264, 40},
+               {.textColour = kRed, .font = SongBold(29), .caption = Gbk("常用压力单位换算")}),
+         DefaultControl("分组框5", forms::KindCode::GroupBox, kUnitRowsGroup, {96, 80, 584, 440}),
+         Picture("图片框3", 0x160102fe, {96, 536, 88, 64}, Asset::CompanyLogo),
+         MakerNameLabel("标签53", 0x160102fc, {232, 536, 128, 24}),
+         MakerLink("超级链接框2", 0x160102fb, {224, 560, 152, 16}),
+         TelephoneLabel("标签54", 0x160102fd, {232, 576, 144, 24})});
 }
 
 // One row of the pressure converter, its controls in unit order: the value
@@ -248,32 +249,33 @@ struct UnitRow {
 
 ControlSpec RowEditBox(const UnitRow& row) {
     return EditBox(row.editName, Id(row.editBox), {192, row.top, 160, 40},
-                   {.alignment = Stored(Alignment::Centre),
+                   {.alignment = forms::Stored(forms::Alignment::Centre),
                     .inputMode = kDecimalOnly,
                     .font = SongBold(19)})
-        .On(CommonEvent::GotFocus, row.focus);
+        .On(forms::CommonEvent::GotFocus, row.focus);
 }
 
 ControlSpec RowMaskLabel(const UnitRow& row) {
     return Label(row.maskName, Id(row.maskLabel), {420, row.top + 8, 64, 24},
                  {.textColour = kGrey,
-                  .horizontalAlignment = Stored(Alignment::Centre),
+                  .horizontalAlignment = forms::Stored(forms::Alignment::Centre),
                   .font = Song(16),
                   .caption = Gbk("换算")});
 }
 
 ControlSpec RowButton(const UnitRow& row) {
-    return Button(
-               row.buttonName, Id(row.button), {400, row.top, 104, 40},
-               {.defaultButton = kDefaultPushButton, .font = SongBold(19), .caption = Gbk("换算")})
+    return Button(row.buttonName, Id(row.button), {400, row.top, 104, 40},
+                  {.defaultButton = forms::kDefaultPushButton,
+                   .font = SongBold(19),
+                   .caption = Gbk("换算")})
         .WithHandPointer()
-        .On(ButtonEvent::Clicked, row.convert);
+        .On(forms::ButtonEvent::Clicked, row.convert);
 }
 
 ControlSpec UnitName(std::string_view name, MainUnit unit, Box box, std::string_view utf8Caption) {
     return Label(name, Id(unit), box,
                  {.textColour = kBlue,
-                  .horizontalAlignment = Stored(Alignment::Far),
+                  .horizontalAlignment = forms::Stored(forms::Alignment::Far),
                   .font = Song(16),
                   .caption = Gbk(utf8Caption)});
 }
@@ -282,7 +284,7 @@ ControlSpec UnitName(std::string_view name, MainUnit unit, Box box, std::string_
 ControlSpec Exponent(std::string_view name, MainUnit unit, Box box) {
     return Label(name, Id(unit), box,
                  {.textColour = kBlue,
-                  .horizontalAlignment = Stored(Alignment::Centre),
+                  .horizontalAlignment = forms::Stored(forms::Alignment::Centre),
                   .font = Song(14),
                   .caption = "2"});
 }
@@ -327,14 +329,15 @@ ControlGroup UnitRows() {
 // and the clock captions drawn over it.
 ControlGroup CalendarPage() {
     return Page(
-        2, {DefaultControl("农历月历1", KindCode::CnMonthCalendar, 0x1601044f, {184, 96, 365, 262}),
+        2, {DefaultControl("农历月历1", forms::KindCode::CnMonthCalendar, 0x1601044f,
+                           {184, 96, 365, 262}),
             TransLabel("透明标签4", 0x16010459, {192, 368, 56, 32}, {.caption = Gbk("当前时间：")}),
             TransLabel("透明标签3", Id(MainUnit::CalendarPageClock), {272, 368, 176, 32},
                        {.textColour = kBlue, .caption = Gbk("透明标签")}),
             ClockText("透明标签8", Id(MainUnit::CalendarPageWeekday), {504, 368, 32, 32}),
             WeekdayCaption("透明标签9", 0x16010463, {464, 376, 32, 16}),
             Label("标签1", 0x1601044e, {96, 72, 544, 336},
-                  {.borderStyle = Stored(BorderStyle::SunkenInRaised)})});
+                  {.borderStyle = forms::Stored(forms::BorderStyle::SunkenInRaised)})});
 }
 
 ControlGroup AboutPage() {
@@ -343,8 +346,8 @@ ControlGroup AboutPage() {
                               "\r\n" + std::string(kAboutClosing);
     return Page(3, {NotesBox("编辑框27", 0x1601042d, {120, 56, 448, 256},
                              {.textColour = kNavy,
-                              .background = kButtonFaceColour,
-                              .border = Stored(BorderStyle::SunkenInRaised),
+                              .background = forms::kButtonFaceColour,
+                              .border = forms::Stored(forms::BorderStyle::SunkenInRaised),
                               .font = Song(19)},
                              Gbk(about)),
                     NotesBox("编辑框28", 0x1601042e, {120, 328, 448, 112},
@@ -366,8 +369,8 @@ std::vector<MenuSpec> MainMenu() {
              .procedure = Procedure::MenuCompanyProfile}};
 }
 
-WindowData MainWindowData() {
-    WindowData data = CommonWindowData("衡朴湿度(带压力农历)换算软件");
+forms::WindowData MainWindowData() {
+    forms::WindowData data = CommonWindowData("衡朴湿度(带压力农历)换算软件");
     data.minimizeButton = kOn;
     data.enterMovesFocus = kOn;
     data.dragAnywhere = kOn;
@@ -395,4 +398,4 @@ std::vector<WindowSpec> FormWindows() {
     return {MainWindowSpec(), AboutWindowSpec(), CompanyWindowSpec()};
 }
 
-}  // namespace forms
+}  // namespace windows

@@ -8,7 +8,7 @@
 
 #include "windows/window_spec.h"
 
-namespace forms {
+namespace windows {
 
 // The windows in template order: main, about, company profile.
 std::vector<WindowSpec> FormWindows();
@@ -16,4 +16,4 @@ WindowSpec MainWindowSpec();
 WindowSpec AboutWindowSpec();
 WindowSpec CompanyWindowSpec();
 
-}  // namespace forms
+}  // namespace windows

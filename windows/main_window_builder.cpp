@@ -6,25 +6,25 @@
 
 #include "runtime/gbk.h"
 
-namespace forms {
+namespace windows {
 namespace {
 
 // Separates the pages in a tab control's child list.
 constexpr uint32_t kPageSeparator = 0;
 
 // The kinds that the Tab key stops at.
-bool TakesTabStop(KindCode kind) {
-    return kind == KindCode::EditBox || kind == KindCode::Button || kind == KindCode::ComboBox ||
-           kind == KindCode::RadioButton;
+bool TakesTabStop(forms::KindCode kind) {
+    return kind == forms::KindCode::EditBox || kind == forms::KindCode::Button ||
+           kind == forms::KindCode::ComboBox || kind == forms::KindCode::RadioButton;
 }
 
 int32_t HandlerOffset(engine::Procedure procedure) {
     return static_cast<int32_t>(procedure);
 }
 
-Bytes HandPointerBlock() {
-    Bytes block(sizeof(uint32_t));
-    for (size_t i = 0; i < block.size(); ++i) block[i] = uint8_t(kHandPointer >> (8 * i));
+forms::Bytes HandPointerBlock() {
+    forms::Bytes block(sizeof(uint32_t));
+    for (size_t i = 0; i < block.size(); ++i) block[i] = uint8_t(forms::kHandPointer >> (8 * i));
     return block;
 }
 
@@ -32,13 +32,13 @@ Bytes HandPointerBlock() {
 struct KindDataWriter {
     const AssetFiles& assets;
 
-    Bytes operator()(std::monostate) const { return {}; }
-    Bytes operator()(const PictureSpec& picture) const {
-        PictureBoxData data = picture.data;
+    forms::Bytes operator()(std::monostate) const { return {}; }
+    forms::Bytes operator()(const PictureSpec& picture) const {
+        forms::PictureBoxData data = picture.data;
         data.picture = assets[picture.picture];
-        return WriteKindData(data);
+        return forms::WriteKindData(data);
     }
-    Bytes operator()(const auto& data) const { return WriteKindData(data); }
+    forms::Bytes operator()(const auto& data) const { return forms::WriteKindData(data); }
 };
 
 std::string HexId(uint32_t id) {
@@ -52,7 +52,8 @@ std::string HexId(uint32_t id) {
 class ChildLists {
 public:
     void AddContainer(const ControlSpec& control) {
-        if (control.kind == KindCode::GroupBox || control.kind == KindCode::TabControl) {
+        if (control.kind == forms::KindCode::GroupBox ||
+            control.kind == forms::KindCode::TabControl) {
             kinds_[control.id] = control.kind;
         }
     }
@@ -64,7 +65,7 @@ public:
             throw FormDescriptionError("container " + HexId(group.parent) +
                                        " is not an earlier group box or tab control");
         }
-        const bool isTab = container->second == KindCode::TabControl;
+        const bool isTab = container->second == forms::KindCode::TabControl;
         if (isTab != group.tabPage.has_value()) {
             throw FormDescriptionError("tab pages belong to tab controls only: " +
                                        HexId(group.parent));
@@ -91,14 +92,15 @@ public:
     }
 
 private:
-    std::map<uint32_t, KindCode> kinds_;
+    std::map<uint32_t, forms::KindCode> kinds_;
     std::map<uint32_t, std::vector<uint32_t>> plain_;
     std::map<uint32_t, std::map<int32_t, std::vector<uint32_t>>> pages_;
 };
 
 // A unit record with its ID, kind, name (UTF-8 here, GBK stored) and box.
-UnitRecord PlacedUnit(uint32_t id, KindCode kind, std::string_view name, const Box& box) {
-    UnitRecord unit;
+forms::UnitRecord PlacedUnit(uint32_t id, forms::KindCode kind, std::string_view name,
+                             const Box& box) {
+    forms::UnitRecord unit;
     unit.id = id;
     unit.kind = static_cast<uint32_t>(kind);
     unit.name = runtime::Utf8ToGbk(name);
@@ -109,25 +111,27 @@ UnitRecord PlacedUnit(uint32_t id, KindCode kind, std::string_view name, const B
     return unit;
 }
 
-UnitRecord OwnUnit(const WindowSpec& window, const AssetFiles& assets) {
-    WindowData data = window.data;
+forms::UnitRecord OwnUnit(const WindowSpec& window, const AssetFiles& assets) {
+    forms::WindowData data = window.data;
     if (window.icon) data.icon = assets[*window.icon];
-    UnitRecord unit =
-        PlacedUnit(window.ownUnitId, KindCode::Window, window.ownUnitName, window.box);
-    unit.stateFlags = kVisible;
+    forms::UnitRecord unit =
+        PlacedUnit(window.ownUnitId, forms::KindCode::Window, window.ownUnitName, window.box);
+    unit.stateFlags = forms::kVisible;
     if (window.created) {
-        unit.events.push_back({int32_t(WindowEvent::Created), HandlerOffset(*window.created)});
+        unit.events.push_back(
+            {int32_t(forms::WindowEvent::Created), HandlerOffset(*window.created)});
     }
-    unit.kindData = WriteKindData(data);
+    unit.kindData = forms::WriteKindData(data);
     return unit;
 }
 
-UnitRecord ControlUnit(const ControlSpec& control, uint32_t parent, const AssetFiles& assets) {
-    UnitRecord unit = PlacedUnit(control.id, control.kind, control.name, control.box);
+forms::UnitRecord ControlUnit(const ControlSpec& control, uint32_t parent,
+                              const AssetFiles& assets) {
+    forms::UnitRecord unit = PlacedUnit(control.id, control.kind, control.name, control.box);
     unit.parent = parent;
     if (control.handPointer) unit.mousePointer = HandPointerBlock();
-    if (control.visible) unit.stateFlags |= kVisible;
-    if (TakesTabStop(control.kind)) unit.stateFlags |= kTabStop;
+    if (control.visible) unit.stateFlags |= forms::kVisible;
+    if (TakesTabStop(control.kind)) unit.stateFlags |= forms::kTabStop;
     if (control.binding) {
         unit.events.push_back({control.binding->event, HandlerOffset(control.binding->procedure)});
     }
@@ -135,13 +139,13 @@ UnitRecord ControlUnit(const ControlSpec& control, uint32_t parent, const AssetF
     return unit;
 }
 
-MenuItemRecord MenuUnit(const MenuSpec& menu) {
-    MenuItemRecord item;
+forms::MenuItemRecord MenuUnit(const MenuSpec& menu) {
+    forms::MenuItemRecord item;
     item.id = menu.id;
-    item.kind = static_cast<uint32_t>(KindCode::Menu);
+    item.kind = static_cast<uint32_t>(forms::KindCode::Menu);
     item.level = menu.level;
     item.caption = runtime::Utf8ToGbk(menu.caption);
-    item.handlerOffset = menu.procedure ? HandlerOffset(*menu.procedure) : kNoHandler;
+    item.handlerOffset = menu.procedure ? HandlerOffset(*menu.procedure) : forms::kNoHandler;
     return item;
 }
 
@@ -149,15 +153,15 @@ void CheckUnique(std::set<uint32_t>& seen, uint32_t id) {
     if (!seen.insert(id).second) throw FormDescriptionError("unit ID used twice: " + HexId(id));
 }
 
-WindowRecord BuildWindow(const WindowSpec& window, const AssetFiles& assets) {
-    WindowRecord record;
+forms::WindowRecord BuildWindow(const WindowSpec& window, const AssetFiles& assets) {
+    forms::WindowRecord record;
     record.windowId = window.windowId;
     record.moduleId = window.moduleId;
     record.units.push_back(OwnUnit(window, assets));
     std::set<uint32_t> seen{window.ownUnitId};
 
     ChildLists children;
-    std::vector<UnitRecord> controls;
+    std::vector<forms::UnitRecord> controls;
     for (const ControlGroup& group : window.groups) {
         for (const ControlSpec& control : group.controls) {
             CheckUnique(seen, control.id);
@@ -166,7 +170,7 @@ WindowRecord BuildWindow(const WindowSpec& window, const AssetFiles& assets) {
             controls.push_back(ControlUnit(control, group.parent, assets));
         }
     }
-    for (UnitRecord& control : controls) {
+    for (forms::UnitRecord& control : controls) {
         control.children = children.ChildrenOf(control.id);
         record.units.push_back(std::move(control));
     }
@@ -179,7 +183,7 @@ WindowRecord BuildWindow(const WindowSpec& window, const AssetFiles& assets) {
 
 }  // namespace
 
-const Bytes& AssetFiles::operator[](Asset asset) const {
+const forms::Bytes& AssetFiles::operator[](Asset asset) const {
     switch (asset) {
         case Asset::CompanyLogo:
             return companyLogo;
@@ -191,10 +195,11 @@ const Bytes& AssetFiles::operator[](Asset asset) const {
     throw FormDescriptionError("unknown asset");
 }
 
-TemplateData BuildTemplate(const std::vector<WindowSpec>& windows, const AssetFiles& assets) {
-    TemplateData data;
+forms::TemplateData BuildTemplate(const std::vector<WindowSpec>& windows,
+                                  const AssetFiles& assets) {
+    forms::TemplateData data;
     for (const WindowSpec& window : windows) data.windows.push_back(BuildWindow(window, assets));
     return data;
 }
 
-}  // namespace forms
+}  // namespace windows

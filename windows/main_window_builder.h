@@ -15,15 +15,15 @@
 #include "forms/template.h"
 #include "windows/main_window.h"
 
-namespace forms {
+namespace windows {
 
 // The bytes of the image files, as read from disk.
 struct AssetFiles {
-    Bytes companyLogo;
-    Bytes hygrometer;
-    Bytes programIcon;
+    forms::Bytes companyLogo;
+    forms::Bytes hygrometer;
+    forms::Bytes programIcon;
 
-    const Bytes& operator[](Asset asset) const;
+    const forms::Bytes& operator[](Asset asset) const;
 };
 
 // Raised for a description that cannot make a sound window: a control whose
@@ -34,6 +34,6 @@ public:
     using std::invalid_argument::invalid_argument;
 };
 
-TemplateData BuildTemplate(const std::vector<WindowSpec>& windows, const AssetFiles& assets);
+forms::TemplateData BuildTemplate(const std::vector<WindowSpec>& windows, const AssetFiles& assets);
 
-}  // namespace forms
+}  // namespace windows

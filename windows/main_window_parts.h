@@ -12,7 +12,7 @@
 
 #include "windows/window_spec.h"
 
-namespace forms::parts {
+namespace windows::parts {
 
 // Colours, 0x00BBGGRR.
 inline constexpr uint32_t kRed = 0x000000FF;
@@ -33,25 +33,25 @@ inline constexpr uint32_t kOn = 1;
 std::string Gbk(std::string_view utf8);
 
 // A "宋体" font record of the given character height in pixels.
-FontRecord Song(int32_t pixels);
-FontRecord SongBold(int32_t pixels);
+forms::FontRecord Song(int32_t pixels);
+forms::FontRecord SongBold(int32_t pixels);
 
 // Window settings shared by the three windows: fixed single border, control
 // box, no maximize button, centred, movable, Esc closes, on the task bar.
-WindowData CommonWindowData(std::string_view utf8Title);
+forms::WindowData CommonWindowData(std::string_view utf8Title);
 
-ControlSpec EditBox(std::string_view name, uint32_t id, Box box, EditBoxData data);
-ControlSpec Label(std::string_view name, uint32_t id, Box box, LabelData data);
-ControlSpec Button(std::string_view name, uint32_t id, Box box, ButtonData data);
-ControlSpec RadioButton(std::string_view name, uint32_t id, Box box, RadioButtonData data);
-ControlSpec ComboBox(std::string_view name, uint32_t id, Box box, ComboBoxData data);
-ControlSpec GroupBox(std::string_view name, uint32_t id, Box box, GroupBoxData data);
-ControlSpec TabControl(std::string_view name, uint32_t id, Box box, TabControlData data);
+ControlSpec EditBox(std::string_view name, uint32_t id, Box box, forms::EditBoxData data);
+ControlSpec Label(std::string_view name, uint32_t id, Box box, forms::LabelData data);
+ControlSpec Button(std::string_view name, uint32_t id, Box box, forms::ButtonData data);
+ControlSpec RadioButton(std::string_view name, uint32_t id, Box box, forms::RadioButtonData data);
+ControlSpec ComboBox(std::string_view name, uint32_t id, Box box, forms::ComboBoxData data);
+ControlSpec GroupBox(std::string_view name, uint32_t id, Box box, forms::GroupBoxData data);
+ControlSpec TabControl(std::string_view name, uint32_t id, Box box, forms::TabControlData data);
 ControlSpec Picture(std::string_view name, uint32_t id, Box box, Asset picture);
-ControlSpec Timer(std::string_view name, uint32_t id, Box box, TimerData data);
-ControlSpec TransLabel(std::string_view name, uint32_t id, Box box, TransLabelData data);
+ControlSpec Timer(std::string_view name, uint32_t id, Box box, forms::TimerData data);
+ControlSpec TransLabel(std::string_view name, uint32_t id, Box box, forms::TransLabelData data);
 // A control that stores no kind data and so takes every default of its kind.
-ControlSpec DefaultControl(std::string_view name, KindCode kind, uint32_t id, Box box);
+ControlSpec DefaultControl(std::string_view name, forms::KindCode kind, uint32_t id, Box box);
 
 // A one-line caption label in "宋体" 16 px, the form of most labels.
 ControlSpec Caption16(std::string_view name, uint32_t id, Box box, std::string_view utf8Caption);
@@ -61,10 +61,10 @@ ControlSpec ResultBox(std::string_view name, uint32_t id, Box box);
 // A read-only, multi-line box of notes that wraps its words and has no
 // scroll bars.
 struct NotesLook {
-    uint32_t textColour = kBlack;
-    uint32_t background = kWhite;
-    uint32_t border = Stored(BorderStyle::Sunken);
-    StoredFont font;
+    uint32_t textColour = forms::kBlack;
+    uint32_t background = forms::kWhite;
+    uint32_t border = forms::Stored(forms::BorderStyle::Sunken);
+    forms::StoredFont font;
 };
 ControlSpec NotesBox(std::string_view name, uint32_t id, Box box, NotesLook look,
                      std::string gbkText);
@@ -93,4 +93,4 @@ inline constexpr std::string_view kNotice =
     "本软件为绿色免安装工具软件，个别杀毒软件会对本软件误报毒，如有此情况，请卸载此杀毒软件，"
     "更换其它杀毒软件，或者加入软件的白名单。\r\n   本软件绝对绿色，请用户放心使用！";
 
-}  // namespace forms::parts
+}  // namespace windows::parts

@@ -24,7 +24,7 @@
 #include "forms/kind_data.h"
 #include "forms/stored_values.h"
 
-namespace forms {
+namespace windows {
 
 // The image files the windows show.
 enum class Asset {
@@ -41,25 +41,26 @@ struct Box {
 };
 
 struct Binding {
-    int32_t event = static_cast<int32_t>(ButtonEvent::Clicked);
+    int32_t event = static_cast<int32_t>(forms::ButtonEvent::Clicked);
     engine::Procedure procedure{};
 };
 
 // A picture box: its stored properties besides the picture, which is named.
 struct PictureSpec {
     Asset picture = Asset::CompanyLogo;
-    PictureBoxData data{};
+    forms::PictureBoxData data{};
 };
 
 // The stored properties of a control. std::monostate stores no kind data at
 // all, so that the control gets every default of its kind.
-using KindSpec = std::variant<std::monostate, EditBoxData, LabelData, ButtonData, RadioButtonData,
-                              ComboBoxData, GroupBoxData, TabControlData, PictureSpec,
-                              HyperLinkerData, TimerData, TransLabelData>;
+using KindSpec = std::variant<std::monostate, forms::EditBoxData, forms::LabelData,
+                              forms::ButtonData, forms::RadioButtonData, forms::ComboBoxData,
+                              forms::GroupBoxData, forms::TabControlData, PictureSpec,
+                              forms::HyperLinkerData, forms::TimerData, forms::TransLabelData>;
 
 struct ControlSpec {
     std::string name{};  // UTF-8, e.g. "编辑框30"
-    KindCode kind = KindCode::Label;
+    forms::KindCode kind = forms::KindCode::Label;
     uint32_t id = 0;
     Box box{};
     KindSpec data{};
@@ -100,11 +101,11 @@ struct WindowSpec {
     uint32_t moduleId = 0;
     std::string ownUnitName{};  // UTF-8
     Box box{};                  // outer size; the position is replaced by centring
-    WindowData data{};
+    forms::WindowData data{};
     std::optional<Asset> icon{};
     std::optional<engine::Procedure> created{};
     std::vector<ControlGroup> groups{};
     std::vector<MenuSpec> menu{};
 };
 
-}  // namespace forms
+}  // namespace windows

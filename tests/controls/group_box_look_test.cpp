@@ -14,7 +14,7 @@ namespace forms::testing {
 namespace {
 
 constexpr uint32_t kGroupLabel = 0x16000030;
-constexpr Box kGroupLabelBox{100, 80, 60, 24};
+constexpr windows::Box kGroupLabelBox{100, 80, 60, 24};
 
 // The test template with a label added inside its group box.
 TemplateData TemplateWithGroupLabel() {

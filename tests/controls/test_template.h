@@ -59,7 +59,8 @@ enum Handler : int32_t {
 
 inline constexpr uint32_t kShownWithTabStop = kVisible | kTabStop;
 
-inline UnitRecord Unit(uint32_t id, KindCode kind, Box box, Bytes data, uint32_t parent = 0) {
+inline UnitRecord Unit(uint32_t id, KindCode kind, windows::Box box, Bytes data,
+                       uint32_t parent = 0) {
     UnitRecord unit;
     unit.id = id;
     unit.kind = uint32_t(kind);
@@ -86,7 +87,7 @@ inline MenuItemRecord Item(uint32_t id, uint32_t level, std::string caption, int
     return item;
 }
 
-inline UnitRecord OwnUnit(uint32_t id, Box box, WindowData data) {
+inline UnitRecord OwnUnit(uint32_t id, windows::Box box, WindowData data) {
     data.borderStyle = 2;
     data.maximizeButton = 0;
     data.startPosition = 1;

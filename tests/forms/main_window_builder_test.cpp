@@ -10,26 +10,27 @@
 namespace forms {
 namespace {
 
-using namespace parts;
+using namespace windows::parts;
 
 constexpr uint32_t kTab = 0x16000001;
 constexpr uint32_t kGroup = 0x16000002;
 constexpr uint32_t kFirst = 0x16000003;
 constexpr uint32_t kSecond = 0x16000004;
 
-const AssetFiles kAssets{.companyLogo = {1, 2, 3}, .hygrometer = {4, 5}, .programIcon = {6}};
+const windows::AssetFiles kAssets{
+    .companyLogo = {1, 2, 3}, .hygrometer = {4, 5}, .programIcon = {6}};
 
-ControlSpec Plain(uint32_t id, std::string_view name) {
-    return DefaultControl(name, KindCode::Label, id, {0, 0, 10, 10});
+windows::ControlSpec Plain(uint32_t id, std::string_view name) {
+    return windows::parts::DefaultControl(name, KindCode::Label, id, {0, 0, 10, 10});
 }
 
-WindowSpec WindowWith(std::vector<ControlGroup> groups) {
-    return WindowSpec{.windowId = 0x52000001,
-                      .ownUnitId = 0x06000001,
-                      .ownUnitName = "窗口",
-                      .data = CommonWindowData("标题"),
-                      .icon = Asset::ProgramIcon,
-                      .groups = std::move(groups)};
+windows::WindowSpec WindowWith(std::vector<windows::ControlGroup> groups) {
+    return windows::WindowSpec{.windowId = 0x52000001,
+                               .ownUnitId = 0x06000001,
+                               .ownUnitName = "窗口",
+                               .data = windows::parts::CommonWindowData("标题"),
+                               .icon = windows::Asset::ProgramIcon,
+                               .groups = std::move(groups)};
 }
 
 const UnitRecord& ControlAt(const TemplateData& data, size_t index) {
@@ -37,7 +38,7 @@ const UnitRecord& ControlAt(const TemplateData& data, size_t index) {
 }
 
 TEST(MainWindowBuilder, EmptyTabPagesStillCountTheirSeparators) {
-    const TemplateData data = BuildTemplate(
+    const TemplateData data = windows::BuildTemplate(
         {WindowWith({{.controls = {TabControl("选择夹", kTab, {}, {})}},
                      {.parent = kTab, .tabPage = 2, .controls = {Plain(kSecond, "b")}},
                      {.parent = kTab, .tabPage = 0, .controls = {Plain(kFirst, "a")}}})},
@@ -47,11 +48,11 @@ TEST(MainWindowBuilder, EmptyTabPagesStillCountTheirSeparators) {
 }
 
 TEST(MainWindowBuilder, ControlsCarryFlagsPointerBindingAndAssets) {
-    const TemplateData data = BuildTemplate(
+    const TemplateData data = windows::BuildTemplate(
         {WindowWith(
             {{.controls = {GroupBox("分组框", kGroup, {}, {})}},
              {.parent = kGroup,
-              .controls = {Picture("图片框", kFirst, {}, Asset::Hygrometer).Hidden(),
+              .controls = {Picture("图片框", kFirst, {}, windows::Asset::Hygrometer).Hidden(),
                            Button("按钮", kSecond, {}, {})
                                .WithHandPointer()
                                .On(ButtonEvent::Clicked, engine::Procedure::FocusMmHgRow)}}})},
@@ -69,7 +70,7 @@ TEST(MainWindowBuilder, ControlsCarryFlagsPointerBindingAndAssets) {
 }
 
 TEST(MainWindowBuilder, RefusesUnsoundDescriptions) {
-    const std::pair<const char*, std::vector<ControlGroup>> cases[] = {
+    const std::pair<const char*, std::vector<windows::ControlGroup>> cases[] = {
         {"container not yet created",
          {{.parent = kGroup, .controls = {Plain(kFirst, "a")}},
           {.controls = {GroupBox("分组框", kGroup, {}, {})}}}},
@@ -86,7 +87,9 @@ TEST(MainWindowBuilder, RefusesUnsoundDescriptions) {
         {"control with the window's own ID", {{.controls = {Plain(0x06000001, "a")}}}},
     };
     for (const auto& [name, groups] : cases) {
-        EXPECT_THROW(BuildTemplate({WindowWith(groups)}, kAssets), FormDescriptionError) << name;
+        EXPECT_THROW(windows::BuildTemplate({WindowWith(groups)}, kAssets),
+                     windows::FormDescriptionError)
+            << name;
     }
 }
 

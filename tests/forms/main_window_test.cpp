@@ -94,7 +94,7 @@ struct UnitLayout {
     const char* name;
     KindCode kind;
     const char* parent;  // nullptr: the window itself
-    Box box;
+    windows::Box box;
 };
 
 // A few rows of every layout table.

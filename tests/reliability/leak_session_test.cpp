@@ -99,7 +99,7 @@ void OpenAndCloseLunarDropDown() {
 void TickTheClock(int ticks) {
     WriteNumber(MainUnit::ClockTimer, kTimerInterval, 1);
     EXPECT_EQ(RunClockTicks(ticks, kTickTimeoutMs), ticks);
-    WriteNumber(MainUnit::ClockTimer, kTimerInterval, forms::parts::kClockPeriod);
+    WriteNumber(MainUnit::ClockTimer, kTimerInterval, windows::parts::kClockPeriod);
 }
 
 TEST(LeakCheck, AScriptedSessionFreesEveryTextTheRuntimeHandsOut) {

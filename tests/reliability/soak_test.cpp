@@ -68,7 +68,7 @@ TEST(Soak, ClockAtOneMillisecondWithRepeatedComputingKeepsMemoryFlat) {
     Settle();
     const int64_t residentAfter = ResidentBytes();
     const runtime::HeapCounters heapAfter = runtime::CurrentHeapCounters();
-    WriteNumber(MainUnit::ClockTimer, kTimerInterval, forms::parts::kClockPeriod);
+    WriteNumber(MainUnit::ClockTimer, kTimerInterval, windows::parts::kClockPeriod);
 
     const uint64_t allocations = heapAfter.allocations - heapBefore.allocations;
     const uint64_t frees = heapAfter.frees - heapBefore.frees;

@@ -62,11 +62,11 @@ void WriteFile(const std::string& path, const void* data, size_t size) {
 }
 
 void Compile(const Options& options) {
-    const forms::AssetFiles assets{.companyLogo = ReadFile(options.at("logo")),
-                                   .hygrometer = ReadFile(options.at("hygrometer")),
-                                   .programIcon = ReadFile(options.at("icon"))};
+    const windows::AssetFiles assets{.companyLogo = ReadFile(options.at("logo")),
+                                     .hygrometer = ReadFile(options.at("hygrometer")),
+                                     .programIcon = ReadFile(options.at("icon"))};
     const forms::Bytes bytes =
-        forms::WriteTemplate(forms::BuildTemplate(forms::FormWindows(), assets));
+        forms::WriteTemplate(windows::BuildTemplate(windows::FormWindows(), assets));
     if (!forms::ParseTemplate(bytes)) {
         throw std::runtime_error("the written template does not read back");
     }
