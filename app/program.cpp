@@ -23,7 +23,7 @@ void StartCore(host::LibraryNotice notice, host::RequestEntry) {
     if (notice == host::LibraryNotice::Started) forms::InstallCoreAccessibility();
 }
 void StartLunar(host::LibraryNotice notice, host::RequestEntry) {
-    if (notice == host::LibraryNotice::Started) lunar::InstallLunarAccessibility();
+    if (notice == host::LibraryNotice::Started) lunar_controls::InstallLunarAccessibility();
 }
 void StartExtended(host::LibraryNotice notice, host::RequestEntry) {
     if (notice == host::LibraryNotice::Started) extended_controls::InstallExtendedAccessibility();
@@ -33,7 +33,7 @@ void StartExtended(host::LibraryNotice notice, host::RequestEntry) {
 // registers a library's kinds when it starts the library.
 constexpr host::SupportLibrary kSupportLibraries[] = {
     {"core", StartCore, forms::kinds::kCoreKinds},
-    {"lunar calendar", StartLunar, lunar::kLunarKinds},
+    {"lunar calendar", StartLunar, lunar_controls::kLunarKinds},
     {"extended controls", StartExtended, extended_controls::kExtendedKinds},
 };
 

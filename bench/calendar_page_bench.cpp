@@ -29,7 +29,7 @@ lunar::SolarDate NextPage(lunar::SolarDate date) {
 
 // One timed round, kept out of line so that a profile counts one call of it
 // per round.
-[[gnu::noinline]] bool ShowPage(lunar::CCalendar& grid, bench::PaintWatch& watch,
+[[gnu::noinline]] bool ShowPage(lunar_controls::CCalendar& grid, bench::PaintWatch& watch,
                                 const lunar::SolarDate& page) {
     watch.Reset();
     grid.SetSolarDate(page, false);
@@ -43,14 +43,14 @@ lunar::SolarDate NextPage(lunar::SolarDate date) {
 }
 
 bool ShowAndWait(QWidget& window) {
-    window.setFixedSize(lunar::CCalendar::GridSize());
+    window.setFixedSize(lunar_controls::CCalendar::GridSize());
     window.show();
     return QTest::qWaitForWindowExposed(&window);
 }
 
 void CalendarPageChange(benchmark::State& state) {
     QWidget window;
-    auto* grid = new lunar::CCalendar();
+    auto* grid = new lunar_controls::CCalendar();
     grid->Create(QPoint(0, 0), &window, kGridId);
     if (!ShowAndWait(window)) {
         state.SkipWithError("the calendar window was not shown");
@@ -71,7 +71,7 @@ BENCHMARK(CalendarPageChange)->Unit(benchmark::kMicrosecond)->UseRealTime();
 void EmptyWidgetRepaintBaseline(benchmark::State& state) {
     QWidget window;
     auto* empty = new QWidget(&window);
-    empty->setFixedSize(lunar::CCalendar::GridSize());
+    empty->setFixedSize(lunar_controls::CCalendar::GridSize());
     if (!ShowAndWait(window)) {
         state.SkipWithError("the baseline window was not shown");
         return;

@@ -239,7 +239,8 @@ const std::map<KindCode, KindMaker> kMakers = {
      {"forms::HyperLinkerData", "new extended_controls::HyperLinkerWidget(%2$s, %1$s, %3$s)"}},
     {KindCode::TransLabel,
      {"forms::TransLabelData", "new extended_controls::TransLabelWidget(%2$s, %1$s, %3$s)"}},
-    {KindCode::CnCalendar, {"lunar::DateBoxBlock", "new lunar::CCnCalendar(%1$s, %2$s, %3$s)"}},
+    {KindCode::CnCalendar,
+     {"lunar_controls::DateBoxBlock", "new lunar_controls::CCnCalendar(%1$s, %2$s, %3$s)"}},
 };
 
 std::string UnitName(uint32_t id) {

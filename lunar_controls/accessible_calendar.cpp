@@ -13,7 +13,7 @@
 #include "lunar_controls/day_grid.h"
 #include "platform/platform.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using grid_layout::kCellCount;
@@ -87,8 +87,8 @@ public:
     }
 
     bool isSelected() const override {
-        const SolarDate& day = grid_->cell(index_).solar;
-        const SolarDate& selected = grid_->solarDate();
+        const lunar::SolarDate& day = grid_->cell(index_).solar;
+        const lunar::SolarDate& selected = grid_->solarDate();
         return day.year == selected.year && day.month == selected.month && day.day == selected.day;
     }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
@@ -161,7 +161,7 @@ public:
         return selected;
     }
     QString columnDescription(int column) const override {
-        return platform::GbkToQString(WeekdayName(uint16_t(column + 1)));
+        return platform::GbkToQString(lunar::WeekdayName(uint16_t(column + 1)));
     }
     QString rowDescription(int) const override { return {}; }
     int selectedColumnCount() const override { return 0; }
@@ -186,10 +186,10 @@ private:
 
 }  // namespace
 
-QString SpokenDay(const SolarDate& date) {
-    std::string spoken = FormatLunarDay(date.year, date.month, date.day, kSpokenDayTemplate);
-    const uint16_t term = SolarTermOn(date.year, date.month, date.day);
-    if (term != 0) spoken += ' ' + SolarTermName(term);
+QString SpokenDay(const lunar::SolarDate& date) {
+    std::string spoken = lunar::FormatLunarDay(date.year, date.month, date.day, kSpokenDayTemplate);
+    const uint16_t term = lunar::SolarTermOn(date.year, date.month, date.day);
+    if (term != 0) spoken += ' ' + lunar::SolarTermName(term);
     return platform::GbkToQString(spoken);
 }
 
@@ -205,4 +205,4 @@ void InstallLunarAccessibility() {
     QAccessible::installFactory(LunarAccessible);
 }
 
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -15,8 +15,10 @@ class QAccessibleInterface;
 class QObject;
 
 namespace lunar {
-
 struct SolarDate;
+}  // namespace lunar
+
+namespace lunar_controls {
 
 // The accessible name of the date box.
 inline constexpr char kDateBoxName[] = "农历日期";
@@ -25,7 +27,7 @@ inline constexpr char kDayGridName[] = "农历月历";
 
 // A day as read out: "2024-2-10 正月初一", with " 立春" on the day a solar
 // term begins.
-QString SpokenDay(const SolarDate& date);
+QString SpokenDay(const lunar::SolarDate& date);
 
 // Adds the lunar controls' interfaces to Qt's factories; once is enough.
 void InstallLunarAccessibility();
@@ -33,4 +35,4 @@ void InstallLunarAccessibility();
 // The interface of a lunar control, or null for another.
 QAccessibleInterface* LunarAccessible(const QString& className, QObject* object);
 
-}  // namespace lunar
+}  // namespace lunar_controls

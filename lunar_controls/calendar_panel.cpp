@@ -13,7 +13,7 @@
 #include "platform/platform.h"
 #include "runtime/gbk.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using namespace panel_layout;
@@ -125,9 +125,10 @@ void CalendarPanel::SetTemplate(std::string gbkTemplate) {
 }
 
 void CalendarPanel::UpdateHeaderText() {
-    const SolarDate& date = grid_->solarDate();
-    headerText_ = FormatLunarDay(date.year, date.month, date.day,
-                                 template_.empty() ? DefaultLunarFormatGbk() : template_);
+    const lunar::SolarDate& date = grid_->solarDate();
+    headerText_ =
+        lunar::FormatLunarDay(date.year, date.month, date.day,
+                              template_.empty() ? lunar::DefaultLunarFormatGbk() : template_);
     update();
 }
 
@@ -170,14 +171,14 @@ void CalendarPanel::fillYearList() {
     yearSelector_->clear();
     for (int year = kFirstSelectorYear; year <= kLastSelectorYear; ++year) {
         yearSelector_->addItem(gregorian_ ? GregorianYearItem(year)
-                                          : platform::GbkToQString(FormatLunarDay(
+                                          : platform::GbkToQString(lunar::FormatLunarDay(
                                                 uint16_t(year), 5, 1, LunarYearTemplateGbk())));
     }
     yearSelector_->setCurrentIndex(selection);
 }
 
 int CalendarPanel::lunarMonthItem(uint16_t leapMonth) const {
-    const LunarDate& lunar = grid_->lunarDate();
+    const lunar::LunarDate& lunar = grid_->lunarDate();
     int item = lunar.month - 1;
     if (leapMonth != 0 && (leapMonth < lunar.month || (leapMonth == lunar.month && lunar.isLeap))) {
         ++item;
@@ -195,11 +196,11 @@ void CalendarPanel::refreshMonthList(int year, bool recomputeSelection) {
         monthSelector_->setCurrentIndex(grid_->solarDate().month - 1);
         return;
     }
-    shownLeapMonth_ = LeapMonthOf(uint16_t(year));
+    shownLeapMonth_ = lunar::LeapMonthOf(uint16_t(year));
     for (uint16_t month = 1; month <= 12; ++month) {
-        monthSelector_->addItem(platform::GbkToQString(LunarMonthName(month, false)));
+        monthSelector_->addItem(platform::GbkToQString(lunar::LunarMonthName(month, false)));
         if (month == shownLeapMonth_) {
-            monthSelector_->addItem(platform::GbkToQString(LunarMonthName(month, true)));
+            monthSelector_->addItem(platform::GbkToQString(lunar::LunarMonthName(month, true)));
         }
     }
     const bool keep = !recomputeSelection && previous >= 0 && previous < monthSelector_->count();
@@ -226,9 +227,9 @@ void CalendarPanel::ApplySelectors() {
     const auto year = uint16_t(kFirstSelectorYear + yearItem);
     if (gregorian_) {
         const auto month = uint16_t(monthItem + 1);
-        grid_->SetSolarDate(year, month,
-                            ClampedDay(grid_->solarDate().day, GregorianMonthDays(year, month)),
-                            false);
+        grid_->SetSolarDate(
+            year, month, ClampedDay(grid_->solarDate().day, lunar::GregorianMonthDays(year, month)),
+            false);
         return;
     }
     const uint16_t leap = shownLeapMonth_;
@@ -237,7 +238,7 @@ void CalendarPanel::ApplySelectors() {
     // A grid whose date lies outside the conversion range (a clock past
     // it) has no lunar day; the chosen month then opens on its first day.
     uint16_t day = std::max(grid_->lunarDate().day, kFirstLunarDay);
-    if (day > LunarMonthLength(year, month, isLeap)) --day;
+    if (day > lunar::LunarMonthLength(year, month, isLeap)) --day;
     grid_->SetLunarDate(year, month, day, isLeap, false);
 }
 
@@ -329,4 +330,4 @@ void CalendarPanel::applicationStateChanged(Qt::ApplicationState state) {
     if (form_ == Form::DropDown && state != Qt::ApplicationActive && isVisible()) requestCancel();
 }
 
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -20,7 +20,7 @@
 
 #include "lunar_controls/day_grid.h"
 
-namespace lunar {
+namespace lunar_controls {
 
 namespace panel_layout {
 inline constexpr int kHeaderStripHeight = 30;
@@ -85,8 +85,8 @@ public:
 
     // The drop-down's state: the date saved when it opened, the closing flag
     // that stops a second close, and whom to tell about a cancel.
-    void SetSavedDate(const SolarDate& date) { savedDate_ = date; }
-    const SolarDate& savedDate() const { return savedDate_; }
+    void SetSavedDate(const lunar::SolarDate& date) { savedDate_ = date; }
+    const lunar::SolarDate& savedDate() const { return savedDate_; }
     void SetClosing(bool closing) { closing_ = closing; }
     bool closing() const { return closing_; }
     void SetCancelHandler(std::function<void()> handler) { onCancel_ = std::move(handler); }
@@ -121,11 +121,11 @@ private:
     bool gregorian_ = false;
     std::string template_;    // GBK
     std::string headerText_;  // GBK
-    SolarDate savedDate_;
+    lunar::SolarDate savedDate_;
     bool closing_ = false;
     std::function<void()> onCancel_;
     // The time stamp of the Escape that an open selector list took, if any.
     std::optional<quint64> listEscapeTime_;
 };
 
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -9,7 +9,7 @@
 #include "platform/platform.h"
 #include "runtime/datetime.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using namespace date_box_layout;
@@ -82,7 +82,7 @@ CCnCalendar::CCnCalendar(const DateBoxBlock& block, forms::UnitAddress address, 
     panel_->SetCancelHandler([this] { CloseDropDown(true); });
 
     grid().SetOwner(this);
-    const SolarDate stored = DateOfDateTime(block.dateTime);
+    const lunar::SolarDate stored = DateOfDateTime(block.dateTime);
     grid().SetSolarDate(stored, true);
     if (!SameDay(dateTime_, grid().solarDate())) dateTime_ = runtime::NowDateTime();
     setLayoutMode(block.layoutMode);
@@ -123,8 +123,9 @@ void CCnCalendar::paintEvent(QPaintEvent* event) {
 }
 
 void CCnCalendar::updateDisplayedText() {
-    const SolarDate& date = grid().solarDate();
-    displayedText_ = FormatLunarDay(date.year, date.month, date.day, EffectiveTemplate(template_));
+    const lunar::SolarDate& date = grid().solarDate();
+    displayedText_ =
+        lunar::FormatLunarDay(date.year, date.month, date.day, EffectiveTemplate(template_));
     setWindowTitle(platform::GbkToQString(displayedText_));
     update();
 }
@@ -246,4 +247,4 @@ forms::KindDescriptor CnCalendarKind() {
     return forms::DescribeKind<CCnCalendar>(forms::KindCode::CnCalendar, kProperties, Create);
 }
 
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -18,7 +18,7 @@
 #include "lunar_controls/date_properties.h"
 #include "lunar_controls/persisted_block.h"
 
-namespace lunar {
+namespace lunar_controls {
 
 namespace date_box_layout {
 inline constexpr int kButtonWidth = 20;
@@ -80,4 +80,4 @@ private:
     QRect boxOnScreen_;
 };
 
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -6,7 +6,7 @@
 #include "runtime/datetime.h"
 #include "runtime/gbk.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 // Reads of the date give the last second of the day.
@@ -38,7 +38,7 @@ std::optional<uint16_t> LunarField(const forms::PropertyValue& value) {
 }
 
 bool WriteLunarField(CCalendar& grid, LunarProperty property, const forms::PropertyValue& value) {
-    LunarDate date = grid.lunarDate();
+    lunar::LunarDate date = grid.lunarDate();
     if (property == LunarProperty::LeapMonth) {
         date.isLeap = value.AsBool();
     } else {
@@ -76,21 +76,21 @@ bool WriteGridDate(CCalendar& grid, LunarProperty property, const forms::Propert
 
 std::array<int32_t, 4> LunarDateArgs(double dateTime) {
     const runtime::DateTimeFields fields = runtime::SplitDateTime(dateTime);
-    LunarDate lunar;
-    SolarToLunar(uint16_t(fields.year), uint16_t(fields.month), uint16_t(fields.day), lunar);
+    lunar::LunarDate lunar;
+    lunar::SolarToLunar(uint16_t(fields.year), uint16_t(fields.month), uint16_t(fields.day), lunar);
     return {lunar.year, lunar.month, lunar.day, lunar.isLeap ? 1 : 0};
 }
 
-SolarDate DateOfDateTime(double dateTime) {
+lunar::SolarDate DateOfDateTime(double dateTime) {
     const runtime::DateTimeFields fields = runtime::SplitDateTime(dateTime);
     return {uint16_t(fields.year), uint16_t(fields.month), uint16_t(fields.day), 0};
 }
 
-double WholeDayOf(const SolarDate& date) {
+double WholeDayOf(const lunar::SolarDate& date) {
     return runtime::ComposeDateTime(date.year, date.month, date.day);
 }
 
-bool SameDay(double dateTime, const SolarDate& date) {
+bool SameDay(double dateTime, const lunar::SolarDate& date) {
     return DateOfDateTime(dateTime) == date;
 }
 
@@ -104,8 +104,8 @@ double DateTimeOfValue(const forms::PropertyValue& value) {
 
 std::optional<forms::PropertyValue> ReadDateProperty(const CCalendar& grid,
                                                      LunarProperty property) {
-    const SolarDate& date = grid.solarDate();
-    const LunarDate& lunar = grid.lunarDate();
+    const lunar::SolarDate& date = grid.solarDate();
+    const lunar::LunarDate& lunar = grid.lunarDate();
     using V = forms::PropertyValue;
     switch (property) {
         case LunarProperty::Date:
@@ -120,21 +120,24 @@ std::optional<forms::PropertyValue> ReadDateProperty(const CCalendar& grid,
         case LunarProperty::LeapMonth:
             return V::Number(lunar.isLeap ? 1 : 0);
         case LunarProperty::YearName:
-            return TextValue(FormatLunarDay(date.year, date.month, date.day, YearTemplateGbk()));
+            return TextValue(
+                lunar::FormatLunarDay(date.year, date.month, date.day, YearTemplateGbk()));
         case LunarProperty::MonthName:
-            return TextValue(LunarMonthName(lunar.month, lunar.isLeap));
+            return TextValue(lunar::LunarMonthName(lunar.month, lunar.isLeap));
         case LunarProperty::DayName:
-            return TextValue(LunarDayName(lunar.day));
+            return TextValue(lunar::LunarDayName(lunar.day));
         case LunarProperty::Zodiac:
-            return TextValue(FormatLunarDay(date.year, date.month, date.day, ZodiacTemplateGbk()));
+            return TextValue(
+                lunar::FormatLunarDay(date.year, date.month, date.day, ZodiacTemplateGbk()));
         case LunarProperty::SolarTerm:
-            return TextValue(SolarTermName(SolarTermOn(date.year, date.month, date.day)));
+            return TextValue(
+                lunar::SolarTermName(lunar::SolarTermOn(date.year, date.month, date.day)));
         case LunarProperty::Weekday:
-            return V::Number(WeekdayOf(date.year, date.month, date.day));
+            return V::Number(lunar::WeekdayOf(date.year, date.month, date.day));
         case LunarProperty::MonthLength:
-            return V::Number(LunarMonthLength(lunar.year, lunar.month, lunar.isLeap));
+            return V::Number(lunar::LunarMonthLength(lunar.year, lunar.month, lunar.isLeap));
         case LunarProperty::YearLength:
-            return V::Number(LunarYearDays(lunar.year));
+            return V::Number(lunar::LunarYearDays(lunar.year));
         default:
             return std::nullopt;
     }
@@ -155,7 +158,7 @@ bool WriteDateProperty(CCalendar& grid, LunarProperty property, const forms::Pro
 }
 
 const std::string& EffectiveTemplate(const std::string& gbkTemplate) {
-    return gbkTemplate.empty() ? DefaultLunarFormatGbk() : gbkTemplate;
+    return gbkTemplate.empty() ? lunar::DefaultLunarFormatGbk() : gbkTemplate;
 }
 
-}  // namespace lunar
+}  // namespace lunar_controls

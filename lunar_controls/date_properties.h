@@ -14,7 +14,7 @@
 #include "lunar_controls/day_grid.h"
 #include "lunar_controls/lunar_kinds.h"
 
-namespace lunar {
+namespace lunar_controls {
 
 // The lunar date of a whole-day DateTime as event arguments: year, month,
 // day and leap (0 or 1); zeros outside the conversion range.
@@ -22,9 +22,9 @@ std::array<int32_t, 4> LunarDateArgs(double dateTime);
 
 // The day of a DateTime, its whole-day DateTime, and whether a DateTime
 // falls on a day.
-SolarDate DateOfDateTime(double dateTime);
-double WholeDayOf(const SolarDate& date);
-bool SameDay(double dateTime, const SolarDate& date);
+lunar::SolarDate DateOfDateTime(double dateTime);
+double WholeDayOf(const lunar::SolarDate& date);
+bool SameDay(double dateTime, const lunar::SolarDate& date);
 
 forms::PropertyValue DateTimeValue(double dateTime);
 double DateTimeOfValue(const forms::PropertyValue& value);
@@ -47,4 +47,4 @@ void FollowGridDay(double& storedDateTime, const CCalendar& grid);
 // default when it is empty.
 const std::string& EffectiveTemplate(const std::string& gbkTemplate);
 
-}  // namespace lunar
+}  // namespace lunar_controls

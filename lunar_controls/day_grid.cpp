@@ -12,7 +12,7 @@
 #include "platform/platform.h"
 #include "runtime/datetime.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using namespace grid_layout;
@@ -35,11 +35,11 @@ TextSprites& FooterSprites() {
     return sprites;
 }
 
-double WholeDay(const SolarDate& date) {
+double WholeDay(const lunar::SolarDate& date) {
     return runtime::ComposeDateTime(date.year, date.month, date.day);
 }
 
-SolarDate LocalToday() {
+lunar::SolarDate LocalToday() {
     const runtime::DateTimeFields now = runtime::SplitDateTime(runtime::NowDateTime());
     return {uint16_t(now.year), uint16_t(now.month), uint16_t(now.day), 0};
 }
@@ -89,7 +89,7 @@ CCalendar::CCalendar(QWidget* parent) : QWidget(parent), footerFont_(FooterSprit
     setCursor(Qt::ArrowCursor);
     setFixedSize(GridSize());
     solar_ = TodayClock()();
-    SolarToLunar(solar_.year, solar_.month, solar_.day, lunar_);
+    lunar::SolarToLunar(solar_.year, solar_.month, solar_.day, lunar_);
     fillCells();
 }
 
@@ -105,16 +105,17 @@ void CCalendar::SetOwner(QObject* owner) {
 }
 
 bool CCalendar::SetSolarDate(uint16_t year, uint16_t month, uint16_t day, bool notify) {
-    if (month < 1 || month > 12 || year > LastConvertibleDate.year) return false;
-    if (CompareDates(year, month, day, FirstConvertibleDate.year, FirstConvertibleDate.month,
-                     FirstConvertibleDate.day) < 0) {
+    if (month < 1 || month > 12 || year > lunar::LastConvertibleDate.year) return false;
+    if (lunar::CompareDates(year, month, day, lunar::FirstConvertibleDate.year,
+                            lunar::FirstConvertibleDate.month,
+                            lunar::FirstConvertibleDate.day) < 0) {
         return false;
     }
-    if (day == 0 || day > GregorianMonthDays(year, month)) return false;
-    const SolarDate date{year, month, day, 0};
+    if (day == 0 || day > lunar::GregorianMonthDays(year, month)) return false;
+    const lunar::SolarDate date{year, month, day, 0};
     if (!notify && date == solar_) return true;
     solar_ = date;
-    SolarToLunar(year, month, day, lunar_);
+    lunar::SolarToLunar(year, month, day, lunar_);
     fillCells();
     if (notify) notifyOwner(GridNotice::DateChanged, solar_, true);
     update();
@@ -124,12 +125,12 @@ bool CCalendar::SetSolarDate(uint16_t year, uint16_t month, uint16_t day, bool n
 bool CCalendar::SetLunarDate(uint16_t year, uint16_t month, uint16_t day, bool isLeap,
                              bool notify) {
     constexpr uint16_t kLastLunarYear = 2049;
-    if (year < FirstConvertibleDate.year || year > kLastLunarYear) return false;
+    if (year < lunar::FirstConvertibleDate.year || year > kLastLunarYear) return false;
     if (month < 1 || month > 12 || day == 0) return false;
-    if (LeapMonthOf(year) != month) isLeap = false;
-    if (day > LunarMonthLength(year, month, isLeap)) return false;
-    SolarDate solar;
-    if (!LunarToSolar(year, month, day, isLeap, solar)) return false;
+    if (lunar::LeapMonthOf(year) != month) isLeap = false;
+    if (day > lunar::LunarMonthLength(year, month, isLeap)) return false;
+    lunar::SolarDate solar;
+    if (!lunar::LunarToSolar(year, month, day, isLeap, solar)) return false;
     return SetSolarDate(solar, notify);
 }
 
@@ -142,21 +143,21 @@ void CCalendar::SetGregorianLayout(bool gregorian) {
 // The page's cells with the texts the grid draws, and the footer's terms
 // both as one text and as the pieces the footer draws.
 void CCalendar::fillCells() {
-    const MonthPage page =
-        MonthPageOf(solar_, gregorian_ ? PageLayout::Gregorian : PageLayout::Lunar);
+    const lunar::MonthPage page = lunar::MonthPageOf(
+        solar_, gregorian_ ? lunar::PageLayout::Gregorian : lunar::PageLayout::Lunar);
     footerPieces_.clear();
     for (int i = 0; i < kCellCount; ++i) {
         GridCell& cell = cells_[size_t(i)];
-        static_cast<PageCell&>(cell) = page[size_t(i)];
+        static_cast<lunar::PageCell&>(cell) = page[size_t(i)];
         cell.solarText = grid_cells::SolarText(cell.solar);
         cell.lunarText = grid_cells::LunarText(cell.lunar);
-        if (FooterListsTerm(cell)) addFooterPieces(cell);
+        if (lunar::FooterListsTerm(cell)) addFooterPieces(cell);
     }
-    footerLeft_ = FooterTermsText(page);
+    footerLeft_ = lunar::FooterTermsText(page);
 }
 
 void CCalendar::addFooterPieces(const GridCell& cell) {
-    static const QString separator = QString::fromLatin1(FooterTermSeparator);
+    static const QString separator = QString::fromLatin1(lunar::FooterTermSeparator);
     if (!footerPieces_.empty()) footerPieces_.push_back(separator);
     footerPieces_.push_back(grid_cells::LunarDayText(cell.lunar.day));
     footerPieces_.push_back(grid_cells::SolarTermText(cell.solarTerm));
@@ -175,7 +176,7 @@ int CCalendar::HitTest(QPoint point) const {
     return -1;
 }
 
-void CCalendar::notifyOwner(GridNotice code, const SolarDate& date, bool post) {
+void CCalendar::notifyOwner(GridNotice code, const lunar::SolarDate& date, bool post) {
     if (owner_ == nullptr) return;
     if (post) {
         QCoreApplication::postEvent(owner_, new GridNoticeEvent(code, WholeDay(date)));
@@ -195,8 +196,9 @@ void CCalendar::hover(int index, bool byPointer) {
     if (index >= 0) update(CellRect(index));
     update(FooterRect());
     if (index >= 0 && cells_[size_t(index)].inShownMonth) {
-        const SolarDate& date = cells_[size_t(index)].solar;
-        footerRight_ = FormatLunarDay(date.year, date.month, date.day, DefaultLunarFormatGbk());
+        const lunar::SolarDate& date = cells_[size_t(index)].solar;
+        footerRight_ =
+            lunar::FormatLunarDay(date.year, date.month, date.day, lunar::DefaultLunarFormatGbk());
         if (byPointer) notifyOwner(GridNotice::Hovered, date, false);
     } else {
         footerRight_.clear();
@@ -214,7 +216,7 @@ void CCalendar::leaveEvent(QEvent*) {
 void CCalendar::mouseReleaseEvent(QMouseEvent* event) {
     const int index = HitTest(event->position().toPoint());
     if (index < 0 || !cells_[size_t(index)].inShownMonth) return;
-    const SolarDate date = cells_[size_t(index)].solar;
+    const lunar::SolarDate date = cells_[size_t(index)].solar;
     if (event->button() == Qt::LeftButton) {
         pick(date);
     } else if (event->button() == Qt::RightButton) {
@@ -222,7 +224,7 @@ void CCalendar::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-void CCalendar::pick(const SolarDate& date) {
+void CCalendar::pick(const lunar::SolarDate& date) {
     SetSolarDate(date, true);
     notifyOwner(GridNotice::Clicked, date, true);
 }
@@ -304,4 +306,4 @@ void CCalendar::paintFooter(QPainter& painter) const {
                      Qt::AlignRight | Qt::AlignVCenter, platform::GbkToQString(footerRight_));
 }
 
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -33,7 +33,7 @@
 
 class QPainter;
 
-namespace lunar {
+namespace lunar_controls {
 
 // The private message by which the grid notifies its owner, and its codes.
 inline constexpr int kGridNoticeMessage = 0x464;
@@ -59,14 +59,14 @@ public:
 bool IsGridKey(int qtKey);
 
 // A cell of the month page with the texts the grid draws.
-struct GridCell : PageCell {
+struct GridCell : lunar::PageCell {
     QString solarText;
     QString lunarText;
 };
 
 // The date a new grid starts on: today by the local clock unless a test
 // sets a clock of its own (null restores the local clock).
-using TodaySource = SolarDate (*)();
+using TodaySource = lunar::SolarDate (*)();
 void SetTodaySource(TodaySource source);
 
 class CCalendar : public QWidget {
@@ -80,7 +80,7 @@ public:
     int id() const { return id_; }
 
     bool SetSolarDate(uint16_t year, uint16_t month, uint16_t day, bool notify);
-    bool SetSolarDate(const SolarDate& date, bool notify) {
+    bool SetSolarDate(const lunar::SolarDate& date, bool notify) {
         return SetSolarDate(date.year, date.month, date.day, notify);
     }
     bool SetLunarDate(uint16_t year, uint16_t month, uint16_t day, bool isLeap, bool notify);
@@ -91,8 +91,8 @@ public:
     int HitTest(QPoint point) const;
     static QRect CellRect(int index);
 
-    const SolarDate& solarDate() const { return solar_; }
-    const LunarDate& lunarDate() const { return lunar_; }
+    const lunar::SolarDate& solarDate() const { return solar_; }
+    const lunar::LunarDate& lunarDate() const { return lunar_; }
     bool gregorianLayout() const { return gregorian_; }
     const GridCell& cell(int index) const { return cells_[size_t(index)]; }
     int hoverCell() const { return hover_; }
@@ -111,12 +111,12 @@ private:
     void fillCells();
     // Highlights a cell; only the pointer's hover tells the owner.
     void hover(int index, bool byPointer = true);
-    void pick(const SolarDate& date);
-    void selectByKey(const SolarDate& date);
-    uint16_t dayInMonth(const SolarDate& date) const;
-    SolarDate neighbourMonthStart(int step) const;
-    SolarDate sameDayInMonth(int step) const;
-    void notifyOwner(GridNotice code, const SolarDate& date, bool post);
+    void pick(const lunar::SolarDate& date);
+    void selectByKey(const lunar::SolarDate& date);
+    uint16_t dayInMonth(const lunar::SolarDate& date) const;
+    lunar::SolarDate neighbourMonthStart(int step) const;
+    lunar::SolarDate sameDayInMonth(int step) const;
+    void notifyOwner(GridNotice code, const lunar::SolarDate& date, bool post);
 
     void addFooterPieces(const GridCell& cell);
 
@@ -125,8 +125,8 @@ private:
     void paintCellTexts(QPainter& painter, int index, CellLook look) const;
     void paintFooter(QPainter& painter) const;
 
-    SolarDate solar_;
-    LunarDate lunar_;
+    lunar::SolarDate solar_;
+    lunar::LunarDate lunar_;
     bool gregorian_ = false;
     std::array<GridCell, grid_layout::kCellCount> cells_;
     std::string footerLeft_;             // GBK
@@ -141,4 +141,4 @@ private:
     QFont footerFont_;
 };
 
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -8,13 +8,13 @@
 
 #include "lunar_controls/day_grid.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 constexpr int kDaysInWeek = 7;
 
-SolarDate Shifted(SolarDate date, int32_t days) {
-    ShiftDays(date.year, date.month, date.day, days);
+lunar::SolarDate Shifted(lunar::SolarDate date, int32_t days) {
+    lunar::ShiftDays(date.year, date.month, date.day, days);
     return date;
 }
 
@@ -73,7 +73,7 @@ void CCalendar::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
 }
 
-void CCalendar::selectByKey(const SolarDate& date) {
+void CCalendar::selectByKey(const lunar::SolarDate& date) {
     if (!SetSolarDate(date, true)) return;
     for (int i = 0; i < grid_layout::kCellCount; ++i) {
         if (cells_[size_t(i)].inShownMonth && cells_[size_t(i)].solar == solar_) hover(i, false);
@@ -81,16 +81,16 @@ void CCalendar::selectByKey(const SolarDate& date) {
 }
 
 // The day's number in the month the page shows: Gregorian or lunar.
-uint16_t CCalendar::dayInMonth(const SolarDate& date) const {
+uint16_t CCalendar::dayInMonth(const lunar::SolarDate& date) const {
     if (gregorian_) return date.day;
-    LunarDate lunar;
-    SolarToLunar(date.year, date.month, date.day, lunar);
+    lunar::LunarDate lunar;
+    lunar::SolarToLunar(date.year, date.month, date.day, lunar);
     return lunar.day;
 }
 
 // The first day of the month after the shown one (step 1) or before it
 // (step −1); every day of the shown month has its cell on the page.
-SolarDate CCalendar::neighbourMonthStart(int step) const {
+lunar::SolarDate CCalendar::neighbourMonthStart(int step) const {
     int first = -1;
     int last = -1;
     for (int i = 0; i < grid_layout::kCellCount; ++i) {
@@ -100,19 +100,19 @@ SolarDate CCalendar::neighbourMonthStart(int step) const {
     }
     if (first < 0) return solar_;
     if (step > 0) return Shifted(cells_[size_t(last)].solar, 1);
-    const SolarDate lastBefore = Shifted(cells_[size_t(first)].solar, -1);
+    const lunar::SolarDate lastBefore = Shifted(cells_[size_t(first)].solar, -1);
     return Shifted(lastBefore, 1 - int32_t(dayInMonth(lastBefore)));
 }
 
-SolarDate CCalendar::sameDayInMonth(int step) const {
+lunar::SolarDate CCalendar::sameDayInMonth(int step) const {
     const uint16_t wanted = dayInMonth(solar_);
-    SolarDate day = neighbourMonthStart(step);
+    lunar::SolarDate day = neighbourMonthStart(step);
     for (uint16_t at = 1; at < wanted; ++at) {
-        const SolarDate next = Shifted(day, 1);
+        const lunar::SolarDate next = Shifted(day, 1);
         if (dayInMonth(next) != at + 1) break;  // the month is shorter
         day = next;
     }
     return day;
 }
 
-}  // namespace lunar
+}  // namespace lunar_controls

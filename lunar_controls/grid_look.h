@@ -7,7 +7,7 @@
 
 #include "lunar/month_page.h"
 
-namespace lunar {
+namespace lunar_controls {
 
 namespace grid_layout {
 inline constexpr int kCellWidth = 52;
@@ -15,9 +15,9 @@ inline constexpr int kCellHeight = 32;
 inline constexpr int kHeaderHeight = 20;  // the footer has the same height
 inline constexpr int kLeftMargin = 0;
 inline constexpr int kTopMargin = 0;
-inline constexpr int kColumns = PageColumns;
-inline constexpr int kRows = PageRows;
-inline constexpr int kCellCount = PageCells;
+inline constexpr int kColumns = lunar::PageColumns;
+inline constexpr int kRows = lunar::PageRows;
+inline constexpr int kCellCount = lunar::PageCells;
 inline constexpr int kWidth = kColumns * kCellWidth + 2 * kLeftMargin + 1;                  // 365
 inline constexpr int kHeight = 2 * (kTopMargin + kRows / 2 * kCellHeight + kHeaderHeight);  // 232
 // Texts sit this far inside the cell's top and bottom border, and the footer
@@ -51,4 +51,4 @@ constexpr QRgb RgbOf(uint32_t stored) {
 }
 }  // namespace grid_colours
 
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -5,7 +5,7 @@
 #include "lunar_controls/grid_cells.h"
 #include "lunar_controls/grid_look.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using namespace grid_layout;
@@ -78,4 +78,4 @@ GridPictures::GridPictures(const QFont& headerFont)
     }
 }
 
-}  // namespace lunar
+}  // namespace lunar_controls

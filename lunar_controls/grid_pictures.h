@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdint>
 
-namespace lunar {
+namespace lunar_controls {
 
 // How a cell is filled and its texts coloured: a date of the shown month, a
 // date outside it (grey), the date under the pointer.
@@ -43,4 +43,4 @@ private:
     QImage footer_;
 };
 
-}  // namespace lunar
+}  // namespace lunar_controls

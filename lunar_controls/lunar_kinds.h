@@ -12,7 +12,7 @@
 
 #include "controls/kind_registry.h"
 
-namespace lunar {
+namespace lunar_controls {
 
 // Property numbers of both kinds, as ReadProperty and WriteProperty use them
 // (the kind routines receive the number − 8). Numbers 22-24, 27 and 28 of
@@ -60,4 +60,4 @@ forms::KindDescriptor CnCalendarKind();
 forms::KindDescriptor CnMonthCalendarKind();
 inline constexpr forms::KindMaker kLunarKinds[] = {CnCalendarKind, CnMonthCalendarKind};
 
-}  // namespace lunar
+}  // namespace lunar_controls

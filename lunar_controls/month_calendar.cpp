@@ -8,7 +8,7 @@
 #include "platform/platform.h"
 #include "runtime/datetime.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using T = forms::PropertyType;
@@ -43,7 +43,7 @@ CnMonthCalendarWidget::CnMonthCalendarWidget(const MonthCalendarBlock& block,
     fitToPanel();
     panel_->show();
     grid().SetOwner(this);
-    const SolarDate stored = DateOfDateTime(block.dateTime);
+    const lunar::SolarDate stored = DateOfDateTime(block.dateTime);
     grid().SetSolarDate(stored, true);
     // A stored date the grid refuses leaves it on today.
     if (!SameDay(dateTime_, grid().solarDate())) dateTime_ = runtime::NowDateTime();
@@ -182,4 +182,4 @@ forms::KindDescriptor CnMonthCalendarKind() {
                                                       Create);
 }
 
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -14,7 +14,7 @@
 #include "lunar_controls/date_properties.h"
 #include "lunar_controls/persisted_block.h"
 
-namespace lunar {
+namespace lunar_controls {
 
 class CnMonthCalendarWidget : public QWidget {
 public:
@@ -53,4 +53,4 @@ private:
     std::string headerText_;  // GBK, the header text last shown
 };
 
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -2,7 +2,7 @@
 
 #include <bit>
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 constexpr uint8_t kWordLengthMarker = 0xFF;
@@ -111,4 +111,4 @@ forms::Bytes WriteDateBoxBlock(const DateBoxBlock& block) {
     return writer.Take();
 }
 
-}  // namespace lunar
+}  // namespace lunar_controls

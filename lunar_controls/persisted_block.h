@@ -24,7 +24,7 @@
 #include "forms/template_archive.h"
 #include "runtime/datetime.h"
 
-namespace lunar {
+namespace lunar_controls {
 
 void WriteArchiveString(forms::ArchiveWriter& writer, std::string_view text);
 // The text, or nullopt (and the reader failed) when it is cut short.
@@ -58,4 +58,4 @@ forms::Bytes WriteMonthCalendarBlock(const MonthCalendarBlock& block);
 DateBoxBlock ReadDateBoxBlock(std::span<const uint8_t> bytes);
 forms::Bytes WriteDateBoxBlock(const DateBoxBlock& block);
 
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 // The smallest rectangle holding every pixel in which the two pictures of
@@ -75,4 +75,4 @@ TextSprites::Sprite TextSprites::Make(const QImage& backdrop, QRgb pen, const QR
     return sprite;
 }
 
-}  // namespace lunar
+}  // namespace lunar_controls

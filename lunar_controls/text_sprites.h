@@ -22,7 +22,7 @@
 
 class QPainter;
 
-namespace lunar {
+namespace lunar_controls {
 
 class TextSprites {
 public:
@@ -78,4 +78,4 @@ private:
     QHash<Key, Sprite> sprites_;
 };
 
-}  // namespace lunar
+}  // namespace lunar_controls

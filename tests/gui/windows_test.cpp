@@ -96,8 +96,8 @@ TEST_F(ProgramTest, CalendarPageByKeyboard) {
     };
     press(Qt::Key_PageDown, Qt::ControlModifier);
     press(Qt::Key_PageDown, Qt::ControlModifier);
-    auto* calendar =
-        dynamic_cast<lunar::CnMonthCalendarWidget*>(Control(UnitNamed(kMainWindow, "农历月历1")));
+    auto* calendar = dynamic_cast<lunar_controls::CnMonthCalendarWidget*>(
+        Control(UnitNamed(kMainWindow, "农历月历1")));
     ASSERT_TRUE(calendar != nullptr && calendar->isVisible()) << "农家历 is not shown";
     EXPECT_EQ(QApplication::focusWidget(), calendar->panel().yearSelector());
     press(Qt::Key_Tab);

@@ -8,7 +8,7 @@
 #include "platform/platform.h"
 #include "tests/lunar_controls/gui_support.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using test::Gbk;
@@ -31,7 +31,7 @@ class PanelTest : public ::testing::Test {
 protected:
     void SetUp() override { panel.grid().SetOwner(&owner); }
 
-    void Show(bool gregorian, const SolarDate& date) {
+    void Show(bool gregorian, const lunar::SolarDate& date) {
         panel.SetGregorianLayout(gregorian);
         ASSERT_TRUE(panel.grid().SetSolarDate(date, false));
         panel.BuildSelectors();
@@ -101,15 +101,15 @@ TEST_F(PanelTest, LunarMonthListOf2020HoldsTheLeapMonthAfterTheFourth) {
     EXPECT_EQ(months->currentIndex(), 2);
 
     Choose(months, 4);
-    EXPECT_EQ(panel.grid().lunarDate(), (LunarDate{2020, 4, 10, true}));
-    EXPECT_EQ(panel.grid().solarDate(), (SolarDate{2020, 6, 1, 0}));
+    EXPECT_EQ(panel.grid().lunarDate(), (lunar::LunarDate{2020, 4, 10, true}));
+    EXPECT_EQ(panel.grid().solarDate(), (lunar::SolarDate{2020, 6, 1, 0}));
     EXPECT_TRUE(owner.notices.empty()) << "selectors change the date without notification";
 }
 
 TEST_F(PanelTest, LunarMonthSelectionCountsTheLeapMonth) {
     struct Case {
         const char* name;
-        LunarDate date;
+        lunar::LunarDate date;
         int item;
     };
     const Case cases[] = {
@@ -134,9 +134,9 @@ TEST_F(PanelTest, GregorianMonthChoiceClampsTheDayToTheMonth) {
     EXPECT_EQ(ItemText(months, 1), Gbk("二月"));
     EXPECT_EQ(ItemText(months, 11), Gbk("十二月"));
     Choose(months, 1);
-    EXPECT_EQ(panel.grid().solarDate(), (SolarDate{2014, 2, 28, 0}));
+    EXPECT_EQ(panel.grid().solarDate(), (lunar::SolarDate{2014, 2, 28, 0}));
     Choose(panel.yearSelector(), YearItem(2016));
-    EXPECT_EQ(panel.grid().solarDate(), (SolarDate{2016, 2, 28, 0}));
+    EXPECT_EQ(panel.grid().solarDate(), (lunar::SolarDate{2016, 2, 28, 0}));
     QCoreApplication::sendPostedEvents(&owner);
     EXPECT_TRUE(owner.notices.empty());
 }
@@ -149,20 +149,20 @@ TEST_F(PanelTest, YearChoiceKeepsTheMonthItemWhileItExists) {
     Choose(panel.yearSelector(), YearItem(2021));
     EXPECT_EQ(panel.monthSelector()->count(), 12);
     EXPECT_EQ(panel.monthSelector()->currentIndex(), 11);
-    EXPECT_EQ(panel.grid().lunarDate(), (LunarDate{2021, 12, 5, false}));
+    EXPECT_EQ(panel.grid().lunarDate(), (lunar::LunarDate{2021, 12, 5, false}));
 
     ShowLunar(2021, 6, 5, false);
     // Item 5 stays item 5; in 2020 that is the fifth month, after the leap.
     Choose(panel.yearSelector(), YearItem(2020));
     EXPECT_EQ(panel.monthSelector()->currentIndex(), 5);
-    EXPECT_EQ(panel.grid().lunarDate(), (LunarDate{2020, 5, 5, false}));
+    EXPECT_EQ(panel.grid().lunarDate(), (lunar::LunarDate{2020, 5, 5, false}));
 }
 
 TEST_F(PanelTest, LunarMonthChoiceShortensDayThirtyInA29DayMonth) {
     // Lunar 2014 month 2 has 30 days, month 1 has 29.
     ShowLunar(2014, 2, 30, false);
     Choose(panel.monthSelector(), 0);
-    EXPECT_EQ(panel.grid().lunarDate(), (LunarDate{2014, 1, 29, false}));
+    EXPECT_EQ(panel.grid().lunarDate(), (lunar::LunarDate{2014, 1, 29, false}));
 }
 
 TEST_F(PanelTest, YearsOutsideTheListLeaveTheSelectorsEmpty) {
@@ -170,19 +170,19 @@ TEST_F(PanelTest, YearsOutsideTheListLeaveTheSelectorsEmpty) {
     EXPECT_EQ(panel.yearSelector()->currentIndex(), -1);
     EXPECT_EQ(panel.monthSelector()->count(), 0);
     emit panel.yearSelector()->activated(-1);
-    EXPECT_EQ(panel.grid().solarDate(), (SolarDate{1901, 3, 1, 0}));
+    EXPECT_EQ(panel.grid().solarDate(), (lunar::SolarDate{1901, 3, 1, 0}));
 }
 
 // A clock past the conversion range leaves the grid without a lunar date;
 // the selectors still show the month chosen.
 TEST(ClockPastTheRange, SelectorsShowTheChosenMonth) {
-    SetTodaySource([] { return SolarDate{2049, 1, 1, 0}; });
-    CalendarPanel panel(CalendarPanel::Form::Embedded);
-    SetTodaySource(nullptr);
+    lunar_controls::SetTodaySource([] { return lunar::SolarDate{2049, 1, 1, 0}; });
+    lunar_controls::CalendarPanel panel(CalendarPanel::Form::Embedded);
+    lunar_controls::SetTodaySource(nullptr);
     panel.BuildSelectors();
     Choose(panel.yearSelector(), YearItem(2020));
     Choose(panel.monthSelector(), 5);
-    EXPECT_EQ(panel.grid().lunarDate(), (LunarDate{2020, 5, 1, false}));
+    EXPECT_EQ(panel.grid().lunarDate(), (lunar::LunarDate{2020, 5, 1, false}));
 }
 
 TEST_F(PanelTest, HeaderTextFollowsTheTemplate) {
@@ -195,12 +195,15 @@ TEST_F(PanelTest, HeaderTextFollowsTheTemplate) {
 
     const QImage image = panel.grab().toImage();
     using grid_colours::RgbOf;
-    EXPECT_EQ(image.pixel(170, 2), RgbOf(panel_layout::kHeaderStripFill));
-    EXPECT_EQ(image.pixel(1, 29), RgbOf(panel_layout::kHeaderStripFill));
+    EXPECT_EQ(image.pixel(170, 2),
+              lunar_controls::grid_colours::RgbOf(panel_layout::kHeaderStripFill));
+    EXPECT_EQ(image.pixel(1, 29),
+              lunar_controls::grid_colours::RgbOf(panel_layout::kHeaderStripFill));
     int white = 0;
     for (int y = 0; y < panel_layout::kHeaderStripHeight; ++y) {
         for (int x = panel_layout::kHeaderTextLeft; x < 365; ++x) {
-            if (image.pixel(x, y) == RgbOf(panel_layout::kHeaderStripText)) {
+            if (image.pixel(x, y) ==
+                lunar_controls::grid_colours::RgbOf(panel_layout::kHeaderStripText)) {
                 ++white;
                 EXPECT_LT(x, 365 - panel_layout::kHeaderTextRightInset);
             }
@@ -211,14 +214,14 @@ TEST_F(PanelTest, HeaderTextFollowsTheTemplate) {
 
 TEST(DropDownPanel, EscapeAsksForCancelOnlyInTheDropDown) {
     int cancels = 0;
-    CalendarPanel dropDown(CalendarPanel::Form::DropDown);
+    lunar_controls::CalendarPanel dropDown(CalendarPanel::Form::DropDown);
     dropDown.SetCancelHandler([&] { ++cancels; });
     EXPECT_TRUE(dropDown.isWindow());
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QCoreApplication::sendEvent(&dropDown, &escape);
     EXPECT_EQ(cancels, 1);
 
-    CalendarPanel embedded(CalendarPanel::Form::Embedded);
+    lunar_controls::CalendarPanel embedded(CalendarPanel::Form::Embedded);
     embedded.SetCancelHandler([&] { ++cancels; });
     QCoreApplication::sendEvent(&embedded, &escape);
     EXPECT_EQ(cancels, 1);
@@ -226,7 +229,7 @@ TEST(DropDownPanel, EscapeAsksForCancelOnlyInTheDropDown) {
 
 TEST(DropDownPanel, EscapeThatClosedASelectorListDoesNotCancel) {
     int cancels = 0;
-    CalendarPanel dropDown(CalendarPanel::Form::DropDown);
+    lunar_controls::CalendarPanel dropDown(CalendarPanel::Form::DropDown);
     dropDown.SetCancelHandler([&] { ++cancels; });
     dropDown.BuildSelectors();
     constexpr quint64 kListEscapeTime = 1000;
@@ -247,4 +250,4 @@ TEST(DropDownPanel, EscapeThatClosedASelectorListDoesNotCancel) {
 }
 
 }  // namespace
-}  // namespace lunar
+}  // namespace lunar_controls

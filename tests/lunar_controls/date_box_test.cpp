@@ -12,7 +12,7 @@
 #include "tests/lunar_controls/gui_support.h"
 #include "tests/lunar_controls/kind_fixture.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using test::EventNumbersOf;
@@ -22,10 +22,10 @@ using test::Gbk;
 using test::kDateBoxUnit;
 
 constexpr auto kUnit = kDateBoxUnit;
-constexpr int32_t kClicked = int32_t(DateBoxEvent::Clicked);
-constexpr int32_t kOpening = int32_t(DateBoxEvent::DropDownOpening);
-constexpr int32_t kClosed = int32_t(DateBoxEvent::DropDownClosed);
-constexpr int32_t kDateChanged = int32_t(DateBoxEvent::DateChanged);
+constexpr int32_t kClicked = int32_t(lunar_controls::DateBoxEvent::Clicked);
+constexpr int32_t kOpening = int32_t(lunar_controls::DateBoxEvent::DropDownOpening);
+constexpr int32_t kClosed = int32_t(lunar_controls::DateBoxEvent::DropDownClosed);
+constexpr int32_t kDateChanged = int32_t(lunar_controls::DateBoxEvent::DateChanged);
 
 QSize& TestScreen() {
     static QSize screen;
@@ -46,14 +46,16 @@ class DateBoxTest : public test::LunarKindTest {
 protected:
     void SetUp() override {
         TestScreen() = QSize(4000, 3000);
-        SetScreenSizeSource(TestScreenSize);
+        lunar_controls::SetScreenSizeSource(TestScreenSize);
     }
     void TearDown() override {
-        SetScreenSizeSource(nullptr);
+        lunar_controls::SetScreenSizeSource(nullptr);
         test::LunarKindTest::TearDown();
     }
 
-    void OpenOn(const DateBoxBlock& block) { OpenWith(MonthCalendarBlock{}, block); }
+    void OpenOn(const DateBoxBlock& block) {
+        OpenWith(lunar_controls::MonthCalendarBlock{}, block);
+    }
 
     // Opens the drop-down with the button and forgets the events so far.
     void DropDown() {
@@ -76,8 +78,8 @@ TEST_F(DateBoxTest, ShowsTheStoredDateAndFiresEvent4OnceAfterCreation) {
 TEST_F(DateBoxTest, AllZeroBlockShowsTodayWithTheDefaultTemplate) {
     Open({}, forms::Bytes(4 + 8, 0));
     const runtime::DateTimeFields now = runtime::SplitDateTime(runtime::NowDateTime());
-    const std::string today = FormatLunarDay(uint16_t(now.year), uint16_t(now.month),
-                                             uint16_t(now.day), DefaultLunarFormatGbk());
+    const std::string today = lunar::FormatLunarDay(
+        uint16_t(now.year), uint16_t(now.month), uint16_t(now.day), lunar::DefaultLunarFormatGbk());
     EXPECT_EQ(ReadText(kUnit, LunarProperty::ShownText), today);
     EXPECT_FALSE(dateBox().grid().gregorianLayout());
     EXPECT_EQ(Read(kUnit, LunarProperty::LayoutMode), 0u);
@@ -112,9 +114,10 @@ TEST_F(DateBoxTest, ButtonSitsAtTheRightEndOnEveryResize) {
     for (const QSize& size : sizes) {
         dateBox().resize(size);
         const QRect client = dateBox().contentsRect();
-        EXPECT_EQ(dateBox().button().geometry(),
-                  QRect(client.right() + 1 - date_box_layout::kButtonWidth, client.top(),
-                        date_box_layout::kButtonWidth, client.height()));
+        EXPECT_EQ(
+            dateBox().button().geometry(),
+            QRect(client.right() + 1 - lunar_controls::date_box_layout::kButtonWidth, client.top(),
+                  lunar_controls::date_box_layout::kButtonWidth, client.height()));
     }
     EXPECT_EQ(dateBox().button().text(), QStringLiteral("..."));
 }
@@ -140,7 +143,7 @@ TEST(DropDownPlacement, BelowTheBoxUnlessAnEdgeIsNear) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(DropDownPosition(c.screen, dropDown, c.box), c.position);
+        EXPECT_EQ(lunar_controls::DropDownPosition(c.screen, dropDown, c.box), c.position);
     }
 }
 
@@ -187,7 +190,7 @@ TEST_F(DateBoxTest, OpeningAgainWhileOpenDoesNothing) {
 TEST_F(DateBoxTest, DropDownSelectorsFollowTheDate) {
     OpenOn(StoredOn(2020, 5, 23));
     DropDown();
-    CalendarPanel& panel = dateBox().dropDown();
+    lunar_controls::CalendarPanel& panel = dateBox().dropDown();
     EXPECT_EQ(panel.yearSelector()->currentIndex(), 2020 - 1902);
     EXPECT_EQ(panel.monthSelector()->currentIndex(), 4) << "闰四月";
     EXPECT_EQ(panel.headerText(), Gbk("庚子年(鼠)闰四月初一 2020-5-23"));
@@ -207,7 +210,7 @@ TEST_F(DateBoxTest, EscapeAfterASelectorChangeRestoresTheDateWithOnlyEvent3) {
     test::Settle();
     EXPECT_EQ(EventNumbersOf(kUnit), std::vector<int32_t>{kClosed});
     EXPECT_FALSE(dateBox().dropDownOpen());
-    EXPECT_EQ(dateBox().grid().solarDate(), (SolarDate{2014, 2, 4, 0}));
+    EXPECT_EQ(dateBox().grid().solarDate(), (lunar::SolarDate{2014, 2, 4, 0}));
     EXPECT_EQ(ReadText(kUnit, LunarProperty::ShownText), Gbk("甲午年(马)正月初五 2014-2-4"));
 }
 
@@ -224,7 +227,7 @@ TEST_F(DateBoxTest, OnlyALeftPressOutsideClosesAsACancel) {
         EXPECT_EQ(dateBox().dropDownOpen(), button != Qt::LeftButton) << button;
     }
     EXPECT_EQ(EventNumbersOf(kUnit), std::vector<int32_t>{kClosed});
-    EXPECT_EQ(dateBox().grid().solarDate(), (SolarDate{2014, 2, 4, 0}));
+    EXPECT_EQ(dateBox().grid().solarDate(), (lunar::SolarDate{2014, 2, 4, 0}));
     dateBox().CloseDropDown(true);
     EXPECT_EQ(EventNumbersOf(kUnit), std::vector<int32_t>{kClosed}) << "no second close";
 }
@@ -233,13 +236,13 @@ TEST_F(DateBoxTest, ClickOnADateGivesEvents4Then0Then3) {
     OpenOn(StoredOn(2014, 2, 4));
     dateBox().dropDown().SetGregorianLayout(true);
     DropDown();
-    CCalendar& grid = dateBox().grid();
+    lunar_controls::CCalendar& grid = dateBox().grid();
     // 2014-02-01 is cell 5 of the February page.
     test::MoveMouse(grid, test::CellCentre(5));
     test::Click(grid, test::CellCentre(5));
     test::Settle();
     const std::vector<FiredEvent> expected = {
-        {kUnit, int32_t(DateBoxEvent::Hovered), {2014, 1, 2, 0}},
+        {kUnit, int32_t(lunar_controls::DateBoxEvent::Hovered), {2014, 1, 2, 0}},
         {kUnit, kDateChanged, {}},
         {kUnit, kClicked, {}},
         {kUnit, kClosed, {}},
@@ -296,4 +299,4 @@ TEST_F(DateBoxTest, FocusGoesToTheButton) {
 }
 
 }  // namespace
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -12,14 +12,14 @@
 #include "runtime/gbk.h"
 #include "tests/lunar_controls/gui_support.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using test::Gbk;
 using test::NoticeRecorder;
 using test::RecordedNotice;
 
-constexpr SolarDate kFeb2014Selected{2014, 2, 10, 0};
+constexpr lunar::SolarDate kFeb2014Selected{2014, 2, 10, 0};
 // 2014-02-10 is on the page that starts on Monday 2014-01-27.
 constexpr int kFeb2014FirstIndex = 5;  // 2014-02-01
 constexpr int kFeb2014LastIndex = 32;  // 2014-02-28
@@ -54,13 +54,13 @@ protected:
 
 TEST_F(DayGridTest, GregorianPageOfFebruary2014) {
     ShowFebruary2014();
-    EXPECT_EQ(grid.cell(0).solar, (SolarDate{2014, 1, 27, 0}));
+    EXPECT_EQ(grid.cell(0).solar, (lunar::SolarDate{2014, 1, 27, 0}));
     EXPECT_EQ(grid.cell(0).weekday, 1);
-    EXPECT_EQ(grid.cell(41).solar, (SolarDate{2014, 3, 9, 0}));
+    EXPECT_EQ(grid.cell(41).solar, (lunar::SolarDate{2014, 3, 9, 0}));
     EXPECT_EQ(grid.cell(41).weekday, 7);
 
     const GridCell& first = grid.cell(kFeb2014FirstIndex);
-    EXPECT_EQ(first.solar, (SolarDate{2014, 2, 1, 0}));
+    EXPECT_EQ(first.solar, (lunar::SolarDate{2014, 2, 1, 0}));
     EXPECT_EQ(platform::QStringToGbk(first.lunarText), Gbk("初二"));
     EXPECT_EQ(first.solarText, QStringLiteral("2.1"));
     EXPECT_EQ(grid.cell(kFeb2014Selected10th).solarText, QStringLiteral("10"));
@@ -84,9 +84,11 @@ TEST_F(DayGridTest, GregorianPageMembershipFollowsTheGregorianMonth) {
 // its Gregorian layout: the same days, lunar texts, terms and footer.
 TEST_F(DayGridTest, CommandLineMonthAgreesWithTheGridForEveryMonthOfTheRange) {
     grid.SetGregorianLayout(true);
-    for (uint16_t year = FirstConvertibleDate.year; year <= LastConvertibleDate.year; ++year) {
-        for (uint16_t month = 1; month <= MonthsPerYear; ++month) {
-            if (!grid.SetSolarDate(year, month, GregorianMonthDays(year, month), false)) continue;
+    for (uint16_t year = lunar::FirstConvertibleDate.year; year <= lunar::LastConvertibleDate.year;
+         ++year) {
+        for (uint16_t month = 1; month <= lunar::MonthsPerYear; ++month) {
+            if (!grid.SetSolarDate(year, month, lunar::GregorianMonthDays(year, month), false))
+                continue;
             const cli::MonthFacts facts = cli::FactsOfMonth(year, month);
             std::vector<const GridCell*> shown;
             for (int i = 0; i < grid_layout::kCellCount; ++i) {
@@ -109,8 +111,8 @@ TEST_F(DayGridTest, CommandLineMonthAgreesWithTheGridForEveryMonthOfTheRange) {
 
 TEST_F(DayGridTest, LunarPageOfTheLeapFourthMonth2020) {
     ASSERT_TRUE(grid.SetLunarDate(2020, 4, 10, true, false));
-    EXPECT_EQ(grid.lunarDate(), (LunarDate{2020, 4, 10, true}));
-    EXPECT_EQ(grid.cell(0).solar, (SolarDate{2020, 5, 18, 0}));
+    EXPECT_EQ(grid.lunarDate(), (lunar::LunarDate{2020, 4, 10, true}));
+    EXPECT_EQ(grid.cell(0).solar, (lunar::SolarDate{2020, 5, 18, 0}));
     // 2020-05-18 ... 05-22 are the end of the normal fourth month.
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
@@ -119,7 +121,7 @@ TEST_F(DayGridTest, LunarPageOfTheLeapFourthMonth2020) {
         EXPECT_FALSE(grid.cell(i).inShownMonth);
     }
     const GridCell& leapFirst = grid.cell(5);
-    EXPECT_EQ(leapFirst.solar, (SolarDate{2020, 5, 23, 0}));
+    EXPECT_EQ(leapFirst.solar, (lunar::SolarDate{2020, 5, 23, 0}));
     EXPECT_TRUE(leapFirst.inShownMonth);
     EXPECT_EQ(platform::QStringToGbk(leapFirst.lunarText), Gbk("闰四月"));
     // The leap month has 29 days: 2020-05-23 ... 06-20; 06-21 is 五月初一.
@@ -132,7 +134,7 @@ TEST_F(DayGridTest, LayoutSwitchRefillsThePage) {
     ASSERT_TRUE(grid.SetSolarDate(2014, 2, 10, false));
     EXPECT_FALSE(grid.gregorianLayout()) << "the grid starts in lunar layout";
     // Lunar 正月 2014 begins on Friday 2014-01-31.
-    EXPECT_EQ(grid.cell(0).solar, (SolarDate{2014, 1, 27, 0}));
+    EXPECT_EQ(grid.cell(0).solar, (lunar::SolarDate{2014, 1, 27, 0}));
     EXPECT_TRUE(grid.cell(4).inShownMonth);
     grid.SetGregorianLayout(true);
     EXPECT_FALSE(grid.cell(4).inShownMonth);
@@ -142,7 +144,7 @@ TEST_F(DayGridTest, SetSolarDateRejectsDatesOutsideTheRange) {
     ASSERT_TRUE(grid.SetSolarDate(kFeb2014Selected, false));
     struct Case {
         const char* name;
-        SolarDate date;
+        lunar::SolarDate date;
     };
     const Case rejected[] = {
         {"month 0", {2014, 0, 10, 0}},  {"month 13", {2014, 13, 10, 0}},
@@ -158,17 +160,17 @@ TEST_F(DayGridTest, SetSolarDateRejectsDatesOutsideTheRange) {
     }
     EXPECT_TRUE(owner.notices.empty());
 
-    EXPECT_TRUE(grid.SetSolarDate(FirstConvertibleDate, false));
-    EXPECT_EQ(grid.lunarDate(), (LunarDate{1901, 1, 1, false}));
-    EXPECT_TRUE(grid.SetSolarDate(LastConvertibleDate, false));
-    EXPECT_EQ(grid.lunarDate(), (LunarDate{2048, 11, 27, false}));
+    EXPECT_TRUE(grid.SetSolarDate(lunar::FirstConvertibleDate, false));
+    EXPECT_EQ(grid.lunarDate(), (lunar::LunarDate{1901, 1, 1, false}));
+    EXPECT_TRUE(grid.SetSolarDate(lunar::LastConvertibleDate, false));
+    EXPECT_EQ(grid.lunarDate(), (lunar::LunarDate{2048, 11, 27, false}));
 }
 
 TEST_F(DayGridTest, SetLunarDateValidatesAndConverts) {
     ASSERT_TRUE(grid.SetSolarDate(kFeb2014Selected, false));
     struct Case {
         const char* name;
-        LunarDate lunar;
+        lunar::LunarDate lunar;
     };
     const Case rejected[] = {
         {"lunar year 1900", {1900, 12, 1, false}},
@@ -187,10 +189,10 @@ TEST_F(DayGridTest, SetLunarDateValidatesAndConverts) {
         EXPECT_EQ(grid.solarDate(), kFeb2014Selected);
     }
     ASSERT_TRUE(grid.SetLunarDate(2021, 4, 1, true, false));
-    EXPECT_EQ(grid.solarDate(), (SolarDate{2021, 5, 12, 0})) << "2021 has no leap month";
+    EXPECT_EQ(grid.solarDate(), (lunar::SolarDate{2021, 5, 12, 0})) << "2021 has no leap month";
     EXPECT_FALSE(grid.lunarDate().isLeap);
     ASSERT_TRUE(grid.SetLunarDate(2020, 4, 1, true, false));
-    EXPECT_EQ(grid.solarDate(), (SolarDate{2020, 5, 23, 0}));
+    EXPECT_EQ(grid.solarDate(), (lunar::SolarDate{2020, 5, 23, 0}));
 }
 
 TEST_F(DayGridTest, DateChangeIsPostedOnlyWithNotification) {
@@ -242,7 +244,7 @@ TEST_F(DayGridTest, LeavingTheGridClearsTheHighlight) {
 TEST_F(DayGridTest, ClickSelectsTheDateThenPostsTheClick) {
     ShowFebruary2014();
     Deliver([&] { test::Click(grid, test::CellCentre(kFeb2014LastIndex)); });
-    EXPECT_EQ(grid.solarDate(), (SolarDate{2014, 2, 28, 0}));
+    EXPECT_EQ(grid.solarDate(), (lunar::SolarDate{2014, 2, 28, 0}));
     const std::vector<RecordedNotice> expected = {
         {GridNotice::DateChanged, WholeDay(2014, 2, 28), false},
         {GridNotice::Clicked, WholeDay(2014, 2, 28), false},
@@ -262,7 +264,7 @@ TEST_F(DayGridTest, RightClickSendsTheDateWithoutSelectingIt) {
 TEST_F(DayGridTest, ClicksOutsideTheShownMonthDoNothing) {
     ShowFebruary2014();
     const QPoint places[] = {test::CellCentre(0), test::CellCentre(41), QPoint(10, 5),
-                             QPoint(10, grid_layout::kHeight - 5)};
+                             QPoint(10, lunar_controls::grid_layout::kHeight - 5)};
     for (const QPoint& place : places) {
         Deliver([&] {
             test::Click(grid, place);
@@ -277,9 +279,9 @@ TEST_F(DayGridTest, KeysMoveTheSelectedDayAndReturnPicksIt) {
     struct Row {
         const char* name;
         bool gregorian;
-        SolarDate from;
+        lunar::SolarDate from;
         Qt::Key key;
-        SolarDate to;
+        lunar::SolarDate to;
     };
     const Row rows[] = {
         {"left", true, {2014, 2, 10, 0}, Qt::Key_Left, {2014, 2, 9, 0}},
@@ -316,7 +318,7 @@ TEST_F(DayGridTest, KeysMoveTheSelectedDayAndReturnPicksIt) {
 }
 
 TEST(DayGridGeometry, HitTestFindsTheFirstCellOfAnOverlappingBorder) {
-    CCalendar grid;
+    lunar_controls::CCalendar grid;
     struct Case {
         const char* name;
         QPoint point;
@@ -342,9 +344,9 @@ TEST(DayGridGeometry, HitTestFindsTheFirstCellOfAnOverlappingBorder) {
 
 TEST(DayGridGeometry, TheGridStartsOnTodayWithoutOwner) {
     const runtime::DateTimeFields now = runtime::SplitDateTime(runtime::NowDateTime());
-    CCalendar grid;
+    lunar_controls::CCalendar grid;
     EXPECT_EQ(grid.solarDate(),
-              (SolarDate{uint16_t(now.year), uint16_t(now.month), uint16_t(now.day), 0}));
+              (lunar::SolarDate{uint16_t(now.year), uint16_t(now.month), uint16_t(now.day), 0}));
     EXPECT_FALSE(grid.gregorianLayout());
     EXPECT_EQ(grid.hoverCell(), -1);
 }
@@ -374,7 +376,7 @@ TEST_F(DayGridTest, PaintedColoursOfTheParts) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(page.pixel(c.point), RgbOf(c.colour));
+        EXPECT_EQ(page.pixel(c.point), lunar_controls::grid_colours::RgbOf(c.colour));
     }
 }
 
@@ -413,4 +415,4 @@ TEST_F(DayGridTest, PaintedTextColoursOfCellsAndHeader) {
 }
 
 }  // namespace
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -17,7 +17,7 @@
 
 namespace {
 
-using lunar::test::PageRequest;
+using lunar_controls::test::PageRequest;
 
 constexpr uint16_t kSelectedDay = 28;
 
@@ -30,16 +30,17 @@ struct Totals {
 // The cell under the pointer moves on by one with every page, so that over
 // the whole range each cell is hovered on many kinds of page.
 int HoverFor(int pageNumber) {
-    return pageNumber % (lunar::grid_layout::kCellCount + 1) - 1;
+    return pageNumber % (lunar_controls::grid_layout::kCellCount + 1) - 1;
 }
 
-void Check(lunar::CCalendar& grid, const PageRequest& page, Totals& totals) {
-    const QImage painted = lunar::test::PaintGridPage(grid, page);
+void Check(lunar_controls::CCalendar& grid, const PageRequest& page, Totals& totals) {
+    const QImage painted = lunar_controls::test::PaintGridPage(grid, page);
     const QByteArray pixels(reinterpret_cast<const char*>(painted.constBits()),
                             qsizetype(painted.sizeInBytes()));
     const QByteArray hash = QCryptographicHash::hash(pixels, QCryptographicHash::Sha256);
     totals.all.addData(hash);
-    const bool same = lunar::test::DifferingPixels(painted, lunar::test::PaintPlainPage(page)) == 0;
+    const bool same = lunar_controls::test::DifferingPixels(
+                          painted, lunar_controls::test::PaintPlainPage(page)) == 0;
     if (!same) ++totals.differing;
     ++totals.pages;
     std::printf("%04d-%02d-%02d %s hover %2d %s%s\n", page.selected.year, page.selected.month,
@@ -50,7 +51,7 @@ void Check(lunar::CCalendar& grid, const PageRequest& page, Totals& totals) {
 // Every Gregorian month of the range, shown in both layouts: the lunar
 // layout shows the lunar month of the 28th, a day every month has and the
 // first month of the range reaches.
-void CheckGregorianMonths(lunar::CCalendar& grid, Totals& totals) {
+void CheckGregorianMonths(lunar_controls::CCalendar& grid, Totals& totals) {
     for (uint16_t year = lunar::FirstConvertibleDate.year; year <= lunar::LastConvertibleDate.year;
          ++year) {
         const uint16_t firstMonth = year == lunar::FirstConvertibleDate.year ? 2 : 1;
@@ -64,7 +65,7 @@ void CheckGregorianMonths(lunar::CCalendar& grid, Totals& totals) {
 }
 
 // Every lunar month of the range, leap months included, from its first day.
-void CheckLunarMonths(lunar::CCalendar& grid, Totals& totals) {
+void CheckLunarMonths(lunar_controls::CCalendar& grid, Totals& totals) {
     for (uint16_t year = lunar::FirstConvertibleDate.year; year <= lunar::LastConvertibleDate.year;
          ++year) {
         for (uint16_t month = 1; month <= 12; ++month) {
@@ -84,7 +85,7 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     platform::InstallFonts();
-    lunar::CCalendar grid;
+    lunar_controls::CCalendar grid;
     Totals totals;
     CheckGregorianMonths(grid, totals);
     CheckLunarMonths(grid, totals);

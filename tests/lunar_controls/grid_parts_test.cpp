@@ -12,7 +12,7 @@
 #include "tests/lunar_controls/gui_support.h"
 #include "tests/lunar_controls/plain_page.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using test::Gbk;
@@ -36,7 +36,7 @@ TEST(GridCellTexts, TablesGiveTheTextsOfTheNames) {
         {"a leap month's first day", grid_cells::LunarText({2020, 4, 1, true}), "闰四月"},
         {"the eleventh month", grid_cells::LunarText({2014, 11, 1, false}), "冬月"},
         {"the twelfth month", grid_cells::LunarText({2014, 12, 1, false}), "腊月"},
-        {"the zero date", grid_cells::LunarText(LunarDate{}), ""},
+        {"the zero date", grid_cells::LunarText(lunar::LunarDate{}), ""},
         {"no lunar month", grid_cells::LunarText({2014, 0, 1, false}), ""},
         {"the footer's first day", grid_cells::LunarDayText(1), "初一"},
         {"no lunar day", grid_cells::LunarDayText(31), ""},
@@ -82,7 +82,7 @@ struct SpriteCase {
 
 // The backdrop placed on a larger canvas, then the text drawn on it by the
 // sprite and by QPainter::drawText.
-void ExpectSpriteMatchesDrawText(TextSprites& sprites, const QImage& backdrop,
+void ExpectSpriteMatchesDrawText(lunar_controls::TextSprites& sprites, const QImage& backdrop,
                                  const SpriteCase& c) {
     SCOPED_TRACE(c.name);
     const QPoint origin(7, 5);
@@ -117,7 +117,7 @@ TEST(TextSprites, CopiesGiveTheSamePixelsAsDrawText) {
         {"too wide, so clipped", {10, 3, 20, 27}, Qt::AlignHCenter | Qt::AlignTop, "星期一二三"},
         {"on the border", {0, 0, 30, 33}, Qt::AlignLeft | Qt::AlignTop, "初五"},
     };
-    TextSprites sprites = SongSprites();
+    lunar_controls::TextSprites sprites = SongSprites();
     for (const SpriteCase& c : cases) ExpectSpriteMatchesDrawText(sprites, backdrop, c);
     // Drawn again from the kept sprites.
     for (const SpriteCase& c : cases) ExpectSpriteMatchesDrawText(sprites, backdrop, c);
@@ -125,7 +125,7 @@ TEST(TextSprites, CopiesGiveTheSamePixelsAsDrawText) {
 }
 
 TEST(TextSprites, EachPenBackdropAndPlaceHasItsOwnSprite) {
-    TextSprites sprites = SongSprites();
+    lunar_controls::TextSprites sprites = SongSprites();
     const QImage plain = Backdrop({53, 33}, qRgb(255, 250, 194));
     const QImage grey = Backdrop({53, 33}, qRgb(211, 217, 214));
     QImage canvas(60, 40, QImage::Format_RGB32);
@@ -145,7 +145,7 @@ TEST(TextSprites, EachPenBackdropAndPlaceHasItsOwnSprite) {
 }
 
 TEST(TextSprites, KeepsNoMoreThanTheLimit) {
-    TextSprites sprites = SongSprites();
+    lunar_controls::TextSprites sprites = SongSprites();
     const QImage backdrop = Backdrop({40, 20}, qRgb(255, 255, 255));
     QImage canvas(40, 20, QImage::Format_RGB32);
     QPainter painter(&canvas);
@@ -158,4 +158,4 @@ TEST(TextSprites, KeepsNoMoreThanTheLimit) {
 }
 
 }  // namespace
-}  // namespace lunar
+}  // namespace lunar_controls

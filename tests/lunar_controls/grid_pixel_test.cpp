@@ -15,7 +15,7 @@
 #include "tests/lunar_controls/gui_support.h"
 #include "tests/lunar_controls/plain_page.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using test::PageRequest;
@@ -26,7 +26,7 @@ std::string Describe(const PageRequest& page) {
            " hover " + std::to_string(page.hover);
 }
 
-void ExpectPlainPixels(CCalendar& grid, const PageRequest& page) {
+void ExpectPlainPixels(lunar_controls::CCalendar& grid, const PageRequest& page) {
     SCOPED_TRACE(Describe(page));
     const QImage painted = test::PaintGridPage(grid, page);
     EXPECT_EQ(test::DifferingPixels(painted, test::PaintPlainPage(page)), 0);
@@ -47,10 +47,11 @@ TEST(GridPixels, EveryMonthOfChosenYearsInBothLayouts) {
     // 1901 starts the conversion range in February, 2014 is the reference
     // month's year, 2020 and 2023 have leap months, 2048 ends the range.
     const uint16_t years[] = {1901, 2014, 2020, 2023, 2048};
-    CCalendar grid;
+    lunar_controls::CCalendar grid;
     int pageNumber = 0;
     for (uint16_t year : years) {
-        for (uint16_t month = year == FirstConvertibleDate.year ? 2 : 1; month <= 12; ++month) {
+        for (uint16_t month = year == lunar::FirstConvertibleDate.year ? 2 : 1; month <= 12;
+             ++month) {
             for (bool gregorian : {true, false}) {
                 ++pageNumber;
                 const PageRequest page{
@@ -64,7 +65,7 @@ TEST(GridPixels, EveryMonthOfChosenYearsInBothLayouts) {
 TEST(GridPixels, LunarPagesOfLeapMonthsAndRangeEnds) {
     struct Case {
         const char* name;
-        LunarDate lunar;
+        lunar::LunarDate lunar;
         int hover;
     };
     const Case cases[] = {
@@ -76,20 +77,20 @@ TEST(GridPixels, LunarPagesOfLeapMonthsAndRangeEnds) {
         {"the first lunar month of the range", {1901, 1, 1, false}, 1},
         {"the last lunar month of the range", {2048, 11, 27, false}, 33},
     };
-    CCalendar grid;
+    lunar_controls::CCalendar grid;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SolarDate selected;
-        ASSERT_TRUE(
-            LunarToSolar(c.lunar.year, c.lunar.month, c.lunar.day, c.lunar.isLeap, selected));
+        lunar::SolarDate selected;
+        ASSERT_TRUE(lunar::LunarToSolar(c.lunar.year, c.lunar.month, c.lunar.day, c.lunar.isLeap,
+                                        selected));
         ExpectPlainPixels(grid, {selected, false, c.hover});
     }
 }
 
 TEST(GridPixels, GregorianPagesAtTheRangeEnds) {
-    CCalendar grid;
-    ExpectPlainPixels(grid, {FirstConvertibleDate, true, 2});
-    ExpectPlainPixels(grid, {LastConvertibleDate, true, 41});
+    lunar_controls::CCalendar grid;
+    ExpectPlainPixels(grid, {lunar::FirstConvertibleDate, true, 2});
+    ExpectPlainPixels(grid, {lunar::LastConvertibleDate, true, 41});
 }
 
 // What the window shows, read back from its backing store after the grid
@@ -127,4 +128,4 @@ TEST(GridPixels, PartialRepaintsAsThePointerMovesLeaveTheFullPicture) {
 }
 
 }  // namespace
-}  // namespace lunar
+}  // namespace lunar_controls

@@ -8,13 +8,13 @@
 
 #include "lunar_controls/day_grid.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 const char* const kReferencePath = HC_LUNAR_REFERENCE_DIR "/grid_2014_02.png";
 
 QImage PaintFebruary2014() {
-    CCalendar grid;
+    lunar_controls::CCalendar grid;
     grid.SetGregorianLayout(true);
     grid.SetSolarDate(2014, 2, 10, false);
     return grid.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -40,4 +40,4 @@ TEST(GridReference, February2014MatchesTheReferenceImage) {
 }
 
 }  // namespace
-}  // namespace lunar
+}  // namespace lunar_controls

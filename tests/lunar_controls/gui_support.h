@@ -12,7 +12,7 @@
 #include "lunar_controls/day_grid.h"
 #include "runtime/gbk.h"
 
-namespace lunar::test {
+namespace lunar_controls::test {
 
 inline std::string Gbk(const char* utf8) {
     return runtime::Utf8ToGbk(utf8);
@@ -68,4 +68,4 @@ inline QPoint CellCentre(int index) {
     return CCalendar::CellRect(index).center();
 }
 
-}  // namespace lunar::test
+}  // namespace lunar_controls::test

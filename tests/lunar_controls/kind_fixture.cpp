@@ -9,7 +9,7 @@
 #include "forms/kinds_table.h"
 #include "runtime/heap.h"
 
-namespace lunar::test {
+namespace lunar_controls::test {
 namespace {
 
 constexpr int32_t kWholeProperty = -1;
@@ -86,7 +86,7 @@ void LunarKindTest::TearDown() {
 
 void LunarKindTest::Open(forms::Bytes monthCalendarData, forms::Bytes dateBoxData) {
     forms::RegisterKinds(forms::kinds::kCoreKinds);
-    forms::RegisterKinds(kLunarKinds);
+    forms::RegisterKinds(lunar_controls::kLunarKinds);
     forms::TemplateData data;
     data.windows.push_back(
         {kWindowId,
@@ -107,7 +107,8 @@ void LunarKindTest::Open(forms::Bytes monthCalendarData, forms::Bytes dateBoxDat
 }
 
 void LunarKindTest::OpenWith(const MonthCalendarBlock& monthCalendar, const DateBoxBlock& dateBox) {
-    Open(WriteMonthCalendarBlock(monthCalendar), WriteDateBoxBlock(dateBox));
+    Open(lunar_controls::WriteMonthCalendarBlock(monthCalendar),
+         lunar_controls::WriteDateBoxBlock(dateBox));
 }
 
 CnMonthCalendarWidget& LunarKindTest::monthCalendar() {
@@ -157,4 +158,4 @@ void LunarKindTest::WriteText(uint32_t unitId, LunarProperty property, const std
     Write(unitId, property, runtime::Payload(uintptr_t(gbk.c_str())));
 }
 
-}  // namespace lunar::test
+}  // namespace lunar_controls::test

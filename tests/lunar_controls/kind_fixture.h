@@ -17,7 +17,7 @@
 #include "lunar_controls/month_calendar.h"
 #include "lunar_controls/persisted_block.h"
 
-namespace lunar::test {
+namespace lunar_controls::test {
 
 inline constexpr uint32_t kWindowId = 0x52010001;
 inline constexpr uint32_t kWindowUnit = 0x06010000;
@@ -62,4 +62,4 @@ protected:
     void WriteText(uint32_t unitId, LunarProperty property, const std::string& gbk);
 };
 
-}  // namespace lunar::test
+}  // namespace lunar_controls::test

@@ -13,7 +13,7 @@
 #include "tests/lunar_controls/gui_support.h"
 #include "tests/lunar_controls/kind_fixture.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using test::EventNumbersOf;
@@ -23,7 +23,7 @@ using test::Gbk;
 using test::kMonthCalendarUnit;
 
 constexpr auto kUnit = kMonthCalendarUnit;
-constexpr int32_t kDateChanged = int32_t(MonthCalendarEvent::DateChanged);
+constexpr int32_t kDateChanged = int32_t(lunar_controls::MonthCalendarEvent::DateChanged);
 
 MonthCalendarBlock StoredOn(uint16_t year, uint16_t month, uint16_t day, int32_t mode = 0) {
     MonthCalendarBlock block;
@@ -32,20 +32,22 @@ MonthCalendarBlock StoredOn(uint16_t year, uint16_t month, uint16_t day, int32_t
     return block;
 }
 
-SolarDate Today() {
+lunar::SolarDate Today() {
     const runtime::DateTimeFields now = runtime::SplitDateTime(runtime::NowDateTime());
     return {uint16_t(now.year), uint16_t(now.month), uint16_t(now.day), 0};
 }
 
 class MonthCalendarTest : public test::LunarKindTest {
 protected:
-    void OpenOn(const MonthCalendarBlock& block) { OpenWith(block, DateBoxBlock{}); }
+    void OpenOn(const MonthCalendarBlock& block) {
+        OpenWith(block, lunar_controls::DateBoxBlock{});
+    }
 };
 
 TEST_F(MonthCalendarTest, CreationSelectsTheStoredDateAndFiresEvent2Once) {
     OpenOn(StoredOn(2014, 2, 10));
     EXPECT_EQ(EventNumbersOf(kUnit), std::vector<int32_t>{kDateChanged});
-    EXPECT_EQ(monthCalendar().grid().solarDate(), (SolarDate{2014, 2, 10, 0}));
+    EXPECT_EQ(monthCalendar().grid().solarDate(), (lunar::SolarDate{2014, 2, 10, 0}));
     EXPECT_EQ(monthCalendar().size(), QSize(365, 262));
     EXPECT_EQ(monthCalendar().pos(), test::kMonthCalendarBox.topLeft());
     EXPECT_EQ(ReadText(kUnit, LunarProperty::ShownText), Gbk("甲午年(马)正月十一 2014-2-10"));
@@ -83,7 +85,7 @@ TEST_F(MonthCalendarTest, DateWritesOutsideTheRangeChangeNothing) {
         SCOPED_TRACE(c.name);
         WriteDate(kUnit, c.dateTime);
         test::Settle();
-        EXPECT_EQ(monthCalendar().grid().solarDate(), (SolarDate{2014, 2, 10, 0}));
+        EXPECT_EQ(monthCalendar().grid().solarDate(), (lunar::SolarDate{2014, 2, 10, 0}));
     }
     EXPECT_TRUE(EventsOf(kUnit).empty());
 }
@@ -137,15 +139,15 @@ TEST_F(MonthCalendarTest, LunarFieldWritesReplaceOneFieldWithNotification) {
     test::FiredEvents().clear();
     Write(kUnit, LunarProperty::LeapMonth, 1);
     test::Settle();
-    EXPECT_EQ(monthCalendar().grid().solarDate(), (SolarDate{2020, 5, 23, 0}));
+    EXPECT_EQ(monthCalendar().grid().solarDate(), (lunar::SolarDate{2020, 5, 23, 0}));
     EXPECT_EQ(EventNumbersOf(kUnit), std::vector<int32_t>{kDateChanged});
 
     Write(kUnit, LunarProperty::LunarDay, 15);
-    EXPECT_EQ(monthCalendar().grid().lunarDate(), (LunarDate{2020, 4, 15, true}));
+    EXPECT_EQ(monthCalendar().grid().lunarDate(), (lunar::LunarDate{2020, 4, 15, true}));
     Write(kUnit, LunarProperty::LunarMonth, 8);
-    EXPECT_EQ(monthCalendar().grid().lunarDate(), (LunarDate{2020, 8, 15, false}));
+    EXPECT_EQ(monthCalendar().grid().lunarDate(), (lunar::LunarDate{2020, 8, 15, false}));
     Write(kUnit, LunarProperty::LunarYear, 2014);
-    EXPECT_EQ(monthCalendar().grid().solarDate(), (SolarDate{2014, 9, 8, 0}));
+    EXPECT_EQ(monthCalendar().grid().solarDate(), (lunar::SolarDate{2014, 9, 8, 0}));
     EXPECT_EQ(monthCalendar().block().dateTime, runtime::ComposeDateTime(2014, 9, 8))
         << "the stored DateTime becomes the new day at 00:00";
 }
@@ -153,7 +155,7 @@ TEST_F(MonthCalendarTest, LunarFieldWritesReplaceOneFieldWithNotification) {
 TEST_F(MonthCalendarTest, ImpossibleLunarFieldWritesChangeNothing) {
     OpenOn(StoredOn(2048, 6, 1));  // lunar 2048
     test::FiredEvents().clear();
-    const SolarDate before = monthCalendar().grid().solarDate();
+    const lunar::SolarDate before = monthCalendar().grid().solarDate();
     struct Case {
         const char* name;
         LunarProperty property;
@@ -200,7 +202,7 @@ TEST_F(MonthCalendarTest, HeaderFlagResizesAndTheSizeCannotBeChanged) {
 
 TEST_F(MonthCalendarTest, LayoutModeWriteRefillsGridAndSelectors) {
     OpenOn(StoredOn(2014, 2, 10));
-    Write(kUnit, LunarProperty::LayoutMode, kGregorianLayoutMode);
+    Write(kUnit, LunarProperty::LayoutMode, lunar_controls::kGregorianLayoutMode);
     EXPECT_TRUE(monthCalendar().grid().gregorianLayout());
     EXPECT_EQ(monthCalendar().panel().yearSelector()->currentText(),
               QString::fromUtf8("公历 2014 年"));
@@ -211,53 +213,53 @@ TEST_F(MonthCalendarTest, LayoutModeWriteRefillsGridAndSelectors) {
 }
 
 TEST_F(MonthCalendarTest, GridNoticesBecomeEventsWithTheLunarDate) {
-    OpenOn(StoredOn(2014, 2, 10, kGregorianLayoutMode));
+    OpenOn(StoredOn(2014, 2, 10, lunar_controls::kGregorianLayoutMode));
     test::FiredEvents().clear();
-    CCalendar& grid = monthCalendar().grid();
+    lunar_controls::CCalendar& grid = monthCalendar().grid();
     // 2014-02-01 (lunar 正月初二) is cell 5 of the February page.
     test::MoveMouse(grid, test::CellCentre(5));
     test::Click(grid, test::CellCentre(5), Qt::RightButton);
     test::Click(grid, test::CellCentre(5));
     test::Settle();
     const std::vector<FiredEvent> expected = {
-        {kUnit, int32_t(MonthCalendarEvent::Hovered), {2014, 1, 2, 0}},
-        {kUnit, int32_t(MonthCalendarEvent::RightClicked), {2014, 1, 2, 0}},
+        {kUnit, int32_t(lunar_controls::MonthCalendarEvent::Hovered), {2014, 1, 2, 0}},
+        {kUnit, int32_t(lunar_controls::MonthCalendarEvent::RightClicked), {2014, 1, 2, 0}},
         {kUnit, kDateChanged, {}},
-        {kUnit, int32_t(MonthCalendarEvent::Clicked), {}},
+        {kUnit, int32_t(lunar_controls::MonthCalendarEvent::Clicked), {}},
     };
     EXPECT_EQ(EventsOf(kUnit), expected);
     EXPECT_EQ(ReadText(kUnit, LunarProperty::ShownText), Gbk("癸巳年(蛇)正月初二 2014-2-1"));
 }
 
 TEST_F(MonthCalendarTest, SelectorChangesFireNothingAndKeepTheHeader) {
-    OpenOn(StoredOn(2014, 1, 31, kGregorianLayoutMode));
+    OpenOn(StoredOn(2014, 1, 31, lunar_controls::kGregorianLayoutMode));
     test::FiredEvents().clear();
     QComboBox* months = monthCalendar().panel().monthSelector();
     months->setCurrentIndex(1);
     emit months->activated(1);
     test::Settle();
-    EXPECT_EQ(monthCalendar().grid().solarDate(), (SolarDate{2014, 2, 28, 0}));
+    EXPECT_EQ(monthCalendar().grid().solarDate(), (lunar::SolarDate{2014, 2, 28, 0}));
     EXPECT_TRUE(EventsOf(kUnit).empty());
     EXPECT_EQ(ReadText(kUnit, LunarProperty::ShownText), Gbk("癸巳年(蛇)正月初一 2014-1-31"));
 }
 
 TEST_F(MonthCalendarTest, SerialisedBlockHoldsTheLiveState) {
     OpenOn(StoredOn(2014, 2, 10));
-    Write(kUnit, LunarProperty::LayoutMode, kGregorianLayoutMode);
+    Write(kUnit, LunarProperty::LayoutMode, lunar_controls::kGregorianLayoutMode);
     WriteText(kUnit, LunarProperty::FormatTemplate, Gbk("%M%D"));
     Write(kUnit, LunarProperty::HeaderShown, 0);
-    const forms::KindDescriptor kind = CnMonthCalendarKind();
+    const forms::KindDescriptor kind = lunar_controls::CnMonthCalendarKind();
     const MonthCalendarBlock read =
         ReadMonthCalendarBlock(kind.routines.serialise(&monthCalendar()));
     EXPECT_EQ(read.version, 2u);
     EXPECT_EQ(read.dateTime, runtime::ComposeDateTime(2014, 2, 10, 9, 30));
-    EXPECT_EQ(read.layoutMode, kGregorianLayoutMode);
+    EXPECT_EQ(read.layoutMode, lunar_controls::kGregorianLayoutMode);
     EXPECT_EQ(read.formatTemplate, Gbk("%M%D"));
     EXPECT_EQ(read.headerShown, 0);
 }
 
 TEST_F(MonthCalendarTest, SelectorsKeepTheirKeys) {
-    OpenOn(StoredOn(2014, 2, 10, kGregorianLayoutMode));
+    OpenOn(StoredOn(2014, 2, 10, lunar_controls::kGregorianLayoutMode));
     QWidget* window = monthCalendar().window();
     QApplication::setActiveWindow(window);
     QComboBox* years = monthCalendar().panel().yearSelector();
@@ -267,14 +269,14 @@ TEST_F(MonthCalendarTest, SelectorsKeepTheirKeys) {
     QCoreApplication::sendEvent(years, &down);
     EXPECT_TRUE(years->hasFocus()) << "the window did not move the focus";
     EXPECT_EQ(years->currentIndex(), 2015 - 1902);
-    EXPECT_EQ(monthCalendar().grid().solarDate(), (SolarDate{2015, 2, 10, 0}));
+    EXPECT_EQ(monthCalendar().grid().solarDate(), (lunar::SolarDate{2015, 2, 10, 0}));
 
     // An open list is a pop-up window of its own, and the keys typed there
     // are the list's.
     years->showPopup();
     QWindow* list = years->view()->window()->windowHandle();
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(list, key);
-    EXPECT_EQ(monthCalendar().grid().solarDate(), (SolarDate{2016, 2, 10, 0}));
+    EXPECT_EQ(monthCalendar().grid().solarDate(), (lunar::SolarDate{2016, 2, 10, 0}));
     years->showPopup();
     QTest::keyClick(list, Qt::Key_Escape);
     ASSERT_NE(forms::LiveControl(test::kWindowId, kUnit), nullptr) << "Escape closed the window";
@@ -282,4 +284,4 @@ TEST_F(MonthCalendarTest, SelectorsKeepTheirKeys) {
 }
 
 }  // namespace
-}  // namespace lunar
+}  // namespace lunar_controls

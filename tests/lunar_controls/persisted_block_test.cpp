@@ -6,14 +6,14 @@
 
 #include "tests/lunar_controls/gui_support.h"
 
-namespace lunar {
+namespace lunar_controls {
 namespace {
 
 using test::Gbk;
 
 forms::Bytes ArchiveStringOf(const std::string& text) {
     forms::ArchiveWriter writer;
-    WriteArchiveString(writer, text);
+    lunar_controls::WriteArchiveString(writer, text);
     return writer.Take();
 }
 
@@ -38,7 +38,7 @@ TEST(ArchiveString, LengthPrefixGrowsAtEachMarker) {
         ASSERT_EQ(bytes.size(), c.prefix.size() + c.length);
         EXPECT_TRUE(std::equal(c.prefix.begin(), c.prefix.end(), bytes.begin()));
         forms::ArchiveReader reader(bytes);
-        EXPECT_EQ(ReadArchiveString(reader), text);
+        EXPECT_EQ(lunar_controls::ReadArchiveString(reader), text);
         EXPECT_EQ(reader.Remaining(), 0u);
     }
 }
@@ -53,23 +53,23 @@ TEST(ArchiveString, CutShortOrOverlongLengthsFail) {
     };
     for (const forms::Bytes& bytes : cases) {
         forms::ArchiveReader reader(bytes);
-        EXPECT_EQ(ReadArchiveString(reader), std::nullopt);
+        EXPECT_EQ(lunar_controls::ReadArchiveString(reader), std::nullopt);
         EXPECT_FALSE(reader.Ok());
     }
 }
 
 TEST(MonthCalendarBlock, RoundTripsEveryField) {
-    MonthCalendarBlock block;
+    lunar_controls::MonthCalendarBlock block;
     block.dateTime = runtime::ComposeDateTime(2014, 2, 10, 12);
-    block.layoutMode = kGregorianLayoutMode;
+    block.layoutMode = lunar_controls::kGregorianLayoutMode;
     block.formatTemplate = Gbk("%Y(%S)-%y");
     block.headerShown = 0;
-    const forms::Bytes bytes = WriteMonthCalendarBlock(block);
+    const forms::Bytes bytes = lunar_controls::WriteMonthCalendarBlock(block);
     EXPECT_EQ(bytes.size(), 4u + 8 + 4 + 1 + block.formatTemplate.size() + 4);
     const MonthCalendarBlock read = ReadMonthCalendarBlock(bytes);
     EXPECT_EQ(read.version, 2u);
     EXPECT_EQ(read.dateTime, block.dateTime);
-    EXPECT_EQ(read.layoutMode, kGregorianLayoutMode);
+    EXPECT_EQ(read.layoutMode, lunar_controls::kGregorianLayoutMode);
     EXPECT_EQ(read.formatTemplate, block.formatTemplate);
     EXPECT_EQ(read.headerShown, 0);
 }
@@ -85,12 +85,12 @@ TEST(MonthCalendarBlock, AllZeroBlockReadsNoHeaderFlag) {
 }
 
 TEST(MonthCalendarBlock, ReadingStopsAtTheFirstFieldCutShort) {
-    MonthCalendarBlock written;
+    lunar_controls::MonthCalendarBlock written;
     written.dateTime = runtime::ComposeDateTime(2014, 2, 10);
-    written.layoutMode = kGregorianLayoutMode;
+    written.layoutMode = lunar_controls::kGregorianLayoutMode;
     written.formatTemplate = "abc";
     written.headerShown = 0;
-    const forms::Bytes whole = WriteMonthCalendarBlock(written);
+    const forms::Bytes whole = lunar_controls::WriteMonthCalendarBlock(written);
     const double before = runtime::NowDateTime();
     struct Case {
         const char* name;
@@ -114,21 +114,21 @@ TEST(MonthCalendarBlock, ReadingStopsAtTheFirstFieldCutShort) {
         } else {
             EXPECT_GE(read.dateTime, before) << "the default is the current time";
         }
-        EXPECT_EQ(read.layoutMode, c.hasMode ? kGregorianLayoutMode : 0);
+        EXPECT_EQ(read.layoutMode, c.hasMode ? lunar_controls::kGregorianLayoutMode : 0);
         EXPECT_EQ(read.formatTemplate, c.hasTemplate ? "abc" : "");
         EXPECT_EQ(read.headerShown, c.hasHeader ? 0 : 1);
     }
 }
 
 TEST(DateBoxBlock, RoundTripsEveryField) {
-    DateBoxBlock block;
+    lunar_controls::DateBoxBlock block;
     block.dateTime = runtime::ComposeDateTime(2014, 2, 4, 6, 3, 10);
-    block.layoutMode = kGregorianLayoutMode;
+    block.layoutMode = lunar_controls::kGregorianLayoutMode;
     block.formatTemplate = Gbk("%M%D");
     const DateBoxBlock read = ReadDateBoxBlock(WriteDateBoxBlock(block));
     EXPECT_EQ(read.version, 3u);
     EXPECT_EQ(read.dateTime, block.dateTime);
-    EXPECT_EQ(read.layoutMode, kGregorianLayoutMode);
+    EXPECT_EQ(read.layoutMode, lunar_controls::kGregorianLayoutMode);
     EXPECT_EQ(read.formatTemplate, block.formatTemplate);
 }
 
@@ -140,8 +140,8 @@ TEST(DateBoxBlock, OlderVersionsReadFewerFields) {
         forms::ArchiveWriter writer;
         writer.Value(version);
         writer.Value(std::bit_cast<uint64_t>(stored));
-        writer.Value(int32_t(kGregorianLayoutMode));
-        WriteArchiveString(writer, "x");
+        writer.Value(int32_t(lunar_controls::kGregorianLayoutMode));
+        lunar_controls::WriteArchiveString(writer, "x");
         return writer.Take();
     };
     const DateBoxBlock v1 = ReadDateBoxBlock(block(1));
@@ -149,7 +149,7 @@ TEST(DateBoxBlock, OlderVersionsReadFewerFields) {
     EXPECT_EQ(v1.layoutMode, 0);
     EXPECT_EQ(v1.formatTemplate, "");
     const DateBoxBlock v2 = ReadDateBoxBlock(block(2));
-    EXPECT_EQ(v2.layoutMode, kGregorianLayoutMode);
+    EXPECT_EQ(v2.layoutMode, lunar_controls::kGregorianLayoutMode);
     EXPECT_EQ(v2.formatTemplate, "");
 
     const DateBoxBlock zeros = ReadDateBoxBlock(forms::Bytes(4 + 8 + 4 + 1, 0));
@@ -167,4 +167,4 @@ TEST(DateBoxBlock, EmptyDataGivesTheDefaults) {
 }
 
 }  // namespace
-}  // namespace lunar
+}  // namespace lunar_controls

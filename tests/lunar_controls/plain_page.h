@@ -9,12 +9,12 @@
 #include "lunar/calendar.h"
 #include "lunar_controls/day_grid.h"
 
-namespace lunar::test {
+namespace lunar_controls::test {
 
 // A page as the user sets it: the selected date, the layout and the cell
 // under the pointer (-1 for none).
 struct PageRequest {
-    SolarDate selected;
+    lunar::SolarDate selected;
     bool gregorian = false;
     int hover = -1;
 };
@@ -23,10 +23,10 @@ QImage PaintPlainPage(const PageRequest& page);
 
 // Shows the page on the grid (layout, date, pointer) and returns the whole
 // widget as painted by it; the null image when the grid rejects the date.
-QImage PaintGridPage(CCalendar& grid, const PageRequest& page);
+QImage PaintGridPage(lunar_controls::CCalendar& grid, const PageRequest& page);
 
 // The number of pixels in which two pictures of the same size differ; every
 // pixel when the sizes differ.
 int DifferingPixels(const QImage& a, const QImage& b);
 
-}  // namespace lunar::test
+}  // namespace lunar_controls::test

@@ -87,7 +87,7 @@ void OpenAndDismiss(const char* menuCaption, uint32_t windowId) {
 }
 
 void OpenAndCloseLunarDropDown() {
-    auto* dateBox = dynamic_cast<lunar::CCnCalendar*>(Control(MainUnit::LunarDateBox));
+    auto* dateBox = dynamic_cast<lunar_controls::CCnCalendar*>(Control(MainUnit::LunarDateBox));
     ASSERT_NE(dateBox, nullptr);
     ClickThroughWindow(&dateBox->button());
     ASSERT_TRUE(dateBox->dropDownOpen());
