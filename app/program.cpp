@@ -20,7 +20,7 @@ constexpr int kStartPollMs = 5;
 // A started library hands Qt the accessible interfaces of its kinds, which
 // Qt makes only when assistive technology asks for them.
 void StartCore(host::LibraryNotice notice, host::RequestEntry) {
-    if (notice == host::LibraryNotice::Started) forms::InstallCoreAccessibility();
+    if (notice == host::LibraryNotice::Started) controls::InstallCoreAccessibility();
 }
 void StartLunar(host::LibraryNotice notice, host::RequestEntry) {
     if (notice == host::LibraryNotice::Started) lunar_controls::InstallLunarAccessibility();
@@ -32,7 +32,7 @@ void StartExtended(host::LibraryNotice notice, host::RequestEntry) {
 // The support libraries with the control kinds each brings; the runtime
 // registers a library's kinds when it starts the library.
 constexpr host::SupportLibrary kSupportLibraries[] = {
-    {"core", StartCore, forms::kinds::kCoreKinds},
+    {"core", StartCore, controls::kinds::kCoreKinds},
     {"lunar calendar", StartLunar, lunar_controls::kLunarKinds},
     {"extended controls", StartExtended, extended_controls::kExtendedKinds},
 };

@@ -52,7 +52,7 @@ constexpr int kBareBoxRows = 9;
 constexpr int kBareColumnGap = 200;
 
 QLineEdit* EditorOf(MainUnit unit) {
-    QWidget* control = forms::LiveControl(kMainWindow, engine::Id(unit));
+    QWidget* control = controls::LiveControl(kMainWindow, engine::Id(unit));
     return control != nullptr ? control->findChild<QLineEdit*>() : nullptr;
 }
 
@@ -95,7 +95,7 @@ bool TypeOtherInputs() {
 }
 
 void CalculateClick(benchmark::State& state) {
-    QWidget* button = forms::LiveControl(kMainWindow, engine::Id(MainUnit::ComputeButton));
+    QWidget* button = controls::LiveControl(kMainWindow, engine::Id(MainUnit::ComputeButton));
     std::vector<QWidget*> editors = ResultEditors();
     if (button == nullptr || !button->isVisible() || editors.size() != kResultBoxes.size()) {
         state.SkipWithError("the main window does not show the button and its result boxes");
@@ -125,7 +125,7 @@ BoxTexts BareTexts(size_t round) {
 }
 
 void EighteenSetTextBaseline(benchmark::State& state) {
-    QWidget* program = forms::LoadedWindowWidget(kMainWindow);
+    QWidget* program = controls::LoadedWindowWidget(kMainWindow);
     if (program == nullptr) {
         state.SkipWithError("the main window is not loaded");
         return;

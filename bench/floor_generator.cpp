@@ -227,14 +227,17 @@ struct KindMaker {
 
 const std::map<KindCode, KindMaker> kMakers = {
     {KindCode::TabControl,
-     {"forms::TabControlData", "new forms::kinds::TabControlWidget(%1$s, %2$s, %3$s)"}},
-    {KindCode::GroupBox, {"forms::GroupBoxData", "new forms::kinds::GroupBoxWidget(%1$s, %3$s)"}},
-    {KindCode::Label, {"forms::LabelData", "new forms::kinds::LabelWidget(%1$s, %3$s)"}},
-    {KindCode::Button, {"forms::ButtonData", "new forms::kinds::ButtonWidget(%1$s, %2$s, %3$s)"}},
-    {KindCode::EditBox, {"forms::EditBoxData", "new forms::kinds::EditBoxWidget(%1$s, %3$s)"}},
-    {KindCode::ComboBox, {"forms::ComboBoxData", "forms::kinds::NewComboBox(%1$s, %2$s, %3$s)"}},
-    {KindCode::RadioButton, {"forms::RadioButtonData", "forms::kinds::NewRadioButton(%1$s, %3$s)"}},
-    {KindCode::PictureBox, {"forms::PictureBoxData", "forms::kinds::NewPictureBox(%1$s, %3$s)"}},
+     {"forms::TabControlData", "new controls::kinds::TabControlWidget(%1$s, %2$s, %3$s)"}},
+    {KindCode::GroupBox,
+     {"forms::GroupBoxData", "new controls::kinds::GroupBoxWidget(%1$s, %3$s)"}},
+    {KindCode::Label, {"forms::LabelData", "new controls::kinds::LabelWidget(%1$s, %3$s)"}},
+    {KindCode::Button,
+     {"forms::ButtonData", "new controls::kinds::ButtonWidget(%1$s, %2$s, %3$s)"}},
+    {KindCode::EditBox, {"forms::EditBoxData", "new controls::kinds::EditBoxWidget(%1$s, %3$s)"}},
+    {KindCode::ComboBox, {"forms::ComboBoxData", "controls::kinds::NewComboBox(%1$s, %2$s, %3$s)"}},
+    {KindCode::RadioButton,
+     {"forms::RadioButtonData", "controls::kinds::NewRadioButton(%1$s, %3$s)"}},
+    {KindCode::PictureBox, {"forms::PictureBoxData", "controls::kinds::NewPictureBox(%1$s, %3$s)"}},
     {KindCode::HyperLinker,
      {"forms::HyperLinkerData", "new extended_controls::HyperLinkerWidget(%2$s, %1$s, %3$s)"}},
     {KindCode::TransLabel,
@@ -310,7 +313,7 @@ void WriteControl(std::ostream& out, const windows::WindowSpec& window, const Pl
         },
         control.data);
     const std::string address =
-        "forms::UnitAddress{" + Literal(window.windowId) + ", " + Literal(control.id) + "}";
+        "controls::UnitAddress{" + Literal(window.windowId) + ", " + Literal(control.id) + "}";
     const std::string parent = placed.parent == 0 ? "client" : UnitName(placed.parent);
     out << "    QWidget* " << unit << " = " << Format(maker->second.make, data, address, parent)
         << ";\n";

@@ -49,25 +49,25 @@ Frame MakeFrame(const forms::WindowData& data, const forms::Bytes& icon) {
     auto* client = new QWidget(window);
     window->setCentralWidget(client);
     window->setWindowFlags(FrameFlags(data));
-    window->setWindowTitle(forms::DisplayText(data.title));
+    window->setWindowTitle(controls::DisplayText(data.title));
     if (const std::optional<QImage> image = platform::DecodeIcon(icon)) {
         window->setWindowIcon(QIcon(QPixmap::fromImage(*image)));
     }
-    forms::ApplyColours(*client, QPalette::WindowText, forms::kBlack, QPalette::Window,
-                        data.backgroundColour);
+    controls::ApplyColours(*client, QPalette::WindowText, forms::kBlack, QPalette::Window,
+                           data.backgroundColour);
     client->setAutoFillBackground(true);
     return {window, client};
 }
 
 void PlaceEditBox(QWidget& box, QRect place, const forms::EditBoxData& data) {
     if (data.multiLine == 0) {
-        const int minimum = QFontMetrics(box.font()).height() + 2 * forms::kinds::kEditEdgeWidth;
+        const int minimum = QFontMetrics(box.font()).height() + 2 * controls::kinds::kEditEdgeWidth;
         place.setHeight(std::max(place.height(), minimum));
     }
     box.setGeometry(place);
     if (data.selectionStart != 0 || data.selectionLength != 0) {
-        static_cast<forms::kinds::EditBoxWidget&>(box).setSelection(data.selectionStart,
-                                                                    data.selectionLength);
+        static_cast<controls::kinds::EditBoxWidget&>(box).setSelection(data.selectionStart,
+                                                                       data.selectionLength);
     }
 }
 
@@ -83,10 +83,10 @@ void ShowWeekday(extended_controls::TransLabelWidget& label) {
 }
 
 void FixClientSize(QMainWindow& window, QWidget& client, int outerWidth, int outerHeight) {
-    const int width = outerWidth - 2 * forms::kClassicBorder;
+    const int width = outerWidth - 2 * controls::kClassicBorder;
     const int menu = window.menuBar()->heightForWidth(width);
-    client.setFixedSize(width,
-                        outerHeight - 2 * forms::kClassicBorder - forms::kClassicCaption - menu);
+    client.setFixedSize(
+        width, outerHeight - 2 * controls::kClassicBorder - controls::kClassicCaption - menu);
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
     window.layout()->activate();
     window.move(platform::CentredOnScreen(window.size()).value_or(QPoint()));

@@ -12,7 +12,7 @@
 #include "controls/accessible_text.h"
 #include "controls/kinds/label.h"
 
-namespace forms {
+namespace controls {
 namespace {
 
 class LabelAccessible : public ShownTextAccessible {
@@ -198,4 +198,4 @@ void InstallCoreAccessibility() {
     QAccessible::installFactory(CoreAccessible);
 }
 
-}  // namespace forms
+}  // namespace controls

@@ -13,7 +13,7 @@ class QAccessibleInterface;
 class QObject;
 class QString;
 
-namespace forms {
+namespace controls {
 
 // Adds the core kinds' interfaces to Qt's factories; once is enough.
 void InstallCoreAccessibility();
@@ -21,4 +21,4 @@ void InstallCoreAccessibility();
 // The interface of a core kind's control, or null for Qt's own.
 QAccessibleInterface* CoreAccessible(const QString& className, QObject* object);
 
-}  // namespace forms
+}  // namespace controls

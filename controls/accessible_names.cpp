@@ -18,7 +18,7 @@
 #include "forms/kind_data.h"
 #include "forms/kinds_table.h"
 
-namespace forms {
+namespace controls {
 namespace {
 
 constexpr char16_t kFullWidthColon = u'\uFF1A';
@@ -81,13 +81,14 @@ QString CaptionOnSide(const QRect& box, std::span<const RowNeighbour> neighbours
 }
 
 bool IsPlace(int32_t property) {
-    return property >= int32_t(CommonProperty::Left) && property <= int32_t(CommonProperty::Height);
+    return property >= int32_t(forms::CommonProperty::Left) &&
+           property <= int32_t(forms::CommonProperty::Height);
 }
 
-bool IsShown(const UnitRecord& unit) {
-    if ((unit.stateFlags & kVisible) == 0) return false;
+bool IsShown(const forms::UnitRecord& unit) {
+    if ((unit.stateFlags & forms::kVisible) == 0) return false;
     const KindDescriptor* kind = FindKindDescriptor(unit.kind);
-    return kind == nullptr || !IsNeverVisible(kind->flags);
+    return kind == nullptr || !forms::IsNeverVisible(kind->flags);
 }
 
 // A control that the program shows (whatever page is current) as a
@@ -100,8 +101,8 @@ struct ShownControl {
 // The controls that the program shows in `container`, made so far.
 std::vector<ShownControl> ShownIn(FormWindow& window, const QWidget* container) {
     std::vector<ShownControl> shown;
-    for (const Unit& entry : window.record().units) {
-        const auto* unit = std::get_if<UnitRecord>(&entry);
+    for (const forms::Unit& entry : window.record().units) {
+        const auto* unit = std::get_if<forms::UnitRecord>(&entry);
         if (unit == nullptr || !IsShown(*unit)) continue;
         const QWidget* control = window.existingControl(unit->id);
         if (control == nullptr || control->parentWidget() != container) continue;
@@ -168,9 +169,9 @@ void NameComboBoxes(const std::vector<ShownControl>& container) {
 // apart by the caption of the group box each lies in: "计算值 相对湿度 %".
 void TellSharedNamesApart(FormWindow& window) {
     std::map<QString, std::vector<kinds::EditBoxWidget*>> byName;
-    for (const Unit& entry : window.record().units) {
-        const auto* unit = std::get_if<UnitRecord>(&entry);
-        if (unit == nullptr || unit->kind != uint32_t(KindCode::EditBox)) continue;
+    for (const forms::Unit& entry : window.record().units) {
+        const auto* unit = std::get_if<forms::UnitRecord>(&entry);
+        if (unit == nullptr || unit->kind != uint32_t(forms::KindCode::EditBox)) continue;
         auto* box = dynamic_cast<kinds::EditBoxWidget*>(window.existingControl(unit->id));
         if (box != nullptr) byName[box->property(kRowName).toString()].push_back(box);
     }
@@ -221,12 +222,12 @@ void NameEditBoxes(FormWindow& window, const QWidget* container) {
     // The neighbours are gathered once per container that holds a box or a
     // button; other containers cost nothing more.
     std::map<const QWidget*, std::vector<ShownControl>> shown;
-    for (const Unit& entry : window.record().units) {
-        const auto* unit = std::get_if<UnitRecord>(&entry);
+    for (const forms::Unit& entry : window.record().units) {
+        const auto* unit = std::get_if<forms::UnitRecord>(&entry);
         if (unit == nullptr) continue;
-        const bool isBox = unit->kind == uint32_t(KindCode::EditBox);
-        if (!isBox && unit->kind != uint32_t(KindCode::Button) &&
-            unit->kind != uint32_t(KindCode::ComboBox)) {
+        const bool isBox = unit->kind == uint32_t(forms::KindCode::EditBox);
+        if (!isBox && unit->kind != uint32_t(forms::KindCode::Button) &&
+            unit->kind != uint32_t(forms::KindCode::ComboBox)) {
             continue;
         }
         QWidget* control = window.existingControl(unit->id);
@@ -246,12 +247,12 @@ void NameEditBoxes(FormWindow& window, const QWidget* container) {
     TellSharedNamesApart(window);
 }
 
-void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit, int32_t property) {
+void NameEditBoxesAfterWrite(FormWindow& window, const forms::UnitRecord& unit, int32_t property) {
     QWidget* control = window.control(unit.id);
     if (control == nullptr) return;
-    if (unit.kind == uint32_t(KindCode::Label)) {
-        if (IsPlace(property) || property == int32_t(CommonProperty::Visible) ||
-            property == int32_t(LabelProperty::Caption)) {
+    if (unit.kind == uint32_t(forms::KindCode::Label)) {
+        if (IsPlace(property) || property == int32_t(forms::CommonProperty::Visible) ||
+            property == int32_t(forms::LabelProperty::Caption)) {
             NameEditBoxes(window, control->parentWidget());
         }
         return;
@@ -268,4 +269,4 @@ void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit, int32_t
     }
 }
 
-}  // namespace forms
+}  // namespace controls

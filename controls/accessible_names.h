@@ -24,7 +24,7 @@
 
 class QWidget;
 
-namespace forms {
+namespace controls {
 
 class FormWindow;
 
@@ -58,6 +58,6 @@ void NameEditBoxes(FormWindow& window, const QWidget* container = nullptr);
 // an edit box that moved or whose editor was made anew. Writes of anything
 // else (a result text, a colour) leave the names alone, so that the engine's
 // many result writes cost nothing here.
-void NameEditBoxesAfterWrite(FormWindow& window, const UnitRecord& unit, int32_t property);
+void NameEditBoxesAfterWrite(FormWindow& window, const forms::UnitRecord& unit, int32_t property);
 
-}  // namespace forms
+}  // namespace controls

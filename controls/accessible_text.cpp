@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-namespace forms {
+namespace controls {
 
 ShownTextAccessible::ShownTextAccessible(QWidget* widget, QAccessible::Role role)
     : QAccessibleWidget(widget, role) {}
@@ -41,4 +41,4 @@ QString ShownTextAccessible::attributes(int offset, int* startOffset, int* endOf
     return {};
 }
 
-}  // namespace forms
+}  // namespace controls

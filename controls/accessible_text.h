@@ -9,7 +9,7 @@
 #include <QAccessibleWidget>
 #include <QString>
 
-namespace forms {
+namespace controls {
 
 class ShownTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
@@ -37,4 +37,4 @@ public:
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 };
 
-}  // namespace forms
+}  // namespace controls

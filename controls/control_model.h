@@ -21,15 +21,15 @@
 
 class QWidget;
 
-namespace forms {
+namespace controls {
 
 class FormWindow;
 
 // Makes `data` (already rebased) the window table. Any loaded window is
 // destroyed first.
-void InstallWindowTable(TemplateData data);
+void InstallWindowTable(forms::TemplateData data);
 // The records of the window table; property writes keep them current.
-TemplateData& WindowTableRecords();
+forms::TemplateData& WindowTableRecords();
 
 // Creates the window and every control from the table, shows it, then raises
 // event 0 of the window's own unit and, while the window still exists, events
@@ -108,4 +108,4 @@ inline constexpr int32_t kAltHeld = 4;
 // its RuntimeHost.
 void FillPropertyHooks(runtime::RuntimeHost& host);
 
-}  // namespace forms
+}  // namespace controls

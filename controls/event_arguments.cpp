@@ -5,7 +5,7 @@
 #include "controls/control_model.h"
 #include "platform/platform.h"
 
-namespace forms {
+namespace controls {
 namespace {
 
 struct KeyCode {
@@ -73,4 +73,4 @@ std::vector<int32_t> CharacterCodes(const QString& text) {
     return codes;
 }
 
-}  // namespace forms
+}  // namespace controls

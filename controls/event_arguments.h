@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace forms {
+namespace controls {
 
 // 1 Ctrl, 2 Shift, 4 Alt.
 int32_t ModifierState(Qt::KeyboardModifiers modifiers);
@@ -16,4 +16,4 @@ int32_t VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
 // The character codes a typed text gives: one per GBK byte.
 std::vector<int32_t> CharacterCodes(const QString& text);
 
-}  // namespace forms
+}  // namespace controls

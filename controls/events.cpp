@@ -12,7 +12,7 @@
 #include "forms/kinds_table.h"
 #include "runtime/errors.h"
 
-namespace forms {
+namespace controls {
 namespace {
 
 int& PauseDepth() {
@@ -29,32 +29,32 @@ EventSource& Source() {
 // event-owner word, followed while that exists and is of the same kind. The
 // walk stops after as many steps as the window has units, so a cycle of
 // owner words cannot hang the program.
-const Unit* EventOwner(const WindowRecord& window, const Unit* unit) {
+const forms::Unit* EventOwner(const forms::WindowRecord& window, const forms::Unit* unit) {
     for (size_t step = 0; step < window.units.size(); ++step) {
-        const auto* record = std::get_if<UnitRecord>(unit);
+        const auto* record = std::get_if<forms::UnitRecord>(unit);
         if (record == nullptr || record->eventOwner == 0) break;
-        const Unit* owner = FindUnit(window, record->eventOwner);
-        const auto* ownerRecord = owner ? std::get_if<UnitRecord>(owner) : nullptr;
+        const forms::Unit* owner = forms::FindUnit(window, record->eventOwner);
+        const auto* ownerRecord = owner ? std::get_if<forms::UnitRecord>(owner) : nullptr;
         if (ownerRecord == nullptr || ownerRecord->kind != record->kind) break;
         unit = owner;
     }
     return unit;
 }
 
-uint32_t KindCodeOf(const Unit& unit) {
+uint32_t KindCodeOf(const forms::Unit& unit) {
     return std::visit([](const auto& record) { return record.kind; }, unit);
 }
 
 bool KindRaisesEvents(uint32_t code) {
     if (const KindDescriptor* kind = FindKindDescriptor(code)) {
-        return CanRaiseEvents(kind->flags);
+        return forms::CanRaiseEvents(kind->flags);
     }
     return false;
 }
 
-const runtime::EngineProcedure* HandlerOf(const Unit& unit, int32_t event) {
-    if (const auto* item = std::get_if<MenuItemRecord>(&unit)) return item->handler;
-    for (const EventBinding& binding : std::get<UnitRecord>(unit).events) {
+const runtime::EngineProcedure* HandlerOf(const forms::Unit& unit, int32_t event) {
+    if (const auto* item = std::get_if<forms::MenuItemRecord>(&unit)) return item->handler;
+    for (const forms::EventBinding& binding : std::get<forms::UnitRecord>(unit).events) {
         if (binding.event == event) return binding.handler;
     }
     return nullptr;
@@ -99,8 +99,9 @@ int32_t FireEvent(uint32_t windowId, uint32_t unitId, int32_t event,
     FormWindow* window = LoadedWindow(windowId);
     if (window == nullptr)
         runtime::FatalRuntimeErrorUtf8(runtime::error_message::EventWindowMissing);
-    const WindowRecord& record = window->record();
-    const Unit* unit = unitId == 0 ? UnitAt(record, 0) : FindUnit(record, unitId);
+    const forms::WindowRecord& record = window->record();
+    const forms::Unit* unit =
+        unitId == 0 ? forms::UnitAt(record, 0) : forms::FindUnit(record, unitId);
     if (unit == nullptr) runtime::FatalRuntimeErrorUtf8(runtime::error_message::EventUnitMissing);
     unit = EventOwner(record, unit);
     if (!KindRaisesEvents(KindCodeOf(*unit))) {
@@ -108,12 +109,12 @@ int32_t FireEvent(uint32_t windowId, uint32_t unitId, int32_t event,
     }
     const runtime::EngineProcedure* handler = HandlerOf(*unit, event);
     if (handler == nullptr || *handler == nullptr) return 0;
-    Source() = {windowId, UnitId(*unit)};
+    Source() = {windowId, forms::UnitId(*unit)};
     runtime::EventRecord eventRecord{
-        windowId, UnitId(*unit), event, int32_t(args.size()), args.data(), 0};
+        windowId, forms::UnitId(*unit), event, int32_t(args.size()), args.data(), 0};
     const RunningHandler running(*window);
     (*handler)(runtime::Services(), eventRecord);
     return eventRecord.result;
 }
 
-}  // namespace forms
+}  // namespace controls

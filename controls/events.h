@@ -2,7 +2,7 @@
 // Event delivery inside the control model: the pause while property writes
 // rebuild controls.
 
-namespace forms {
+namespace controls {
 
 // While one of these lives, no event is delivered.
 class EventPause {
@@ -14,4 +14,4 @@ public:
 };
 bool EventsPaused();
 
-}  // namespace forms
+}  // namespace controls

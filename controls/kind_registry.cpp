@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <deque>
 
-namespace forms {
+namespace controls {
 namespace {
 
 // A deque, so that descriptors found earlier stay put when kinds are added.
@@ -14,9 +14,9 @@ std::deque<KindDescriptor>& Registry() {
 
 }  // namespace
 
-KindDescriptor DescribeKind(KindCode code, std::span<const PropertyType> properties,
+KindDescriptor DescribeKind(forms::KindCode code, std::span<const forms::PropertyType> properties,
                             KindRoutines routines) {
-    const KindInfo* info = FindKind(uint32_t(code));
+    const forms::KindInfo* info = forms::FindKind(uint32_t(code));
     return {uint32_t(code), info->chineseName, info->englishName,
             info->flags,    properties,        routines};
 }
@@ -43,9 +43,10 @@ const KindDescriptor* FindKindDescriptor(uint32_t code) {
     return nullptr;
 }
 
-PropertyType PropertyTypeOf(const KindDescriptor& kind, int32_t property) {
-    if (property < 0 || size_t(property) >= kind.properties.size()) return PropertyType::None;
+forms::PropertyType PropertyTypeOf(const KindDescriptor& kind, int32_t property) {
+    if (property < 0 || size_t(property) >= kind.properties.size())
+        return forms::PropertyType::None;
     return kind.properties[size_t(property)];
 }
 
-}  // namespace forms
+}  // namespace controls

@@ -27,7 +27,7 @@
 
 class QWidget;
 
-namespace forms {
+namespace controls {
 
 // Where a unit lives: the events a control raises are addressed this way.
 struct UnitAddress {
@@ -43,17 +43,18 @@ struct CreateRequest {
     UnitAddress address;
     std::span<const uint8_t> kindData;
     QRect geometry;
-    uint32_t stateFlags = 0;  // StateFlag bits of the unit record
+    uint32_t stateFlags = 0;  // forms::StateFlag bits of the unit record
     QWidget* parent = nullptr;
 };
 
 struct KindRoutines {
     QWidget* (*create)(const CreateRequest& request) = nullptr;
     // Kind-specific properties, numbered from 0 (the property number − 8).
-    void (*setProperty)(QWidget* control, int32_t index, const PropertyValue& value) = nullptr;
-    PropertyValue (*getProperty)(QWidget* control, int32_t index) = nullptr;
+    void (*setProperty)(QWidget* control, int32_t index,
+                        const forms::PropertyValue& value) = nullptr;
+    forms::PropertyValue (*getProperty)(QWidget* control, int32_t index) = nullptr;
     // Every kind-specific property back to kind data (the current layout).
-    Bytes (*serialise)(QWidget* control) = nullptr;
+    forms::Bytes (*serialise)(QWidget* control) = nullptr;
     // Whether the control handles this key itself (a Qt::Key), before the
     // window's keyboard handling sees it. Null means it wants none.
     bool (*wantsKey)(QWidget* control, int qtKey) = nullptr;
@@ -66,9 +67,9 @@ struct KindDescriptor {
     uint32_t code = 0;             // library number << 16 | kind index
     std::string_view chineseName;  // UTF-8
     std::string_view englishName;
-    uint32_t flags = 0;  // kKindNeverVisible, kKindRaisesEvents (kinds_table.h)
+    uint32_t flags = 0;  // forms::kKindNeverVisible, forms::kKindRaisesEvents (kinds_table.h)
     // The value type of every property, common ones (0-7) included.
-    std::span<const PropertyType> properties;
+    std::span<const forms::PropertyType> properties;
     KindRoutines routines;
     // The pointer a control of this kind shows when its unit names none;
     // none means the pointer of whatever lies beneath.
@@ -76,7 +77,7 @@ struct KindDescriptor {
 };
 
 // A kind's descriptor: names and flags from the kinds table.
-KindDescriptor DescribeKind(KindCode code, std::span<const PropertyType> properties,
+KindDescriptor DescribeKind(forms::KindCode code, std::span<const forms::PropertyType> properties,
                             KindRoutines routines = {});
 
 // The function that describes a kind, as the support-library table lists it.
@@ -90,6 +91,6 @@ void RegisterKinds(std::span<const KindMaker> kinds);
 const KindDescriptor* FindKindDescriptor(uint32_t code);
 
 // The type of property n of a kind; None when n is outside its table.
-PropertyType PropertyTypeOf(const KindDescriptor& kind, int32_t property);
+forms::PropertyType PropertyTypeOf(const KindDescriptor& kind, int32_t property);
 
-}  // namespace forms
+}  // namespace controls

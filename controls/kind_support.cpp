@@ -5,7 +5,7 @@
 #include "controls/control_model.h"
 #include "platform/platform.h"
 
-namespace forms {
+namespace controls {
 
 QString DisplayText(const std::string& gbk) {
     QString text = platform::GbkToQString(gbk);
@@ -71,4 +71,4 @@ void UnitLink::Fire(int32_t event, std::span<const int32_t> args) const {
     if (live()) FireEvent(address_.windowId, address_.unitId, event, args);
 }
 
-}  // namespace forms
+}  // namespace controls

@@ -53,7 +53,7 @@
 #include "forms/kinds_table.h"
 #include "platform/platform.h"
 
-namespace forms {
+namespace controls {
 
 // The stored text as Qt shows it: GBK decoded, CR LF line breaks as LF.
 QString DisplayText(const std::string& gbk);
@@ -84,7 +84,7 @@ bool IsListKey(int qtKey);
 // Reads the request's kind data; nullopt makes the create routine fail.
 template <typename KindData>
 std::optional<KindData> ReadRequestData(const CreateRequest& request) {
-    return ReadKindData<KindData>(request.kindData);
+    return forms::ReadKindData<KindData>(request.kindData);
 }
 
 // The unit a control was created for. Events and the report of the
@@ -109,23 +109,23 @@ private:
 
 // A property of a widget's kind data record, by index.
 template <typename Widget>
-PropertyValue StoredProperty(const Widget& widget, int32_t index) {
-    return GetStoredProperty(widget.data(), index);
+forms::PropertyValue StoredProperty(const Widget& widget, int32_t index) {
+    return forms::GetStoredProperty(widget.data(), index);
 }
 
 // Writes a property of a widget's kind data record and gives the widget
 // the changed record.
 template <typename Widget>
-void SetStoredPropertyOf(Widget& widget, int32_t index, const PropertyValue& value) {
+void SetStoredPropertyOf(Widget& widget, int32_t index, const forms::PropertyValue& value) {
     auto data = widget.data();
-    SetStoredProperty(data, index, value);
+    forms::SetStoredProperty(data, index, value);
     widget.setData(data);
 }
 
 namespace kind_routines {
 
 template <typename Widget>
-void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
+void SetProperty(QWidget* control, int32_t index, const forms::PropertyValue& value) {
     auto* widget = dynamic_cast<Widget*>(control);
     if (widget == nullptr) return;
     if constexpr (requires { widget->setKindProperty(index, value); }) {
@@ -136,7 +136,7 @@ void SetProperty(QWidget* control, int32_t index, const PropertyValue& value) {
 }
 
 template <typename Widget>
-PropertyValue GetProperty(QWidget* control, int32_t index) {
+forms::PropertyValue GetProperty(QWidget* control, int32_t index) {
     const auto* widget = dynamic_cast<const Widget*>(control);
     if (widget == nullptr) return {};
     if constexpr (requires { widget->kindProperty(index); }) {
@@ -147,13 +147,13 @@ PropertyValue GetProperty(QWidget* control, int32_t index) {
 }
 
 template <typename Widget>
-Bytes Serialise(QWidget* control) {
+forms::Bytes Serialise(QWidget* control) {
     const auto* widget = dynamic_cast<const Widget*>(control);
     if (widget == nullptr) return {};
     if constexpr (requires { widget->kindData(); }) {
         return widget->kindData();
     } else {
-        return WriteKindData(widget->data());
+        return forms::WriteKindData(widget->data());
     }
 }
 
@@ -182,7 +182,7 @@ KindRoutines RoutinesOf(QWidget* (*create)(const CreateRequest&)) {
 // A kind's descriptor: names and flags from the kinds table, the property
 // types given, routines for controls that are Widgets.
 template <typename Widget>
-KindDescriptor DescribeKind(KindCode code, std::span<const PropertyType> properties,
+KindDescriptor DescribeKind(forms::KindCode code, std::span<const forms::PropertyType> properties,
                             QWidget* (*create)(const CreateRequest&)) {
     return DescribeKind(code, properties, RoutinesOf<Widget>(create));
 }
@@ -192,7 +192,7 @@ KindDescriptor DescribeKind(KindCode code, std::span<const PropertyType> propert
 template <typename Widget>
 KindDescriptor DescribeKind(QWidget* (*create)(const CreateRequest&)) {
     using Data = std::remove_cvref_t<decltype(std::declval<const Widget&>().data())>;
-    return DescribeKind<Widget>(Data::kKind, PropertyTypes<Data>(), create);
+    return DescribeKind<Widget>(Data::kKind, forms::PropertyTypes<Data>(), create);
 }
 
-}  // namespace forms
+}  // namespace controls

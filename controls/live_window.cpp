@@ -20,22 +20,24 @@
 #include "forms/kinds_table.h"
 #include "platform/platform.h"
 
-namespace forms {
+namespace controls {
 namespace {
 
 // Index of the button kind's default-button flag (property 9 − 8).
-constexpr int32_t kDefaultButtonIndex = int32_t(ButtonProperty::DefaultButton) - kFirstKindProperty;
+constexpr int32_t kDefaultButtonIndex =
+    int32_t(forms::ButtonProperty::DefaultButton) - forms::kFirstKindProperty;
 // A wheel notch.
 constexpr int kWheelNotch = 120;
 
 bool IsToolFrame(uint32_t border) {
-    return border == uint32_t(WindowBorder::ToolSizable) ||
-           border == uint32_t(WindowBorder::ToolFixed);
+    return border == uint32_t(forms::WindowBorder::ToolSizable) ||
+           border == uint32_t(forms::WindowBorder::ToolFixed);
 }
 
-Qt::WindowFlags FrameFlags(const WindowData& data) {
+Qt::WindowFlags FrameFlags(const forms::WindowData& data) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
-    if (data.borderStyle == uint32_t(WindowBorder::None)) return flags | Qt::FramelessWindowHint;
+    if (data.borderStyle == uint32_t(forms::WindowBorder::None))
+        return flags | Qt::FramelessWindowHint;
     if (IsToolFrame(data.borderStyle) || data.shownOnTaskBar == 0) flags |= Qt::Tool;
     flags |= Qt::WindowTitleHint;
     if (data.controlBox != 0) {
@@ -70,13 +72,14 @@ bool IsInputEvent(QEvent::Type type) {
 }
 
 bool Draggable(uint32_t kind) {
-    return kind == uint32_t(KindCode::Window) || kind == uint32_t(KindCode::Label) ||
-           kind == uint32_t(KindCode::GroupBox) || kind == uint32_t(KindCode::PictureBox);
+    return kind == uint32_t(forms::KindCode::Window) || kind == uint32_t(forms::KindCode::Label) ||
+           kind == uint32_t(forms::KindCode::GroupBox) ||
+           kind == uint32_t(forms::KindCode::PictureBox);
 }
 
 }  // namespace
 
-FormWindow::FormWindow(WindowRecord& record, const WindowData& data, QWidget* owner)
+FormWindow::FormWindow(forms::WindowRecord& record, const forms::WindowData& data, QWidget* owner)
     : QMainWindow(owner), record_(record) {
     clientArea_ = new QWidget(this);
     setCentralWidget(clientArea_);
@@ -96,11 +99,11 @@ FormWindow::~FormWindow() {
     routes_.clear();
 }
 
-UnitRecord& FormWindow::ownUnit() {
-    return std::get<UnitRecord>(record_.units.front());
+forms::UnitRecord& FormWindow::ownUnit() {
+    return std::get<forms::UnitRecord>(record_.units.front());
 }
 
-void FormWindow::setData(const WindowData& data) {
+void FormWindow::setData(const forms::WindowData& data) {
     data_ = data;
     const bool wasVisible = isVisible();
     setWindowFlags(FrameFlags(data_));
@@ -110,14 +113,14 @@ void FormWindow::setData(const WindowData& data) {
     // A window without an icon of its own shows the program's: an empty icon
     // would leave the window manager none at all.
     setWindowIcon(icon ? QIcon(QPixmap::fromImage(*icon)) : QApplication::windowIcon());
-    ApplyColours(*clientArea_, QPalette::WindowText, kBlack, QPalette::Window,
+    ApplyColours(*clientArea_, QPalette::WindowText, forms::kBlack, QPalette::Window,
                  data_.backgroundColour);
     clientArea_->setAutoFillBackground(true);
     // Changing the window flags hides a shown window; show it again.
     if (wasVisible) show();
 }
 
-void FormWindow::attachControl(const UnitRecord& unit, QWidget* control,
+void FormWindow::attachControl(const forms::UnitRecord& unit, QWidget* control,
                                std::optional<TabPlace> place) {
     // A deferred control has its place in the tab order from the start.
     if (std::find(unitOrder_.begin(), unitOrder_.end(), unit.id) == unitOrder_.end()) {
@@ -178,11 +181,11 @@ void FormWindow::forgetControl(uint32_t unitId) {
 void FormWindow::applyVisibility(uint32_t unitId) {
     // A control not made yet is shown as it is made.
     QWidget* widget = existingControl(unitId);
-    const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
+    const auto* unit = std::get_if<forms::UnitRecord>(forms::FindUnit(record_, unitId));
     if (widget == nullptr || unit == nullptr) return;
     const KindDescriptor* kind = FindKindDescriptor(unit->kind);
-    bool visible = (unit->stateFlags & kVisible) != 0;
-    if (kind != nullptr && IsNeverVisible(kind->flags)) visible = false;
+    bool visible = (unit->stateFlags & forms::kVisible) != 0;
+    if (kind != nullptr && forms::IsNeverVisible(kind->flags)) visible = false;
     if (auto place = tabPlaces_.find(unitId); place != tabPlaces_.end() && visible) {
         const auto* tabs =
             dynamic_cast<const QTabWidget*>(existingControl(place->second.tabUnitId));
@@ -207,14 +210,14 @@ void FormWindow::rebuildMenu() {
     bool dropDownHidden = false;
     const size_t count = record_.units.size();
     for (size_t i = 0; i < count; ++i) {
-        const auto* item = std::get_if<MenuItemRecord>(&record_.units[i]);
+        const auto* item = std::get_if<forms::MenuItemRecord>(&record_.units[i]);
         if (item == nullptr) continue;
-        const bool hidden = (item->flags & kMenuHidden) != 0;
+        const bool hidden = (item->flags & forms::kMenuHidden) != 0;
         const QString caption = DisplayText(item->caption);
         QAction* action = nullptr;
         if (item->level == 0) {
             const auto* next =
-                i + 1 < count ? std::get_if<MenuItemRecord>(&record_.units[i + 1]) : nullptr;
+                i + 1 < count ? std::get_if<forms::MenuItemRecord>(&record_.units[i + 1]) : nullptr;
             dropDownHidden = hidden;
             dropDown = nullptr;
             if (hidden) continue;
@@ -228,8 +231,8 @@ void FormWindow::rebuildMenu() {
             if (hidden || dropDownHidden || dropDown == nullptr) continue;
             action = dropDown->addAction(caption);
         }
-        action->setEnabled((item->flags & kMenuDisabled) == 0);
-        if ((item->flags & kMenuTicked) != 0) {
+        action->setEnabled((item->flags & forms::kMenuDisabled) == 0);
+        if ((item->flags & forms::kMenuTicked) != 0) {
             action->setCheckable(true);
             action->setChecked(true);
         }
@@ -273,8 +276,8 @@ std::optional<uint32_t> FormWindow::unitOf(QObject* object) const {
 }
 
 const KindDescriptor* FormWindow::kindOf(uint32_t unitId) const {
-    const Unit* unit = FindUnit(record_, unitId);
-    const auto* record = unit ? std::get_if<UnitRecord>(unit) : nullptr;
+    const forms::Unit* unit = forms::FindUnit(record_, unitId);
+    const auto* record = unit ? std::get_if<forms::UnitRecord>(unit) : nullptr;
     return record != nullptr ? FindKindDescriptor(record->kind) : nullptr;
 }
 
@@ -343,16 +346,16 @@ bool FormWindow::isDefaultButton(uint32_t unitId) const {
     // A control not made yet lies on a hidden page, so it is no default
     // button now.
     QWidget* widget = existingControl(unitId);
-    if (kind == nullptr || kind->code != uint32_t(KindCode::Button) || widget == nullptr) {
+    if (kind == nullptr || kind->code != uint32_t(forms::KindCode::Button) || widget == nullptr) {
         return false;
     }
     if (!widget->isVisible() || !widget->isEnabled()) return false;
     return kind->routines.getProperty(widget, kDefaultButtonIndex).AsUnsigned() ==
-           kDefaultPushButton;
+           forms::kDefaultPushButton;
 }
 
 bool FormWindow::raiseClick(uint32_t unitId) {
-    FireEvent(windowId(), unitId, int32_t(ButtonEvent::Clicked));
+    FireEvent(windowId(), unitId, int32_t(forms::ButtonEvent::Clicked));
     return true;
 }
 
@@ -393,7 +396,7 @@ void FormWindow::focusFirstTabStop() {
 bool FormWindow::focusFirstTabStopWithin(const QWidget* area) {
     for (uint32_t unitId : unitsInsideOut()) {
         const KindDescriptor* kind = kindOf(unitId);
-        if (kind == nullptr || kind->code == uint32_t(KindCode::TabControl)) continue;
+        if (kind == nullptr || kind->code == uint32_t(forms::KindCode::TabControl)) continue;
         if (!takesFocus(unitId, true)) continue;
         QWidget* widget = existingControl(unitId);
         if (area != nullptr && !area->isAncestorOf(widget)) continue;
@@ -442,7 +445,7 @@ bool FormWindow::switchPage(const QKeyEvent& key) {
 std::vector<uint32_t> FormWindow::unitsInsideOut() const {
     std::set<uint32_t> held;
     for (uint32_t unitId : unitOrder_) {
-        const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
+        const auto* unit = std::get_if<forms::UnitRecord>(forms::FindUnit(record_, unitId));
         if (unit != nullptr) held.insert(unit->children.begin(), unit->children.end());
     }
     std::vector<uint32_t> order;
@@ -450,7 +453,7 @@ std::vector<uint32_t> FormWindow::unitsInsideOut() const {
     const std::function<void(uint32_t)> visit = [&](uint32_t unitId) {
         if (unitId == 0 || !seen.insert(unitId).second) return;
         order.push_back(unitId);
-        const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
+        const auto* unit = std::get_if<forms::UnitRecord>(forms::FindUnit(record_, unitId));
         if (unit != nullptr) {
             for (uint32_t child : unit->children) visit(child);
         }
@@ -464,19 +467,19 @@ std::vector<uint32_t> FormWindow::unitsInsideOut() const {
 bool FormWindow::takesFocus(uint32_t unitId, bool tabStopsOnly) const {
     // A control not made yet lies on a hidden page and takes no focus.
     const QWidget* widget = existingControl(unitId);
-    const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
+    const auto* unit = std::get_if<forms::UnitRecord>(forms::FindUnit(record_, unitId));
     if (widget == nullptr || unit == nullptr) return false;
     if (!widget->isVisible() || !widget->isEnabled()) return false;
     const QWidget* focusTaker = widget->focusProxy() != nullptr ? widget->focusProxy() : widget;
     if ((focusTaker->focusPolicy() & Qt::TabFocus) == 0) return false;
-    if (!tabStopsOnly || (unit->stateFlags & kTabStop) != 0) return true;
+    if (!tabStopsOnly || (unit->stateFlags & forms::kTabStop) != 0) return true;
     const KindDescriptor* kind = kindOf(unitId);
     return kind != nullptr && kind->routines.holdsTabStops;
 }
 
 bool FormWindow::handleDrag(uint32_t unitId, QEvent& event) {
     if (data_.dragAnywhere == 0) return false;
-    const auto* unit = std::get_if<UnitRecord>(FindUnit(record_, unitId));
+    const auto* unit = std::get_if<forms::UnitRecord>(forms::FindUnit(record_, unitId));
     if (unit == nullptr || !Draggable(unit->kind)) return false;
     switch (event.type()) {
         case QEvent::MouseButtonPress: {
@@ -527,10 +530,10 @@ bool FormWindow::followDrag(const QMouseEvent& mouse) {
 bool FormWindow::raiseCommonEvent(uint32_t unitId, QWidget* target, QEvent& event) {
     QWidget* owner = unitId == ownUnit().id ? clientArea_ : control(unitId);
     if (owner == nullptr) return false;
-    const auto raise = [&](CommonEvent common, std::span<const int32_t> args) {
+    const auto raise = [&](forms::CommonEvent common, std::span<const int32_t> args) {
         FireEvent(windowId(), unitId, int32_t(common), args);
     };
-    const auto raiseMouse = [&](CommonEvent common, const QMouseEvent& mouse) {
+    const auto raiseMouse = [&](forms::CommonEvent common, const QMouseEvent& mouse) {
         const QPoint at = target->mapTo(owner, mouse.position().toPoint());
         const int32_t args[] = {at.x(), at.y(), ModifierState(mouse.modifiers())};
         raise(common, args);
@@ -543,23 +546,25 @@ bool FormWindow::raiseCommonEvent(uint32_t unitId, QWidget* target, QEvent& even
             const bool left = mouse.button() == Qt::LeftButton;
             const bool right = mouse.button() == Qt::RightButton;
             if (event.type() == QEvent::MouseButtonPress && (left || right)) {
-                raiseMouse(left ? CommonEvent::LeftDown : CommonEvent::RightDown, mouse);
+                raiseMouse(left ? forms::CommonEvent::LeftDown : forms::CommonEvent::RightDown,
+                           mouse);
             } else if (event.type() == QEvent::MouseButtonRelease && (left || right)) {
-                raiseMouse(left ? CommonEvent::LeftUp : CommonEvent::RightUp, mouse);
+                raiseMouse(left ? forms::CommonEvent::LeftUp : forms::CommonEvent::RightUp, mouse);
             } else if (event.type() == QEvent::MouseButtonDblClick && left) {
-                raiseMouse(CommonEvent::LeftDouble, mouse);
+                raiseMouse(forms::CommonEvent::LeftDouble, mouse);
             }
             return true;
         }
         case QEvent::MouseMove:
-            raiseMouse(CommonEvent::MouseMove, static_cast<const QMouseEvent&>(event));
+            raiseMouse(forms::CommonEvent::MouseMove, static_cast<const QMouseEvent&>(event));
             return true;
         case QEvent::FocusIn:
         case QEvent::FocusOut: {
             const auto& focus = static_cast<const QFocusEvent&>(event);
             // Opening a drop-down list keeps the focus with its box.
             if (focus.reason() == Qt::PopupFocusReason) return false;
-            raise(event.type() == QEvent::FocusIn ? CommonEvent::GotFocus : CommonEvent::LostFocus,
+            raise(event.type() == QEvent::FocusIn ? forms::CommonEvent::GotFocus
+                                                  : forms::CommonEvent::LostFocus,
                   {});
             return true;
         }
@@ -568,11 +573,12 @@ bool FormWindow::raiseCommonEvent(uint32_t unitId, QWidget* target, QEvent& even
             const auto& key = static_cast<const QKeyEvent&>(event);
             const int32_t args[] = {VirtualKeyCode(key.key(), key.modifiers()),
                                     ModifierState(key.modifiers())};
-            raise(event.type() == QEvent::KeyPress ? CommonEvent::KeyDown : CommonEvent::KeyUp,
+            raise(event.type() == QEvent::KeyPress ? forms::CommonEvent::KeyDown
+                                                   : forms::CommonEvent::KeyUp,
                   args);
             if (event.type() == QEvent::KeyPress) {
                 for (int32_t code : CharacterCodes(key.text())) {
-                    raise(CommonEvent::Character, std::span<const int32_t>(&code, 1));
+                    raise(forms::CommonEvent::Character, std::span<const int32_t>(&code, 1));
                 }
             }
             return true;
@@ -581,7 +587,7 @@ bool FormWindow::raiseCommonEvent(uint32_t unitId, QWidget* target, QEvent& even
             const auto& wheel = static_cast<const QWheelEvent&>(event);
             const int32_t args[] = {wheel.angleDelta().y() / kWheelNotch,
                                     ModifierState(wheel.modifiers())};
-            raise(CommonEvent::Wheel, args);
+            raise(forms::CommonEvent::Wheel, args);
             return true;
         }
         default:
@@ -604,7 +610,8 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     // its close box would refuse a click.
     const QWidget* modal = QApplication::activeModalWidget();
     if (modal != nullptr && modal != this) return event->ignore();
-    if (FireEvent(windowId(), 0, int32_t(WindowEvent::CloseRequested)) != 0) return event->ignore();
+    if (FireEvent(windowId(), 0, int32_t(forms::WindowEvent::CloseRequested)) != 0)
+        return event->ignore();
     event->accept();
     DestroyFormWindow(windowId());
 }
@@ -615,12 +622,12 @@ void FormWindow::moveEvent(QMoveEvent* event) {
         centreFrame_ = false;
         if (auto corner = platform::CentredOnScreen(frameGeometry().size())) move(*corner);
     }
-    if (announced_ && !gone_) FireEvent(windowId(), 0, int32_t(WindowEvent::Moved));
+    if (announced_ && !gone_) FireEvent(windowId(), 0, int32_t(forms::WindowEvent::Moved));
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (announced_ && !gone_) FireEvent(windowId(), 0, int32_t(WindowEvent::Resized));
+    if (announced_ && !gone_) FireEvent(windowId(), 0, int32_t(forms::WindowEvent::Resized));
 }
 
-}  // namespace forms
+}  // namespace controls

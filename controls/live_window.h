@@ -19,7 +19,7 @@
 #include "forms/kind_data.h"
 #include "forms/template.h"
 
-namespace forms {
+namespace controls {
 
 namespace kinds {
 class TabControlWidget;
@@ -40,23 +40,24 @@ struct PageKey {
 
 class FormWindow : public QMainWindow {
 public:
-    FormWindow(WindowRecord& record, const WindowData& data, QWidget* owner);
+    FormWindow(forms::WindowRecord& record, const forms::WindowData& data, QWidget* owner);
     ~FormWindow() override;
 
     uint32_t windowId() const { return record_.windowId; }
-    WindowRecord& record() { return record_; }
-    UnitRecord& ownUnit();
+    forms::WindowRecord& record() { return record_; }
+    forms::UnitRecord& ownUnit();
     QWidget* clientArea() const { return clientArea_; }
 
-    const WindowData& data() const { return data_; }
+    const forms::WindowData& data() const { return data_; }
     // Applies the window's own properties (title, frame, icon, keyboard).
-    void setData(const WindowData& data);
+    void setData(const forms::WindowData& data);
     // A window property by index; the window kind's file serves it.
-    PropertyValue kindProperty(int32_t index) const;
+    forms::PropertyValue kindProperty(int32_t index) const;
 
     // Takes a created control into the window: its unit, its input routing,
     // and the page it lies on when it is listed directly on a tab page.
-    void attachControl(const UnitRecord& unit, QWidget* control, std::optional<TabPlace> place);
+    void attachControl(const forms::UnitRecord& unit, QWidget* control,
+                       std::optional<TabPlace> place);
     // The control of a unit, made first when it has been waiting for its
     // tab page.
     QWidget* control(uint32_t unitId);
@@ -139,8 +140,8 @@ private:
     bool followDrag(const class QMouseEvent& mouse);
     bool raiseCommonEvent(uint32_t unitId, QWidget* target, QEvent& event);
 
-    WindowRecord& record_;
-    WindowData data_;
+    forms::WindowRecord& record_;
+    forms::WindowData data_;
     QWidget* clientArea_ = nullptr;
     // Controls in unit order, which is also the tab order.
     std::vector<uint32_t> unitOrder_;
@@ -162,4 +163,4 @@ private:
     bool deletePending_ = false;
 };
 
-}  // namespace forms
+}  // namespace controls

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <cstring>
 
-namespace forms {
+namespace controls {
 namespace {
 
 struct SystemCursor {
@@ -12,18 +12,25 @@ struct SystemCursor {
 };
 
 constexpr SystemCursor kSystemCursors[] = {
-    {kArrowPointer, Qt::ArrowCursor}, {32513, Qt::IBeamCursor},
-    {32514, Qt::WaitCursor},          {32515, Qt::CrossCursor},
-    {32516, Qt::UpArrowCursor},       {32642, Qt::SizeFDiagCursor},
-    {32643, Qt::SizeBDiagCursor},     {32644, Qt::SizeHorCursor},
-    {32645, Qt::SizeVerCursor},       {32646, Qt::SizeAllCursor},
-    {32648, Qt::ForbiddenCursor},     {kHandPointer, Qt::PointingHandCursor},
-    {32650, Qt::BusyCursor},          {32651, Qt::WhatsThisCursor},
+    {forms::kArrowPointer, Qt::ArrowCursor},
+    {32513, Qt::IBeamCursor},
+    {32514, Qt::WaitCursor},
+    {32515, Qt::CrossCursor},
+    {32516, Qt::UpArrowCursor},
+    {32642, Qt::SizeFDiagCursor},
+    {32643, Qt::SizeBDiagCursor},
+    {32644, Qt::SizeHorCursor},
+    {32645, Qt::SizeVerCursor},
+    {32646, Qt::SizeAllCursor},
+    {32648, Qt::ForbiddenCursor},
+    {forms::kHandPointer, Qt::PointingHandCursor},
+    {32650, Qt::BusyCursor},
+    {32651, Qt::WhatsThisCursor},
 };
 
 }  // namespace
 
-void ApplyMousePointer(QWidget& control, const Bytes& pointer,
+void ApplyMousePointer(QWidget& control, const forms::Bytes& pointer,
                        std::optional<Qt::CursorShape> ownPointer) {
     uint32_t id = 0;
     if (pointer.size() == sizeof id) std::memcpy(&id, pointer.data(), sizeof id);
@@ -34,4 +41,4 @@ void ApplyMousePointer(QWidget& control, const Bytes& pointer,
     control.unsetCursor();
 }
 
-}  // namespace forms
+}  // namespace controls

@@ -12,12 +12,12 @@
 
 class QWidget;
 
-namespace forms {
+namespace controls {
 
 // Shows the stored pointer over the control; an empty or unknown one shows
 // the kind's own pointer, or when the kind has none the pointer of whatever
 // lies beneath.
-void ApplyMousePointer(QWidget& control, const Bytes& pointer,
+void ApplyMousePointer(QWidget& control, const forms::Bytes& pointer,
                        std::optional<Qt::CursorShape> ownPointer = std::nullopt);
 
-}  // namespace forms
+}  // namespace controls

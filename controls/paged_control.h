@@ -5,7 +5,7 @@
 
 #include <functional>
 
-namespace forms {
+namespace controls {
 
 class PagedControl {
 public:
@@ -15,4 +15,4 @@ protected:
     ~PagedControl() = default;
 };
 
-}  // namespace forms
+}  // namespace controls

@@ -14,7 +14,7 @@
 #include "runtime/errors.h"
 #include "runtime/heap.h"
 
-namespace forms {
+namespace controls {
 namespace {
 
 namespace message = runtime::error_message;
@@ -24,20 +24,20 @@ constexpr int32_t kMaxExtent = 32627;
 
 struct Target {
     FormWindow* window = nullptr;
-    Unit* unit = nullptr;
+    forms::Unit* unit = nullptr;
     bool isOwnUnit = false;
 };
 
 Target Resolve(uint32_t windowId, uint32_t unitId) {
     FormWindow* window = LoadedWindow(windowId);
     if (window == nullptr) runtime::FatalRuntimeErrorUtf8(message::WindowNotLoaded);
-    WindowRecord& record = window->record();
-    Unit* unit = unitId == 0 ? UnitAt(record, 0) : FindUnit(record, unitId);
+    forms::WindowRecord& record = window->record();
+    forms::Unit* unit = unitId == 0 ? forms::UnitAt(record, 0) : forms::FindUnit(record, unitId);
     if (unit == nullptr) runtime::FatalRuntimeErrorUtf8(message::UnitNotInWindow);
-    return {window, unit, unit == UnitAt(record, 0)};
+    return {window, unit, unit == forms::UnitAt(record, 0)};
 }
 
-QWidget* LiveOf(const Target& target, const UnitRecord& unit) {
+QWidget* LiveOf(const Target& target, const forms::UnitRecord& unit) {
     return target.isOwnUnit ? target.window : target.window->control(unit.id);
 }
 
@@ -59,24 +59,27 @@ runtime::Payload BlockPayload(const std::string& bytes) {
 }
 
 // A payload written to a property of the given type, as the kind sees it.
-PropertyValue ValueOfPayload(PropertyType type, runtime::Payload payload) {
-    if (IsTextType(type)) return PropertyValue::Text(TextOf(payload));
-    if (IsBlockType(type)) {
-        return PropertyValue::Text(
+forms::PropertyValue ValueOfPayload(forms::PropertyType type, runtime::Payload payload) {
+    if (forms::IsTextType(type)) return forms::PropertyValue::Text(TextOf(payload));
+    if (forms::IsBlockType(type)) {
+        return forms::PropertyValue::Text(
             std::string(runtime::ByteSetBytes(runtime::BitsToPointer<void>(payload))));
     }
-    if (type == PropertyType::Logical) return PropertyValue::Number(payload != 0 ? 1 : 0);
-    if (type == PropertyType::Double || type == PropertyType::DateTime) return {payload, {}};
-    return PropertyValue::Number(SignExtended(payload));
+    if (type == forms::PropertyType::Logical)
+        return forms::PropertyValue::Number(payload != 0 ? 1 : 0);
+    if (type == forms::PropertyType::Double || type == forms::PropertyType::DateTime)
+        return {payload, {}};
+    return forms::PropertyValue::Number(SignExtended(payload));
 }
 
 // A property value read, as the caller receives it: texts and blocks as
 // fresh heap blocks (null when empty).
-runtime::Payload PayloadOfValue(PropertyType type, const PropertyValue& value) {
-    if (IsTextType(type)) return TextPayload(value.bytes);
-    if (IsBlockType(type)) return BlockPayload(value.bytes);
-    if (type == PropertyType::Logical) return value.number != 0 ? 1 : 0;
-    if (type == PropertyType::Double || type == PropertyType::DateTime) return value.number;
+runtime::Payload PayloadOfValue(forms::PropertyType type, const forms::PropertyValue& value) {
+    if (forms::IsTextType(type)) return TextPayload(value.bytes);
+    if (forms::IsBlockType(type)) return BlockPayload(value.bytes);
+    if (type == forms::PropertyType::Logical) return value.number != 0 ? 1 : 0;
+    if (type == forms::PropertyType::Double || type == forms::PropertyType::DateTime)
+        return value.number;
     return runtime::Payload(SignExtended(value.number));
 }
 
@@ -88,38 +91,38 @@ void SetFlag(uint32_t& flags, uint32_t bit, bool on) {
     flags = on ? (flags | bit) : (flags & ~bit);
 }
 
-runtime::Payload ReadMenuItem(const MenuItemRecord& item, int32_t property) {
-    switch (MenuItemProperty(property)) {
-        case MenuItemProperty::Caption:
+runtime::Payload ReadMenuItem(const forms::MenuItemRecord& item, int32_t property) {
+    switch (forms::MenuItemProperty(property)) {
+        case forms::MenuItemProperty::Caption:
             return TextPayload(item.caption);
-        case MenuItemProperty::Ticked:
-            return (item.flags & kMenuTicked) != 0;
-        case MenuItemProperty::Disabled:
-            return (item.flags & kMenuDisabled) != 0;
-        case MenuItemProperty::Visible:
-            return (item.flags & kMenuHidden) == 0;
+        case forms::MenuItemProperty::Ticked:
+            return (item.flags & forms::kMenuTicked) != 0;
+        case forms::MenuItemProperty::Disabled:
+            return (item.flags & forms::kMenuDisabled) != 0;
+        case forms::MenuItemProperty::Visible:
+            return (item.flags & forms::kMenuHidden) == 0;
     }
     return 0;
 }
 
-void WriteMenuItem(FormWindow& window, MenuItemRecord& item, int32_t property,
+void WriteMenuItem(FormWindow& window, forms::MenuItemRecord& item, int32_t property,
                    runtime::Payload payload) {
     const bool on = payload != 0;
-    switch (MenuItemProperty(property)) {
-        case MenuItemProperty::Caption: {
+    switch (forms::MenuItemProperty(property)) {
+        case forms::MenuItemProperty::Caption: {
             std::string caption = TextOf(payload);
             if (caption == item.caption) return;
             item.caption = std::move(caption);
             break;
         }
-        case MenuItemProperty::Ticked:
-            SetFlag(item.flags, kMenuTicked, on);
+        case forms::MenuItemProperty::Ticked:
+            SetFlag(item.flags, forms::kMenuTicked, on);
             break;
-        case MenuItemProperty::Disabled:
-            SetFlag(item.flags, kMenuDisabled, on);
+        case forms::MenuItemProperty::Disabled:
+            SetFlag(item.flags, forms::kMenuDisabled, on);
             break;
-        case MenuItemProperty::Visible:
-            SetFlag(item.flags, kMenuHidden, !on);
+        case forms::MenuItemProperty::Visible:
+            SetFlag(item.flags, forms::kMenuHidden, !on);
             break;
         default:
             return;
@@ -133,32 +136,32 @@ QRect LiveGeometry(const Target& target, QWidget& live) {
     return target.isOwnUnit ? target.window->frameGeometry() : live.geometry();
 }
 
-runtime::Payload ReadCommon(const Target& target, const UnitRecord& unit, int32_t property) {
+runtime::Payload ReadCommon(const Target& target, const forms::UnitRecord& unit, int32_t property) {
     QWidget* live = LiveOf(target, unit);
     const std::optional<QRect> geometry =
         live != nullptr ? std::optional(LiveGeometry(target, *live)) : std::nullopt;
-    switch (CommonProperty(property)) {
-        case CommonProperty::Left:
+    switch (forms::CommonProperty(property)) {
+        case forms::CommonProperty::Left:
             return runtime::Payload(int64_t(geometry ? geometry->x() : unit.left));
-        case CommonProperty::Top:
+        case forms::CommonProperty::Top:
             return runtime::Payload(int64_t(geometry ? geometry->y() : unit.top));
-        case CommonProperty::Width:
+        case forms::CommonProperty::Width:
             return runtime::Payload(geometry ? geometry->width() : unit.width);
-        case CommonProperty::Height:
+        case forms::CommonProperty::Height:
             return runtime::Payload(geometry ? geometry->height() : unit.height);
-        case CommonProperty::Tag:
+        case forms::CommonProperty::Tag:
             return TextPayload(unit.tag);
-        case CommonProperty::Visible:
-            return live != nullptr ? !live->isHidden() : (unit.stateFlags & kVisible) != 0;
-        case CommonProperty::Disabled:
-            return live != nullptr ? !live->isEnabled() : (unit.stateFlags & kDisabled) != 0;
-        case CommonProperty::MousePointer:
+        case forms::CommonProperty::Visible:
+            return live != nullptr ? !live->isHidden() : (unit.stateFlags & forms::kVisible) != 0;
+        case forms::CommonProperty::Disabled:
+            return live != nullptr ? !live->isEnabled() : (unit.stateFlags & forms::kDisabled) != 0;
+        case forms::CommonProperty::MousePointer:
             return BlockPayload(std::string(unit.mousePointer.begin(), unit.mousePointer.end()));
     }
     return 0;
 }
 
-void ApplyGeometry(const Target& target, const UnitRecord& unit) {
+void ApplyGeometry(const Target& target, const forms::UnitRecord& unit) {
     QWidget* live = LiveOf(target, unit);
     if (live == nullptr) return;
     if (target.isOwnUnit) {
@@ -168,34 +171,34 @@ void ApplyGeometry(const Target& target, const UnitRecord& unit) {
     live->setGeometry(unit.left, unit.top, unit.width, unit.height);
 }
 
-void WriteCommon(const Target& target, UnitRecord& unit, int32_t property,
+void WriteCommon(const Target& target, forms::UnitRecord& unit, int32_t property,
                  runtime::Payload payload) {
     const int32_t number = int32_t(uint32_t(payload));
-    switch (CommonProperty(property)) {
-        case CommonProperty::Left:
+    switch (forms::CommonProperty(property)) {
+        case forms::CommonProperty::Left:
             unit.left = number;
             return ApplyGeometry(target, unit);
-        case CommonProperty::Top:
+        case forms::CommonProperty::Top:
             unit.top = number;
             return ApplyGeometry(target, unit);
-        case CommonProperty::Width:
+        case forms::CommonProperty::Width:
             unit.width = ClampedExtent(number);
             return ApplyGeometry(target, unit);
-        case CommonProperty::Height:
+        case forms::CommonProperty::Height:
             unit.height = ClampedExtent(number);
             return ApplyGeometry(target, unit);
-        case CommonProperty::Tag:
+        case forms::CommonProperty::Tag:
             unit.tag = TextOf(payload);
             return;
-        case CommonProperty::Visible:
-            SetFlag(unit.stateFlags, kVisible, payload != 0);
+        case forms::CommonProperty::Visible:
+            SetFlag(unit.stateFlags, forms::kVisible, payload != 0);
             if (target.isOwnUnit) return target.window->setVisible(payload != 0);
             return target.window->applyVisibility(unit.id);
-        case CommonProperty::Disabled:
-            SetFlag(unit.stateFlags, kDisabled, payload != 0);
+        case forms::CommonProperty::Disabled:
+            SetFlag(unit.stateFlags, forms::kDisabled, payload != 0);
             if (QWidget* live = LiveOf(target, unit)) live->setEnabled(payload == 0);
             return;
-        case CommonProperty::MousePointer: {
+        case forms::CommonProperty::MousePointer: {
             const std::string_view bytes =
                 runtime::ByteSetBytes(runtime::BitsToPointer<void>(payload));
             unit.mousePointer.assign(bytes.begin(), bytes.end());
@@ -212,7 +215,7 @@ void WriteCommon(const Target& target, UnitRecord& unit, int32_t property,
 // The live control and its kind for a kind-specific property; a control
 // that does not exist is the runtime error "指定窗口尚未载入".
 std::pair<QWidget*, const KindDescriptor*> KindTarget(const Target& target,
-                                                      const UnitRecord& unit) {
+                                                      const forms::UnitRecord& unit) {
     QWidget* live = LiveOf(target, unit);
     if (live == nullptr) runtime::FatalRuntimeErrorUtf8(message::ControlWindowMissing);
     return {live, FindKindDescriptor(unit.kind)};
@@ -223,15 +226,16 @@ std::pair<QWidget*, const KindDescriptor*> KindTarget(const Target& target,
 runtime::Payload ReadUnitProperty(uint32_t windowId, uint32_t unitId, int32_t property,
                                   int32_t /*element*/) {
     const Target target = Resolve(windowId, unitId);
-    if (const auto* item = std::get_if<MenuItemRecord>(target.unit)) {
+    if (const auto* item = std::get_if<forms::MenuItemRecord>(target.unit)) {
         return ReadMenuItem(*item, property);
     }
-    const auto& unit = std::get<UnitRecord>(*target.unit);
-    if (property < kFirstKindProperty) return ReadCommon(target, unit, property);
+    const auto& unit = std::get<forms::UnitRecord>(*target.unit);
+    if (property < forms::kFirstKindProperty) return ReadCommon(target, unit, property);
     const auto [live, kind] = KindTarget(target, unit);
     if (kind == nullptr || kind->routines.getProperty == nullptr) return 0;
-    const PropertyType type = PropertyTypeOf(*kind, property);
-    return PayloadOfValue(type, kind->routines.getProperty(live, property - kFirstKindProperty));
+    const forms::PropertyType type = PropertyTypeOf(*kind, property);
+    return PayloadOfValue(type,
+                          kind->routines.getProperty(live, property - forms::kFirstKindProperty));
 }
 
 void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int32_t property, int32_t /*element*/,
@@ -239,20 +243,20 @@ void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int32_t property, int
     const Target target = Resolve(windowId, unitId);
     // Controls changed by a write raise no events while they change.
     const EventPause pause;
-    if (auto* item = std::get_if<MenuItemRecord>(target.unit)) {
+    if (auto* item = std::get_if<forms::MenuItemRecord>(target.unit)) {
         return WriteMenuItem(*target.window, *item, property, payload);
     }
-    auto& unit = std::get<UnitRecord>(*target.unit);
-    if (property < kFirstKindProperty) {
+    auto& unit = std::get<forms::UnitRecord>(*target.unit);
+    if (property < forms::kFirstKindProperty) {
         WriteCommon(target, unit, property, payload);
     } else {
         const auto [live, kind] = KindTarget(target, unit);
         if (kind == nullptr || kind->routines.setProperty == nullptr) return;
-        const PropertyType type = PropertyTypeOf(*kind, property);
-        kind->routines.setProperty(live, property - kFirstKindProperty,
+        const forms::PropertyType type = PropertyTypeOf(*kind, property);
+        kind->routines.setProperty(live, property - forms::kFirstKindProperty,
                                    ValueOfPayload(type, payload));
     }
     NameEditBoxesAfterWrite(*target.window, unit, property);
 }
 
-}  // namespace forms
+}  // namespace controls

@@ -18,7 +18,7 @@
 #include "forms/kinds_table.h"
 #include "platform/platform.h"
 
-namespace forms {
+namespace controls {
 namespace {
 
 // Where the template lists a unit: the container and, on a tab control, the
@@ -28,12 +28,12 @@ struct Placement {
     std::optional<int> page;
 };
 
-std::map<uint32_t, Placement> ListedPlacements(const WindowRecord& record) {
+std::map<uint32_t, Placement> ListedPlacements(const forms::WindowRecord& record) {
     std::map<uint32_t, Placement> placements;
-    for (const Unit& unit : record.units) {
-        const auto* container = std::get_if<UnitRecord>(&unit);
+    for (const forms::Unit& unit : record.units) {
+        const auto* container = std::get_if<forms::UnitRecord>(&unit);
         if (container == nullptr || container->children.empty()) continue;
-        const bool isTab = container->kind == uint32_t(KindCode::TabControl);
+        const bool isTab = container->kind == uint32_t(forms::KindCode::TabControl);
         int page = 0;
         for (uint32_t child : container->children) {
             if (child == 0) {
@@ -46,7 +46,7 @@ std::map<uint32_t, Placement> ListedPlacements(const WindowRecord& record) {
     return placements;
 }
 
-Placement PlacementOf(const UnitRecord& unit, const std::map<uint32_t, Placement>& listed) {
+Placement PlacementOf(const forms::UnitRecord& unit, const std::map<uint32_t, Placement>& listed) {
     if (auto found = listed.find(unit.id); found != listed.end()) return found->second;
     return {unit.parent, std::nullopt};
 }
@@ -63,13 +63,13 @@ QWidget* ParentWidget(const FormWindow& window, const Placement& placement) {
 
 // Whether a control of the unit can be made: its kind is known and its kind
 // data reads.
-bool CanCreate(const UnitRecord& unit) {
+bool CanCreate(const forms::UnitRecord& unit) {
     const KindDescriptor* kind = FindKindDescriptor(unit.kind);
     return kind != nullptr && kind->routines.create != nullptr &&
-           KindDataReadable(unit.kind, unit.kindData);
+           forms::KindDataReadable(unit.kind, unit.kindData);
 }
 
-bool CreateControl(FormWindow& window, const UnitRecord& unit,
+bool CreateControl(FormWindow& window, const forms::UnitRecord& unit,
                    const std::map<uint32_t, Placement>& listed) {
     const KindDescriptor* kind = FindKindDescriptor(unit.kind);
     if (kind == nullptr || kind->routines.create == nullptr) return false;
@@ -88,7 +88,7 @@ bool CreateControl(FormWindow& window, const UnitRecord& unit,
         place = TabPlace{placement.container, *placement.page};
     }
     window.attachControl(unit, control, place);
-    control->setEnabled((unit.stateFlags & kDisabled) == 0);
+    control->setEnabled((unit.stateFlags & forms::kDisabled) == 0);
     ApplyMousePointer(*control, unit.mousePointer, kind->ownPointer);
     return true;
 }
@@ -105,16 +105,17 @@ void StackControls(const FormWindow& window, const std::vector<uint32_t>& unitsI
 }
 
 // The controls' unit IDs in unit order, the window's own unit left out.
-std::vector<uint32_t> ControlUnits(const WindowRecord& record) {
+std::vector<uint32_t> ControlUnits(const forms::WindowRecord& record) {
     std::vector<uint32_t> units;
-    for (size_t i = 1; i < record.units.size(); ++i) units.push_back(UnitId(record.units[i]));
+    for (size_t i = 1; i < record.units.size(); ++i)
+        units.push_back(forms::UnitId(record.units[i]));
     return units;
 }
 
 // The tab page a control waits for: a control listed on a tab page that is
 // not the current one, or held by a control that waits. Controls that are
 // never visible (a timer) are made at once, as they work unseen.
-std::optional<PageKey> WaitingPage(const FormWindow& window, const UnitRecord& unit,
+std::optional<PageKey> WaitingPage(const FormWindow& window, const forms::UnitRecord& unit,
                                    const Placement& placement) {
     if (std::optional<PageKey> held = window.deferredPageOf(placement.container)) return held;
     if (!placement.page) return std::nullopt;
@@ -122,7 +123,7 @@ std::optional<PageKey> WaitingPage(const FormWindow& window, const UnitRecord& u
         dynamic_cast<const kinds::TabControlWidget*>(window.existingControl(placement.container));
     if (tabs == nullptr || tabs->currentIndex() == *placement.page) return std::nullopt;
     const KindDescriptor* kind = FindKindDescriptor(unit.kind);
-    if (kind == nullptr || IsNeverVisible(kind->flags)) return std::nullopt;
+    if (kind == nullptr || forms::IsNeverVisible(kind->flags)) return std::nullopt;
     return PageKey{placement.container, *placement.page};
 }
 
@@ -147,13 +148,13 @@ void PlaceInStack(const FormWindow& window, const std::vector<uint32_t>& unitsIn
 // An edit box is named after the labels beside it, and a control between
 // hides a label, so the controls still waiting in its container are made
 // with it.
-void MakeNeighbours(FormWindow& window, const UnitRecord& box,
+void MakeNeighbours(FormWindow& window, const forms::UnitRecord& box,
                     const std::map<uint32_t, Placement>& listed) {
-    if (box.kind != uint32_t(KindCode::EditBox)) return;
+    if (box.kind != uint32_t(forms::KindCode::EditBox)) return;
     const Placement place = PlacementOf(box, listed);
     for (uint32_t unitId : ControlUnits(window.record())) {
         if (!window.deferredPageOf(unitId)) continue;
-        const auto* unit = std::get_if<UnitRecord>(FindUnit(window.record(), unitId));
+        const auto* unit = std::get_if<forms::UnitRecord>(forms::FindUnit(window.record(), unitId));
         if (unit == nullptr) continue;
         const Placement other = PlacementOf(*unit, listed);
         if (other.container == place.container && other.page == place.page) window.control(unitId);
@@ -171,7 +172,7 @@ void BuildWaitingControls(FormWindow& window, const std::vector<uint32_t>& units
     std::vector<const QWidget*> containers;
     for (uint32_t unitId : unitsInOrder) {
         if (std::find(units.begin(), units.end(), unitId) == units.end()) continue;
-        const auto* unit = std::get_if<UnitRecord>(FindUnit(window.record(), unitId));
+        const auto* unit = std::get_if<forms::UnitRecord>(forms::FindUnit(window.record(), unitId));
         if (unit == nullptr) continue;
         // A container still waiting is made before the controls it holds.
         window.control(PlacementOf(*unit, listed).container);
@@ -191,21 +192,21 @@ void BuildWaitingControls(FormWindow& window, const std::vector<uint32_t>& units
 // stored one while it waits for its page.
 QRect PlacedRect(FormWindow& window, uint32_t unitId) {
     if (const QWidget* control = window.existingControl(unitId)) return control->geometry();
-    const auto* unit = std::get_if<UnitRecord>(FindUnit(window.record(), unitId));
+    const auto* unit = std::get_if<forms::UnitRecord>(forms::FindUnit(window.record(), unitId));
     return unit != nullptr ? QRect(unit->left, unit->top, unit->width, unit->height) : QRect();
 }
 
-bool HasMenu(const WindowRecord& record) {
-    for (const Unit& unit : record.units) {
-        if (std::holds_alternative<MenuItemRecord>(unit)) return true;
+bool HasMenu(const forms::WindowRecord& record) {
+    for (const forms::Unit& unit : record.units) {
+        if (std::holds_alternative<forms::MenuItemRecord>(unit)) return true;
     }
     return false;
 }
 
 // Grows each tab control so that every control of every page shows whole.
-void FitTabControls(FormWindow& window, const WindowRecord& record) {
-    for (const Unit& unit : record.units) {
-        const auto* tabUnit = std::get_if<UnitRecord>(&unit);
+void FitTabControls(FormWindow& window, const forms::WindowRecord& record) {
+    for (const forms::Unit& unit : record.units) {
+        const auto* tabUnit = std::get_if<forms::UnitRecord>(&unit);
         if (tabUnit == nullptr) continue;
         auto* tabs = dynamic_cast<kinds::TabControlWidget*>(window.existingControl(tabUnit->id));
         if (tabs == nullptr) continue;
@@ -222,14 +223,15 @@ void FitTabControls(FormWindow& window, const WindowRecord& record) {
 // The client area, menu bar included: the stored outer size less the
 // classic frame the forms were laid out with. Controls that reach beyond it
 // (the tab control's right edge) are cut off there, as the forms show them.
-QSize ClientSize(FormWindow& window, const WindowRecord& record, bool hasMenu) {
-    const UnitRecord& own = std::get<UnitRecord>(record.units.front());
+QSize ClientSize(FormWindow& window, const forms::WindowRecord& record, bool hasMenu) {
+    const forms::UnitRecord& own = std::get<forms::UnitRecord>(record.units.front());
     const int width = own.width - 2 * kClassicBorder;
     const int menu = hasMenu ? window.menuBar()->heightForWidth(width) : 0;
     return {width, own.height - 2 * kClassicBorder - kClassicCaption - menu};
 }
 
-void PlaceWindow(FormWindow& window, const UnitRecord& own, const WindowData& data, QSize client) {
+void PlaceWindow(FormWindow& window, const forms::UnitRecord& own, const forms::WindowData& data,
+                 QSize client) {
     window.clientArea()->setFixedSize(client);
     // The window's layout sizes the frame: the client area below the menu
     // bar as tall as the bar really is at this width, which its size hint
@@ -239,7 +241,7 @@ void PlaceWindow(FormWindow& window, const UnitRecord& own, const WindowData& da
     window.layout()->activate();
     const QSize outer = window.size();
     QPoint corner(own.left, own.top);
-    if (data.startPosition == Stored(StartPosition::CentredOnScreen)) {
+    if (data.startPosition == forms::Stored(forms::StartPosition::CentredOnScreen)) {
         corner = platform::CentredOnScreen(outer).value_or(corner);
         window.centreFrameOnceKnown();
     }
@@ -248,10 +250,12 @@ void PlaceWindow(FormWindow& window, const UnitRecord& own, const WindowData& da
 
 }  // namespace
 
-FormWindow* BuildFormWindow(WindowRecord& record, QWidget* owner) {
-    const auto* own = record.units.empty() ? nullptr : std::get_if<UnitRecord>(&record.units[0]);
+FormWindow* BuildFormWindow(forms::WindowRecord& record, QWidget* owner) {
+    const auto* own =
+        record.units.empty() ? nullptr : std::get_if<forms::UnitRecord>(&record.units[0]);
     if (own == nullptr) return nullptr;
-    const std::optional<WindowData> data = ReadKindData<WindowData>(own->kindData);
+    const std::optional<forms::WindowData> data =
+        forms::ReadKindData<forms::WindowData>(own->kindData);
     if (!data) return nullptr;
     auto window = std::make_unique<FormWindow>(record, *data, owner);
     const bool hasMenu = HasMenu(record);
@@ -259,7 +263,7 @@ FormWindow* BuildFormWindow(WindowRecord& record, QWidget* owner) {
     const std::map<uint32_t, Placement> listed = ListedPlacements(record);
     window->setControlBuilder(BuildWaitingControls);
     for (size_t i = 1; i < record.units.size(); ++i) {
-        const auto* unit = std::get_if<UnitRecord>(&record.units[i]);
+        const auto* unit = std::get_if<forms::UnitRecord>(&record.units[i]);
         if (unit == nullptr) continue;
         if (std::optional<PageKey> page = WaitingPage(*window, *unit, PlacementOf(*unit, listed))) {
             // A control that waits is made later, but whether it can be
@@ -279,4 +283,4 @@ FormWindow* BuildFormWindow(WindowRecord& record, QWidget* owner) {
     return window.release();
 }
 
-}  // namespace forms
+}  // namespace controls

@@ -13,17 +13,17 @@
 
 class QWidget;
 
-namespace forms {
+namespace controls {
 
 class FormWindow;
 
 // The window built hidden, or null when the window's own unit or any control
 // cannot be created; nothing of the window remains then.
-FormWindow* BuildFormWindow(WindowRecord& record, QWidget* owner);
+FormWindow* BuildFormWindow(forms::WindowRecord& record, QWidget* owner);
 
 // What a classic fixed single frame takes from a window's stored outer size:
 // the two borders, the caption and, with a menu, the menu bar.
 inline constexpr int kClassicBorder = 3;
 inline constexpr int kClassicCaption = 19;
 
-}  // namespace forms
+}  // namespace controls

@@ -11,11 +11,11 @@
 #include "controls/live_window.h"
 #include "controls/window_builder.h"
 
-namespace forms {
+namespace controls {
 namespace {
 
 struct Table {
-    TemplateData records;
+    forms::TemplateData records;
     std::map<uint32_t, QPointer<FormWindow>> loaded;
     WindowGoneHook windowGone = nullptr;
 };
@@ -27,17 +27,17 @@ Table& TheTable() {
 
 }  // namespace
 
-void InstallWindowTable(TemplateData data) {
+void InstallWindowTable(forms::TemplateData data) {
     for (uint32_t windowId : LoadedWindowIds()) DestroyFormWindow(windowId);
     TheTable().records = std::move(data);
 }
 
-TemplateData& WindowTableRecords() {
+forms::TemplateData& WindowTableRecords() {
     return TheTable().records;
 }
 
 FormWindow* CreateFormWindow(uint32_t windowId, QWidget* owner) {
-    WindowRecord* record = FindWindow(TheTable().records, windowId);
+    forms::WindowRecord* record = forms::FindWindow(TheTable().records, windowId);
     if (record == nullptr) return nullptr;
     // Controls raise nothing while they are being built; the window's events
     // start once the whole window exists.
@@ -51,11 +51,11 @@ FormWindow* CreateFormWindow(uint32_t windowId, QWidget* owner) {
 }
 
 void AnnounceFormWindow(uint32_t windowId) {
-    FireEvent(windowId, 0, int32_t(WindowEvent::Created));
+    FireEvent(windowId, 0, int32_t(forms::WindowEvent::Created));
     if (LoadedWindow(windowId) == nullptr) return;
-    FireEvent(windowId, 0, int32_t(WindowEvent::Moved));
+    FireEvent(windowId, 0, int32_t(forms::WindowEvent::Moved));
     if (LoadedWindow(windowId) == nullptr) return;
-    FireEvent(windowId, 0, int32_t(WindowEvent::Resized));
+    FireEvent(windowId, 0, int32_t(forms::WindowEvent::Resized));
     if (FormWindow* window = LoadedWindow(windowId)) window->markAnnounced();
 }
 
@@ -106,7 +106,7 @@ QWidget* LiveControl(uint32_t windowId, uint32_t unitId) {
 void DestroyFormWindow(uint32_t windowId) {
     FormWindow* window = LoadedWindow(windowId);
     if (window == nullptr) return;
-    FireEvent(windowId, 0, int32_t(WindowEvent::Destroying));
+    FireEvent(windowId, 0, int32_t(forms::WindowEvent::Destroying));
     // The handler may have destroyed the window already.
     window = LoadedWindow(windowId);
     if (window == nullptr) return;
@@ -141,4 +141,4 @@ void FillPropertyHooks(runtime::RuntimeHost& host) {
     host.writeProperty = WriteUnitProperty;
 }
 
-}  // namespace forms
+}  // namespace controls

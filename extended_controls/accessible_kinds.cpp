@@ -11,7 +11,7 @@
 namespace extended_controls {
 namespace {
 
-class TransLabelAccessible : public forms::ShownTextAccessible {
+class TransLabelAccessible : public controls::ShownTextAccessible {
 public:
     explicit TransLabelAccessible(TransLabelWidget* label)
         : ShownTextAccessible(label, QAccessible::StaticText) {}
@@ -25,7 +25,7 @@ public:
     }
 };
 
-class LinkAccessible : public forms::ShownTextAccessible {
+class LinkAccessible : public controls::ShownTextAccessible {
 public:
     explicit LinkAccessible(HyperLinkerWidget* link)
         : ShownTextAccessible(link, QAccessible::Link) {}

@@ -7,12 +7,13 @@
 
 namespace extended_controls {
 
-forms::KindDescriptor TimerKind();
-forms::KindDescriptor TransLabelKind();
-forms::KindDescriptor HyperLinkerKind();
+controls::KindDescriptor TimerKind();
+controls::KindDescriptor TransLabelKind();
+controls::KindDescriptor HyperLinkerKind();
 
 // The extended controls library's kinds, as the program's support-library
 // table lists them.
-inline constexpr forms::KindMaker kExtendedKinds[] = {TimerKind, TransLabelKind, HyperLinkerKind};
+inline constexpr controls::KindMaker kExtendedKinds[] = {TimerKind, TransLabelKind,
+                                                         HyperLinkerKind};
 
 }  // namespace extended_controls

@@ -17,12 +17,12 @@ namespace {
 
 using forms::PropertyValue;
 
-static_assert(forms::kinds::kBorderWidths.size() == kMaxBorderStyle + 1);
+static_assert(controls::kinds::kBorderWidths.size() == kMaxBorderStyle + 1);
 
 // One centred line; "&" is shown as it is, never as a mnemonic marker.
 constexpr int kTextFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip;
 
-QWidget* Create(const forms::CreateRequest& request) {
+QWidget* Create(const controls::CreateRequest& request) {
     const std::optional<forms::HyperLinkerData> data =
         forms::ReadKindData<forms::HyperLinkerData>(request.kindData);
     if (!data) return nullptr;
@@ -49,13 +49,13 @@ QString ShownLinkText(const forms::HyperLinkerData& data) {
 }
 
 forms::HyperLinkerData ClampedHyperLinkerData(forms::HyperLinkerData data) {
-    data.linkType = forms::ClampChoice(int32_t(data.linkType), kMaxLinkType);
-    data.borderStyle = forms::ClampChoice(int32_t(data.borderStyle), kMaxBorderStyle);
+    data.linkType = controls::ClampChoice(int32_t(data.linkType), kMaxLinkType);
+    data.borderStyle = controls::ClampChoice(int32_t(data.borderStyle), kMaxBorderStyle);
     return data;
 }
 
-HyperLinkerWidget::HyperLinkerWidget(forms::UnitAddress address, const forms::HyperLinkerData& data,
-                                     QWidget* parent)
+HyperLinkerWidget::HyperLinkerWidget(controls::UnitAddress address,
+                                     const forms::HyperLinkerData& data, QWidget* parent)
     : QWidget(parent), link_(address, this) {
     // Pointer moves without a pressed button must arrive too: they keep the
     // hover state right when an enter event was missed.
@@ -64,7 +64,7 @@ HyperLinkerWidget::HyperLinkerWidget(forms::UnitAddress address, const forms::Hy
     forms::HyperLinkerData resolved = data;
     if (resolved.hoverColour == forms::kHighlightColour) {
         resolved.hoverColour =
-            forms::StoredFromColour(platform::ColourFromStored(forms::kHighlightColour));
+            controls::StoredFromColour(platform::ColourFromStored(forms::kHighlightColour));
     }
     setData(resolved);
 }
@@ -90,7 +90,7 @@ bool HyperLinkerWidget::openLink() {
 }
 
 void HyperLinkerWidget::relayout() {
-    const int border = forms::kinds::FixedBorderWidth(data_.borderStyle);
+    const int border = controls::kinds::FixedBorderWidth(data_.borderStyle);
     clientRect_ = rect().adjusted(border, border, -border, -border);
 }
 
@@ -103,7 +103,7 @@ void HyperLinkerWidget::setHovering(bool hovering) {
 void HyperLinkerWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), platform::ColourFromStored(data_.backgroundColour));
-    forms::kinds::PaintBorder(painter, rect(), palette(), data_.borderStyle);
+    controls::kinds::PaintBorder(painter, rect(), palette(), data_.borderStyle);
     painter.setFont(font());
     painter.setPen(textColour());
     painter.drawText(clientRect_, kTextFlags, text_);
@@ -143,8 +143,8 @@ void HyperLinkerWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) openLink();
 }
 
-forms::KindDescriptor HyperLinkerKind() {
-    forms::KindDescriptor kind = forms::DescribeKind<HyperLinkerWidget>(Create);
+controls::KindDescriptor HyperLinkerKind() {
+    controls::KindDescriptor kind = controls::DescribeKind<HyperLinkerWidget>(Create);
     // A link shows the hand unless its unit names another pointer.
     kind.ownPointer = Qt::PointingHandCursor;
     return kind;

@@ -38,7 +38,7 @@ class HyperLinkerWidget : public QWidget {
 public:
     // A hover colour standing for the palette's highlight is resolved to
     // that colour now, so it reads back as a plain colour.
-    HyperLinkerWidget(forms::UnitAddress address, const forms::HyperLinkerData& data,
+    HyperLinkerWidget(controls::UnitAddress address, const forms::HyperLinkerData& data,
                       QWidget* parent);
 
     const forms::HyperLinkerData& data() const { return data_; }
@@ -71,7 +71,7 @@ private:
     void relayout();
     void setHovering(bool hovering);
 
-    forms::UnitLink link_;
+    controls::UnitLink link_;
     forms::HyperLinkerData data_;
     QString text_;
     QRect clientRect_;

@@ -9,7 +9,7 @@
 namespace extended_controls {
 namespace {
 
-QWidget* Create(const forms::CreateRequest& request) {
+QWidget* Create(const controls::CreateRequest& request) {
     const std::optional<forms::TimerData> data =
         forms::ReadKindData<forms::TimerData>(request.kindData);
     if (!data) return nullptr;
@@ -20,7 +20,7 @@ QWidget* Create(const forms::CreateRequest& request) {
 
 }  // namespace
 
-TimerWidget::TimerWidget(forms::UnitAddress address, int32_t interval, QWidget* parent)
+TimerWidget::TimerWidget(controls::UnitAddress address, int32_t interval, QWidget* parent)
     : QWidget(parent), link_(address, this), interval_(std::max(interval, 0)) {
     timer_.setObjectName(QString::number(kTickTimerId));
     // A coarse timer may fire a little early; the clock it drives must not
@@ -64,8 +64,8 @@ void TimerWidget::tick() {
     link_.Fire(int32_t(forms::TimerEvent::Elapsed));
 }
 
-forms::KindDescriptor TimerKind() {
-    return forms::DescribeKind<TimerWidget>(Create);
+controls::KindDescriptor TimerKind() {
+    return controls::DescribeKind<TimerWidget>(Create);
 }
 
 }  // namespace extended_controls

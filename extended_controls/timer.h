@@ -19,7 +19,7 @@ inline constexpr int kTickTimerId = 1000;
 
 class TimerWidget : public QWidget {
 public:
-    TimerWidget(forms::UnitAddress address, int32_t interval, QWidget* parent);
+    TimerWidget(controls::UnitAddress address, int32_t interval, QWidget* parent);
     // Stops the tick timer and tells the runtime that the unit is gone.
     ~TimerWidget() override;
 
@@ -41,7 +41,7 @@ private:
     void stop();
     void tick();
 
-    forms::UnitLink link_;
+    controls::UnitLink link_;
     int32_t interval_ = 0;
     bool running_ = false;
     QTimer timer_;

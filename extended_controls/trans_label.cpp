@@ -15,7 +15,7 @@ namespace {
 
 using forms::PropertyValue;
 
-static_assert(forms::kinds::kTextEffects.size() == kMaxTextEffect + 1);
+static_assert(controls::kinds::kTextEffects.size() == kMaxTextEffect + 1);
 
 using forms::Alignment;
 
@@ -49,7 +49,7 @@ int TextFlagsOf(const forms::TransLabelData& data) {
     return flags | Qt::TextSingleLine | VerticalFlag(data.verticalAlignment);
 }
 
-QWidget* Create(const forms::CreateRequest& request) {
+QWidget* Create(const controls::CreateRequest& request) {
     const std::optional<forms::TransLabelData> data =
         forms::ReadKindData<forms::TransLabelData>(request.kindData);
     if (!data) return nullptr;
@@ -61,13 +61,14 @@ QWidget* Create(const forms::CreateRequest& request) {
 }  // namespace
 
 forms::TransLabelData ClampedTransLabelData(forms::TransLabelData data) {
-    data.textEffect = forms::ClampChoice(int32_t(data.textEffect), kMaxTextEffect);
-    data.horizontalAlignment = forms::ClampChoice(int32_t(data.horizontalAlignment), kMaxAlignment);
-    data.verticalAlignment = forms::ClampChoice(int32_t(data.verticalAlignment), kMaxAlignment);
+    data.textEffect = controls::ClampChoice(int32_t(data.textEffect), kMaxTextEffect);
+    data.horizontalAlignment =
+        controls::ClampChoice(int32_t(data.horizontalAlignment), kMaxAlignment);
+    data.verticalAlignment = controls::ClampChoice(int32_t(data.verticalAlignment), kMaxAlignment);
     return data;
 }
 
-TransLabelWidget::TransLabelWidget(forms::UnitAddress address, const forms::TransLabelData& data,
+TransLabelWidget::TransLabelWidget(controls::UnitAddress address, const forms::TransLabelData& data,
                                    QWidget* parent)
     : QWidget(parent), link_(address, this) {
     // No background of its own: the parent and the siblings beneath show
@@ -86,7 +87,7 @@ void TransLabelWidget::setData(const forms::TransLabelData& data) {
 }
 
 void TransLabelWidget::relayout() {
-    caption_ = forms::DisplayText(data_.caption);
+    caption_ = controls::DisplayText(data_.caption);
     textFlags_ = TextFlagsOf(data_);
     setFont(platform::FontFromStored(data_.font));
 }
@@ -111,8 +112,8 @@ void TransLabelWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
     const QColor textColour = platform::ColourFromStored(data_.textColour);
-    const forms::kinds::TextEffect& effect = forms::kinds::kTextEffects[data_.textEffect];
-    if (data_.textEffect != forms::kinds::kEffectNone) {
+    const controls::kinds::TextEffect& effect = controls::kinds::kTextEffects[data_.textEffect];
+    if (data_.textEffect != controls::kinds::kEffectNone) {
         painter.setPen(platform::ColourFromStored(effect.shadowColour));
         painter.drawText(rect().translated(effect.shadowOffset), textFlags_, caption_);
     }
@@ -120,8 +121,8 @@ void TransLabelWidget::paintEvent(QPaintEvent*) {
     painter.drawText(rect().translated(effect.textOffset), textFlags_, caption_);
 }
 
-forms::KindDescriptor TransLabelKind() {
-    return forms::DescribeKind<TransLabelWidget>(Create);
+controls::KindDescriptor TransLabelKind() {
+    return controls::DescribeKind<TransLabelWidget>(Create);
 }
 
 }  // namespace extended_controls

@@ -23,7 +23,7 @@ inline constexpr uint32_t kMaxAlignment = forms::Stored(forms::Alignment::Far);
 
 class TransLabelWidget : public QWidget {
 public:
-    TransLabelWidget(forms::UnitAddress address, const forms::TransLabelData& data,
+    TransLabelWidget(controls::UnitAddress address, const forms::TransLabelData& data,
                      QWidget* parent);
 
     const forms::TransLabelData& data() const { return data_; }
@@ -43,7 +43,7 @@ private:
     void relayout();
     void redrawBeneath(const QRect& area);
 
-    forms::UnitLink link_;
+    controls::UnitLink link_;
     forms::TransLabelData data_;
     QString caption_;
     int textFlags_ = 0;

@@ -56,9 +56,9 @@
 
 namespace {
 
-using forms::DisplayText;
-using forms::StoredText;
-using forms::kinds::EditBoxWidget;
+using controls::DisplayText;
+using controls::StoredText;
+using controls::kinds::EditBoxWidget;
 using fuzz::Check;
 
 // How the text enters the box.
@@ -293,7 +293,7 @@ int UndoEntry(EditBoxWidget& box, const QString& entered) {
 
 // The content property as the kind hands it to the runtime.
 std::string ContentTheEngineReads(EditBoxWidget& box) {
-    static const forms::KindDescriptor kind = forms::kinds::EditBoxKind();
+    static const controls::KindDescriptor kind = controls::kinds::EditBoxKind();
     return kind.routines.getProperty(&box, kContentIndex).bytes;
 }
 

@@ -28,7 +28,7 @@ constexpr int32_t kFirstWindowIdleRound = 2;
 
 void RuntimeApp::RunMessageLoop() {
     started_ = true;
-    if (!forms::LoadedWindowIds().empty()) RunLoop(LoopMode::Normal);
+    if (!controls::LoadedWindowIds().empty()) RunLoop(LoopMode::Normal);
 }
 
 void RuntimeApp::RunLoop(LoopMode mode) {
@@ -107,10 +107,10 @@ bool RuntimeApp::IdleProcessing(int32_t counter) {
 bool RuntimeApp::FireIdleEvents() {
     bool wantsMore = false;
     const int32_t elapsed[] = {int32_t(idleClock_.elapsed())};
-    for (uint32_t windowId : forms::LoadedWindowIds()) {
+    for (uint32_t windowId : controls::LoadedWindowIds()) {
         if (windowsDecliningIdle_.count(windowId) != 0) continue;
-        if (forms::LoadedWindow(windowId) == nullptr) continue;
-        if (forms::FireEvent(windowId, 0, int32_t(forms::WindowEvent::Idle), elapsed) != 0) {
+        if (controls::LoadedWindow(windowId) == nullptr) continue;
+        if (controls::FireEvent(windowId, 0, int32_t(forms::WindowEvent::Idle), elapsed) != 0) {
             wantsMore = true;
         } else {
             windowsDecliningIdle_.insert(windowId);

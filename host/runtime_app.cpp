@@ -49,7 +49,7 @@ void HostCloseWindow(uint32_t windowId, uint32_t unitId, bool atOnce) {
 
 runtime::RuntimeHost MakeHost() {
     runtime::RuntimeHost host{};
-    forms::FillPropertyHooks(host);
+    controls::FillPropertyHooks(host);
     host.initialise = HostInitialise;
     host.loadStartWindow = HostLoadStartWindow;
     host.runMessageLoop = HostRunMessageLoop;
@@ -151,7 +151,7 @@ void RuntimeApp::InstallPlatform() {
     platform::InstallTranslations();
     platform::InstallErrorBox();
     runtime::InstallRuntimeHost(&Host());
-    forms::SetWindowGoneHook(WindowGoneHook);
+    controls::SetWindowGoneHook(WindowGoneHook);
 }
 
 void RuntimeApp::Initialise() {
@@ -165,7 +165,7 @@ void RuntimeApp::Initialise() {
                                            header_.constantPool.size());
     }
     StartSupportLibraries();
-    forms::InstallWindowTable(forms::LoadTemplate(header_.formTemplate, header_.codeBase));
+    controls::InstallWindowTable(forms::LoadTemplate(header_.formTemplate, header_.codeBase));
     ResetFloatingPoint();
 }
 
@@ -181,7 +181,7 @@ void RuntimeApp::RecordProgramPath() {
 
 void RuntimeApp::StartSupportLibraries() {
     for (const SupportLibrary& library : header_.supportLibraries) {
-        forms::RegisterKinds(library.kinds);
+        controls::RegisterKinds(library.kinds);
     }
     NotifySupportLibraries(LibraryNotice::Started);
 }

@@ -6,7 +6,7 @@
 //                                  ├─► RuntimeControl 6 ──► Initialise
 //                                  │     (working directory, message object, support
 //                                  │      libraries, template ──► window table)
-//                                  ├─► LoadStartWindow ──► forms::OpenFormWindow
+//                                  ├─► LoadStartWindow ──► controls::OpenFormWindow
 //                                  └─► RunMessageLoop ──► idle phase / message phase
 //   last window gone ──► quit message ──► loop ends ──► shutdown (exit code 0)
 //   ExitProgram / runtime error ──► shutdown ──► process ends with its code
@@ -52,7 +52,7 @@ struct SupportLibrary {
     const char* name;
     void (*notify)(LibraryNotice notice, RequestEntry entry);
     // The control kinds the library brings, registered when it starts.
-    std::span<const forms::KindMaker> kinds;
+    std::span<const controls::KindMaker> kinds;
 };
 
 // The engine's entry routine: the start hook calls it and the program ends

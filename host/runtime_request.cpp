@@ -48,7 +48,7 @@ intptr_t ConvertToNumber(uintptr_t p1, uintptr_t p2) {
 intptr_t FireEvent(uintptr_t p1) {
     runtime::EventRecord& record = *Record<runtime::EventRecord>(p1);
     const std::span<const int32_t> args(record.args, size_t(std::max(record.argCount, 0)));
-    record.result = forms::FireEvent(record.windowId, record.unitId, record.event, args);
+    record.result = controls::FireEvent(record.windowId, record.unitId, record.event, args);
     return record.result;
 }
 
@@ -73,7 +73,7 @@ intptr_t LoadWindow(uintptr_t p1) {
 }
 
 intptr_t RequireLoadedUnit(uintptr_t p1, uintptr_t p2) {
-    QWidget* control = forms::LiveControl(uint32_t(p1), uint32_t(p2));
+    QWidget* control = controls::LiveControl(uint32_t(p1), uint32_t(p2));
     if (control == nullptr)
         runtime::FatalRuntimeErrorUtf8(runtime::error_message::WindowOrUnitMissing);
     return Address(control);
@@ -95,7 +95,7 @@ intptr_t ReportUnitGone(uintptr_t p1, uintptr_t p2) {
     if (RuntimeApp* app = RuntimeApp::Instance()) {
         app->ReportUnitGone(uint32_t(p1), uint32_t(p2));
     } else {
-        forms::ReportUnitGone(uint32_t(p1), uint32_t(p2));
+        controls::ReportUnitGone(uint32_t(p1), uint32_t(p2));
     }
     return 0;
 }
@@ -105,7 +105,7 @@ intptr_t ReportUnitGone(uintptr_t p1, uintptr_t p2) {
 intptr_t RuntimeRequestEntry(runtime::RuntimeRequest code, uintptr_t p1, uintptr_t p2) {
     switch (code) {
         case runtime::RuntimeRequest::WindowTable:
-            return Address(&forms::WindowTableRecords());
+            return Address(&controls::WindowTableRecords());
         case runtime::RuntimeRequest::AddIdleCallback:
         case runtime::RuntimeRequest::RemoveIdleCallback:
             return ChangeIdleCallbacks(code, p1, p2);
@@ -116,7 +116,7 @@ intptr_t RuntimeRequestEntry(runtime::RuntimeRequest code, uintptr_t p1, uintptr
         case runtime::RuntimeRequest::LoadWindow:
             return LoadWindow(p1);
         case runtime::RuntimeRequest::FindLoadedUnit:
-            return Address(forms::LiveControl(uint32_t(p1), uint32_t(p2)));
+            return Address(controls::LiveControl(uint32_t(p1), uint32_t(p2)));
         case runtime::RuntimeRequest::RequireLoadedUnit:
             return RequireLoadedUnit(p1, p2);
         case runtime::RuntimeRequest::FireEvent:

@@ -53,7 +53,7 @@ void RuntimeApp::Shutdown(ShutdownKind kind) {
     exitInProgress_ = true;
     runtime::IncrementErrorCount();
     idleCallbacks_.clear();
-    forms::InstallWindowTable(forms::TemplateData{});
+    controls::InstallWindowTable(forms::TemplateData{});
     if (runtime::EngineRoutine routine = runtime::RegisteredExitRoutine()) {
         runtime::ForgetExitRoutine();
         routine();

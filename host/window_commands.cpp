@@ -40,19 +40,19 @@ void GiveFocusBack(QWidget* control) {
 // handler is opening it.
 QWidget* OpeningWindow(QWidget* owner) {
     if (owner != nullptr) return owner;
-    return forms::LoadedWindowWidget(forms::CurrentEventSource().windowId);
+    return controls::LoadedWindowWidget(controls::CurrentEventSource().windowId);
 }
 
 }  // namespace
 
 void RuntimeApp::LoadStartWindow(uint32_t windowId) {
-    if (forms::FindWindow(forms::WindowTableRecords(), windowId) == nullptr ||
-        !forms::OpenFormWindow(windowId)) {
+    if (forms::FindWindow(controls::WindowTableRecords(), windowId) == nullptr ||
+        !controls::OpenFormWindow(windowId)) {
         runtime::FatalRuntimeErrorUtf8(runtime::error_message::StartWindowFailed);
     }
     // The start window's icon stands for the program: windows without an
     // icon of their own and the desktop's task bar show it.
-    const QWidget* startWindow = forms::LoadedWindowWidget(windowId);
+    const QWidget* startWindow = controls::LoadedWindowWidget(windowId);
     if (startWindow != nullptr && !startWindow->windowIcon().isNull()) {
         QApplication::setWindowIcon(startWindow->windowIcon());
     }
@@ -62,21 +62,22 @@ bool RuntimeApp::LoadWindow(uint32_t windowId, uint32_t parentWindowId, bool has
                             bool modal) {
     QWidget* owner = nullptr;
     if (hasParent) {
-        owner = forms::LoadedWindowWidget(parentWindowId);
+        owner = controls::LoadedWindowWidget(parentWindowId);
         if (owner == nullptr) return false;
     }
-    if (QWidget* loaded = forms::LoadedWindowWidget(windowId)) {
+    if (QWidget* loaded = controls::LoadedWindowWidget(windowId)) {
         if (closingWindows_.count(windowId) == 0) {
             BringForward(loaded);
             return true;
         }
-        forms::DestroyFormWindow(windowId);
+        controls::DestroyFormWindow(windowId);
     }
     // A modal window takes the keyboard from the control that had it; that
     // control gets it back when the modal window has gone.
     const QPointer<QWidget> focused = QApplication::focusWidget();
-    const auto modality = modal ? forms::Modality::Modal : forms::Modality::Modeless;
-    if (!forms::OpenFormWindow(windowId, owner, modality, modal ? OpeningWindow(owner) : nullptr)) {
+    const auto modality = modal ? controls::Modality::Modal : controls::Modality::Modeless;
+    if (!controls::OpenFormWindow(windowId, owner, modality,
+                                  modal ? OpeningWindow(owner) : nullptr)) {
         return false;
     }
     if (!modal) return true;
@@ -99,24 +100,24 @@ void RuntimeApp::RunModal(uint32_t windowId) {
 }
 
 bool RuntimeApp::ModalWindowGone() const {
-    return modalWindowGone_ || forms::LoadedWindow(modalWindow_) == nullptr;
+    return modalWindowGone_ || controls::LoadedWindow(modalWindow_) == nullptr;
 }
 
 void RuntimeApp::CloseWindow(uint32_t windowId, uint32_t unitId, bool atOnce) {
-    QWidget* window = forms::LoadedWindowWidget(windowId);
+    QWidget* window = controls::LoadedWindowWidget(windowId);
     if (window == nullptr)
         runtime::FatalRuntimeErrorUtf8(runtime::error_message::WindowOrUnitMissing);
     if (!NamesWindowItself(unitId)) {
         // Only windows close; a reference to a control must at least name
         // one that exists.
-        if (forms::LiveControl(windowId, unitId) == nullptr) {
+        if (controls::LiveControl(windowId, unitId) == nullptr) {
             runtime::FatalRuntimeErrorUtf8(runtime::error_message::WindowOrUnitMissing);
         }
         return;
     }
     closingWindows_.insert(windowId);
     if (atOnce) {
-        forms::DestroyFormWindow(windowId);
+        controls::DestroyFormWindow(windowId);
         return;
     }
     // Handled after the running handler has returned to the loop.
@@ -125,11 +126,11 @@ void RuntimeApp::CloseWindow(uint32_t windowId, uint32_t unitId, bool atOnce) {
 
 void RuntimeApp::HandleCloseWindowMessage(uint32_t windowId) {
     if (closingWindows_.erase(windowId) == 0) return;
-    forms::DestroyFormWindow(windowId);
+    controls::DestroyFormWindow(windowId);
 }
 
 void RuntimeApp::ReportUnitGone(uint32_t windowId, uint32_t unitId) {
-    forms::ReportUnitGone(windowId, unitId);
+    controls::ReportUnitGone(windowId, unitId);
     if (NamesWindowItself(unitId) && windowId == modalWindow_) modalWindowGone_ = true;
 }
 

@@ -23,7 +23,7 @@ using grid_layout::kRows;
 // Gregorian date, then lunar month and day (ASCII, so GBK as it stands).
 constexpr char kSpokenDayTemplate[] = "%y-%m-%d %M%D";
 
-class DateBoxAccessible : public forms::ShownTextAccessible {
+class DateBoxAccessible : public controls::ShownTextAccessible {
 public:
     explicit DateBoxAccessible(CCnCalendar* box)
         : ShownTextAccessible(box, QAccessible::StaticText) {}

@@ -32,7 +32,7 @@ ScreenSizeSource& ScreenSource() {
     return source;
 }
 
-QWidget* Create(const forms::CreateRequest& request) {
+QWidget* Create(const controls::CreateRequest& request) {
     auto* control =
         new CCnCalendar(ReadDateBoxBlock(request.kindData), request.address, request.parent);
     QRect geometry = request.geometry;
@@ -61,7 +61,7 @@ void SetScreenSizeSource(ScreenSizeSource source) {
     ScreenSource() = source != nullptr ? source : platform::ScreenSize;
 }
 
-CCnCalendar::CCnCalendar(const DateBoxBlock& block, forms::UnitAddress address, QWidget* parent)
+CCnCalendar::CCnCalendar(const DateBoxBlock& block, controls::UnitAddress address, QWidget* parent)
     : QFrame(parent),
       link_(address, this),
       panel_(std::make_unique<CalendarPanel>(CalendarPanel::Form::DropDown)),
@@ -243,8 +243,8 @@ forms::Bytes CCnCalendar::kindData() const {
     return WriteDateBoxBlock(block());
 }
 
-forms::KindDescriptor CnCalendarKind() {
-    return forms::DescribeKind<CCnCalendar>(forms::KindCode::CnCalendar, kProperties, Create);
+controls::KindDescriptor CnCalendarKind() {
+    return controls::DescribeKind<CCnCalendar>(forms::KindCode::CnCalendar, kProperties, Create);
 }
 
 }  // namespace lunar_controls

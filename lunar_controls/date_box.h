@@ -43,7 +43,7 @@ void SetScreenSizeSource(ScreenSizeSource source);
 
 class CCnCalendar : public QFrame {
 public:
-    CCnCalendar(const DateBoxBlock& block, forms::UnitAddress address, QWidget* parent);
+    CCnCalendar(const DateBoxBlock& block, controls::UnitAddress address, QWidget* parent);
 
     CalendarPanel& dropDown() { return *panel_; }
     CCalendar& grid() { return panel_->grid(); }
@@ -70,7 +70,7 @@ private:
     void updateDisplayedText();
     QRect buttonRect() const;
 
-    forms::UnitLink link_;
+    controls::UnitLink link_;
     std::unique_ptr<CalendarPanel> panel_;
     QPushButton* button_ = nullptr;
     double dateTime_ = 0;

@@ -5,8 +5,8 @@
 //
 //   window loading ──► create(persisted block) ──► CCnCalendar / CnMonthCalendarWidget
 //   ReadProperty / WriteProperty ──► getProperty / setProperty (number − 8)
-//   day grid notices (0x464) ──► forms::FireEvent(window, unit, event, lunar date)
-//   control destroyed ──► forms::ReportUnitGone(window, unit)
+//   day grid notices (0x464) ──► controls::FireEvent(window, unit, event, lunar date)
+//   control destroyed ──► controls::ReportUnitGone(window, unit)
 
 #include <cstdint>
 
@@ -56,8 +56,8 @@ enum class DateBoxEvent : int32_t {
 
 // The two kinds' descriptors, and the lunar calendar library's kinds as the
 // program's support-library table lists them.
-forms::KindDescriptor CnCalendarKind();
-forms::KindDescriptor CnMonthCalendarKind();
-inline constexpr forms::KindMaker kLunarKinds[] = {CnCalendarKind, CnMonthCalendarKind};
+controls::KindDescriptor CnCalendarKind();
+controls::KindDescriptor CnMonthCalendarKind();
+inline constexpr controls::KindMaker kLunarKinds[] = {CnCalendarKind, CnMonthCalendarKind};
 
 }  // namespace lunar_controls

@@ -27,7 +27,7 @@ constexpr std::array kProperties = {
 static_assert(kProperties.size() ==
               size_t(forms::FindKind(uint32_t(forms::KindCode::CnMonthCalendar))->propertyCount));
 
-QWidget* Create(const forms::CreateRequest& request) {
+QWidget* Create(const controls::CreateRequest& request) {
     auto* control = new CnMonthCalendarWidget(ReadMonthCalendarBlock(request.kindData),
                                               request.address, request.parent);
     control->move(request.geometry.topLeft());
@@ -37,7 +37,7 @@ QWidget* Create(const forms::CreateRequest& request) {
 }  // namespace
 
 CnMonthCalendarWidget::CnMonthCalendarWidget(const MonthCalendarBlock& block,
-                                             forms::UnitAddress address, QWidget* parent)
+                                             controls::UnitAddress address, QWidget* parent)
     : QWidget(parent), link_(address, this), dateTime_(block.dateTime) {
     panel_ = new CalendarPanel(CalendarPanel::Form::Embedded, this);
     fitToPanel();
@@ -164,7 +164,7 @@ bool CnMonthCalendarWidget::wantsKey(int qtKey) const {
     if (qtKey == Qt::Key_Tab) return panel_->neighbourStop(1) != nullptr;
     if (qtKey == Qt::Key_Backtab) return panel_->neighbourStop(-1) != nullptr;
     if (focus == &panel_->grid()) return IsGridKey(qtKey);
-    return qobject_cast<const QComboBox*>(focus) != nullptr && forms::IsListKey(qtKey);
+    return qobject_cast<const QComboBox*>(focus) != nullptr && controls::IsListKey(qtKey);
 }
 
 // The window gives the keyboard to the panel's first stop.
@@ -177,9 +177,9 @@ forms::Bytes CnMonthCalendarWidget::kindData() const {
     return WriteMonthCalendarBlock(block());
 }
 
-forms::KindDescriptor CnMonthCalendarKind() {
-    return forms::DescribeKind<CnMonthCalendarWidget>(forms::KindCode::CnMonthCalendar, kProperties,
-                                                      Create);
+controls::KindDescriptor CnMonthCalendarKind() {
+    return controls::DescribeKind<CnMonthCalendarWidget>(forms::KindCode::CnMonthCalendar,
+                                                         kProperties, Create);
 }
 
 }  // namespace lunar_controls

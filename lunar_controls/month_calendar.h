@@ -21,7 +21,7 @@ public:
     // The selectors and the day grid are tab stops.
     static constexpr bool kHoldsTabStops = true;
 
-    CnMonthCalendarWidget(const MonthCalendarBlock& block, forms::UnitAddress address,
+    CnMonthCalendarWidget(const MonthCalendarBlock& block, controls::UnitAddress address,
                           QWidget* parent);
 
     CalendarPanel& panel() { return *panel_; }
@@ -45,7 +45,7 @@ private:
     void fitToPanel();
     void updateFocusEntry();
 
-    forms::UnitLink link_;
+    controls::UnitLink link_;
     CalendarPanel* panel_ = nullptr;
     double dateTime_ = 0;
     int32_t layoutMode_ = 0;

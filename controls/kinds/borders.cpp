@@ -9,7 +9,7 @@
 #include <cmath>
 #include <initializer_list>
 
-namespace forms::kinds {
+namespace controls::kinds {
 namespace {
 
 // Whether one-pixel lines in these colours come out as the same pixels when
@@ -80,26 +80,26 @@ int FixedBorderWidth(uint32_t style) {
 void PaintBorder(QPainter& painter, const QRect& area, const QPalette& palette, uint32_t style) {
     constexpr bool kSunken = true;
     constexpr int kPanelWidth = 2;
-    switch (BorderStyle(style)) {
-        case BorderStyle::Sunken:
+    switch (forms::BorderStyle(style)) {
+        case forms::BorderStyle::Sunken:
             DrawWinPanel(painter, area, palette, kSunken);
             break;
-        case BorderStyle::RaisedDialog:
+        case forms::BorderStyle::RaisedDialog:
             DrawWinPanel(painter, area, palette, !kSunken);
             painter.setPen(palette.color(QPalette::Button));
             painter.drawRect(
                 area.adjusted(kPanelWidth, kPanelWidth, -kPanelWidth - 1, -kPanelWidth - 1));
             break;
-        case BorderStyle::StaticEdge:
+        case forms::BorderStyle::StaticEdge:
             qDrawShadePanel(&painter, area, palette, kSunken, 1);
             break;
-        case BorderStyle::SunkenInRaised:
+        case forms::BorderStyle::SunkenInRaised:
             DrawWinPanel(painter, area, palette, !kSunken);
             DrawWinPanel(painter,
                          area.adjusted(kPanelWidth, kPanelWidth, -kPanelWidth, -kPanelWidth),
                          palette, kSunken);
             break;
-        case BorderStyle::SingleLine:
+        case forms::BorderStyle::SingleLine:
             painter.setPen(Qt::black);
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(area.adjusted(0, 0, -1, -1));
@@ -147,4 +147,4 @@ void DrawShadeRect(QPainter& painter, const QRect& area, const QPalette& palette
     FillLine(painter, {x2, y1}, {x2, y2 - 1}, inner, gap);
 }
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

@@ -10,7 +10,7 @@
 
 #include "forms/stored_values.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 
 // The width each of styles 0-5 takes from the inside of the control.
 inline constexpr std::array<int, 6> kBorderWidths = {0, 2, 3, 1, 4, 1};
@@ -30,4 +30,4 @@ void DrawWinPanel(QPainter& painter, const QRect& area, const QPalette& palette,
 void DrawShadeRect(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken,
                    const QRect& gap = {});
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

@@ -14,11 +14,11 @@
 #include "controls/kinds/core_kinds.h"
 #include "controls/kinds/label.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 namespace {
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<ButtonData> data = ReadRequestData<ButtonData>(request);
+    std::optional<forms::ButtonData> data = ReadRequestData<forms::ButtonData>(request);
     if (!data) return nullptr;
     auto* button = new ButtonWidget(*data, request.address, request.parent);
     button->setGeometry(request.geometry);
@@ -27,19 +27,19 @@ QWidget* Create(const CreateRequest& request) {
 
 }  // namespace
 
-ButtonWidget::ButtonWidget(const ButtonData& data, UnitAddress address, QWidget* parent)
+ButtonWidget::ButtonWidget(const forms::ButtonData& data, UnitAddress address, QWidget* parent)
     : QPushButton(parent), address_(address) {
     setData(data);
     connect(this, &QPushButton::clicked, this, [this] {
-        FireEvent(address_.windowId, address_.unitId, int32_t(ButtonEvent::Clicked));
+        FireEvent(address_.windowId, address_.unitId, int32_t(forms::ButtonEvent::Clicked));
     });
 }
 
-void ButtonWidget::setData(const ButtonData& data) {
+void ButtonWidget::setData(const forms::ButtonData& data) {
     data_ = data;
     setText(DisplayText(data_.caption));
     setFont(platform::FontFromStored(data_.font));
-    setDefault(data_.defaultButton == kDefaultPushButton);
+    setDefault(data_.defaultButton == forms::kDefaultPushButton);
     const std::optional<QImage> picture =
         data_.picture.empty() ? std::nullopt : platform::DecodePicture(data_.picture);
     setIcon(picture ? QIcon(QPixmap::fromImage(*picture)) : QIcon());
@@ -55,21 +55,21 @@ QRect ButtonWidget::faceRect() const {
 
 int ButtonWidget::alignmentFlags() const {
     int flags = Qt::TextShowMnemonic | Qt::TextSingleLine;
-    switch (Alignment(data_.horizontalAlignment)) {
-        case Alignment::Near:
+    switch (forms::Alignment(data_.horizontalAlignment)) {
+        case forms::Alignment::Near:
             flags |= Qt::AlignLeft;
             break;
-        case Alignment::Far:
+        case forms::Alignment::Far:
             flags |= Qt::AlignRight;
             break;
         default:
             flags |= Qt::AlignHCenter;
             break;
     }
-    switch (Alignment(data_.verticalAlignment)) {
-        case Alignment::Near:
+    switch (forms::Alignment(data_.verticalAlignment)) {
+        case forms::Alignment::Near:
             return flags | Qt::AlignTop;
-        case Alignment::Far:
+        case forms::Alignment::Far:
             return flags | Qt::AlignBottom;
         default:
             return flags | Qt::AlignVCenter;
@@ -143,4 +143,4 @@ KindDescriptor ButtonKind() {
     return DescribeKind<ButtonWidget>(Create);
 }
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

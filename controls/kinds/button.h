@@ -11,7 +11,7 @@
 #include "controls/kind_registry.h"
 #include "forms/kind_data.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 
 // The ring drawn around a default push button.
 inline constexpr int kDefaultRingWidth = 1;
@@ -24,10 +24,10 @@ inline constexpr int kPressedShift = 1;
 
 class ButtonWidget : public QPushButton {
 public:
-    ButtonWidget(const ButtonData& data, UnitAddress address, QWidget* parent);
+    ButtonWidget(const forms::ButtonData& data, UnitAddress address, QWidget* parent);
 
-    const ButtonData& data() const { return data_; }
-    void setData(const ButtonData& data);
+    const forms::ButtonData& data() const { return data_; }
+    void setData(const forms::ButtonData& data);
     bool wantsKey(int qtKey) const;
 
     // The face inside the default ring and the bevel.
@@ -42,7 +42,7 @@ private:
     int alignmentFlags() const;
 
     UnitAddress address_;
-    ButtonData data_;
+    forms::ButtonData data_;
 };
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

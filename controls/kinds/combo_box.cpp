@@ -13,10 +13,10 @@
 #include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 namespace {
 
-using P = ComboBoxProperty;
+using P = forms::ComboBoxProperty;
 
 constexpr int32_t kNoSelection = -1;
 
@@ -30,7 +30,7 @@ const QEvent::Type kSelectionConfirmed = QEvent::Type(QEvent::registerEventType(
 
 class ComboBoxWidget : public QComboBox {
 public:
-    ComboBoxWidget(const ComboBoxData& data, UnitAddress address, QWidget* parent)
+    ComboBoxWidget(const forms::ComboBoxData& data, UnitAddress address, QWidget* parent)
         : QComboBox(parent), address_(address) {
         setData(data);
         setCurrentIndex(ClampedSelection(data.selection, data.items.size()));
@@ -39,14 +39,14 @@ public:
     }
 
     // The stored properties with the live items and selection.
-    ComboBoxData data() const {
-        ComboBoxData live = data_;
+    forms::ComboBoxData data() const {
+        forms::ComboBoxData live = data_;
         live.selection = currentIndex();
         live.content = StoredText(currentText());
         return live;
     }
 
-    void setData(const ComboBoxData& data) {
+    void setData(const forms::ComboBoxData& data) {
         const int selection = currentIndex();
         data_ = data;
         setFont(platform::FontFromStored(data_.font));
@@ -59,12 +59,12 @@ public:
         }
     }
 
-    PropertyValue kindProperty(int32_t index) const;
-    void setKindProperty(int32_t index, const PropertyValue& value);
+    forms::PropertyValue kindProperty(int32_t index) const;
+    void setKindProperty(int32_t index, const forms::PropertyValue& value);
     bool wantsKey(int qtKey) const;
 
     void showPopup() override {
-        raise(ComboBoxEvent::DropDownOpened);
+        raise(forms::ComboBoxEvent::DropDownOpened);
         popupOpen_ = true;
         if (!listMade()) handFontToList();
         QComboBox::showPopup();
@@ -75,7 +75,7 @@ public:
     void hidePopup() override {
         QComboBox::hidePopup();
         if (!std::exchange(popupOpen_, false)) return;
-        raise(ComboBoxEvent::DropDownClosed);
+        raise(forms::ComboBoxEvent::DropDownClosed);
     }
 
 protected:
@@ -88,7 +88,7 @@ protected:
 
     bool event(QEvent* event) override {
         if (event->type() != kSelectionConfirmed) return QComboBox::event(event);
-        raise(ComboBoxEvent::ItemChosen);
+        raise(forms::ComboBoxEvent::ItemChosen);
         return true;
     }
 
@@ -112,7 +112,7 @@ private:
         list->doItemsLayout();
     }
 
-    void raise(ComboBoxEvent event) {
+    void raise(forms::ComboBoxEvent event) {
         FireEvent(address_.windowId, address_.unitId, int32_t(event));
     }
 
@@ -123,12 +123,12 @@ private:
     }
 
     UnitAddress address_;
-    ComboBoxData data_;
+    forms::ComboBoxData data_;
     bool popupOpen_ = false;
 };
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<ComboBoxData> data = ReadRequestData<ComboBoxData>(request);
+    std::optional<forms::ComboBoxData> data = ReadRequestData<forms::ComboBoxData>(request);
     if (!data) return nullptr;
     QWidget* combo = NewComboBox(*data, request.address, request.parent);
     combo->setGeometry(request.geometry);
@@ -137,8 +137,8 @@ QWidget* Create(const CreateRequest& request) {
 
 // The selection, the shown text and the item count are the live list's;
 // the rest are stored properties that restyle the box.
-void ComboBoxWidget::setKindProperty(int32_t index, const PropertyValue& value) {
-    switch (PropertyAtIndex<P>(index)) {
+void ComboBoxWidget::setKindProperty(int32_t index, const forms::PropertyValue& value) {
+    switch (forms::PropertyAtIndex<P>(index)) {
         case P::Selection:
             return setCurrentIndex(std::clamp(value.AsInt(), kNoSelection, count() - 1));
         case P::Content: {
@@ -151,8 +151,9 @@ void ComboBoxWidget::setKindProperty(int32_t index, const PropertyValue& value) 
     }
 }
 
-PropertyValue ComboBoxWidget::kindProperty(int32_t index) const {
-    if (PropertyAtIndex<P>(index) == P::Property13) return PropertyValue::Number(count());
+forms::PropertyValue ComboBoxWidget::kindProperty(int32_t index) const {
+    if (forms::PropertyAtIndex<P>(index) == P::Property13)
+        return forms::PropertyValue::Number(count());
     return StoredProperty(*this, index);
 }
 
@@ -163,7 +164,7 @@ bool ComboBoxWidget::wantsKey(int qtKey) const {
 
 }  // namespace
 
-QWidget* NewComboBox(const ComboBoxData& data, UnitAddress address, QWidget* parent) {
+QWidget* NewComboBox(const forms::ComboBoxData& data, UnitAddress address, QWidget* parent) {
     return new ComboBoxWidget(data, address, parent);
 }
 
@@ -171,4 +172,4 @@ KindDescriptor ComboBoxKind() {
     return DescribeKind<ComboBoxWidget>(Create);
 }
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

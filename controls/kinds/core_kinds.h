@@ -5,7 +5,7 @@
 #include "controls/kind_registry.h"
 #include "forms/kind_data.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 
 KindDescriptor WindowKind();
 KindDescriptor MenuKind();
@@ -27,8 +27,8 @@ inline constexpr KindMaker kCoreKinds[] = {
 // The widgets of the kinds without a header of their own, made straight from
 // their stored properties, for a window built in code rather than from a
 // template (the start-up benchmarks' plain window).
-QWidget* NewPictureBox(const PictureBoxData& data, QWidget* parent);
-QWidget* NewRadioButton(const RadioButtonData& data, QWidget* parent);
-QWidget* NewComboBox(const ComboBoxData& data, UnitAddress address, QWidget* parent);
+QWidget* NewPictureBox(const forms::PictureBoxData& data, QWidget* parent);
+QWidget* NewRadioButton(const forms::RadioButtonData& data, QWidget* parent);
+QWidget* NewComboBox(const forms::ComboBoxData& data, UnitAddress address, QWidget* parent);
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

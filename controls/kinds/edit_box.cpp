@@ -22,10 +22,10 @@
 #include "controls/kinds/borders.h"
 #include "controls/kinds/core_kinds.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 namespace {
 
-using P = EditBoxProperty;
+using P = forms::EditBoxProperty;
 
 // Scroll-bar choices of a multi-line box.
 constexpr uint32_t kHorizontalBar = 1;
@@ -57,7 +57,7 @@ bool IsDigit(char32_t c) {
 
 // True when a key's text holds a character the input mode refuses; the
 // maximum length is the editor's own.
-bool RefusesKey(const EditBoxData& data, const QKeyEvent& key) {
+bool RefusesKey(const forms::EditBoxData& data, const QKeyEvent& key) {
     for (char32_t c : key.text().toUcs4()) {
         if (!AcceptsTyped(data.inputMode, c)) return true;
     }
@@ -85,7 +85,7 @@ void PressKept(QKeyEvent* event, Press press) {
 // An input method's commit is typing: the characters the mode refuses are
 // left out of it, the rest enters as the box can hold it. The text being
 // composed is shown as it is.
-QString TypedCommit(const EditBoxData& data, const QInputMethodEvent& event) {
+QString TypedCommit(const forms::EditBoxData& data, const QInputMethodEvent& event) {
     QString accepted;
     for (char32_t c : event.commitString().toUcs4()) {
         if (AcceptsTyped(data.inputMode, c)) accepted.append(QString::fromUcs4(&c, 1));
@@ -96,7 +96,7 @@ QString TypedCommit(const EditBoxData& data, const QInputMethodEvent& event) {
 // Gives `typed` the commit of `event` as typing brings it. A commit whose
 // every character is refused changes nothing, as a refused key does: the
 // text it would have replaced stays too.
-void SetTypedCommit(const EditBoxData& data, const QInputMethodEvent& event,
+void SetTypedCommit(const forms::EditBoxData& data, const QInputMethodEvent& event,
                     QInputMethodEvent& typed) {
     const QString commit = TypedCommit(data, event);
     if (commit.isEmpty() && !event.commitString().isEmpty()) return;
@@ -124,7 +124,7 @@ public:
 
 class LineEditor : public QLineEdit {
 public:
-    LineEditor(const EditBoxData& data, QWidget* parent) : QLineEdit(parent), data_(data) {
+    LineEditor(const forms::EditBoxData& data, QWidget* parent) : QLineEdit(parent), data_(data) {
         setValidator(new KeepableTextValidator(this));
     }
 
@@ -168,12 +168,13 @@ private:
         if (!isReadOnly()) insert(KeepableText(clip));
     }
 
-    const EditBoxData& data_;
+    const forms::EditBoxData& data_;
 };
 
 class TextAreaEditor : public QPlainTextEdit {
 public:
-    TextAreaEditor(const EditBoxData& data, QWidget* parent) : QPlainTextEdit(parent), data_(data) {
+    TextAreaEditor(const forms::EditBoxData& data, QWidget* parent)
+        : QPlainTextEdit(parent), data_(data) {
         connect(document(), &QTextDocument::contentsChange, this,
                 [this](int position, int, int added) { keepAdded(position, added); });
     }
@@ -231,7 +232,7 @@ private:
         keeping_ = false;
     }
 
-    const EditBoxData& data_;
+    const forms::EditBoxData& data_;
     bool keeping_ = false;
 };
 
@@ -279,7 +280,7 @@ qsizetype CharactersFor(const QString& text, int32_t bytes) {
 }
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<EditBoxData> data = ReadRequestData<EditBoxData>(request);
+    std::optional<forms::EditBoxData> data = ReadRequestData<forms::EditBoxData>(request);
     if (!data) return nullptr;
     auto* box = new EditBoxWidget(*data, request.parent);
     QRect geometry = request.geometry;
@@ -313,8 +314,8 @@ bool AcceptsTyped(uint32_t inputMode, char32_t character) {
 
 // The content and the selection apply to the live editor, the tooltip to the
 // box; the rest are stored properties that restyle the box.
-void EditBoxWidget::setKindProperty(int32_t index, const PropertyValue& value) {
-    switch (PropertyAtIndex<P>(index)) {
+void EditBoxWidget::setKindProperty(int32_t index, const forms::PropertyValue& value) {
+    switch (forms::PropertyAtIndex<P>(index)) {
         case P::Content:
             return setText(DisplayText(value.bytes));
         case P::SelectionStart:
@@ -330,12 +331,12 @@ void EditBoxWidget::setKindProperty(int32_t index, const PropertyValue& value) {
     }
 }
 
-PropertyValue EditBoxWidget::kindProperty(int32_t index) const {
-    switch (PropertyAtIndex<P>(index)) {
+forms::PropertyValue EditBoxWidget::kindProperty(int32_t index) const {
+    switch (forms::PropertyAtIndex<P>(index)) {
         case P::SelectedText:
-            return PropertyValue::Text(selectedText());
+            return forms::PropertyValue::Text(selectedText());
         case P::ToolTip:
-            return PropertyValue::Text(StoredText(toolTip()));
+            return forms::PropertyValue::Text(StoredText(toolTip()));
         default:
             return StoredProperty(*this, index);
     }
@@ -358,21 +359,21 @@ bool EditBoxWidget::wantsKey(int qtKey) const {
     }
 }
 
-EditBoxWidget::EditBoxWidget(const EditBoxData& data, QWidget* parent)
+EditBoxWidget::EditBoxWidget(const forms::EditBoxData& data, QWidget* parent)
     : QWidget(parent), data_(data) {
     rebuildEditor();
     setText(DisplayText(data_.content));
 }
 
-EditBoxData EditBoxWidget::data() const {
-    EditBoxData live = data_;
+forms::EditBoxData EditBoxWidget::data() const {
+    forms::EditBoxData live = data_;
     live.content = StoredText(text());
     live.selectionStart = selectionStart();
     live.selectionLength = selectionLength();
     return live;
 }
 
-void EditBoxWidget::setData(const EditBoxData& data) {
+void EditBoxWidget::setData(const forms::EditBoxData& data) {
     const bool structural = data.multiLine != data_.multiLine || data.spinBox != data_.spinBox ||
                             data.scrollBars != data_.scrollBars;
     const QString current = text();
@@ -427,7 +428,7 @@ void EditBoxWidget::applyStyle() {
     editor_->setFont(font());
     ApplyColours(*editor_, QPalette::Text, data_.textColour, QPalette::Base,
                  data_.backgroundColour);
-    const bool readOnly = EditInputMode(data_.inputMode) == EditInputMode::ReadOnly;
+    const bool readOnly = forms::EditInputMode(data_.inputMode) == forms::EditInputMode::ReadOnly;
     const Qt::Alignment alignment = HorizontalAlignment(data_.alignment);
     if (QLineEdit* line = LineOf(editor_)) {
         line->setReadOnly(readOnly);
@@ -436,7 +437,8 @@ void EditBoxWidget::applyStyle() {
         line->setCursor(Qt::IBeamCursor);
         line->setAlignment(alignment | Qt::AlignVCenter);
         line->setMaxLength(data_.maxLength != 0 ? int(data_.maxLength) : kUnlimitedLength);
-        const bool password = EditInputMode(data_.inputMode) == EditInputMode::Password;
+        const bool password =
+            forms::EditInputMode(data_.inputMode) == forms::EditInputMode::Password;
         line->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
         if (password && data_.passwordChar > 0) {
             line->setStyleSheet(
@@ -533,4 +535,4 @@ KindDescriptor EditBoxKind() {
     return DescribeKind<EditBoxWidget>(Create);
 }
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

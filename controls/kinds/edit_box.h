@@ -10,7 +10,7 @@
 #include "forms/kind_data.h"
 #include "forms/kind_properties.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 
 // Whether a typed character passes the input mode's filter. Control
 // characters (below 0x20) always pass.
@@ -22,13 +22,13 @@ inline constexpr int kEditEdgeWidth = 2;
 
 class EditBoxWidget : public QWidget {
 public:
-    EditBoxWidget(const EditBoxData& data, QWidget* parent);
+    EditBoxWidget(const forms::EditBoxData& data, QWidget* parent);
 
     // The stored properties with the live text and selection.
-    EditBoxData data() const;
-    void setData(const EditBoxData& data);
-    PropertyValue kindProperty(int32_t index) const;
-    void setKindProperty(int32_t index, const PropertyValue& value);
+    forms::EditBoxData data() const;
+    void setData(const forms::EditBoxData& data);
+    forms::PropertyValue kindProperty(int32_t index) const;
+    void setKindProperty(int32_t index, const forms::PropertyValue& value);
     bool wantsKey(int qtKey) const;
 
     QWidget* editor() const { return editor_; }
@@ -50,8 +50,8 @@ private:
     void applyStyle();
     void placeEditor();
 
-    EditBoxData data_;
+    forms::EditBoxData data_;
     QWidget* editor_ = nullptr;
 };
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

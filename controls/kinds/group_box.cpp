@@ -10,11 +10,11 @@
 #include "controls/kinds/borders.h"
 #include "controls/kinds/core_kinds.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 namespace {
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<GroupBoxData> data = ReadRequestData<GroupBoxData>(request);
+    std::optional<forms::GroupBoxData> data = ReadRequestData<forms::GroupBoxData>(request);
     if (!data) return nullptr;
     auto* group = new GroupBoxWidget(*data, request.parent);
     group->setGeometry(request.geometry);
@@ -23,11 +23,12 @@ QWidget* Create(const CreateRequest& request) {
 
 }  // namespace
 
-GroupBoxWidget::GroupBoxWidget(const GroupBoxData& data, QWidget* parent) : QGroupBox(parent) {
+GroupBoxWidget::GroupBoxWidget(const forms::GroupBoxData& data, QWidget* parent)
+    : QGroupBox(parent) {
     setData(data);
 }
 
-void GroupBoxWidget::setData(const GroupBoxData& data) {
+void GroupBoxWidget::setData(const forms::GroupBoxData& data) {
     data_ = data;
     setTitle(DisplayText(data_.caption));
     setFont(platform::FontFromStored(data_.font));
@@ -35,7 +36,7 @@ void GroupBoxWidget::setData(const GroupBoxData& data) {
                  data_.backgroundColour);
     // Without a colour of its own the box is see-through: its interior is
     // the page beneath, in the same colour as the labels on it.
-    setAutoFillBackground(data_.backgroundColour != kButtonFaceColour);
+    setAutoFillBackground(data_.backgroundColour != forms::kButtonFaceColour);
     relayout();
     update();
 }
@@ -78,4 +79,4 @@ KindDescriptor GroupBoxKind() {
     return DescribeKind<GroupBoxWidget>(Create);
 }
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

@@ -12,7 +12,7 @@
 
 #include "forms/kind_data.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 
 // Where the caption starts, from the box's left edge.
 inline constexpr int kGroupCaptionIndent = 8;
@@ -21,11 +21,11 @@ inline constexpr int kGroupCaptionPadding = 2;
 
 class GroupBoxWidget : public QGroupBox {
 public:
-    GroupBoxWidget(const GroupBoxData& data, QWidget* parent);
+    GroupBoxWidget(const forms::GroupBoxData& data, QWidget* parent);
 
-    const GroupBoxData& data() const { return data_; }
+    const forms::GroupBoxData& data() const { return data_; }
     // Replaces the stored properties and recomputes the frame.
-    void setData(const GroupBoxData& data);
+    void setData(const forms::GroupBoxData& data);
 
     // The etched frame's outer rectangle: its top line lies half a caption
     // line below the box's top edge.
@@ -41,9 +41,9 @@ protected:
 private:
     void relayout();
 
-    GroupBoxData data_;
+    forms::GroupBoxData data_;
     QRect frameRect_;
     QRect captionRect_;
 };
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

@@ -9,7 +9,7 @@
 #include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 namespace {
 
 QColor Blend(QColor from, QColor to, double share) {
@@ -27,7 +27,7 @@ QColor ShadeAt(const std::vector<uint32_t>& colours, double share) {
 }
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<LabelData> data = ReadRequestData<LabelData>(request);
+    std::optional<forms::LabelData> data = ReadRequestData<forms::LabelData>(request);
     if (!data) return nullptr;
     auto* label = new LabelWidget(*data, request.parent);
     label->setGeometry(request.geometry);
@@ -39,16 +39,16 @@ QWidget* Create(const CreateRequest& request) {
 std::vector<uint32_t> ShadeColours(const std::array<uint32_t, 3>& colours) {
     std::vector<uint32_t> given;
     for (uint32_t colour : colours) {
-        if (colour != kButtonFaceColour) given.push_back(colour);
+        if (colour != forms::kButtonFaceColour) given.push_back(colour);
     }
     return given;
 }
 
-LabelWidget::LabelWidget(const LabelData& data, QWidget* parent) : QWidget(parent) {
+LabelWidget::LabelWidget(const forms::LabelData& data, QWidget* parent) : QWidget(parent) {
     setData(data);
 }
 
-void LabelWidget::setData(const LabelData& data) {
+void LabelWidget::setData(const forms::LabelData& data) {
     data_ = data;
     caption_ = DisplayText(data_.caption);
     picture_ = data_.picture.empty() ? std::nullopt : platform::DecodePicture(data_.picture);
@@ -58,7 +58,8 @@ void LabelWidget::setData(const LabelData& data) {
 }
 
 int LabelWidget::borderWidth() const {
-    if (data_.borderStyle == uint32_t(BorderStyle::PaintedFrame)) return int(data_.frameWidth);
+    if (data_.borderStyle == uint32_t(forms::BorderStyle::PaintedFrame))
+        return int(data_.frameWidth);
     return FixedBorderWidth(data_.borderStyle);
 }
 
@@ -74,11 +75,11 @@ void LabelWidget::relayout() {
 
 int LabelWidget::textFlags() const {
     int flags = 0;
-    switch (Alignment(data_.horizontalAlignment)) {
-        case Alignment::Centre:
+    switch (forms::Alignment(data_.horizontalAlignment)) {
+        case forms::Alignment::Centre:
             flags |= Qt::AlignHCenter;
             break;
-        case Alignment::Far:
+        case forms::Alignment::Far:
             flags |= Qt::AlignRight;
             break;
         default:
@@ -88,11 +89,11 @@ int LabelWidget::textFlags() const {
     // A wrapped caption runs from the top; the vertical alignment applies to
     // a one-line caption only.
     if (data_.wordWrap != 0) return flags | Qt::TextWordWrap | Qt::AlignTop;
-    switch (Alignment(data_.verticalAlignment)) {
-        case Alignment::Near:
+    switch (forms::Alignment(data_.verticalAlignment)) {
+        case forms::Alignment::Near:
             flags |= Qt::AlignTop;
             break;
-        case Alignment::Far:
+        case forms::Alignment::Far:
             flags |= Qt::AlignBottom;
             break;
         default:
@@ -148,7 +149,7 @@ void LabelWidget::paintBackground(QPainter& painter) const {
 }
 
 void LabelWidget::paintBorder(QPainter& painter) const {
-    if (data_.borderStyle != uint32_t(BorderStyle::PaintedFrame)) {
+    if (data_.borderStyle != uint32_t(forms::BorderStyle::PaintedFrame)) {
         PaintBorder(painter, rect(), palette(), data_.borderStyle);
         return;
     }
@@ -185,4 +186,4 @@ KindDescriptor LabelKind() {
     return DescribeKind<LabelWidget>(Create);
 }
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

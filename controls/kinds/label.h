@@ -12,7 +12,7 @@
 #include "controls/kinds/borders.h"
 #include "forms/kind_data.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 
 // Text effects: where the shadow copy goes and where the text itself goes.
 struct TextEffect {
@@ -22,10 +22,10 @@ struct TextEffect {
 };
 inline constexpr uint32_t kEffectNone = 0;
 inline constexpr std::array<TextEffect, 4> kTextEffects = {{
-    {{0, 0}, {0, 0}, kWhite},  // none: no shadow is drawn
-    {{1, 1}, {0, 0}, kWhite},  // white copy one pixel right and down, under the text
-    {{0, 0}, {1, 1}, kWhite},  // white copy in place, the text one pixel right and down
-    {{2, 2}, {0, 0}, kBlack},  // black copy two pixels right and down, under the text
+    {{0, 0}, {0, 0}, forms::kWhite},  // none: no shadow is drawn
+    {{1, 1}, {0, 0}, forms::kWhite},  // white copy one pixel right and down, under the text
+    {{0, 0}, {1, 1}, forms::kWhite},  // white copy in place, the text one pixel right and down
+    {{2, 2}, {0, 0}, forms::kBlack},  // black copy two pixels right and down, under the text
 }};
 
 // Background patterns: which way the shade runs.
@@ -40,13 +40,13 @@ inline constexpr int kMinShadeColours = 2;
 
 class LabelWidget : public QWidget {
 public:
-    LabelWidget(const LabelData& data, QWidget* parent);
+    LabelWidget(const forms::LabelData& data, QWidget* parent);
 
-    const LabelData& data() const { return data_; }
+    const forms::LabelData& data() const { return data_; }
     // The caption as shown.
     const QString& caption() const { return caption_; }
     // Replaces the stored properties and recomputes the layout.
-    void setData(const LabelData& data);
+    void setData(const forms::LabelData& data);
     // The area the caption is laid out in.
     QRect captionRect() const { return captionRect_; }
     int borderWidth() const;
@@ -62,7 +62,7 @@ private:
     void paintCaption(QPainter& painter) const;
     int textFlags() const;
 
-    LabelData data_;
+    forms::LabelData data_;
     QString caption_;
     std::optional<QImage> picture_;
     QRect captionRect_;
@@ -71,4 +71,4 @@ private:
 // The given colours among a shade's three (button-face stand-ins left out).
 std::vector<uint32_t> ShadeColours(const std::array<uint32_t, 3>& colours);
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

@@ -6,18 +6,18 @@
 #include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 namespace {
 
 class PictureBoxWidget : public QWidget {
 public:
-    PictureBoxWidget(const PictureBoxData& data, QWidget* parent) : QWidget(parent) {
+    PictureBoxWidget(const forms::PictureBoxData& data, QWidget* parent) : QWidget(parent) {
         setData(data);
     }
 
-    const PictureBoxData& data() const { return data_; }
+    const forms::PictureBoxData& data() const { return data_; }
 
-    void setData(const PictureBoxData& data) {
+    void setData(const forms::PictureBoxData& data) {
         data_ = data;
         picture_ = data_.picture.empty() ? std::nullopt : platform::DecodePicture(data_.picture);
         fit();
@@ -51,13 +51,13 @@ private:
         target_.moveCenter(rect().center());
     }
 
-    PictureBoxData data_;
+    forms::PictureBoxData data_;
     std::optional<QImage> picture_;
     QRect target_;
 };
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<PictureBoxData> data = ReadRequestData<PictureBoxData>(request);
+    std::optional<forms::PictureBoxData> data = ReadRequestData<forms::PictureBoxData>(request);
     if (!data) return nullptr;
     QWidget* picture = NewPictureBox(*data, request.parent);
     picture->setGeometry(request.geometry);
@@ -66,7 +66,7 @@ QWidget* Create(const CreateRequest& request) {
 
 }  // namespace
 
-QWidget* NewPictureBox(const PictureBoxData& data, QWidget* parent) {
+QWidget* NewPictureBox(const forms::PictureBoxData& data, QWidget* parent) {
     return new PictureBoxWidget(data, parent);
 }
 
@@ -74,4 +74,4 @@ KindDescriptor PictureBoxKind() {
     return DescribeKind<PictureBoxWidget>(Create);
 }
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

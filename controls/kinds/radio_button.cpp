@@ -7,26 +7,27 @@
 #include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 namespace {
 
 class RadioButtonWidget : public QRadioButton {
 public:
-    RadioButtonWidget(const RadioButtonData& data, QWidget* parent) : QRadioButton(parent) {
+    RadioButtonWidget(const forms::RadioButtonData& data, QWidget* parent) : QRadioButton(parent) {
         setData(data);
         setChecked(data.selected != 0);
     }
 
     // The stored properties with the live marked state.
-    RadioButtonData data() const {
-        RadioButtonData live = data_;
+    forms::RadioButtonData data() const {
+        forms::RadioButtonData live = data_;
         live.selected = isChecked() ? 1 : 0;
         return live;
     }
 
     // The marked state turns the live button; the rest are stored properties.
-    void setKindProperty(int32_t index, const PropertyValue& value) {
-        if (PropertyAtIndex<RadioButtonProperty>(index) == RadioButtonProperty::Selected) {
+    void setKindProperty(int32_t index, const forms::PropertyValue& value) {
+        if (forms::PropertyAtIndex<forms::RadioButtonProperty>(index) ==
+            forms::RadioButtonProperty::Selected) {
             return setChecked(value.AsBool());
         }
         SetStoredPropertyOf(*this, index, value);
@@ -35,24 +36,24 @@ public:
     // Space marks the button.
     bool wantsKey(int qtKey) const { return qtKey == Qt::Key_Space; }
 
-    void setData(const RadioButtonData& data) {
+    void setData(const forms::RadioButtonData& data) {
         data_ = data;
         setText(DisplayText(data_.caption));
         setFont(platform::FontFromStored(data_.font));
         ApplyColours(*this, QPalette::WindowText, data_.textColour, QPalette::Window,
                      data_.backgroundColour);
-        setAutoFillBackground(data_.backgroundColour != kButtonFaceColour);
+        setAutoFillBackground(data_.backgroundColour != forms::kButtonFaceColour);
         const std::optional<QImage> picture =
             data_.picture.empty() ? std::nullopt : platform::DecodePicture(data_.picture);
         setIcon(picture ? QIcon(QPixmap::fromImage(*picture)) : QIcon());
     }
 
 private:
-    RadioButtonData data_;
+    forms::RadioButtonData data_;
 };
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<RadioButtonData> data = ReadRequestData<RadioButtonData>(request);
+    std::optional<forms::RadioButtonData> data = ReadRequestData<forms::RadioButtonData>(request);
     if (!data) return nullptr;
     QWidget* radio = NewRadioButton(*data, request.parent);
     radio->setGeometry(request.geometry);
@@ -61,7 +62,7 @@ QWidget* Create(const CreateRequest& request) {
 
 }  // namespace
 
-QWidget* NewRadioButton(const RadioButtonData& data, QWidget* parent) {
+QWidget* NewRadioButton(const forms::RadioButtonData& data, QWidget* parent) {
     return new RadioButtonWidget(data, parent);
 }
 
@@ -69,4 +70,4 @@ KindDescriptor RadioButtonKind() {
     return DescribeKind<RadioButtonWidget>(Create);
 }
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

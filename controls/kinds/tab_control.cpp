@@ -10,11 +10,11 @@
 #include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 namespace {
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<TabControlData> data = ReadRequestData<TabControlData>(request);
+    std::optional<forms::TabControlData> data = ReadRequestData<forms::TabControlData>(request);
     if (!data) return nullptr;
     auto* tabs = new TabControlWidget(*data, request.address, request.parent);
     tabs->setGeometry(request.geometry);
@@ -41,24 +41,26 @@ int InitialPage(int32_t stored, size_t pageCount) {
     return std::clamp(stored, 0, int32_t(pageCount) - 1);
 }
 
-TabControlWidget::TabControlWidget(const TabControlData& data, UnitAddress address, QWidget* parent)
+TabControlWidget::TabControlWidget(const forms::TabControlData& data, UnitAddress address,
+                                   QWidget* parent)
     : QTabWidget(parent), address_(address) {
     setTabBar(new TabStrip(this));
     setData(data);
     shownPage_ = InitialPage(data.initialPage, data.pageCaptions.size());
     setCurrentIndex(shownPage_);
     connect(this, &QTabWidget::currentChanged, this, [this](int page) { onCurrentChanged(page); });
-    connect(this, &QTabWidget::tabBarClicked, this,
-            [this] { FireEvent(address_.windowId, address_.unitId, int32_t(TabEvent::Clicked)); });
+    connect(this, &QTabWidget::tabBarClicked, this, [this] {
+        FireEvent(address_.windowId, address_.unitId, int32_t(forms::TabEvent::Clicked));
+    });
 }
 
-TabControlData TabControlWidget::data() const {
-    TabControlData live = data_;
+forms::TabControlData TabControlWidget::data() const {
+    forms::TabControlData live = data_;
     live.initialPage = currentIndex();
     return live;
 }
 
-void TabControlWidget::setData(const TabControlData& data) {
+void TabControlWidget::setData(const forms::TabControlData& data) {
     data_ = data;
     setFont(platform::FontFromStored(data_.font));
     for (size_t page = 0; page < data_.pageCaptions.size(); ++page) {
@@ -71,7 +73,8 @@ void TabControlWidget::setData(const TabControlData& data) {
     }
     for (int page = 0; page < count(); ++page) {
         QWidget* area = widget(page);
-        ApplyColours(*area, QPalette::WindowText, kBlack, QPalette::Window, data_.backgroundColour);
+        ApplyColours(*area, QPalette::WindowText, forms::kBlack, QPalette::Window,
+                     data_.backgroundColour);
         // Pages are filled with the button-face colour (or their own), the
         // colour the labels on them paint, so that labels blend in.
         area->setAutoFillBackground(true);
@@ -81,20 +84,22 @@ void TabControlWidget::setData(const TabControlData& data) {
 void TabControlWidget::onCurrentChanged(int page) {
     if (page == shownPage_) return;
     const int32_t args[] = {page};
-    if (FireEvent(address_.windowId, address_.unitId, int32_t(TabEvent::PageChanging), args) != 0) {
+    if (FireEvent(address_.windowId, address_.unitId, int32_t(forms::TabEvent::PageChanging),
+                  args) != 0) {
         // The handler keeps the current page: go back without a second round.
         const QSignalBlocker blocker(this);
         setCurrentIndex(shownPage_);
         return;
     }
     shownPage_ = page;
-    FireEvent(address_.windowId, address_.unitId, int32_t(TabEvent::PageChanged), args);
+    FireEvent(address_.windowId, address_.unitId, int32_t(forms::TabEvent::PageChanged), args);
     if (pageChanged_) pageChanged_();
 }
 
 // The current page turns the live control; the rest are stored properties.
-void TabControlWidget::setKindProperty(int32_t index, const PropertyValue& value) {
-    if (PropertyAtIndex<TabControlProperty>(index) == TabControlProperty::CurrentPage) {
+void TabControlWidget::setKindProperty(int32_t index, const forms::PropertyValue& value) {
+    if (forms::PropertyAtIndex<forms::TabControlProperty>(index) ==
+        forms::TabControlProperty::CurrentPage) {
         return setCurrentIndex(InitialPage(value.AsInt(), size_t(count())));
     }
     SetStoredPropertyOf(*this, index, value);
@@ -109,4 +114,4 @@ KindDescriptor TabControlKind() {
     return DescribeKind<TabControlWidget>(Create);
 }
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

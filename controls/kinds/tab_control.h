@@ -11,15 +11,15 @@
 #include "controls/paged_control.h"
 #include "forms/kind_data.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 
 class TabControlWidget : public QTabWidget, public PagedControl {
 public:
-    TabControlWidget(const TabControlData& data, UnitAddress address, QWidget* parent);
+    TabControlWidget(const forms::TabControlData& data, UnitAddress address, QWidget* parent);
 
-    TabControlData data() const;
-    void setData(const TabControlData& data);
-    void setKindProperty(int32_t index, const PropertyValue& value);
+    forms::TabControlData data() const;
+    void setData(const forms::TabControlData& data);
+    void setKindProperty(int32_t index, const forms::PropertyValue& value);
     bool wantsKey(int qtKey) const;
 
     // Called after the current page has changed and event 2 was raised.
@@ -31,7 +31,7 @@ private:
     void onCurrentChanged(int page);
 
     UnitAddress address_;
-    TabControlData data_;
+    forms::TabControlData data_;
     int shownPage_ = 0;
     std::function<void()> pageChanged_;
 };
@@ -39,4 +39,4 @@ private:
 // The page a tab control starts on: the stored page clamped to its pages.
 int InitialPage(int32_t stored, size_t pageCount);
 
-}  // namespace forms::kinds
+}  // namespace controls::kinds

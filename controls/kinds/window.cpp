@@ -6,7 +6,7 @@
 #include "controls/kinds/core_kinds.h"
 #include "controls/live_window.h"
 
-namespace forms {
+namespace controls {
 namespace {
 
 // Start positions read back from the live window state.
@@ -17,10 +17,11 @@ constexpr uint32_t kMaximized = 3;
 
 // The start position reads the live state of a minimized or maximized
 // window.
-PropertyValue FormWindow::kindProperty(int32_t index) const {
-    if (PropertyAtIndex<WindowProperty>(index) == WindowProperty::StartPosition) {
-        if (isMinimized()) return PropertyValue::Number(kMinimized);
-        if (isMaximized()) return PropertyValue::Number(kMaximized);
+forms::PropertyValue FormWindow::kindProperty(int32_t index) const {
+    if (forms::PropertyAtIndex<forms::WindowProperty>(index) ==
+        forms::WindowProperty::StartPosition) {
+        if (isMinimized()) return forms::PropertyValue::Number(kMinimized);
+        if (isMaximized()) return forms::PropertyValue::Number(kMaximized);
     }
     return StoredProperty(*this, index);
 }
@@ -32,10 +33,11 @@ KindDescriptor WindowKind() {
 }
 
 KindDescriptor MenuKind() {
-    static constexpr PropertyType kMenuProperties[] = {
-        PropertyType::Text, PropertyType::Logical, PropertyType::Logical, PropertyType::Logical};
-    return DescribeKind(KindCode::Menu, kMenuProperties);
+    static constexpr forms::PropertyType kMenuProperties[] = {
+        forms::PropertyType::Text, forms::PropertyType::Logical, forms::PropertyType::Logical,
+        forms::PropertyType::Logical};
+    return DescribeKind(forms::KindCode::Menu, kMenuProperties);
 }
 
 }  // namespace kinds
-}  // namespace forms
+}  // namespace controls

@@ -16,7 +16,7 @@
 
 #include "controls/kinds/borders.h"
 
-namespace forms::kinds {
+namespace controls::kinds {
 namespace {
 
 constexpr int kCanvas = 48;
@@ -127,4 +127,4 @@ TEST(BevelTest, ShadeRectLeavesTheGapOut) {
 }
 
 }  // namespace
-}  // namespace forms::kinds
+}  // namespace controls::kinds

@@ -7,7 +7,7 @@
 #include "tests/controls/gui_fixture.h"
 #include "tests/controls/test_template.h"
 
-namespace forms::testing {
+namespace controls::testing {
 namespace {
 
 class ButtonLookTest : public GuiTest {
@@ -35,7 +35,7 @@ TEST_F(ButtonLookTest, FaceIsFlatInTheButtonFaceColour) {
     kinds::ButtonWidget* button = Button(kDialogOther);
     ASSERT_NE(button, nullptr);
     const QImage image = button->grab().toImage();
-    const QRgb buttonFace = platform::ColourFromStored(kButtonFaceColour).rgb();
+    const QRgb buttonFace = platform::ColourFromStored(forms::kButtonFaceColour).rgb();
     const QRect face = button->faceRect();
     EXPECT_EQ(image.pixel(face.left(), face.top()), buttonFace);
     EXPECT_EQ(image.pixel(face.left(), face.bottom()), buttonFace);
@@ -59,9 +59,9 @@ TEST_F(ButtonLookTest, PressedButtonLosesItsBevel) {
     ASSERT_NE(button, nullptr);
     button->setDown(true);
     EXPECT_EQ(LeftEdge(*button, 0), button->palette().color(QPalette::Dark).rgb());
-    EXPECT_EQ(LeftEdge(*button, 1), platform::ColourFromStored(kButtonFaceColour).rgb());
+    EXPECT_EQ(LeftEdge(*button, 1), platform::ColourFromStored(forms::kButtonFaceColour).rgb());
     button->setDown(false);
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace controls::testing

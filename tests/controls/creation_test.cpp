@@ -9,7 +9,7 @@
 #include "tests/controls/gui_fixture.h"
 #include "tests/controls/test_template.h"
 
-namespace forms::testing {
+namespace controls::testing {
 namespace {
 
 class CreationTest : public GuiTest {};
@@ -52,7 +52,7 @@ TEST_F(CreationTest, TheTabControlKeepsItsStoredSizeAndShowsEveryControlWhole) {
     FormWindow* window = Open(kFormId);
     ASSERT_NE(window, nullptr);
     QWidget* tabs = window->control(kTab);
-    const auto& stored = std::get<UnitRecord>(*FindUnit(window->record(), kTab));
+    const auto& stored = std::get<forms::UnitRecord>(*forms::FindUnit(window->record(), kTab));
     EXPECT_EQ(tabs->geometry(), QRect(stored.left, stored.top, stored.width, stored.height));
     for (uint32_t unit : {kGroup, kCalcButton, kCombo, kEmptyCombo, kRadio1, kRadio2}) {
         EXPECT_TRUE(tabs->rect().contains(window->control(unit)->geometry())) << std::hex << unit;
@@ -63,11 +63,11 @@ TEST_F(CreationTest, AFailedControlAbandonsTheWholeWindow) {
     struct Row {
         const char* name;
         uint32_t kind;
-        Bytes data;
+        forms::Bytes data;
     };
     const Row rows[] = {
-        {"kind data of a later version", uint32_t(KindCode::Label), {99, 0, 0, 0}},
-        {"truncated kind data", uint32_t(KindCode::Button), {1, 0, 0, 0, 1}},
+        {"kind data of a later version", uint32_t(forms::KindCode::Label), {99, 0, 0, 0}},
+        {"truncated kind data", uint32_t(forms::KindCode::Button), {1, 0, 0, 0, 1}},
         {"a kind no library registered", 0x00070001, {}},
     };
     // A control on the page shown first, and one whose page is not shown.
@@ -75,8 +75,9 @@ TEST_F(CreationTest, AFailedControlAbandonsTheWholeWindow) {
         for (const Row& row : rows) {
             SCOPED_TRACE(row.name);
             SCOPED_TRACE(brokenUnit);
-            TemplateData data = TestTemplate();
-            auto& broken = std::get<UnitRecord>(*FindUnit(data.windows[0], brokenUnit));
+            forms::TemplateData data = TestTemplate();
+            auto& broken =
+                std::get<forms::UnitRecord>(*forms::FindUnit(data.windows[0], brokenUnit));
             broken.kind = row.kind;
             broken.kindData = row.data;
             Install(data);
@@ -123,8 +124,8 @@ TEST_F(CreationTest, AGoneControlClearsItsSlot) {
     ReportUnitGone(kFormId, kCalcButton);
     EXPECT_EQ(LiveControl(kFormId, kCalcButton), nullptr);
     // Common properties then come from the record.
-    EXPECT_EQ(Read(kFormId, kCalcButton, int32_t(CommonProperty::Left)), 220u);
-    EXPECT_EXIT(Read(kFormId, kCalcButton, int32_t(ButtonProperty::Caption)),
+    EXPECT_EQ(Read(kFormId, kCalcButton, int32_t(forms::CommonProperty::Left)), 220u);
+    EXPECT_EXIT(Read(kFormId, kCalcButton, int32_t(forms::ButtonProperty::Caption)),
                 ::testing::ExitedWithCode(255), "指定窗口尚未载入");
 }
 
@@ -138,4 +139,4 @@ TEST_F(CreationTest, PropertyAccessOutsideTheLoadedWindowsIsARuntimeError) {
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace controls::testing

@@ -15,7 +15,7 @@
 #include "tests/controls/gui_fixture.h"
 #include "tests/controls/test_template.h"
 
-namespace forms::testing {
+namespace controls::testing {
 namespace {
 
 class EventsTest : public GuiTest {
@@ -103,7 +103,7 @@ TEST_F(EventsTest, ComboListIsMadeOnFirstOpeningInTheBoxFont) {
 }
 
 TEST_F(EventsTest, SelectionWrittenByTheEngineRaisesNoChoice) {
-    Write(kFormId, kCombo, int32_t(ComboBoxProperty::Selection), 2);
+    Write(kFormId, kCombo, int32_t(forms::ComboBoxProperty::Selection), 2);
     Settle();
     EXPECT_TRUE(CallsOf(kOnComboChosen).empty());
 }
@@ -155,7 +155,7 @@ TEST_F(EventsTest, FocusRaisesGotFocusOnTheEditBox) {
     Calls().clear();
     ClickAt(Control(kDigitsEdit), QPoint(4, 4));
     ASSERT_EQ(CallsOf(kOnDigitsFocus).size(), 1u);
-    EXPECT_EQ(CallsOf(kOnDigitsFocus)[0].event, int32_t(CommonEvent::GotFocus));
+    EXPECT_EQ(CallsOf(kOnDigitsFocus)[0].event, int32_t(forms::CommonEvent::GotFocus));
 }
 
 TEST_F(EventsTest, PressOnALabelOfADraggableWindowRaisesNothing) {
@@ -164,7 +164,7 @@ TEST_F(EventsTest, PressOnALabelOfADraggableWindowRaisesNothing) {
     ClickAt(Control(kClickLabel), QPoint(2, 2));
     EXPECT_TRUE(CallsOf(kOnLabelPress).empty());
 
-    Write(kFormId, kFormUnit, int32_t(WindowProperty::DragAnywhere), 0);
+    Write(kFormId, kFormUnit, int32_t(forms::WindowProperty::DragAnywhere), 0);
     ClickAt(Control(kClickLabel), QPoint(2, 3), Qt::ShiftModifier);
     ASSERT_EQ(CallsOf(kOnLabelPress).size(), 1u);
     EXPECT_EQ(CallsOf(kOnLabelPress)[0].args, (std::vector<int32_t>{2, 3, kShiftHeld}));
@@ -200,4 +200,4 @@ TEST_F(EventsTest, EventsOfMissingWindowsAndUnitsAreRuntimeErrors) {
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace controls::testing

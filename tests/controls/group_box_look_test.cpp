@@ -10,25 +10,25 @@
 #include "tests/controls/gui_fixture.h"
 #include "tests/controls/test_template.h"
 
-namespace forms::testing {
+namespace controls::testing {
 namespace {
 
 constexpr uint32_t kGroupLabel = 0x16000030;
 constexpr windows::Box kGroupLabelBox{100, 80, 60, 24};
 
 // The test template with a label added inside its group box.
-TemplateData TemplateWithGroupLabel() {
-    TemplateData data = TestTemplate();
-    WindowRecord& form = data.windows.front();
+forms::TemplateData TemplateWithGroupLabel() {
+    forms::TemplateData data = TestTemplate();
+    forms::WindowRecord& form = data.windows.front();
     for (forms::Unit& unit : form.units) {
-        auto* record = std::get_if<UnitRecord>(&unit);
+        auto* record = std::get_if<forms::UnitRecord>(&unit);
         if (record != nullptr && record->id == kGroup) record->children.push_back(kGroupLabel);
     }
     // Made in place: a variant moved into the middle of the vector is taken
     // for uninitialised by GCC 12 in Release builds.
-    form.units.emplace(
-        form.units.begin() + 5, std::in_place_type<UnitRecord>,
-        Unit(kGroupLabel, KindCode::Label, kGroupLabelBox, WriteKindData(LabelOf("lab")), kGroup));
+    form.units.emplace(form.units.begin() + 5, std::in_place_type<forms::UnitRecord>,
+                       Unit(kGroupLabel, forms::KindCode::Label, kGroupLabelBox,
+                            forms::WriteKindData(LabelOf("lab")), kGroup));
     return data;
 }
 
@@ -89,7 +89,7 @@ TEST_F(GroupBoxLookTest, FrameIsEtchedInTwoTones) {
 }
 
 TEST_F(GroupBoxLookTest, CaptionInterruptsTheTopLine) {
-    const QRgb page = platform::ColourFromStored(kButtonFaceColour).rgb();
+    const QRgb page = platform::ColourFromStored(forms::kButtonFaceColour).rgb();
     const QRect caption = group_->captionRect();
     const int top = group_->frameRect().top();
     ASSERT_FALSE(caption.isEmpty());
@@ -102,7 +102,7 @@ TEST_F(GroupBoxLookTest, CaptionInterruptsTheTopLine) {
 }
 
 TEST_F(GroupBoxLookTest, InteriorAndLabelsInsideShowThePageColour) {
-    const QRgb page = platform::ColourFromStored(kButtonFaceColour).rgb();
+    const QRgb page = platform::ColourFromStored(forms::kButtonFaceColour).rgb();
     EXPECT_EQ(At(group_->width() - 8, group_->height() - 8), page) << "interior";
     // The label's bottom right corner holds no text.
     EXPECT_EQ(At(kGroupLabelBox.left + kGroupLabelBox.width - 2,
@@ -113,14 +113,14 @@ TEST_F(GroupBoxLookTest, InteriorAndLabelsInsideShowThePageColour) {
 
 TEST_F(GroupBoxLookTest, OwnBackgroundColourFillsTheBox) {
     constexpr uint32_t kYellow = 0x00FFFF;
-    Write(kFormId, kGroup, int32_t(GroupBoxProperty::BackgroundColour), kYellow);
+    Write(kFormId, kGroup, int32_t(forms::GroupBoxProperty::BackgroundColour), kYellow);
     const QImage box = group_->grab().toImage();
     EXPECT_EQ(box.pixel(group_->width() - 8, group_->height() - 8),
               platform::ColourFromStored(kYellow).rgb());
 }
 
 TEST_F(GroupBoxLookTest, WithoutCaptionTheTopLineRunsWhole) {
-    WriteText(kFormId, kGroup, int32_t(GroupBoxProperty::Caption), "");
+    WriteText(kFormId, kGroup, int32_t(forms::GroupBoxProperty::Caption), "");
     EXPECT_TRUE(group_->captionRect().isEmpty());
     page_ = group_->parentWidget()->grab().toImage();
     const int top = group_->frameRect().top();
@@ -128,4 +128,4 @@ TEST_F(GroupBoxLookTest, WithoutCaptionTheTopLineRunsWhole) {
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace controls::testing

@@ -11,7 +11,7 @@
 #include "platform/platform.h"
 #include "runtime/heap.h"
 
-namespace forms::testing {
+namespace controls::testing {
 namespace {
 
 constexpr int kModalPollMs = 50;
@@ -87,8 +87,8 @@ void GuiTest::TearDown() {
     runtime::InstallRuntimeHost(nullptr);
 }
 
-void GuiTest::Install(TemplateData data) {
-    ASSERT_TRUE(RebaseHandlers(data, FakeProcedures()));
+void GuiTest::Install(forms::TemplateData data) {
+    ASSERT_TRUE(forms::RebaseHandlers(data, FakeProcedures()));
     InstallWindowTable(std::move(data));
 }
 
@@ -135,13 +135,13 @@ void GuiTest::ClickAt(QWidget* control, QPoint point, Qt::KeyboardModifiers modi
 }
 
 void RegisterStandInKinds(QWidget* (*create)(const CreateRequest&)) {
-    for (const KindInfo& info : kKinds) {
+    for (const forms::KindInfo& info : forms::kKinds) {
         if (FindKindDescriptor(uint32_t(info.code)) != nullptr) continue;
-        RegisterKind(DescribeKind(info.code, kCommonPropertyTypes, {.create = create}));
+        RegisterKind(DescribeKind(info.code, forms::kCommonPropertyTypes, {.create = create}));
     }
 }
 
-}  // namespace forms::testing
+}  // namespace controls::testing
 
 int main(int argc, char** argv) {
     // The offscreen platform, and a private runtime directory so that Qt
@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
     setenv("XDG_RUNTIME_DIR", runtimeDir.toLocal8Bit().constData(), 0);
     QApplication app(argc, argv);
     platform::InstallFonts();
-    forms::RegisterKinds(forms::kinds::kCoreKinds);
+    controls::RegisterKinds(controls::kinds::kCoreKinds);
     ::testing::InitGoogleTest(&argc, argv);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     return RUN_ALL_TESTS();

@@ -18,7 +18,7 @@
 #include "forms/template.h"
 #include "runtime/services.h"
 
-namespace forms::testing {
+namespace controls::testing {
 
 // One call of a fake engine procedure.
 struct Call {
@@ -53,7 +53,7 @@ protected:
 
     // Rebases `data` against the fake procedures and installs it as the
     // window table.
-    void Install(TemplateData data);
+    void Install(forms::TemplateData data);
     FormWindow* Open(uint32_t windowId);
 
     runtime::Payload Read(uint32_t windowId, uint32_t unitId, int32_t property);
@@ -74,4 +74,4 @@ private:
     QTimer modalWatch_;
 };
 
-}  // namespace forms::testing
+}  // namespace controls::testing

@@ -15,7 +15,7 @@
 #include "tests/controls/gui_fixture.h"
 #include "tests/controls/test_template.h"
 
-namespace forms::testing {
+namespace controls::testing {
 namespace {
 
 class KeyboardTest : public GuiTest {
@@ -122,7 +122,7 @@ TEST_F(KeyboardTest, BoxesHoldExactlyWhatTheirGbkCopyReads) {
     ASSERT_NE(dialog, nullptr);
     auto* box = static_cast<kinds::EditBoxWidget*>(dialog->control(kDialogEdit));
     for (const bool multiLine : {false, true}) {
-        EditBoxData data = box->data();
+        forms::EditBoxData data = box->data();
         data.multiLine = multiLine;
         box->setData(data);
         for (const Row& row : rows) {
@@ -138,7 +138,7 @@ TEST_F(KeyboardTest, BoxesHoldExactlyWhatTheirGbkCopyReads) {
             if (row.way == Way::PastedFromMenu) PasteFromMenu();
             if (row.way == Way::Composed) Commit(row.input);
             EXPECT_EQ(TextOf(box), row.held);
-            EXPECT_EQ(ReadText(kDialogId, kDialogEdit, int32_t(EditBoxProperty::Content)),
+            EXPECT_EQ(ReadText(kDialogId, kDialogEdit, int32_t(forms::EditBoxProperty::Content)),
                       platform::QStringToGbk(row.held));
             // Undo takes the whole entry back, redo brings it again.
             Press(QKeySequence::Undo);
@@ -153,8 +153,8 @@ TEST_F(KeyboardTest, ReadOnlyBoxesShowTheTextPointer) {
     FormWindow* dialog = Open(kDialogId);
     ASSERT_NE(dialog, nullptr);
     auto* box = static_cast<kinds::EditBoxWidget*>(dialog->control(kDialogEdit));
-    EditBoxData readOnly = box->data();
-    readOnly.inputMode = uint32_t(EditInputMode::ReadOnly);
+    forms::EditBoxData readOnly = box->data();
+    readOnly.inputMode = uint32_t(forms::EditInputMode::ReadOnly);
     box->setData(readOnly);
     EXPECT_EQ(box->editor()->cursor().shape(), Qt::IBeamCursor);
 }
@@ -170,23 +170,23 @@ TEST_F(KeyboardTest, ControlKeysPassEveryFilter) {
 TEST(InputModeFilter, CharactersEachModeAccepts) {
     struct Row {
         const char* name;
-        EditInputMode mode;
+        forms::EditInputMode mode;
         char32_t character;
         bool accepted;
     };
     const Row rows[] = {
-        {"normal takes letters", EditInputMode::Normal, 'a', true},
-        {"integer takes minus", EditInputMode::Integer, '-', true},
-        {"integer refuses point", EditInputMode::Integer, '.', false},
-        {"decimal takes point", EditInputMode::Decimal, '.', true},
-        {"decimal refuses letters", EditInputMode::Decimal, 'e', false},
-        {"digits refuse point", EditInputMode::DigitsOnly, '.', false},
-        {"digits refuse minus", EditInputMode::DigitsOnly, '-', false},
-        {"digits take nine", EditInputMode::DigitsOnly, '9', true},
-        {"digits refuse full-width digit", EditInputMode::DigitsOnly, U'１', false},
-        {"control characters always pass", EditInputMode::DigitsOnly, 0x08, true},
-        {"mode 9 is decimal", EditInputMode(9), '.', true},
-        {"mode 7 is integer", EditInputMode(7), '.', false},
+        {"normal takes letters", forms::EditInputMode::Normal, 'a', true},
+        {"integer takes minus", forms::EditInputMode::Integer, '-', true},
+        {"integer refuses point", forms::EditInputMode::Integer, '.', false},
+        {"decimal takes point", forms::EditInputMode::Decimal, '.', true},
+        {"decimal refuses letters", forms::EditInputMode::Decimal, 'e', false},
+        {"digits refuse point", forms::EditInputMode::DigitsOnly, '.', false},
+        {"digits refuse minus", forms::EditInputMode::DigitsOnly, '-', false},
+        {"digits take nine", forms::EditInputMode::DigitsOnly, '9', true},
+        {"digits refuse full-width digit", forms::EditInputMode::DigitsOnly, U'１', false},
+        {"control characters always pass", forms::EditInputMode::DigitsOnly, 0x08, true},
+        {"mode 9 is decimal", forms::EditInputMode(9), '.', true},
+        {"mode 7 is integer", forms::EditInputMode(7), '.', false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -294,4 +294,4 @@ TEST_F(KeyboardTest, ControlWithTabOrPageKeysSwitchesPages) {
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace controls::testing

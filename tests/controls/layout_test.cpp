@@ -17,7 +17,7 @@
 #include "runtime/gbk.h"
 #include "tests/controls/gui_fixture.h"
 
-namespace forms::testing {
+namespace controls::testing {
 namespace {
 
 using engine::Id;
@@ -56,29 +56,30 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         RegisterStandInKinds(CreateStandIn);
-        InstallWindowTable(LoadTemplate(EmbeddedTemplate(), kNoOps));
+        InstallWindowTable(forms::LoadTemplate(forms::EmbeddedTemplate(), kNoOps));
     }
 };
 
-const UnitRecord& TabUnit(const WindowRecord& window) {
-    for (const Unit& unit : window.units) {
-        const auto* record = std::get_if<UnitRecord>(&unit);
-        if (record != nullptr && record->kind == uint32_t(KindCode::TabControl)) return *record;
+const forms::UnitRecord& TabUnit(const forms::WindowRecord& window) {
+    for (const forms::Unit& unit : window.units) {
+        const auto* record = std::get_if<forms::UnitRecord>(&unit);
+        if (record != nullptr && record->kind == uint32_t(forms::KindCode::TabControl))
+            return *record;
     }
-    static const UnitRecord none;
+    static const forms::UnitRecord none;
     ADD_FAILURE() << "no tab control";
     return none;
 }
 
 bool IsCoreKind(uint32_t kind) {
-    return (kind >> 16) == 1 && kind != uint32_t(KindCode::Timer) &&
-           kind != uint32_t(KindCode::HyperLinker);
+    return (kind >> 16) == 1 && kind != uint32_t(forms::KindCode::Timer) &&
+           kind != uint32_t(forms::KindCode::HyperLinker);
 }
 
 TEST_F(LayoutTest, MainWindowShowsEveryControlOfEveryPageWhole) {
     FormWindow* window = Open(Id(WindowId::Main));
     ASSERT_NE(window, nullptr);
-    const UnitRecord& tabUnit = TabUnit(window->record());
+    const forms::UnitRecord& tabUnit = TabUnit(window->record());
     auto* tabs = dynamic_cast<kinds::TabControlWidget*>(window->control(tabUnit.id));
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->currentIndex(), 0);
@@ -89,15 +90,15 @@ TEST_F(LayoutTest, MainWindowShowsEveryControlOfEveryPageWhole) {
             ++page;
             continue;
         }
-        const auto& unit = std::get<UnitRecord>(*FindUnit(window->record(), child));
+        const auto& unit = std::get<forms::UnitRecord>(*forms::FindUnit(window->record(), child));
         QWidget* control = window->control(child);
         ASSERT_NE(control, nullptr);
         // Placed from the tab control's corner, the tab strip included.
         EXPECT_EQ(control->parentWidget(), tabs);
         EXPECT_EQ(control->pos(), QPoint(unit.left, unit.top)) << runtime::GbkToUtf8(unit.name);
-        const bool neverVisible = IsNeverVisible(FindKind(unit.kind)->flags);
+        const bool neverVisible = forms::IsNeverVisible(forms::FindKind(unit.kind)->flags);
         EXPECT_EQ(control->isHidden(),
-                  page != 0 || (unit.stateFlags & kVisible) == 0 || neverVisible)
+                  page != 0 || (unit.stateFlags & forms::kVisible) == 0 || neverVisible)
             << runtime::GbkToUtf8(unit.name);
         if (!IsCoreKind(unit.kind)) continue;
         EXPECT_TRUE(QRect(0, 0, tabUnit.width, tabUnit.height).contains(control->geometry()))
@@ -119,9 +120,9 @@ TEST_F(LayoutTest, WindowsOpenCentredOnTheScreen) {
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace controls::testing
 
-namespace forms::testing {
+namespace controls::testing {
 namespace {
 
 // A control that covers later controls of its parent whole (a backdrop panel
@@ -136,13 +137,13 @@ TEST_F(LayoutTest, BackdropsLieBeneathTheControlsTheyHold) {
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace controls::testing
 
-namespace forms::testing {
+namespace controls::testing {
 namespace {
 
 // The controls listed on each page of the main window's tab control.
-std::vector<std::vector<uint32_t>> PageUnits(const UnitRecord& tabUnit) {
+std::vector<std::vector<uint32_t>> PageUnits(const forms::UnitRecord& tabUnit) {
     std::vector<std::vector<uint32_t>> pages(1);
     for (uint32_t child : tabUnit.children) {
         if (child == 0) {
@@ -156,8 +157,8 @@ std::vector<std::vector<uint32_t>> PageUnits(const UnitRecord& tabUnit) {
 
 bool NeverVisible(const FormWindow& window, uint32_t unitId) {
     auto& record = const_cast<FormWindow&>(window).record();
-    const auto& unit = std::get<UnitRecord>(*FindUnit(record, unitId));
-    return IsNeverVisible(FindKind(unit.kind)->flags);
+    const auto& unit = std::get<forms::UnitRecord>(*forms::FindUnit(record, unitId));
+    return forms::IsNeverVisible(forms::FindKind(unit.kind)->flags);
 }
 
 // What a made control looks like to a user and to assistive technology:
@@ -187,15 +188,16 @@ std::map<uint32_t, ControlLook> LooksOfPage(FormWindow& window, const std::vecto
 
 // The embedded template with the main window's tab control starting on
 // `page`, so that the page is made with the window.
-TemplateData StartingOnPage(int page) {
-    TemplateData data = LoadTemplate(EmbeddedTemplate(), kNoOps);
-    WindowRecord* main = FindWindow(data, Id(WindowId::Main));
-    for (Unit& entry : main->units) {
-        auto* unit = std::get_if<UnitRecord>(&entry);
-        if (unit == nullptr || unit->kind != uint32_t(KindCode::TabControl)) continue;
-        std::optional<TabControlData> tabs = ReadKindData<TabControlData>(unit->kindData);
+forms::TemplateData StartingOnPage(int page) {
+    forms::TemplateData data = forms::LoadTemplate(forms::EmbeddedTemplate(), kNoOps);
+    forms::WindowRecord* main = forms::FindWindow(data, Id(WindowId::Main));
+    for (forms::Unit& entry : main->units) {
+        auto* unit = std::get_if<forms::UnitRecord>(&entry);
+        if (unit == nullptr || unit->kind != uint32_t(forms::KindCode::TabControl)) continue;
+        std::optional<forms::TabControlData> tabs =
+            forms::ReadKindData<forms::TabControlData>(unit->kindData);
         tabs->initialPage = page;
-        unit->kindData = WriteKindData(*tabs);
+        unit->kindData = forms::WriteKindData(*tabs);
     }
     return data;
 }
@@ -249,7 +251,7 @@ TEST_F(LayoutTest, PagesMadeWhenShownMatchPagesMadeWithTheWindow) {
         const QSize expectedSize = atOnce->size();
         ASSERT_EQ(expected.size(), units.size());
 
-        InstallWindowTable(LoadTemplate(EmbeddedTemplate(), kNoOps));
+        InstallWindowTable(forms::LoadTemplate(forms::EmbeddedTemplate(), kNoOps));
         FormWindow* later = Open(Id(WindowId::Main));
         ASSERT_NE(later, nullptr);
         auto* tabs = dynamic_cast<QTabWidget*>(later->control(TabUnit(later->record()).id));
@@ -267,4 +269,4 @@ TEST_F(LayoutTest, PagesMadeWhenShownMatchPagesMadeWithTheWindow) {
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace controls::testing

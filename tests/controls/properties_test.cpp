@@ -13,7 +13,7 @@
 #include "tests/controls/gui_fixture.h"
 #include "tests/controls/test_template.h"
 
-namespace forms::testing {
+namespace controls::testing {
 namespace {
 
 template <typename Property>
@@ -42,14 +42,14 @@ TEST_F(PropertiesTest, TextPropertiesOfEachKindRoundTrip) {
         int32_t property;
     };
     const Row rows[] = {
-        {"edit box content", kDigitsEdit, N(EditBoxProperty::Content)},
-        {"edit box tooltip", kDigitsEdit, N(EditBoxProperty::ToolTip)},
-        {"label caption", kClickLabel, N(LabelProperty::Caption)},
-        {"button caption", kCalcButton, N(ButtonProperty::Caption)},
-        {"radio caption", kRadio1, N(RadioButtonProperty::Caption)},
-        {"group caption", kGroup, N(GroupBoxProperty::Caption)},
-        {"window title", kFormUnit, N(WindowProperty::Title)},
-        {"tag of a control", kCalcButton, N(CommonProperty::Tag)},
+        {"edit box content", kDigitsEdit, N(forms::EditBoxProperty::Content)},
+        {"edit box tooltip", kDigitsEdit, N(forms::EditBoxProperty::ToolTip)},
+        {"label caption", kClickLabel, N(forms::LabelProperty::Caption)},
+        {"button caption", kCalcButton, N(forms::ButtonProperty::Caption)},
+        {"radio caption", kRadio1, N(forms::RadioButtonProperty::Caption)},
+        {"group caption", kGroup, N(forms::GroupBoxProperty::Caption)},
+        {"window title", kFormUnit, N(forms::WindowProperty::Title)},
+        {"tag of a control", kCalcButton, N(forms::CommonProperty::Tag)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -59,28 +59,28 @@ TEST_F(PropertiesTest, TextPropertiesOfEachKindRoundTrip) {
 }
 
 TEST_F(PropertiesTest, TextsWrittenShowOnTheControls) {
-    WriteText(kFormId, kCalcButton, N(ButtonProperty::Caption), "\xBC\xC6\xCB\xE3");
+    WriteText(kFormId, kCalcButton, N(forms::ButtonProperty::Caption), "\xBC\xC6\xCB\xE3");
     EXPECT_EQ(static_cast<QAbstractButton*>(Control(kCalcButton))->text(),
               QString::fromUtf8("计算"));
-    WriteText(kFormId, kFormUnit, N(WindowProperty::Title), "t2");
+    WriteText(kFormId, kFormUnit, N(forms::WindowProperty::Title), "t2");
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("t2"));
-    WriteText(kFormId, kDigitsEdit, N(EditBoxProperty::ToolTip), "\xB6\xC8\r\n2");
+    WriteText(kFormId, kDigitsEdit, N(forms::EditBoxProperty::ToolTip), "\xB6\xC8\r\n2");
     EXPECT_EQ(Control(kDigitsEdit)->toolTip(), QString::fromUtf8("度\n2"));
 }
 
 TEST_F(PropertiesTest, EmptyTextsReadAsNullAndNullWritesEmpty) {
-    WriteText(kFormId, kDigitsEdit, N(EditBoxProperty::Content), "7");
-    Write(kFormId, kDigitsEdit, N(EditBoxProperty::Content), 0);
-    EXPECT_EQ(Read(kFormId, kDigitsEdit, N(EditBoxProperty::Content)), 0u);
+    WriteText(kFormId, kDigitsEdit, N(forms::EditBoxProperty::Content), "7");
+    Write(kFormId, kDigitsEdit, N(forms::EditBoxProperty::Content), 0);
+    EXPECT_EQ(Read(kFormId, kDigitsEdit, N(forms::EditBoxProperty::Content)), 0u);
 }
 
 TEST_F(PropertiesTest, ReadTextsAreFreshHeapBlocksOwnedByTheCaller) {
-    WriteText(kFormId, kClickLabel, N(LabelProperty::Caption), "abc");
+    WriteText(kFormId, kClickLabel, N(forms::LabelProperty::Caption), "abc");
     const runtime::HeapCounters before = runtime::CurrentHeapCounters();
     char* first =
-        runtime::BitsToPointer<char>(Read(kFormId, kClickLabel, N(LabelProperty::Caption)));
+        runtime::BitsToPointer<char>(Read(kFormId, kClickLabel, N(forms::LabelProperty::Caption)));
     char* second =
-        runtime::BitsToPointer<char>(Read(kFormId, kClickLabel, N(LabelProperty::Caption)));
+        runtime::BitsToPointer<char>(Read(kFormId, kClickLabel, N(forms::LabelProperty::Caption)));
     EXPECT_NE(first, second);
     runtime::Services().FreeMemory(first);
     runtime::Services().FreeMemory(second);
@@ -98,18 +98,21 @@ TEST_F(PropertiesTest, NumericPropertiesRoundTrip) {
         runtime::Payload read;
     };
     const Row rows[] = {
-        {"label text colour red", kClickLabel, N(LabelProperty::TextColour), 255, 255},
-        {"label text colour blue", kClickLabel, N(LabelProperty::TextColour), 16711680, 16711680},
-        {"combo selection", kCombo, N(ComboBoxProperty::Selection), 2, 2},
-        {"combo selection beyond the items clamps", kCombo, N(ComboBoxProperty::Selection), 9, 2},
-        {"radio selected, any non-zero is 1", kRadio2, N(RadioButtonProperty::Selected), 5, 1},
-        {"tab current page", kTab, N(TabControlProperty::CurrentPage), 1, 1},
-        {"edit input mode", kDecimalEdit, N(EditBoxProperty::InputMode), 5, 5},
-        {"edit max length", kDigitsEdit, N(EditBoxProperty::MaxLength), 5, 5},
-        {"edit hide selection, non-zero is 1", kDigitsEdit, N(EditBoxProperty::HideSelection), 5,
+        {"label text colour red", kClickLabel, N(forms::LabelProperty::TextColour), 255, 255},
+        {"label text colour blue", kClickLabel, N(forms::LabelProperty::TextColour), 16711680,
+         16711680},
+        {"combo selection", kCombo, N(forms::ComboBoxProperty::Selection), 2, 2},
+        {"combo selection beyond the items clamps", kCombo, N(forms::ComboBoxProperty::Selection),
+         9, 2},
+        {"radio selected, any non-zero is 1", kRadio2, N(forms::RadioButtonProperty::Selected), 5,
          1},
-        {"window Esc closes off", kFormUnit, N(WindowProperty::EscCloses), 0, 0},
-        {"label word wrap, non-zero is 1", kClickLabel, N(LabelProperty::WordWrap), 7, 1},
+        {"tab current page", kTab, N(forms::TabControlProperty::CurrentPage), 1, 1},
+        {"edit input mode", kDecimalEdit, N(forms::EditBoxProperty::InputMode), 5, 5},
+        {"edit max length", kDigitsEdit, N(forms::EditBoxProperty::MaxLength), 5, 5},
+        {"edit hide selection, non-zero is 1", kDigitsEdit,
+         N(forms::EditBoxProperty::HideSelection), 5, 1},
+        {"window Esc closes off", kFormUnit, N(forms::WindowProperty::EscCloses), 0, 0},
+        {"label word wrap, non-zero is 1", kClickLabel, N(forms::LabelProperty::WordWrap), 7, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -119,17 +122,17 @@ TEST_F(PropertiesTest, NumericPropertiesRoundTrip) {
 }
 
 TEST_F(PropertiesTest, ComboSelectionIsMinusOneWhenNothingIsSelected) {
-    EXPECT_EQ(int32_t(Read(kFormId, kEmptyCombo, N(ComboBoxProperty::Selection))), -1);
-    EXPECT_EQ(int32_t(Read(kFormId, kCombo, N(ComboBoxProperty::Selection))), 0);
+    EXPECT_EQ(int32_t(Read(kFormId, kEmptyCombo, N(forms::ComboBoxProperty::Selection))), -1);
+    EXPECT_EQ(int32_t(Read(kFormId, kCombo, N(forms::ComboBoxProperty::Selection))), 0);
 }
 
 TEST_F(PropertiesTest, RadioSelectedReadsExactlyZeroOrOne) {
-    EXPECT_EQ(Read(kFormId, kRadio1, N(RadioButtonProperty::Selected)), 1u);
-    EXPECT_EQ(Read(kFormId, kRadio2, N(RadioButtonProperty::Selected)), 0u);
+    EXPECT_EQ(Read(kFormId, kRadio1, N(forms::RadioButtonProperty::Selected)), 1u);
+    EXPECT_EQ(Read(kFormId, kRadio2, N(forms::RadioButtonProperty::Selected)), 0u);
     // On the mark itself: the button takes clicks on its mark and caption only.
     ClickAt(Control(kRadio2), QPoint(6, 12));
-    EXPECT_EQ(Read(kFormId, kRadio1, N(RadioButtonProperty::Selected)), 0u);
-    EXPECT_EQ(Read(kFormId, kRadio2, N(RadioButtonProperty::Selected)), 1u);
+    EXPECT_EQ(Read(kFormId, kRadio1, N(forms::RadioButtonProperty::Selected)), 0u);
+    EXPECT_EQ(Read(kFormId, kRadio2, N(forms::RadioButtonProperty::Selected)), 1u);
 }
 
 TEST_F(PropertiesTest, WidthAndHeightAreClampedWhenStored) {
@@ -144,47 +147,49 @@ TEST_F(PropertiesTest, WidthAndHeightAreClampedWhenStored) {
                         {"100 stays", 100, 100}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        Write(kFormId, kClickLabel, N(CommonProperty::Width), uint32_t(row.written));
-        Write(kFormId, kClickLabel, N(CommonProperty::Height), uint32_t(row.written));
-        const auto& unit = std::get<UnitRecord>(*FindUnit(window_->record(), kClickLabel));
+        Write(kFormId, kClickLabel, N(forms::CommonProperty::Width), uint32_t(row.written));
+        Write(kFormId, kClickLabel, N(forms::CommonProperty::Height), uint32_t(row.written));
+        const auto& unit =
+            std::get<forms::UnitRecord>(*forms::FindUnit(window_->record(), kClickLabel));
         EXPECT_EQ(unit.width, row.stored);
         EXPECT_EQ(unit.height, row.stored);
         EXPECT_EQ(Control(kClickLabel)->width(), row.stored);
-        EXPECT_EQ(int32_t(Read(kFormId, kClickLabel, N(CommonProperty::Width))), row.stored);
+        EXPECT_EQ(int32_t(Read(kFormId, kClickLabel, N(forms::CommonProperty::Width))), row.stored);
     }
 }
 
 TEST_F(PropertiesTest, LeftAndTopMoveTheControlWithinItsContainer) {
-    Write(kFormId, kDigitsEdit, N(CommonProperty::Left), uint32_t(-3));
-    Write(kFormId, kDigitsEdit, N(CommonProperty::Top), 40);
+    Write(kFormId, kDigitsEdit, N(forms::CommonProperty::Left), uint32_t(-3));
+    Write(kFormId, kDigitsEdit, N(forms::CommonProperty::Top), 40);
     EXPECT_EQ(Control(kDigitsEdit)->pos(), QPoint(-3, 40));
-    EXPECT_EQ(int32_t(Read(kFormId, kDigitsEdit, N(CommonProperty::Left))), -3);
-    EXPECT_EQ(int32_t(Read(kFormId, kDigitsEdit, N(CommonProperty::Top))), 40);
+    EXPECT_EQ(int32_t(Read(kFormId, kDigitsEdit, N(forms::CommonProperty::Left))), -3);
+    EXPECT_EQ(int32_t(Read(kFormId, kDigitsEdit, N(forms::CommonProperty::Top))), 40);
 }
 
 TEST_F(PropertiesTest, DisabledAppliesLiveAndReadsInverted) {
-    Write(kFormId, kCalcButton, N(CommonProperty::Disabled), 1);
+    Write(kFormId, kCalcButton, N(forms::CommonProperty::Disabled), 1);
     EXPECT_FALSE(Control(kCalcButton)->isEnabled());
-    EXPECT_EQ(Read(kFormId, kCalcButton, N(CommonProperty::Disabled)), 1u);
-    Write(kFormId, kCalcButton, N(CommonProperty::Disabled), 0);
+    EXPECT_EQ(Read(kFormId, kCalcButton, N(forms::CommonProperty::Disabled)), 1u);
+    Write(kFormId, kCalcButton, N(forms::CommonProperty::Disabled), 0);
     EXPECT_TRUE(Control(kCalcButton)->isEnabled());
 }
 
 TEST_F(PropertiesTest, ShowingAControlOnAnotherPageWaitsForThatPage) {
     auto* tabs = static_cast<QTabWidget*>(Control(kTab));
     ASSERT_EQ(tabs->currentIndex(), 0);
-    Write(kFormId, kPageOneLabel, N(CommonProperty::Visible), 1);
-    const auto& unit = std::get<UnitRecord>(*FindUnit(window_->record(), kPageOneLabel));
-    EXPECT_NE(unit.stateFlags & kVisible, 0u);
+    Write(kFormId, kPageOneLabel, N(forms::CommonProperty::Visible), 1);
+    const auto& unit =
+        std::get<forms::UnitRecord>(*forms::FindUnit(window_->record(), kPageOneLabel));
+    EXPECT_NE(unit.stateFlags & forms::kVisible, 0u);
     EXPECT_TRUE(Control(kPageOneLabel)->isHidden());
-    EXPECT_EQ(Read(kFormId, kPageOneLabel, N(CommonProperty::Visible)), 0u);
+    EXPECT_EQ(Read(kFormId, kPageOneLabel, N(forms::CommonProperty::Visible)), 0u);
 
     tabs->setCurrentIndex(1);
     EXPECT_TRUE(Control(kPageOneLabel)->isVisible());
     EXPECT_TRUE(Control(kDigitsEdit)->isVisible() == false);
-    EXPECT_EQ(Read(kFormId, kPageOneLabel, N(CommonProperty::Visible)), 1u);
+    EXPECT_EQ(Read(kFormId, kPageOneLabel, N(forms::CommonProperty::Visible)), 1u);
 
-    Write(kFormId, kPageOneLabel, N(CommonProperty::Visible), 0);
+    Write(kFormId, kPageOneLabel, N(forms::CommonProperty::Visible), 0);
     EXPECT_TRUE(Control(kPageOneLabel)->isHidden());
 }
 
@@ -213,58 +218,59 @@ std::vector<QAction*> MenuActions(FormWindow& window) {
 TEST_F(PropertiesTest, MenuCaptionWriteRebuildsTheMenuUnlessTheCaptionIsEqual) {
     const std::vector<QAction*> before = MenuActions(*window_);
     ASSERT_EQ(before.size(), 4u);
-    WriteText(kFormId, kExitItem, N(MenuItemProperty::Caption), "exit");
+    WriteText(kFormId, kExitItem, N(forms::MenuItemProperty::Caption), "exit");
     EXPECT_EQ(MenuActions(*window_), before);
 
-    WriteText(kFormId, kExitItem, N(MenuItemProperty::Caption), "quit now");
+    WriteText(kFormId, kExitItem, N(forms::MenuItemProperty::Caption), "quit now");
     const std::vector<QAction*> after = MenuActions(*window_);
     ASSERT_EQ(after.size(), 4u);
     EXPECT_EQ(after[1]->text(), QStringLiteral("quit now"));
-    EXPECT_EQ(ReadText(kFormId, kExitItem, N(MenuItemProperty::Caption)), "quit now");
-    const auto& item = std::get<MenuItemRecord>(*FindUnit(window_->record(), kExitItem));
+    EXPECT_EQ(ReadText(kFormId, kExitItem, N(forms::MenuItemProperty::Caption)), "quit now");
+    const auto& item =
+        std::get<forms::MenuItemRecord>(*forms::FindUnit(window_->record(), kExitItem));
     EXPECT_EQ(item.caption, "quit now");
 }
 
 TEST_F(PropertiesTest, MenuFlagsRebuildTheMenu) {
-    Write(kFormId, kAboutItem, N(MenuItemProperty::Ticked), 1);
-    Write(kFormId, kExitItem, N(MenuItemProperty::Disabled), 1);
+    Write(kFormId, kAboutItem, N(forms::MenuItemProperty::Ticked), 1);
+    Write(kFormId, kExitItem, N(forms::MenuItemProperty::Disabled), 1);
     std::vector<QAction*> actions = MenuActions(*window_);
     ASSERT_EQ(actions.size(), 4u);
     EXPECT_FALSE(actions[1]->isEnabled());
     EXPECT_TRUE(actions[3]->isChecked());
-    EXPECT_EQ(Read(kFormId, kAboutItem, N(MenuItemProperty::Ticked)), 1u);
+    EXPECT_EQ(Read(kFormId, kAboutItem, N(forms::MenuItemProperty::Ticked)), 1u);
 
-    Write(kFormId, kExitItem, N(MenuItemProperty::Visible), 0);
+    Write(kFormId, kExitItem, N(forms::MenuItemProperty::Visible), 0);
     EXPECT_EQ(MenuActions(*window_).size(), 3u);
-    EXPECT_EQ(Read(kFormId, kExitItem, N(MenuItemProperty::Visible)), 0u);
+    EXPECT_EQ(Read(kFormId, kExitItem, N(forms::MenuItemProperty::Visible)), 0u);
 }
 
 TEST_F(PropertiesTest, WritesToARecordSurviveReopeningTheWindow) {
-    WriteText(kFormId, kCalcButton, N(CommonProperty::Tag), "kept");
-    Write(kFormId, kCalcButton, N(CommonProperty::Left), 33);
+    WriteText(kFormId, kCalcButton, N(forms::CommonProperty::Tag), "kept");
+    Write(kFormId, kCalcButton, N(forms::CommonProperty::Left), 33);
     DestroyFormWindow(kFormId);
     Settle();
     window_ = Open(kFormId);
     ASSERT_NE(window_, nullptr);
-    EXPECT_EQ(ReadText(kFormId, kCalcButton, N(CommonProperty::Tag)), "kept");
+    EXPECT_EQ(ReadText(kFormId, kCalcButton, N(forms::CommonProperty::Tag)), "kept");
     EXPECT_EQ(Control(kCalcButton)->x(), 33);
 }
 
 TEST_F(PropertiesTest, EditSelectionCountsGbkBytes) {
-    WriteText(kFormId, kDigitsEdit, N(EditBoxProperty::Content),
+    WriteText(kFormId, kDigitsEdit, N(forms::EditBoxProperty::Content),
               "\xB6\xC8"
               "12");
-    Write(kFormId, kDigitsEdit, N(EditBoxProperty::SelectionStart), 2);
-    Write(kFormId, kDigitsEdit, N(EditBoxProperty::SelectionLength), 2);
-    EXPECT_EQ(ReadText(kFormId, kDigitsEdit, N(EditBoxProperty::SelectedText)), "12");
-    EXPECT_EQ(Read(kFormId, kDigitsEdit, N(EditBoxProperty::SelectionStart)), 2u);
-    EXPECT_EQ(Read(kFormId, kDigitsEdit, N(EditBoxProperty::SelectionLength)), 2u);
+    Write(kFormId, kDigitsEdit, N(forms::EditBoxProperty::SelectionStart), 2);
+    Write(kFormId, kDigitsEdit, N(forms::EditBoxProperty::SelectionLength), 2);
+    EXPECT_EQ(ReadText(kFormId, kDigitsEdit, N(forms::EditBoxProperty::SelectedText)), "12");
+    EXPECT_EQ(Read(kFormId, kDigitsEdit, N(forms::EditBoxProperty::SelectionStart)), 2u);
+    EXPECT_EQ(Read(kFormId, kDigitsEdit, N(forms::EditBoxProperty::SelectionLength)), 2u);
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace controls::testing
 
-namespace forms::testing {
+namespace controls::testing {
 namespace {
 
 // A stored pointer shows over the control; an empty or unknown one shows
@@ -272,13 +278,13 @@ namespace {
 TEST(MousePointer, StoredPointerElseTheKindsOwn) {
     struct Case {
         const char* name;
-        Bytes pointer;
+        forms::Bytes pointer;
         std::optional<Qt::CursorShape> ownPointer;
         bool setOnControl;
         Qt::CursorShape shape;
     };
-    const Bytes hand = {0x89, 0x7F, 0x00, 0x00};     // 32649
-    const Bytes unknown = {0x01, 0x00, 0x00, 0x00};  // 1
+    const forms::Bytes hand = {0x89, 0x7F, 0x00, 0x00};     // 32649
+    const forms::Bytes unknown = {0x01, 0x00, 0x00, 0x00};  // 1
     const Case cases[] = {
         {"stored hand", hand, std::nullopt, true, Qt::PointingHandCursor},
         {"stored hand over own cross", hand, Qt::CrossCursor, true, Qt::PointingHandCursor},
@@ -298,4 +304,4 @@ TEST(MousePointer, StoredPointerElseTheKindsOwn) {
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace controls::testing

@@ -9,7 +9,7 @@
 #include "forms/template.h"
 #include "windows/main_window.h"
 
-namespace forms::testing {
+namespace controls::testing {
 
 inline constexpr uint32_t kFormId = 0x52010001;
 inline constexpr uint32_t kFormUnit = 0x06010000;
@@ -57,11 +57,11 @@ enum Handler : int32_t {
     kOnTabChanged = 13,
 };
 
-inline constexpr uint32_t kShownWithTabStop = kVisible | kTabStop;
+inline constexpr uint32_t kShownWithTabStop = forms::kVisible | forms::kTabStop;
 
-inline UnitRecord Unit(uint32_t id, KindCode kind, windows::Box box, Bytes data,
-                       uint32_t parent = 0) {
-    UnitRecord unit;
+inline forms::UnitRecord Unit(uint32_t id, forms::KindCode kind, windows::Box box,
+                              forms::Bytes data, uint32_t parent = 0) {
+    forms::UnitRecord unit;
     unit.id = id;
     unit.kind = uint32_t(kind);
     // Built from a made string: GCC 12 at -O3 takes "u" + std::string for an
@@ -72,148 +72,152 @@ inline UnitRecord Unit(uint32_t id, KindCode kind, windows::Box box, Bytes data,
     unit.width = box.width;
     unit.height = box.height;
     unit.parent = parent;
-    unit.stateFlags = kShownWithTabStop;
+    unit.stateFlags = controls::testing::kShownWithTabStop;
     unit.kindData = std::move(data);
     return unit;
 }
 
-inline MenuItemRecord Item(uint32_t id, uint32_t level, std::string caption, int32_t handler) {
-    MenuItemRecord item;
+inline forms::MenuItemRecord Item(uint32_t id, uint32_t level, std::string caption,
+                                  int32_t handler) {
+    forms::MenuItemRecord item;
     item.id = id;
-    item.kind = uint32_t(KindCode::Menu);
+    item.kind = uint32_t(forms::KindCode::Menu);
     item.level = level;
     item.caption = std::move(caption);
     item.handlerOffset = handler;
     return item;
 }
 
-inline UnitRecord OwnUnit(uint32_t id, windows::Box box, WindowData data) {
+inline forms::UnitRecord OwnUnit(uint32_t id, windows::Box box, forms::WindowData data) {
     data.borderStyle = 2;
     data.maximizeButton = 0;
     data.startPosition = 1;
-    return Unit(id, KindCode::Window, box, WriteKindData(data));
+    return Unit(id, forms::KindCode::Window, box, forms::WriteKindData(data));
 }
 
-inline EditBoxData EditWithMode(EditInputMode mode) {
-    EditBoxData data;
+inline forms::EditBoxData EditWithMode(forms::EditInputMode mode) {
+    forms::EditBoxData data;
     data.inputMode = uint32_t(mode);
     return data;
 }
 
-inline ComboBoxData ComboOf(std::vector<std::string> items, int32_t selection) {
-    ComboBoxData data;
+inline forms::ComboBoxData ComboOf(std::vector<std::string> items, int32_t selection) {
+    forms::ComboBoxData data;
     data.items = std::move(items);
     data.selection = selection;
     return data;
 }
 
-inline ButtonData ButtonOf(std::string caption, uint32_t defaultButton = 0) {
-    ButtonData data;
+inline forms::ButtonData ButtonOf(std::string caption, uint32_t defaultButton = 0) {
+    forms::ButtonData data;
     data.caption = std::move(caption);
     data.defaultButton = defaultButton;
     return data;
 }
 
-inline LabelData LabelOf(std::string caption) {
-    LabelData data;
+inline forms::LabelData LabelOf(std::string caption) {
+    forms::LabelData data;
     data.caption = std::move(caption);
     return data;
 }
 
-inline WindowRecord FormWindowRecord() {
-    WindowRecord window{kFormId, 0, 0x1901000F, "", "", {}};
-    WindowData own;
+inline forms::WindowRecord FormWindowRecord() {
+    forms::WindowRecord window{kFormId, 0, 0x1901000F, "", "", {}};
+    forms::WindowData own;
     own.title = "form";
     own.escCloses = 1;
     own.enterMovesFocus = 1;
     own.dragAnywhere = 1;
-    UnitRecord ownUnit = OwnUnit(kFormUnit, {50, 50, 420, 340}, own);
+    forms::UnitRecord ownUnit = OwnUnit(kFormUnit, {50, 50, 420, 340}, own);
     ownUnit.events = {{0, kOnCreated}, {3, kOnMoved}, {4, kOnResized}};
     window.units.push_back(ownUnit);
 
-    TabControlData tabs;
+    forms::TabControlData tabs;
     tabs.pageCaptions = {"p0", "p1"};
-    UnitRecord tab = Unit(kTab, KindCode::TabControl, {0, 0, 400, 280}, WriteKindData(tabs));
+    forms::UnitRecord tab =
+        Unit(kTab, forms::KindCode::TabControl, {0, 0, 400, 280}, forms::WriteKindData(tabs));
     tab.children = {kGroup,         kCalcButton, kCombo,        kEmptyCombo, kRadio1, kRadio2,
                     kUnboundButton, 0,           kPageOneLabel, kClickLabel, kPicture};
     tab.events = {{1, kOnTabChanging}, {2, kOnTabChanged}};
     window.units.push_back(tab);
 
-    GroupBoxData group;
+    forms::GroupBoxData group;
     group.caption = "group";
-    UnitRecord groupUnit =
-        Unit(kGroup, KindCode::GroupBox, {8, 32, 200, 120}, WriteKindData(group), kTab);
+    forms::UnitRecord groupUnit = Unit(kGroup, forms::KindCode::GroupBox, {8, 32, 200, 120},
+                                       forms::WriteKindData(group), kTab);
     groupUnit.children = {kDigitsEdit, kDecimalEdit};
     window.units.push_back(groupUnit);
 
-    UnitRecord digits = Unit(kDigitsEdit, KindCode::EditBox, {8, 24, 80, 24},
-                             WriteKindData(EditWithMode(EditInputMode::DigitsOnly)), kGroup);
+    forms::UnitRecord digits =
+        Unit(kDigitsEdit, forms::KindCode::EditBox, {8, 24, 80, 24},
+             forms::WriteKindData(EditWithMode(forms::EditInputMode::DigitsOnly)), kGroup);
     digits.events = {{-7, kOnDigitsFocus}};
     window.units.push_back(digits);
-    window.units.push_back(Unit(kDecimalEdit, KindCode::EditBox, {8, 60, 80, 24},
-                                WriteKindData(EditWithMode(EditInputMode::Decimal)), kGroup));
+    window.units.push_back(Unit(kDecimalEdit, forms::KindCode::EditBox, {8, 60, 80, 24},
+                                forms::WriteKindData(EditWithMode(forms::EditInputMode::Decimal)),
+                                kGroup));
 
-    UnitRecord calc = Unit(kCalcButton, KindCode::Button, {220, 10, 80, 30},
-                           WriteKindData(ButtonOf("calc")), kTab);
+    forms::UnitRecord calc = Unit(kCalcButton, forms::KindCode::Button, {220, 10, 80, 30},
+                                  forms::WriteKindData(ButtonOf("calc")), kTab);
     calc.events = {{-1, kOnCalcPress}, {0, kOnCalc}};
     window.units.push_back(calc);
-    UnitRecord combo = Unit(kCombo, KindCode::ComboBox, {220, 50, 100, 24},
-                            WriteKindData(ComboOf({"a", "b", "c"}, 0)), kTab);
+    forms::UnitRecord combo = Unit(kCombo, forms::KindCode::ComboBox, {220, 50, 100, 24},
+                                   forms::WriteKindData(ComboOf({"a", "b", "c"}, 0)), kTab);
     combo.events = {{0, kOnComboChosen}};
     window.units.push_back(combo);
-    window.units.push_back(Unit(kEmptyCombo, KindCode::ComboBox, {220, 80, 100, 24},
-                                WriteKindData(ComboOf({"x"}, -1)), kTab));
-    RadioButtonData selected;
+    window.units.push_back(Unit(kEmptyCombo, forms::KindCode::ComboBox, {220, 80, 100, 24},
+                                forms::WriteKindData(ComboOf({"x"}, -1)), kTab));
+    forms::RadioButtonData selected;
     selected.caption = "r1";
     selected.selected = 1;
-    window.units.push_back(
-        Unit(kRadio1, KindCode::RadioButton, {220, 110, 100, 24}, WriteKindData(selected), kTab));
-    RadioButtonData other;
+    window.units.push_back(Unit(kRadio1, forms::KindCode::RadioButton, {220, 110, 100, 24},
+                                forms::WriteKindData(selected), kTab));
+    forms::RadioButtonData other;
     other.caption = "r2";
-    window.units.push_back(
-        Unit(kRadio2, KindCode::RadioButton, {220, 140, 100, 24}, WriteKindData(other), kTab));
-    window.units.push_back(Unit(kUnboundButton, KindCode::Button, {220, 170, 80, 30},
-                                WriteKindData(ButtonOf("nobind")), kTab));
+    window.units.push_back(Unit(kRadio2, forms::KindCode::RadioButton, {220, 140, 100, 24},
+                                forms::WriteKindData(other), kTab));
+    window.units.push_back(Unit(kUnboundButton, forms::KindCode::Button, {220, 170, 80, 30},
+                                forms::WriteKindData(ButtonOf("nobind")), kTab));
 
-    UnitRecord hidden = Unit(kPageOneLabel, KindCode::Label, {10, 10, 100, 24},
-                             WriteKindData(LabelOf("L52")), kTab);
+    forms::UnitRecord hidden = Unit(kPageOneLabel, forms::KindCode::Label, {10, 10, 100, 24},
+                                    forms::WriteKindData(LabelOf("L52")), kTab);
     hidden.stateFlags = 0;
     window.units.push_back(hidden);
-    UnitRecord clickLabel =
-        Unit(kClickLabel, KindCode::Label, {10, 50, 100, 24}, WriteKindData(LabelOf("lab")), kTab);
+    forms::UnitRecord clickLabel = Unit(kClickLabel, forms::KindCode::Label, {10, 50, 100, 24},
+                                        forms::WriteKindData(LabelOf("lab")), kTab);
     clickLabel.events = {{-1, kOnLabelPress}};
     window.units.push_back(clickLabel);
-    window.units.push_back(Unit(kPicture, KindCode::PictureBox, {10, 90, 40, 40},
-                                WriteKindData(PictureBoxData{}), kTab));
+    window.units.push_back(Unit(kPicture, forms::KindCode::PictureBox, {10, 90, 40, 40},
+                                forms::WriteKindData(forms::PictureBoxData{}), kTab));
 
-    window.units.push_back(Item(kFileMenu, 0, "file", kNoHandler));
+    window.units.push_back(Item(kFileMenu, 0, "file", forms::kNoHandler));
     window.units.push_back(Item(kExitItem, 1, "exit", kOnExit));
-    window.units.push_back(Item(kHelpMenu, 0, "help", kNoHandler));
+    window.units.push_back(Item(kHelpMenu, 0, "help", forms::kNoHandler));
     window.units.push_back(Item(kAboutItem, 1, "about", kOnAbout));
     return window;
 }
 
-inline WindowRecord DialogWindowRecord() {
-    WindowRecord window{kDialogId, 0, 0x19010428, "", "", {}};
-    WindowData own;
+inline forms::WindowRecord DialogWindowRecord() {
+    forms::WindowRecord window{kDialogId, 0, 0x19010428, "", "", {}};
+    forms::WindowData own;
     own.title = "dialog";
     window.units.push_back(OwnUnit(kDialogUnit, {50, 50, 300, 200}, own));
-    window.units.push_back(
-        Unit(kDialogEdit, KindCode::EditBox, {10, 10, 100, 24}, WriteKindData(EditBoxData{})));
-    window.units.push_back(
-        Unit(kDialogOther, KindCode::Button, {10, 50, 80, 30}, WriteKindData(ButtonOf("other"))));
-    UnitRecord def =
-        Unit(kDialogDefault, KindCode::Button, {100, 50, 80, 30}, WriteKindData(ButtonOf("ok", 1)));
+    window.units.push_back(Unit(kDialogEdit, forms::KindCode::EditBox, {10, 10, 100, 24},
+                                forms::WriteKindData(forms::EditBoxData{})));
+    window.units.push_back(Unit(kDialogOther, forms::KindCode::Button, {10, 50, 80, 30},
+                                forms::WriteKindData(ButtonOf("other"))));
+    forms::UnitRecord def = Unit(kDialogDefault, forms::KindCode::Button, {100, 50, 80, 30},
+                                 forms::WriteKindData(ButtonOf("ok", 1)));
     def.events = {{0, kOnDialogDefault}};
     window.units.push_back(def);
     return window;
 }
 
-inline TemplateData TestTemplate() {
-    TemplateData data;
+inline forms::TemplateData TestTemplate() {
+    forms::TemplateData data;
     data.windows.push_back(FormWindowRecord());
     data.windows.push_back(DialogWindowRecord());
     return data;
 }
 
-}  // namespace forms::testing
+}  // namespace controls::testing

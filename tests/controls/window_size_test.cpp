@@ -15,7 +15,7 @@
 #include "runtime/gbk.h"
 #include "tests/controls/gui_fixture.h"
 
-namespace forms::testing {
+namespace controls::testing {
 namespace {
 
 using engine::Id;
@@ -43,7 +43,7 @@ protected:
         // windows raise events, so it outlives the test.
         static std::array<runtime::EngineProcedure, engine::ProcedureCount> noOps{};
         noOps.fill(DoNothing);
-        InstallWindowTable(LoadTemplate(EmbeddedTemplate(), noOps));
+        InstallWindowTable(forms::LoadTemplate(forms::EmbeddedTemplate(), noOps));
     }
 
     void TearDown() override {
@@ -78,10 +78,11 @@ TEST_P(WindowSizeTest, ClientAreaLiesWholeBelowTheMenuBar) {
 TEST_P(WindowSizeTest, EveryControlLiesInsideItsPageAsLaidOut) {
     FormWindow* window = Open(Id(WindowId::Main));
     ASSERT_NE(window, nullptr);
-    const UnitRecord* tabUnit = nullptr;
-    for (const Unit& unit : window->record().units) {
-        const auto* record = std::get_if<UnitRecord>(&unit);
-        if (record != nullptr && record->kind == uint32_t(KindCode::TabControl)) tabUnit = record;
+    const forms::UnitRecord* tabUnit = nullptr;
+    for (const forms::Unit& unit : window->record().units) {
+        const auto* record = std::get_if<forms::UnitRecord>(&unit);
+        if (record != nullptr && record->kind == uint32_t(forms::KindCode::TabControl))
+            tabUnit = record;
     }
     ASSERT_NE(tabUnit, nullptr);
     auto* tabs = dynamic_cast<kinds::TabControlWidget*>(window->control(tabUnit->id));
@@ -100,7 +101,7 @@ TEST_P(WindowSizeTest, EveryControlLiesInsideItsPageAsLaidOut) {
         // The date labels start above the tab control, as the form places
         // them; every other control shows whole within the stored size.
         if (control->y() < 0) continue;
-        const auto& unit = std::get<UnitRecord>(*FindUnit(window->record(), child));
+        const auto& unit = std::get<forms::UnitRecord>(*forms::FindUnit(window->record(), child));
         EXPECT_TRUE(QRect(0, 0, tabUnit->width, tabUnit->height).contains(control->geometry()))
             << runtime::GbkToUtf8(unit.name);
     }
@@ -109,4 +110,4 @@ TEST_P(WindowSizeTest, EveryControlLiesInsideItsPageAsLaidOut) {
 INSTANTIATE_TEST_SUITE_P(Styles, WindowSizeTest, ::testing::Values("Fusion", "Windows"));
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace controls::testing

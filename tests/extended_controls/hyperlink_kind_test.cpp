@@ -184,7 +184,7 @@ TEST(HyperLinkerKind, DefaultHoverColourIsTheHighlightAtCreation) {
     BoxOnBackdrop fixture(data);
     const QColor highlight = QApplication::palette().color(QPalette::Highlight);
     EXPECT_EQ(fixture.get(HyperLinkerProperty::HoverColour).number,
-              runtime::Payload(forms::StoredFromColour(highlight)));
+              runtime::Payload(controls::StoredFromColour(highlight)));
 }
 
 TEST(HyperLinkerKind, ChoicesAreClampedAndTheBorderAppliedAtOnce) {
@@ -207,7 +207,7 @@ TEST(HyperLinkerKind, ChoicesAreClampedAndTheBorderAppliedAtOnce) {
         SCOPED_TRACE(c.name);
         fixture.set(c.property, PropertyValue::Number(uint32_t(c.written)));
         EXPECT_EQ(fixture.get(c.property).number, runtime::Payload(c.stored));
-        const int border = forms::kinds::FixedBorderWidth(fixture.box->data().borderStyle);
+        const int border = controls::kinds::FixedBorderWidth(fixture.box->data().borderStyle);
         EXPECT_EQ(fixture.box->clientRect(),
                   QRect(QPoint(0, 0), kBoxArea.size()).adjusted(border, border, -border, -border));
     }
@@ -217,14 +217,14 @@ TEST(HyperLinkerKind, ChoicesAreClampedAndTheBorderAppliedAtOnce) {
 // none again after another, shows it; a pointer the unit names wins.
 TEST(HyperLinkerKind, HandPointerShowsWhenTheUnitNamesNone) {
     BoxOnBackdrop fixture(Link(1, "link", "", kWeb));
-    const forms::KindDescriptor kind = extended_controls::HyperLinkerKind();
+    const controls::KindDescriptor kind = extended_controls::HyperLinkerKind();
     const forms::Bytes none;
     const forms::Bytes iBeam = {0x01, 0x7F, 0x00, 0x00};  // 32513
-    forms::ApplyMousePointer(*fixture.box, none, kind.ownPointer);
+    controls::ApplyMousePointer(*fixture.box, none, kind.ownPointer);
     EXPECT_EQ(fixture.box->cursor().shape(), Qt::PointingHandCursor);
-    forms::ApplyMousePointer(*fixture.box, iBeam, kind.ownPointer);
+    controls::ApplyMousePointer(*fixture.box, iBeam, kind.ownPointer);
     EXPECT_EQ(fixture.box->cursor().shape(), Qt::IBeamCursor);
-    forms::ApplyMousePointer(*fixture.box, none, kind.ownPointer);
+    controls::ApplyMousePointer(*fixture.box, none, kind.ownPointer);
     EXPECT_EQ(fixture.box->cursor().shape(), Qt::PointingHandCursor);
 }
 

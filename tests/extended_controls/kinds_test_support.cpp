@@ -34,8 +34,8 @@ std::string Gbk(const char* utf8) {
     return Utf8ToGbk(utf8);
 }
 
-const forms::KindDescriptor& Kind(forms::KindCode code) {
-    const forms::KindDescriptor* kind = forms::FindKindDescriptor(uint32_t(code));
+const controls::KindDescriptor& Kind(forms::KindCode code) {
+    const controls::KindDescriptor* kind = controls::FindKindDescriptor(uint32_t(code));
     if (kind == nullptr) {
         ADD_FAILURE() << "kind " << std::hex << uint32_t(code) << " is not registered";
         std::abort();
@@ -45,8 +45,8 @@ const forms::KindDescriptor& Kind(forms::KindCode code) {
 
 QWidget* CreateControl(forms::KindCode code, const forms::Bytes& kindData, QRect geometry,
                        QWidget* parent) {
-    constexpr forms::UnitAddress kUnloadedUnit{0x52FFFFFF, 0x16FFFFFF};
-    forms::CreateRequest request;
+    constexpr controls::UnitAddress kUnloadedUnit{0x52FFFFFF, 0x16FFFFFF};
+    controls::CreateRequest request;
     request.address = kUnloadedUnit;
     request.kindData = kindData;
     request.geometry = geometry;

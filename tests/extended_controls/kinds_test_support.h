@@ -22,7 +22,7 @@ QString Utf8(const char* text);
 std::string Gbk(const char* utf8);
 
 // The kind's registered descriptor; the test fails when it is missing.
-const forms::KindDescriptor& Kind(forms::KindCode code);
+const controls::KindDescriptor& Kind(forms::KindCode code);
 
 // Creates a control of the kind at `geometry` inside `parent`, as the window
 // builder would, for a unit of a window that is not loaded.

@@ -14,8 +14,8 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     platform::InstallFonts();
-    forms::RegisterKinds(forms::kinds::kCoreKinds);
-    forms::RegisterKinds(extended_controls::kExtendedKinds);
+    controls::RegisterKinds(controls::kinds::kCoreKinds);
+    controls::RegisterKinds(extended_controls::kExtendedKinds);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -79,26 +79,26 @@ protected:
         forms::TemplateData data;
         data.windows.push_back({kWindowId, 0, 0, "", "", {OwnUnit(), TimerUnit(interval)}});
         ASSERT_TRUE(forms::RebaseHandlers(data, kProcedures));
-        forms::InstallWindowTable(std::move(data));
+        controls::InstallWindowTable(std::move(data));
         Ticks().clear();
-        ASSERT_TRUE(forms::OpenFormWindow(kWindowId));
+        ASSERT_TRUE(controls::OpenFormWindow(kWindowId));
         timer_ = dynamic_cast<extended_controls::TimerWidget*>(
-            forms::LiveControl(kWindowId, kTimerUnitId));
+            controls::LiveControl(kWindowId, kTimerUnitId));
         ASSERT_NE(timer_, nullptr);
     }
 
     void TearDown() override {
-        forms::DestroyFormWindow(kWindowId);
+        controls::DestroyFormWindow(kWindowId);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void writeInterval(int32_t interval) {
-        forms::WriteUnitProperty(kWindowId, kTimerUnitId, kIntervalProperty, kWholeProperty,
-                                 runtime::Payload(uint32_t(interval)));
+        controls::WriteUnitProperty(kWindowId, kTimerUnitId, kIntervalProperty, kWholeProperty,
+                                    runtime::Payload(uint32_t(interval)));
     }
     int32_t readInterval() {
-        return int32_t(uint32_t(
-            forms::ReadUnitProperty(kWindowId, kTimerUnitId, kIntervalProperty, kWholeProperty)));
+        return int32_t(uint32_t(controls::ReadUnitProperty(kWindowId, kTimerUnitId,
+                                                           kIntervalProperty, kWholeProperty)));
     }
 
     extended_controls::TimerWidget* timer_ = nullptr;
@@ -161,7 +161,7 @@ TEST_F(TimerWindow, NonPositiveWritesStopTheTimer) {
         EXPECT_EQ(readInterval(), c.readBack);
         EXPECT_FALSE(timer_->running());
         EXPECT_FALSE(timer_->tickTimer().isActive());
-        forms::DestroyFormWindow(kWindowId);
+        controls::DestroyFormWindow(kWindowId);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
@@ -169,9 +169,9 @@ TEST_F(TimerWindow, NonPositiveWritesStopTheTimer) {
 TEST_F(TimerWindow, NoTickArrivesOnceTheWindowIsGone) {
     open(kFastInterval);
     ASSERT_TRUE(QTest::qWaitFor([] { return !Ticks().empty(); }, kTickWaitMs));
-    forms::DestroyFormWindow(kWindowId);
+    controls::DestroyFormWindow(kWindowId);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(forms::LiveControl(kWindowId, kTimerUnitId), nullptr);
+    EXPECT_EQ(controls::LiveControl(kWindowId, kTimerUnitId), nullptr);
     const size_t ticksBefore = Ticks().size();
     QTest::qWait(5 * kFastInterval);
     EXPECT_EQ(Ticks().size(), ticksBefore);
@@ -187,7 +187,7 @@ TEST_F(TimerWindow, NoTickArrivesBeforeTheDestroyedWindowIsDeleted) {
     open(kFastInterval);
     ASSERT_TRUE(QTest::qWaitFor([] { return !Ticks().empty(); }, kTickWaitMs));
     const QPointer<extended_controls::TimerWidget> timer = timer_;
-    forms::DestroyFormWindow(kWindowId);
+    controls::DestroyFormWindow(kWindowId);
     const size_t ticksBefore = Ticks().size();
     QElapsedTimer clock;
     clock.start();

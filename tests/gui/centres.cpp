@@ -48,7 +48,7 @@ std::optional<QRect> TabHeaderPlace(const QString& caption) {
 }
 
 std::optional<QRect> MenuTitlePlace(const QString& caption) {
-    const auto* window = qobject_cast<QMainWindow*>(forms::LoadedWindowWidget(kMainWindow));
+    const auto* window = qobject_cast<QMainWindow*>(controls::LoadedWindowWidget(kMainWindow));
     if (window == nullptr) return std::nullopt;
     const QMenuBar* bar = window->menuBar();
     for (QAction* title : bar->actions()) {

@@ -21,7 +21,7 @@ constexpr char kConfirmButton[] = "按钮1";
 }  // namespace
 
 void ProgramTest::SetUp() {
-    ASSERT_NE(forms::LoadedWindow(kMainWindow), nullptr) << "the main window is not loaded";
+    ASSERT_NE(controls::LoadedWindow(kMainWindow), nullptr) << "the main window is not loaded";
     ASSERT_TRUE(Activate(kMainWindow)) << "the main window does not become active";
     clock_.start();
     QObject::connect(&watch_, &QTimer::timeout, [this] { Watch(); });
@@ -57,14 +57,14 @@ void ProgramTest::Watch() {
 void ProgramTest::CheckModalBox() {
     QWidget* box = QApplication::activeModalWidget();
     // The program's own modal windows are watched as runtime windows.
-    if (box != nullptr && dynamic_cast<forms::FormWindow*>(box) == nullptr) {
+    if (box != nullptr && dynamic_cast<controls::FormWindow*>(box) == nullptr) {
         ADD_FAILURE() << "unexpected modal box: " << box->windowTitle().toStdString();
         box->close();
     }
 }
 
 void ProgramTest::CheckRuntimeWindow(uint32_t windowId) {
-    QWidget* window = forms::LoadedWindowWidget(windowId);
+    QWidget* window = controls::LoadedWindowWidget(windowId);
     if (window == nullptr || !window->isVisible()) return;
     // The armed window stays loaded until its close message has been handled.
     if (windowId == armedWindow_) {
@@ -72,7 +72,7 @@ void ProgramTest::CheckRuntimeWindow(uint32_t windowId) {
         return;
     }
     ADD_FAILURE() << "unexpected window: " << window->windowTitle().toStdString();
-    forms::DestroyFormWindow(windowId);
+    controls::DestroyFormWindow(windowId);
 }
 
 void ProgramTest::Dismiss(QWidget* window) {

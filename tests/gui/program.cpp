@@ -33,7 +33,7 @@ std::string_view OptionValue(int argc, char** argv, std::string_view option) {
 }
 
 void CloseMainWindow() {
-    if (forms::LoadedWindow(kMainWindow) == nullptr) return;
+    if (controls::LoadedWindow(kMainWindow) == nullptr) return;
     const runtime::TaggedValue window = runtime::MakeWindowRef(kMainWindow);
     runtime::Services().CallCommand(runtime::CloseWindow, 1, &window);
 }

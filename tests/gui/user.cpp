@@ -46,7 +46,7 @@ QAction* ActionNamed(const QList<QAction*>& actions, const QString& text) {
 }  // namespace
 
 uint32_t UnitNamed(uint32_t windowId, const std::string& utf8Name) {
-    const forms::WindowRecord* window = forms::FindWindow(forms::WindowTableRecords(), windowId);
+    const forms::WindowRecord* window = forms::FindWindow(controls::WindowTableRecords(), windowId);
     if (window == nullptr) return 0;
     const std::string gbkName = runtime::Utf8ToGbk(utf8Name);
     for (const forms::Unit& unit : window->units) {
@@ -57,7 +57,7 @@ uint32_t UnitNamed(uint32_t windowId, const std::string& utf8Name) {
 }
 
 QWidget* Control(uint32_t unitId, uint32_t windowId) {
-    return forms::LiveControl(windowId, unitId);
+    return controls::LiveControl(windowId, unitId);
 }
 
 void Settle() {
@@ -65,7 +65,7 @@ void Settle() {
 }
 
 bool Activate(uint32_t windowId) {
-    QWidget* window = forms::LoadedWindowWidget(windowId);
+    QWidget* window = controls::LoadedWindowWidget(windowId);
     if (window == nullptr) return false;
     window->activateWindow();
     return QTest::qWaitForWindowActive(window, kShowTimeoutMs);
@@ -153,7 +153,7 @@ bool Activate(uint32_t windowId) {
 
 ::testing::AssertionResult ChooseMenuItem(uint32_t windowId, const QString& menu,
                                           const QString& item) {
-    auto* window = qobject_cast<QMainWindow*>(forms::LoadedWindowWidget(windowId));
+    auto* window = qobject_cast<QMainWindow*>(controls::LoadedWindowWidget(windowId));
     if (window == nullptr) return Failure("the window is not loaded");
     QMenuBar* bar = window->menuBar();
     QAction* menuAction = ActionNamed(bar->actions(), menu);

@@ -56,7 +56,7 @@ TEST_P(SecondaryWindowTest, OpensModallyAndClosesAloneTwice) {
     ASSERT_TRUE(Compute());
     ASSERT_TRUE(TypeInto(Unit(MainUnit::KnownValue), "70"));
     const QString computed = ShownText(Unit(MainUnit::RelativeHumidity));
-    QWidget* mainWindow = forms::LoadedWindowWidget(kMainWindow);
+    QWidget* mainWindow = controls::LoadedWindowWidget(kMainWindow);
     const QWidget* typedInto = QApplication::focusWidget();
 
     for (int opening = 1; opening <= 2; ++opening) {
@@ -73,7 +73,7 @@ TEST_P(SecondaryWindowTest, OpensModallyAndClosesAloneTwice) {
         EXPECT_TRUE(ModalWindowDismissed()) << "the window did not open";
         EXPECT_TRUE(modal);
         EXPECT_EQ(title.toStdString(), window.title);
-        EXPECT_EQ(forms::LoadedWindow(window.windowId), nullptr);
+        EXPECT_EQ(controls::LoadedWindow(window.windowId), nullptr);
         EXPECT_TRUE(mainWindow->isEnabled());
         EXPECT_TRUE(mainWindow->isVisible());
         EXPECT_EQ(ShownText(Unit(MainUnit::RelativeHumidity)), computed);
@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(UserActions, ProgramEndingTest, ::testing::ValuesIn(kEn
 TEST(SupportLibraries, BringEveryKindOnce) {
     std::multiset<uint32_t> brought;
     for (const host::SupportLibrary& library : program::HumidityProgramHeader().supportLibraries) {
-        for (forms::KindMaker describe : library.kinds) brought.insert(describe().code);
+        for (controls::KindMaker describe : library.kinds) brought.insert(describe().code);
     }
     std::multiset<uint32_t> known;
     for (const forms::KindInfo& kind : forms::kKinds) known.insert(uint32_t(kind.code));

@@ -86,7 +86,7 @@ void IdleProcedure(const RuntimeServices&, EventRecord& event) {
 }
 
 constexpr runtime::EngineProcedure kProcedures[] = {ClickProcedure, IdleProcedure};
-constexpr host::SupportLibrary kLibraries[] = {{"core", nullptr, forms::kinds::kCoreKinds}};
+constexpr host::SupportLibrary kLibraries[] = {{"core", nullptr, controls::kinds::kCoreKinds}};
 
 std::function<void()>& EntryBody() {
     static std::function<void()> body;
@@ -193,7 +193,7 @@ void ClickMainButton() {
 }
 
 bool IsLoaded(uint32_t windowId) {
-    return forms::LoadedWindow(windowId) != nullptr;
+    return controls::LoadedWindow(windowId) != nullptr;
 }
 
 void After(int ms, std::function<void()> action) {

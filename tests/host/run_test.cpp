@@ -121,8 +121,8 @@ TEST_F(RunTest, AnIdleCallbackOfADestroyedWindowIsRemovedWithoutBeingCalled) {
         Initialise();
         LoadStartWindow();
         LoadWindow(kAboutId, false);
-        AddIdleCallback(forms::LoadedWindowWidget(kMainId), &mainCalls);
-        AddIdleCallback(forms::LoadedWindowWidget(kAboutId), &aboutCalls);
+        AddIdleCallback(controls::LoadedWindowWidget(kMainId), &mainCalls);
+        AddIdleCallback(controls::LoadedWindowWidget(kAboutId), &aboutCalls);
         After(100, [&] {
             aboutCallsWhenDestroyed = aboutCalls;
             mainCallsWhenDestroyed = mainCalls;
@@ -146,15 +146,16 @@ TEST_F(RunTest, AWindowIsListedForIdleCallbacksOnceAndANullRoutineIsIgnored) {
     RunProgram([&] {
         Initialise();
         LoadStartWindow();
-        QWidget* window = forms::LoadedWindowWidget(kMainId);
+        QWidget* window = controls::LoadedWindowWidget(kMainId);
         int calls = 0;
         AddIdleCallback(window, &calls);
         AddIdleCallback(window, &calls);
         LoadWindow(kAboutId, false);
         const host::IdleCallbackRequest nullRoutine{nullptr, 0};
-        host::RuntimeRequestEntry(runtime::RuntimeRequest::AddIdleCallback,
-                                  reinterpret_cast<uintptr_t>(forms::LoadedWindowWidget(kAboutId)),
-                                  reinterpret_cast<uintptr_t>(&nullRoutine));
+        host::RuntimeRequestEntry(
+            runtime::RuntimeRequest::AddIdleCallback,
+            reinterpret_cast<uintptr_t>(controls::LoadedWindowWidget(kAboutId)),
+            reinterpret_cast<uintptr_t>(&nullRoutine));
         afterAdding = host::RuntimeApp::Instance()->IdleCallbackCount();
         host::RuntimeRequestEntry(runtime::RuntimeRequest::RemoveIdleCallback,
                                   reinterpret_cast<uintptr_t>(window), 0);

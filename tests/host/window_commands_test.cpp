@@ -24,10 +24,10 @@ TEST_F(WindowCommandTest, LoadingAnOpenWindowBringsItForwardWithoutASecondCopy) 
         Initialise();
         LoadStartWindow();
         first = LoadWindow(kAboutId, false);
-        firstWidget = forms::LoadedWindowWidget(kAboutId);
+        firstWidget = controls::LoadedWindowWidget(kAboutId);
         second = LoadWindow(kAboutId, false);
-        secondWidget = forms::LoadedWindowWidget(kAboutId);
-        windowsOpen = forms::LoadedWindowIds().size();
+        secondWidget = controls::LoadedWindowWidget(kAboutId);
+        windowsOpen = controls::LoadedWindowIds().size();
         CloseWindowAtOnce(kAboutId);
         CloseWindowAtOnce(kMainId);
     });
@@ -57,10 +57,10 @@ TEST_F(WindowCommandTest, LoadingAWindowThatIsClosingLoadsItAfresh) {
         Initialise();
         LoadStartWindow();
         LoadWindow(kAboutId, false);
-        before = forms::LoadedWindowWidget(kAboutId);
+        before = controls::LoadedWindowWidget(kAboutId);
         CloseWindow(kAboutId);
         LoadWindow(kAboutId, false);
-        after = forms::LoadedWindowWidget(kAboutId);
+        after = controls::LoadedWindowWidget(kAboutId);
         After(100, [&] {
             // The close message of the first copy must not close the second.
             stillOpenLater = IsLoaded(kAboutId);
@@ -125,7 +125,7 @@ TEST_F(WindowCommandTest, AModalWindowBlocksTheOthersUntilItCloses) {
         ClickAction() = [&] {
             After(100, [&] {
                 seen.aboutModalDuring =
-                    QApplication::activeModalWidget() == forms::LoadedWindowWidget(kAboutId);
+                    QApplication::activeModalWidget() == controls::LoadedWindowWidget(kAboutId);
                 seen.loadReturnedEarly = loadReturned;
                 CloseWindow(kAboutId);
             });
@@ -155,10 +155,10 @@ TEST_F(WindowCommandTest, AWindowWhoseHandlerWaitsInAModalLoopOutlivesTheWait) {
     RunProgram([&] {
         Initialise();
         LoadStartWindow();
-        main = forms::LoadedWindowWidget(kMainId);
+        main = controls::LoadedWindowWidget(kMainId);
         ClickAction() = [&] {
             After(50, [&] {
-                QWidget* about = forms::LoadedWindowWidget(kAboutId);
+                QWidget* about = controls::LoadedWindowWidget(kAboutId);
                 keptAbove = about->windowHandle()->transientParent() == main->windowHandle();
                 closeAccepted = main->close();
                 CloseWindowAtOnce(kMainId);

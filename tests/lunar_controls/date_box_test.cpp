@@ -271,8 +271,8 @@ TEST_F(DateBoxTest, KeysInTheDropDownMoveThenPickTheDay) {
 
 TEST_F(DateBoxTest, DisablingTheControlDisablesTheButtonAndGreysTheText) {
     OpenOn(StoredOn(2014, 2, 4));
-    forms::WriteUnitProperty(test::kWindowId, kUnit, int32_t(forms::CommonProperty::Disabled), -1,
-                             1);
+    controls::WriteUnitProperty(test::kWindowId, kUnit, int32_t(forms::CommonProperty::Disabled),
+                                -1, 1);
     EXPECT_FALSE(dateBox().button().isEnabled());
     const QImage image = dateBox().grab().toImage();
     const QColor grey = dateBox().palette().color(QPalette::Disabled, QPalette::Text);

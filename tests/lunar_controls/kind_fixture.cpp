@@ -79,14 +79,14 @@ void Settle() {
 }
 
 void LunarKindTest::TearDown() {
-    forms::DestroyFormWindow(kWindowId);
+    controls::DestroyFormWindow(kWindowId);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     FiredEvents().clear();
 }
 
 void LunarKindTest::Open(forms::Bytes monthCalendarData, forms::Bytes dateBoxData) {
-    forms::RegisterKinds(forms::kinds::kCoreKinds);
-    forms::RegisterKinds(lunar_controls::kLunarKinds);
+    controls::RegisterKinds(controls::kinds::kCoreKinds);
+    controls::RegisterKinds(lunar_controls::kLunarKinds);
     forms::TemplateData data;
     data.windows.push_back(
         {kWindowId,
@@ -100,9 +100,9 @@ void LunarKindTest::Open(forms::Bytes monthCalendarData, forms::Bytes dateBoxDat
           ControlUnit(kDateBoxUnit, forms::KindCode::CnCalendar, kDateBoxBox, kDateBoxEvents,
                       std::move(dateBoxData))}});
     ASSERT_TRUE(forms::RebaseHandlers(data, kProcedures));
-    forms::InstallWindowTable(std::move(data));
+    controls::InstallWindowTable(std::move(data));
     FiredEvents().clear();
-    ASSERT_TRUE(forms::OpenFormWindow(kWindowId));
+    ASSERT_TRUE(controls::OpenFormWindow(kWindowId));
     Settle();
 }
 
@@ -113,7 +113,7 @@ void LunarKindTest::OpenWith(const MonthCalendarBlock& monthCalendar, const Date
 
 CnMonthCalendarWidget& LunarKindTest::monthCalendar() {
     auto* control =
-        dynamic_cast<CnMonthCalendarWidget*>(forms::LiveControl(kWindowId, kMonthCalendarUnit));
+        dynamic_cast<CnMonthCalendarWidget*>(controls::LiveControl(kWindowId, kMonthCalendarUnit));
     if (control == nullptr) {
         ADD_FAILURE() << "no month calendar";
         std::abort();
@@ -122,7 +122,7 @@ CnMonthCalendarWidget& LunarKindTest::monthCalendar() {
 }
 
 CCnCalendar& LunarKindTest::dateBox() {
-    auto* control = dynamic_cast<CCnCalendar*>(forms::LiveControl(kWindowId, kDateBoxUnit));
+    auto* control = dynamic_cast<CCnCalendar*>(controls::LiveControl(kWindowId, kDateBoxUnit));
     if (control == nullptr) {
         ADD_FAILURE() << "no date box";
         std::abort();
@@ -131,11 +131,11 @@ CCnCalendar& LunarKindTest::dateBox() {
 }
 
 runtime::Payload LunarKindTest::Read(uint32_t unitId, LunarProperty property) {
-    return forms::ReadUnitProperty(kWindowId, unitId, int32_t(property), kWholeProperty);
+    return controls::ReadUnitProperty(kWindowId, unitId, int32_t(property), kWholeProperty);
 }
 
 void LunarKindTest::Write(uint32_t unitId, LunarProperty property, runtime::Payload payload) {
-    forms::WriteUnitProperty(kWindowId, unitId, int32_t(property), kWholeProperty, payload);
+    controls::WriteUnitProperty(kWindowId, unitId, int32_t(property), kWholeProperty, payload);
 }
 
 double LunarKindTest::ReadDate(uint32_t unitId) {

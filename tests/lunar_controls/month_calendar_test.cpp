@@ -191,8 +191,8 @@ TEST_F(MonthCalendarTest, HeaderFlagResizesAndTheSizeCannotBeChanged) {
     Write(kUnit, LunarProperty::HeaderShown, 0);
     EXPECT_EQ(monthCalendar().size(), QSize(365, 232));
     EXPECT_EQ(monthCalendar().grid().mapTo(&monthCalendar(), QPoint(0, 0)), QPoint(0, 0));
-    forms::WriteUnitProperty(test::kWindowId, kUnit, int32_t(forms::CommonProperty::Width), -1,
-                             500);
+    controls::WriteUnitProperty(test::kWindowId, kUnit, int32_t(forms::CommonProperty::Width), -1,
+                                500);
     monthCalendar().resize(100, 100);
     EXPECT_EQ(monthCalendar().size(), QSize(365, 232));
     Write(kUnit, LunarProperty::HeaderShown, 7);
@@ -248,7 +248,7 @@ TEST_F(MonthCalendarTest, SerialisedBlockHoldsTheLiveState) {
     Write(kUnit, LunarProperty::LayoutMode, lunar_controls::kGregorianLayoutMode);
     WriteText(kUnit, LunarProperty::FormatTemplate, Gbk("%M%D"));
     Write(kUnit, LunarProperty::HeaderShown, 0);
-    const forms::KindDescriptor kind = lunar_controls::CnMonthCalendarKind();
+    const controls::KindDescriptor kind = lunar_controls::CnMonthCalendarKind();
     const MonthCalendarBlock read =
         ReadMonthCalendarBlock(kind.routines.serialise(&monthCalendar()));
     EXPECT_EQ(read.version, 2u);
@@ -279,7 +279,7 @@ TEST_F(MonthCalendarTest, SelectorsKeepTheirKeys) {
     EXPECT_EQ(monthCalendar().grid().solarDate(), (lunar::SolarDate{2016, 2, 10, 0}));
     years->showPopup();
     QTest::keyClick(list, Qt::Key_Escape);
-    ASSERT_NE(forms::LiveControl(test::kWindowId, kUnit), nullptr) << "Escape closed the window";
+    ASSERT_NE(controls::LiveControl(test::kWindowId, kUnit), nullptr) << "Escape closed the window";
     EXPECT_FALSE(years->view()->isVisible());
 }
 

@@ -9,7 +9,7 @@
 #include <ostream>
 #include <vector>
 
-namespace forms {
+namespace controls {
 namespace {
 
 RowNeighbour Label(int left, int top, int width, int height, const char* caption) {
@@ -23,7 +23,7 @@ RowNeighbour Other(int left, int top, int width, int height) {
 struct NameCase {
     const char* name;
     QRect box;
-    std::vector<RowNeighbour> neighbours;
+    std::vector<controls::RowNeighbour> neighbours;
     const char* expected;
 };
 
@@ -36,11 +36,11 @@ class EditBoxNameTest : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(EditBoxNameTest, NamesTheBoxAfterItsRow) {
     const NameCase& row = GetParam();
-    EXPECT_EQ(EditBoxName(row.box, row.neighbours).toStdString(), row.expected);
+    EXPECT_EQ(controls::EditBoxName(row.box, row.neighbours).toStdString(), row.expected);
 }
 
 // A result row: caption, box, unit, with the rows above and below.
-const std::vector<RowNeighbour> kResultRows = {
+const std::vector<controls::RowNeighbour> kResultRows = {
     Label(16, 24, 72, 24, "相对湿度："),  Label(256, 24, 40, 24, "%"), Other(152, 60, 96, 24),
     Label(16, 60, 88, 24, "露点/霜点："), Label(256, 60, 40, 24, "℃"),
 };
@@ -94,4 +94,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace forms
+}  // namespace controls

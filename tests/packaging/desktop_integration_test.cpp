@@ -39,21 +39,21 @@ constexpr uint32_t kAboutWindow = engine::Id(engine::WindowId::About);
 constexpr int kPollMilliseconds = 10;
 constexpr int kWatchdogMilliseconds = 20000;
 
-std::function<void(forms::FormWindow&)>& WhileOpen() {
-    static std::function<void(forms::FormWindow&)> action;
+std::function<void(controls::FormWindow&)>& WhileOpen() {
+    static std::function<void(controls::FormWindow&)> action;
     return action;
 }
 
 // Waits inside the message loop for the main window, runs the test's
 // action on it, then closes it, which ends the run.
 void PollForMainWindow() {
-    forms::FormWindow* window = forms::LoadedWindow(kMainWindow);
+    controls::FormWindow* window = controls::LoadedWindow(kMainWindow);
     if (window == nullptr) {
         QTimer::singleShot(kPollMilliseconds, PollForMainWindow);
         return;
     }
     WhileOpen()(*window);
-    if (forms::FormWindow* still = forms::LoadedWindow(kMainWindow)) still->close();
+    if (controls::FormWindow* still = controls::LoadedWindow(kMainWindow)) still->close();
 }
 
 int Entry(const runtime::RuntimeServices& services) {
@@ -63,7 +63,7 @@ int Entry(const runtime::RuntimeServices& services) {
 
 // Runs the whole program with `action` applied to its main window once it
 // is open; returns the run's exit code.
-int RunProgram(std::function<void(forms::FormWindow&)> action) {
+int RunProgram(std::function<void(controls::FormWindow&)> action) {
     WhileOpen() = std::move(action);
     host::ProgramHeader header = program::HumidityProgramHeader();
     header.entryRoutine = Entry;
@@ -74,13 +74,13 @@ int RunProgram(std::function<void(forms::FormWindow&)> action) {
     return app.Run();
 }
 
-forms::kinds::EditBoxWidget& Box(forms::FormWindow& window, MainUnit unit) {
-    auto* box = dynamic_cast<forms::kinds::EditBoxWidget*>(window.control(engine::Id(unit)));
+controls::kinds::EditBoxWidget& Box(controls::FormWindow& window, MainUnit unit) {
+    auto* box = dynamic_cast<controls::kinds::EditBoxWidget*>(window.control(engine::Id(unit)));
     if (box == nullptr) throw std::runtime_error("no edit box");
     return *box;
 }
 
-std::string NameOf(forms::FormWindow& window, MainUnit unit) {
+std::string NameOf(controls::FormWindow& window, MainUnit unit) {
     return Box(window, unit).editor()->accessibleName().toStdString();
 }
 
@@ -128,7 +128,7 @@ TEST_F(DesktopIntegrationTest, EditBoxesAreNamedAfterTheCaptionAndUnitBesideThem
         {MainUnit::PsiValue, "磅/英寸 (PSI)"},
     };
     std::vector<std::pair<uint32_t, std::string>> names;
-    EXPECT_EQ(RunProgram([&](forms::FormWindow& window) {
+    EXPECT_EQ(RunProgram([&](controls::FormWindow& window) {
                   for (const NamedBox& box : expected) {
                       names.emplace_back(uint32_t(box.unit), NameOf(window, box.unit));
                   }
@@ -148,7 +148,7 @@ TEST_F(DesktopIntegrationTest, ConverterButtonsAreNamedAfterTheirRow) {
     std::set<std::string> names;
     std::string barName;
     EXPECT_EQ(
-        RunProgram([&](forms::FormWindow& window) {
+        RunProgram([&](controls::FormWindow& window) {
             qobject_cast<QTabWidget*>(window.control(engine::Id(MainUnit::TabControl)))
                 ->setCurrentIndex(1);
             for (MainUnit button : buttons) {
@@ -169,7 +169,7 @@ TEST_F(DesktopIntegrationTest, TheKnownValuesNameFollowsTheChosenQuantity) {
     };
     const Choice choices[] = {{1, "相对湿度"}, {2, "体积比"}, {5, "混和比"}, {0, "露 点"}};
     std::vector<std::string> names;
-    RunProgram([&](forms::FormWindow& window) {
+    RunProgram([&](controls::FormWindow& window) {
         auto* combo = qobject_cast<QComboBox*>(window.control(engine::Id(MainUnit::KnownQuantity)));
         ASSERT_NE(combo, nullptr);
         for (const Choice& choice : choices) {
@@ -190,12 +190,13 @@ TEST_F(DesktopIntegrationTest, NamesFollowWritesThatMoveALabelOrRemakeAnEditor) 
     constexpr int32_t kBelowTheRows = 400;
     std::string afterMove;
     std::string afterRemake;
-    RunProgram([&](forms::FormWindow& window) {
-        forms::WriteUnitProperty(kMainWindow, engine::Id(MainUnit::PercentAfterConversion),
-                                 int32_t(forms::CommonProperty::Top), kPlainElement, kBelowTheRows);
+    RunProgram([&](controls::FormWindow& window) {
+        controls::WriteUnitProperty(kMainWindow, engine::Id(MainUnit::PercentAfterConversion),
+                                    int32_t(forms::CommonProperty::Top), kPlainElement,
+                                    kBelowTheRows);
         afterMove = NameOf(window, MainUnit::RelativeHumidityAfterConversion);
-        forms::WriteUnitProperty(kMainWindow, engine::Id(MainUnit::RelativeHumidity),
-                                 int32_t(forms::EditBoxProperty::MultiLine), kPlainElement, 1);
+        controls::WriteUnitProperty(kMainWindow, engine::Id(MainUnit::RelativeHumidity),
+                                    int32_t(forms::EditBoxProperty::MultiLine), kPlainElement, 1);
         afterRemake = NameOf(window, MainUnit::RelativeHumidity);
     });
     EXPECT_EQ(afterMove, "相对湿度");
@@ -207,12 +208,12 @@ TEST_F(DesktopIntegrationTest, AResultCanBeSelectedAndCopiedWithKeyboardAndMouse
     QString copiedByKeyboard;
     QString selectedByMouse;
     bool readOnly = false;
-    RunProgram([&](forms::FormWindow& window) {
+    RunProgram([&](controls::FormWindow& window) {
         auto* calculate =
             qobject_cast<QPushButton*>(window.control(engine::Id(MainUnit::ComputeButton)));
         ASSERT_NE(calculate, nullptr);
         calculate->click();
-        forms::kinds::EditBoxWidget& result = Box(window, MainUnit::RelativeHumidity);
+        controls::kinds::EditBoxWidget& result = Box(window, MainUnit::RelativeHumidity);
         auto* line = qobject_cast<QLineEdit*>(result.editor());
         ASSERT_NE(line, nullptr);
         readOnly = line->isReadOnly();
@@ -239,14 +240,14 @@ TEST_F(DesktopIntegrationTest, WindowsWithoutAnIconOfTheirOwnShowTheProgramIcon)
     QImage mainIcon;
     QImage programIcon;
     QImage aboutIcon;
-    RunProgram([&](forms::FormWindow& window) {
+    RunProgram([&](controls::FormWindow& window) {
         constexpr QSize kIconSize(32, 32);
         mainIcon = window.windowIcon().pixmap(kIconSize).toImage();
         programIcon = QApplication::windowIcon().pixmap(kIconSize).toImage();
         // The about window opens modally from the menu; it is looked at and
         // closed from inside its modal wait.
         QTimer::singleShot(kPollMilliseconds * 5, [&] {
-            if (forms::FormWindow* about = forms::LoadedWindow(kAboutWindow)) {
+            if (controls::FormWindow* about = controls::LoadedWindow(kAboutWindow)) {
                 aboutIcon = about->windowIcon().pixmap(kIconSize).toImage();
                 about->close();
             }

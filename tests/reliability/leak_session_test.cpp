@@ -83,7 +83,7 @@ void OpenAndDismiss(const char* menuCaption, uint32_t windowId) {
     ChooseMenuItem(QString::fromUtf8(menuCaption));
     Settle();
     EXPECT_TRUE(*dismissed) << menuCaption;
-    EXPECT_EQ(forms::LoadedWindow(windowId), nullptr) << menuCaption;
+    EXPECT_EQ(controls::LoadedWindow(windowId), nullptr) << menuCaption;
 }
 
 void OpenAndCloseLunarDropDown() {

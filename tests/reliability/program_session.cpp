@@ -32,7 +32,7 @@ constexpr int32_t kPlainElement = engine::kPlainElement;
 constexpr int32_t kContent = int32_t(engine::EditBoxProperty::Content);
 
 void CloseMainWindow() {
-    if (forms::LoadedWindow(kMainWindow) == nullptr) return;
+    if (controls::LoadedWindow(kMainWindow) == nullptr) return;
     const runtime::TaggedValue window = runtime::MakeWindowRef(kMainWindow);
     runtime::Services().CallCommand(runtime::CloseWindow, 1, &window);
 }
@@ -75,7 +75,7 @@ int RunInsideProgram(int& argc, char** argv, std::function<void()> work) {
 }
 
 QWidget* Control(MainUnit unit) {
-    return forms::LiveControl(kMainWindow, engine::Id(unit));
+    return controls::LiveControl(kMainWindow, engine::Id(unit));
 }
 
 QAbstractButton* Button(MainUnit unit) {
@@ -122,7 +122,7 @@ void ShowPage(int page) {
 }
 
 void ChooseMenuItem(const QString& caption) {
-    auto* window = qobject_cast<QMainWindow*>(forms::LoadedWindowWidget(kMainWindow));
+    auto* window = qobject_cast<QMainWindow*>(controls::LoadedWindowWidget(kMainWindow));
     if (window == nullptr) return;
     for (QAction* action : window->menuBar()->findChildren<QAction*>()) {
         if (action->text() == caption && action->menu() == nullptr) return action->trigger();
@@ -141,7 +141,7 @@ std::shared_ptr<bool> ArmDismisser(uint32_t windowId) {
     auto dismissed = std::make_shared<bool>(false);
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, [poll, windowId, dismissed] {
-        QWidget* window = forms::LoadedWindowWidget(windowId);
+        QWidget* window = controls::LoadedWindowWidget(windowId);
         QAbstractButton* confirm = window != nullptr ? ConfirmButton(window) : nullptr;
         if (confirm == nullptr) return;
         poll->stop();
