@@ -19,7 +19,7 @@ constexpr int kOwnMappingBytes = 128 * 1024;
 
 int main(int argc, char** argv) {
     mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
-    host::RuntimeApp app(argc, argv, program::HumidityProgramHeader());
+    host::RuntimeApp app(argc, argv, app::HumidityProgramHeader());
     // Desktops match the program's windows to its installed menu entry,
     // humidity-calc.desktop, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("humidity-calc"));

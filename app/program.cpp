@@ -11,7 +11,7 @@
 #include "lunar_controls/accessible_calendar.h"
 #include "lunar_controls/lunar_kinds.h"
 
-namespace program {
+namespace app {
 namespace {
 
 // How often the start of the message loop is looked for.
@@ -42,7 +42,7 @@ constexpr host::SupportLibrary kSupportLibraries[] = {
 host::ProgramHeader HumidityProgramHeader() {
     host::ProgramHeader header;
     header.codeBase = engine::ProcedureTable();
-    header.formTemplate = forms::EmbeddedTemplate();
+    header.formTemplate = embedded::EmbeddedTemplate();
     header.supportLibraries = kSupportLibraries;
     header.entryRoutine = engine::EngineMain;
     return header;
@@ -60,4 +60,4 @@ int RunProgramWith(int& argc, char** argv, std::function<void(host::RuntimeApp&)
     return app.Run();
 }
 
-}  // namespace program
+}  // namespace app

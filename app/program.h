@@ -8,7 +8,7 @@
 
 #include "host/runtime_app.h"
 
-namespace program {
+namespace app {
 
 host::ProgramHeader HumidityProgramHeader();
 
@@ -17,4 +17,4 @@ host::ProgramHeader HumidityProgramHeader();
 // the program's exit code. For the benchmarks and the whole-program tests.
 int RunProgramWith(int& argc, char** argv, std::function<void(host::RuntimeApp&)> work);
 
-}  // namespace program
+}  // namespace app

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    return program::RunProgramWith(argc, argv, [](host::RuntimeApp& app) {
+    return app::RunProgramWith(argc, argv, [](host::RuntimeApp& app) {
         benchmark::RunSpecifiedBenchmarks();
         benchmark::Shutdown();
         app.ExitProgram(0);

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <span>
 
-namespace forms {
+namespace embedded {
 
 std::span<const uint8_t> EmbeddedTemplate();
 
-}  // namespace forms
+}  // namespace embedded

@@ -170,7 +170,7 @@ void CheckTruncations(const forms::Bytes& canonical) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    const std::span<const uint8_t> embedded = forms::EmbeddedTemplate();
+    const std::span<const uint8_t> embedded = embedded::EmbeddedTemplate();
     const std::optional<forms::TemplateData> data = forms::ParseTemplate(embedded);
     Check(data.has_value(), "the embedded template parses");
     const forms::Bytes written = WriteOrTrap(*data);

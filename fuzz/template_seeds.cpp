@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path directory = argv[1];
     std::filesystem::create_directories(directory);
-    const std::span<const uint8_t> embedded = forms::EmbeddedTemplate();
+    const std::span<const uint8_t> embedded = embedded::EmbeddedTemplate();
     const std::optional<forms::TemplateData> data = forms::ParseTemplate(embedded);
     if (!data) {
         std::fprintf(stderr, "the embedded template does not parse\n");

@@ -11,12 +11,10 @@
 
 #include <QString>
 
+#include "lunar/calendar.h"
+
 class QAccessibleInterface;
 class QObject;
-
-namespace lunar {
-struct SolarDate;
-}  // namespace lunar
 
 namespace lunar_controls {
 

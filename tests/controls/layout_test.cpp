@@ -56,7 +56,7 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         RegisterStandInKinds(CreateStandIn);
-        InstallWindowTable(forms::LoadTemplate(forms::EmbeddedTemplate(), kNoOps));
+        InstallWindowTable(forms::LoadTemplate(embedded::EmbeddedTemplate(), kNoOps));
     }
 };
 
@@ -189,7 +189,7 @@ std::map<uint32_t, ControlLook> LooksOfPage(FormWindow& window, const std::vecto
 // The embedded template with the main window's tab control starting on
 // `page`, so that the page is made with the window.
 forms::TemplateData StartingOnPage(int page) {
-    forms::TemplateData data = forms::LoadTemplate(forms::EmbeddedTemplate(), kNoOps);
+    forms::TemplateData data = forms::LoadTemplate(embedded::EmbeddedTemplate(), kNoOps);
     forms::WindowRecord* main = forms::FindWindow(data, Id(WindowId::Main));
     for (forms::Unit& entry : main->units) {
         auto* unit = std::get_if<forms::UnitRecord>(&entry);
@@ -251,7 +251,7 @@ TEST_F(LayoutTest, PagesMadeWhenShownMatchPagesMadeWithTheWindow) {
         const QSize expectedSize = atOnce->size();
         ASSERT_EQ(expected.size(), units.size());
 
-        InstallWindowTable(forms::LoadTemplate(forms::EmbeddedTemplate(), kNoOps));
+        InstallWindowTable(forms::LoadTemplate(embedded::EmbeddedTemplate(), kNoOps));
         FormWindow* later = Open(Id(WindowId::Main));
         ASSERT_NE(later, nullptr);
         auto* tabs = dynamic_cast<QTabWidget*>(later->control(TabUnit(later->record()).id));

@@ -43,7 +43,7 @@ protected:
         // windows raise events, so it outlives the test.
         static std::array<runtime::EngineProcedure, engine::ProcedureCount> noOps{};
         noOps.fill(DoNothing);
-        InstallWindowTable(forms::LoadTemplate(forms::EmbeddedTemplate(), noOps));
+        InstallWindowTable(forms::LoadTemplate(embedded::EmbeddedTemplate(), noOps));
     }
 
     void TearDown() override {

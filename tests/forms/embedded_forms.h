@@ -23,7 +23,7 @@ inline std::string Gbk(std::string_view utf8) {
 
 inline const TemplateData& EmbeddedForms() {
     static const TemplateData forms = [] {
-        std::optional<TemplateData> parsed = ParseTemplate(EmbeddedTemplate());
+        std::optional<TemplateData> parsed = ParseTemplate(embedded::EmbeddedTemplate());
         return parsed ? *parsed : TemplateData{};
     }();
     return forms;

@@ -21,7 +21,7 @@ constexpr MainUnit kKnownCaptions[] = {MainUnit::RelativeHumidityCaption, MainUn
 }  // namespace
 
 int RunProgram(int& argc, char** argv, std::function<void()> work) {
-    return program::RunProgramWith(argc, argv, [&](host::RuntimeApp&) { work(); });
+    return app::RunProgramWith(argc, argv, [&](host::RuntimeApp&) { work(); });
 }
 
 std::string_view OptionValue(int argc, char** argv, std::string_view option) {

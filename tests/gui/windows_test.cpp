@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(UserActions, ProgramEndingTest, ::testing::ValuesIn(kEn
 // kind left out would make every window that holds one fail to open.
 TEST(SupportLibraries, BringEveryKindOnce) {
     std::multiset<uint32_t> brought;
-    for (const host::SupportLibrary& library : program::HumidityProgramHeader().supportLibraries) {
+    for (const host::SupportLibrary& library : app::HumidityProgramHeader().supportLibraries) {
         for (controls::KindMaker describe : library.kinds) brought.insert(describe().code);
     }
     std::multiset<uint32_t> known;

@@ -65,7 +65,7 @@ int Entry(const runtime::RuntimeServices& services) {
 // is open; returns the run's exit code.
 int RunProgram(std::function<void(controls::FormWindow&)> action) {
     WhileOpen() = std::move(action);
-    host::ProgramHeader header = program::HumidityProgramHeader();
+    host::ProgramHeader header = app::HumidityProgramHeader();
     header.entryRoutine = Entry;
     int argc = 1;
     char name[] = "humidity-calc";

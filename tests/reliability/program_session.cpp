@@ -68,7 +68,7 @@ extended_controls::TimerWidget* ClockTimer() {
 }  // namespace
 
 int RunInsideProgram(int& argc, char** argv, std::function<void()> work) {
-    return program::RunProgramWith(argc, argv, [&](host::RuntimeApp&) {
+    return app::RunProgramWith(argc, argv, [&](host::RuntimeApp&) {
         work();
         CloseMainWindow();
     });

@@ -2,7 +2,8 @@
 # The layer check passes on the tree and fails on a copy of a folder pair
 # where the bottom layer includes a header of a layer above it, and on a
 # folder inside a folder that includes a header of its parent's other layers
-# above it, and on two units of one folder that include each other.
+# above it, on two units of one folder that include each other, and on a
+# file whose namespace names none of its folders.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 "$root/scripts/check_layers" "$root"
@@ -33,3 +34,12 @@ if "$root/scripts/check_layers" "$planted" 2>"$planted/report"; then
     exit 1
 fi
 grep -q 'runtime/a, runtime/b: units of one folder that include each other' "$planted/report"
+rm "$planted/runtime/a.cpp" "$planted/runtime/b.cpp"
+printf 'namespace runtime {\nnamespace {\n}\n}  // namespace runtime\n' >"$planted/runtime/named.cpp"
+"$root/scripts/check_layers" "$planted"
+printf '// namespace forms {\nconst char* t = "namespace forms {";\nnamespace forms {\n}\n' >"$planted/runtime/stray.cpp"
+if "$root/scripts/check_layers" "$planted" 2>"$planted/report"; then
+    echo "a namespace that names no folder passed the layer check" >&2
+    exit 1
+fi
+grep -q 'runtime/stray.cpp:3: namespace forms names no folder of its path' "$planted/report"

@@ -1,5 +1,5 @@
 #pragma once
-// Writes template bytes as a C++ source that defines forms::EmbeddedTemplate().
+// Writes template bytes as a C++ source that defines embedded::EmbeddedTemplate().
 
 #include <cstdint>
 #include <span>
