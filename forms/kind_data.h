@@ -475,7 +475,11 @@ struct TransLabelData {
 
 // Every kind that keeps a data record, one alternative each in kind-code
 // order; whatever must name them all (reading by kind code, writing, the
-// tests) is derived from this one list.
+// tests) is derived from this one list. The two lunar kinds are not here:
+// their stored data is a versioned block with archive strings whose fields
+// come and go with the version (lunar_controls/persisted_block.h), not a
+// fixed record a property table can map, so they list their property types
+// by position beside their widgets.
 using KindRecord = std::variant<WindowData, EditBoxData, LabelData, ButtonData, RadioButtonData,
                                 ComboBoxData, GroupBoxData, TabControlData, PictureBoxData,
                                 HyperLinkerData, TimerData, TransLabelData>;
