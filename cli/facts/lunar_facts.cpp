@@ -39,10 +39,14 @@ SolarTermFacts TermFacts(uint16_t year, uint16_t term) {
     return {term, Utf8(lunar::SolarTermName(term)), MomentText(lunar::SolarTermMoment(year, term))};
 }
 
-std::optional<SolarTermFacts> TermOn(const lunar::SolarDate& date) {
-    uint16_t term = lunar::SolarTermOn(date.year, date.month, date.day);
+// The facts of term 1-24 of the year; none for 0, a day that begins none.
+std::optional<SolarTermFacts> TermIfAny(uint16_t year, uint16_t term) {
     if (term == 0) return std::nullopt;
-    return TermFacts(date.year, term);
+    return TermFacts(year, term);
+}
+
+std::optional<SolarTermFacts> TermOn(const lunar::SolarDate& date) {
+    return TermIfAny(date.year, lunar::SolarTermOn(date.year, date.month, date.day));
 }
 
 std::string Pillar(int cycle) {
@@ -102,7 +106,8 @@ MonthFacts FactsOfMonth(uint16_t year, uint16_t month) {
     for (const lunar::PageCell& cell : page) {
         if (!cell.inShownMonth) continue;
         MonthDay day{cell.solar.day, cell.weekday, std::nullopt,
-                     Utf8(lunar::CellLunarName(cell.lunar)), TermOn(cell.solar)};
+                     Utf8(lunar::CellLunarName(cell.lunar)),
+                     TermIfAny(cell.solar.year, cell.solarTerm)};
         if (cell.lunar.day != 0) day.lunar = cell.lunar;
         facts.days.push_back(std::move(day));
     }
