@@ -11,10 +11,10 @@
 #include <optional>
 #include <vector>
 
+#include "controls/form_window.h"
 #include "controls/kind_registry.h"
 #include "controls/kinds/edit_box.h"
 #include "controls/kinds/label.h"
-#include "controls/live_window.h"
 #include "forms/kind_data.h"
 #include "forms/kinds_table.h"
 

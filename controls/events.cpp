@@ -7,8 +7,8 @@
 #include <QPointer>
 
 #include "controls/control_model.h"
+#include "controls/form_window.h"
 #include "controls/kind_registry.h"
-#include "controls/live_window.h"
 #include "forms/kinds_table.h"
 #include "runtime/errors.h"
 

@@ -11,9 +11,9 @@
 
 #include "controls/accessible_names.h"
 #include "controls/events.h"
+#include "controls/form_window.h"
 #include "controls/kind_registry.h"
 #include "controls/kinds/tab_control.h"
-#include "controls/live_window.h"
 #include "controls/mouse_pointer.h"
 #include "forms/kinds_table.h"
 #include "platform/platform.h"

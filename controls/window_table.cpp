@@ -8,7 +8,7 @@
 
 #include "controls/control_model.h"
 #include "controls/events.h"
-#include "controls/live_window.h"
+#include "controls/form_window.h"
 #include "controls/window_builder.h"
 
 namespace controls {

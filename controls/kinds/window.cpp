@@ -2,9 +2,9 @@
 // its FormWindow. The window itself is made by the window builder, so the
 // kind has no create routine.
 
+#include "controls/form_window.h"
 #include "controls/kind_support.h"
 #include "controls/kinds/core_kinds.h"
-#include "controls/live_window.h"
 
 namespace controls {
 namespace {

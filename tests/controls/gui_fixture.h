@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "controls/control_model.h"
-#include "controls/live_window.h"
+#include "controls/form_window.h"
 #include "engine/procedures.h"
 #include "forms/template.h"
 #include "runtime/services.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "controls/control_model.h"
-#include "controls/live_window.h"
+#include "controls/form_window.h"
 #include "tests/gui/user.h"
 
 namespace gui_testing {

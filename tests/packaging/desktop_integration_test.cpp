@@ -24,8 +24,8 @@
 
 #include "app/program.h"
 #include "controls/control_model.h"
+#include "controls/form_window.h"
 #include "controls/kinds/edit_box.h"
-#include "controls/live_window.h"
 #include "engine/form_ids.h"
 #include "engine/handlers.h"
 #include "host/runtime_app.h"

@@ -1,29 +1,22 @@
 #pragma once
 // A loaded window: the top-level widget made from the window's own unit, its
-// client area, its menu bar and the controls of its units. It routes the
-// input of every control: the window's keyboard handling first (Esc, Enter,
-// Tab and the arrows), dragging when the window is dragged by its
-// background, then the common events of the control the input is meant for.
+// client area, its menu bar and the controls of its units, with the pages
+// they wait for and whether they are shown. Their input goes through the
+// window's input router.
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
-#include <QTabWidget>
 #include <compare>
 #include <functional>
 #include <map>
 #include <optional>
 #include <vector>
 
-#include "controls/kind_registry.h"
+#include "controls/input_router.h"
 #include "forms/kind_data.h"
 #include "forms/template.h"
 
 namespace controls {
-
-namespace kinds {
-class TabControlWidget;
-}
 
 // Where a control listed directly on a tab page lies.
 struct TabPlace {
@@ -38,17 +31,18 @@ struct PageKey {
     auto operator<=>(const PageKey&) const = default;
 };
 
-class FormWindow : public QMainWindow {
+class FormWindow : public QMainWindow, public RoutedWindow {
 public:
     FormWindow(forms::WindowRecord& record, const forms::WindowData& data, QWidget* owner);
     ~FormWindow() override;
 
     uint32_t windowId() const { return record_.windowId; }
-    forms::WindowRecord& record() { return record_; }
+    QWidget& frame() override { return *this; }
+    forms::WindowRecord& record() override { return record_; }
     forms::UnitRecord& ownUnit();
-    QWidget* clientArea() const { return clientArea_; }
+    QWidget* clientArea() const override { return clientArea_; }
 
-    const forms::WindowData& data() const { return data_; }
+    const forms::WindowData& data() const override { return data_; }
     // Applies the window's own properties (title, frame, icon, keyboard).
     void setData(const forms::WindowData& data);
     // A window property by index; the window kind's file serves it.
@@ -60,9 +54,10 @@ public:
                        std::optional<TabPlace> place);
     // The control of a unit, made first when it has been waiting for its
     // tab page.
-    QWidget* control(uint32_t unitId);
+    QWidget* control(uint32_t unitId) override;
     // The control of a unit if it has been made; never makes anything.
-    QWidget* existingControl(uint32_t unitId) const;
+    QWidget* existingControl(uint32_t unitId) const override;
+    const std::vector<uint32_t>& unitOrder() const override { return unitOrder_; }
     void forgetControl(uint32_t unitId);
 
     // The controls of a tab page that is not shown wait: each is made when
@@ -86,7 +81,7 @@ public:
 
     // Gives the keyboard to the first tab stop that takes it, passing over
     // tab controls, so that a value can be typed on the current page at once.
-    void focusFirstTabStop();
+    void focusFirstTabStop() { input_.focusFirstTabStop(); }
 
     // Rebuilds the menu bar from the window's menu item records.
     void rebuildMenu();
@@ -102,7 +97,7 @@ public:
 
     // Detaches the window from the table without deleting it yet.
     void markGone() { gone_ = true; }
-    bool isGone() const { return gone_; }
+    bool isGone() const override { return gone_; }
 
     // Handlers of this window's units that are running now. A handler may
     // wait in a modal loop, with this window's code below it on the stack,
@@ -112,33 +107,12 @@ public:
     void deleteWhenHandlersReturn();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void build(std::vector<uint32_t> units);
-    void route(QObject* object, uint32_t unitId);
-    std::optional<uint32_t> unitOf(QObject* object) const;
-    // True when a key event reaches `watched` only because a routed control
-    // inside it, the one with the focus, left the key unused.
-    bool isPassedUp(const QObject* watched) const;
-    const KindDescriptor* kindOf(uint32_t unitId) const;
-
-    bool handleKey(uint32_t unitId, class QKeyEvent& key);
-    bool pressEnter(uint32_t unitId);
-    bool switchPage(const QKeyEvent& key);
-    QTabWidget* tabControlForPageKeys() const;
-    bool focusFirstTabStopWithin(const QWidget* area);
-    void moveFocus(uint32_t fromUnit, bool forward, bool tabStopsOnly);
-    bool takesFocus(uint32_t unitId, bool tabStopsOnly) const;
-    std::vector<uint32_t> unitsInsideOut() const;
-    bool isDefaultButton(uint32_t unitId) const;
-    bool raiseClick(uint32_t unitId);
-    bool handleDrag(uint32_t unitId, QEvent& event);
-    bool followDrag(const class QMouseEvent& mouse);
-    bool raiseCommonEvent(uint32_t unitId, QWidget* target, QEvent& event);
 
     forms::WindowRecord& record_;
     forms::WindowData data_;
@@ -149,13 +123,7 @@ private:
     std::map<uint32_t, TabPlace> tabPlaces_;
     std::map<uint32_t, PageKey> deferred_;
     ControlBuilder builder_;
-    QHash<QObject*, uint32_t> routes_;
-    // Where a drag-move's press was, until the pointer has moved past the
-    // drag distance with the button held.
-    std::optional<QPoint> dragPress_;
-    // The pressed point's offset from the frame while the window follows
-    // the pointer itself.
-    std::optional<QPoint> dragOffset_;
+    InputRouter input_{*this};
     bool announced_ = false;
     bool centreFrame_ = false;
     bool gone_ = false;
