@@ -27,7 +27,7 @@
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_input.h"
 #include "lunar/calendar.h"
-#include "lunar/lunar_search.h"
+#include "tests/lunar/lunar_search.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 #include <vector>
 
 #include "lunar/calendar.h"
-#include "lunar/lunar_search.h"
 #include "lunar/tables.h"
 
 namespace lunar {
@@ -12,9 +11,6 @@ namespace {
 // days 11-29 of its month 11, then days 1-30 of its month 12.
 constexpr uint16_t LunarYear1900 = 1900;
 constexpr int32_t Month12Of1900Start = 19;
-// Moving this far from a day of a month reaches the same day of its leap
-// twin (or back): every lunar month has 29 or 30 days.
-constexpr int32_t LeapTwinDistance = 31;
 // No lunar month is shorter, so a run of this many days holds at most one
 // month start.
 constexpr int32_t ShortestMonthDays = 29;
@@ -127,46 +123,7 @@ bool SolarToLunar(uint16_t year, uint16_t month, uint16_t day, LunarDate& lunar)
     return true;
 }
 
-namespace detail {
-
-// Walks Gregorian days towards the lunar date, starting from the Gregorian
-// date with the same numbers (never more than about two months away), and
-// jumps to the leap twin of a month when only the leap flag differs. A
-// lunar date that does not exist never compares equal and runs out of
-// iterations.
-SearchOutcome SearchSolarDate(uint16_t lunarYear, uint16_t month, uint16_t day, bool isLeap,
-                              SolarDate& solar) {
-    if (lunarYear < FirstLunarYear || lunarYear > LastLunarYear || month < 1 || month > 12)
-        return {};
-    if (isLeap && LeapMonthOf(lunarYear) != month) isLeap = false;
-
-    SolarDate guess = {lunarYear, month, day, 0};
-    // Until a guess converts, the empty date compares below every target and
-    // moves the guess forwards, towards the conversion range.
-    LunarDate current{};
-    SolarToLunar(guess.year, guess.month, guess.day, current);
-    for (int iteration = 1; iteration <= MaxSearchIterations; ++iteration) {
-        const int order =
-            CompareDates(current.year, current.month, current.day, lunarYear, month, day);
-        if (order == 0 && current.isLeap == isLeap) {
-            solar = guess;
-            return {true, iteration};
-        }
-        if (order == 0) {
-            ShiftDays(guess.year, guess.month, guess.day,
-                      current.isLeap ? -LeapTwinDistance : LeapTwinDistance);
-        }
-        ShiftDays(guess.year, guess.month, guess.day, -order);
-        SolarToLunar(guess.year, guess.month, guess.day, current);
-    }
-    solar = guess;
-    return {false, MaxSearchIterations};
-}
-
-}  // namespace detail
-
-// The month's first day from the table, plus the day: the same answers as
-// the search, found directly.
+// The month's first day from the table, plus the day.
 bool LunarToSolar(uint16_t lunarYear, uint16_t month, uint16_t day, bool isLeap, SolarDate& solar) {
     if (lunarYear < FirstLunarYear || lunarYear > LastLunarYear || month < 1 || month > 12)
         return false;

@@ -57,7 +57,6 @@ public:
 
     bool StartsWithByteOrderMark() const { return byteOrderMark_; }
     uint64_t BytesRead() const { return consumedOffset_; }
-    bool IsLive() const { return live_; }
     // The size of a regular file; 0 for a live input.
     uint64_t InputSize() const { return inputSize_; }
     // The errno of a failed read, or 0.

@@ -22,8 +22,6 @@ public:
 
     // Flushes and closes the descriptor; the errno of the first failure, or 0.
     int Close();
-    // The errno of the first failed write so far, or 0.
-    int Error() const { return error_; }
 
 protected:
     int_type overflow(int_type c) override;

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "lunar/calendar.h"
-#include "lunar/lunar_search.h"
 #include "lunar/tables.h"
+#include "tests/lunar/lunar_search.h"
 
 namespace lunar {
 namespace {

@@ -8,9 +8,9 @@
 #include <tuple>
 
 #include "lunar/calendar.h"
-#include "lunar/lunar_search.h"
 #include "lunar/month_page.h"
 #include "runtime/datetime.h"
+#include "tests/lunar/lunar_search.h"
 
 namespace lunar {
 namespace {
