@@ -87,6 +87,26 @@ Bytes WriteWithMaxVersion(const KindData& data) {
     return out.Take();
 }
 
+// The font record's fields in their stored order, in either direction: Io
+// is an ArchiveReader with a FontRecord or an ArchiveWriter with a const one.
+template <typename Io, typename Font>
+void TransferFontRecord(Io& io, Font& font) {
+    io.Value(font.height);
+    io.Value(font.width);
+    io.Value(font.escapement);
+    io.Value(font.orientation);
+    io.Value(font.weight);
+    io.Value(font.italic);
+    io.Value(font.underline);
+    io.Value(font.strikeOut);
+    io.Value(font.charSet);
+    io.Value(font.outPrecision);
+    io.Value(font.clipPrecision);
+    io.Value(font.quality);
+    io.Value(font.pitchAndFamily);
+    for (auto& c : font.faceName) io.Value(c);
+}
+
 }  // namespace
 
 std::string FontRecord::Face() const {
@@ -104,40 +124,13 @@ std::optional<FontRecord> ReadFontRecord(std::span<const uint8_t> bytes) {
     if (bytes.size() != FontRecord::kSize) return std::nullopt;
     ArchiveReader in(bytes);
     FontRecord font;
-    in.Value(font.height);
-    in.Value(font.width);
-    in.Value(font.escapement);
-    in.Value(font.orientation);
-    in.Value(font.weight);
-    in.Value(font.italic);
-    in.Value(font.underline);
-    in.Value(font.strikeOut);
-    in.Value(font.charSet);
-    in.Value(font.outPrecision);
-    in.Value(font.clipPrecision);
-    in.Value(font.quality);
-    in.Value(font.pitchAndFamily);
-    const std::span<const uint8_t> face = in.Take(FontRecord::kFaceSize);
-    std::copy(face.begin(), face.end(), font.faceName.begin());
+    TransferFontRecord(in, font);
     return font;
 }
 
 Bytes WriteFontRecord(const FontRecord& font) {
     ArchiveWriter out;
-    out.Value(font.height);
-    out.Value(font.width);
-    out.Value(font.escapement);
-    out.Value(font.orientation);
-    out.Value(font.weight);
-    out.Value(font.italic);
-    out.Value(font.underline);
-    out.Value(font.strikeOut);
-    out.Value(font.charSet);
-    out.Value(font.outPrecision);
-    out.Value(font.clipPrecision);
-    out.Value(font.quality);
-    out.Value(font.pitchAndFamily);
-    for (char c : font.faceName) out.Value(c);
+    TransferFontRecord(out, font);
     return out.Take();
 }
 
