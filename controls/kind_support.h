@@ -81,10 +81,16 @@ constexpr uint32_t ClampChoice(int32_t value, uint32_t max) {
 // The keys with which a drop-down list steps through its items or opens.
 bool IsListKey(int qtKey);
 
-// Reads the request's kind data; nullopt makes the create routine fail.
-template <typename KindData>
-std::optional<KindData> ReadRequestData(const CreateRequest& request) {
-    return forms::ReadKindData<KindData>(request.kindData);
+// The create routine of most kinds: the control that `make` builds from the
+// request's kind data record, placed at the request's geometry; null when
+// the record does not read.
+template <typename KindData, typename Make>
+QWidget* CreatePlaced(const CreateRequest& request, Make make) {
+    const std::optional<KindData> data = forms::ReadKindData<KindData>(request.kindData);
+    if (!data) return nullptr;
+    QWidget* control = make(*data);
+    control->setGeometry(request.geometry);
+    return control;
 }
 
 // The unit a control was created for. Events and the report of the

@@ -23,12 +23,10 @@ static_assert(controls::kinds::kBorderWidths.size() == kMaxBorderStyle + 1);
 constexpr int kTextFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip;
 
 QWidget* Create(const controls::CreateRequest& request) {
-    const std::optional<forms::HyperLinkerData> data =
-        forms::ReadKindData<forms::HyperLinkerData>(request.kindData);
-    if (!data) return nullptr;
-    auto* link = new HyperLinkerWidget(request.address, *data, request.parent);
-    link->setGeometry(request.geometry);
-    return link;
+    return controls::CreatePlaced<forms::HyperLinkerData>(
+        request, [&](const forms::HyperLinkerData& data) {
+            return new HyperLinkerWidget(request.address, data, request.parent);
+        });
 }
 
 }  // namespace

@@ -10,12 +10,9 @@ namespace extended_controls {
 namespace {
 
 QWidget* Create(const controls::CreateRequest& request) {
-    const std::optional<forms::TimerData> data =
-        forms::ReadKindData<forms::TimerData>(request.kindData);
-    if (!data) return nullptr;
-    auto* timer = new TimerWidget(request.address, data->period, request.parent);
-    timer->setGeometry(request.geometry);
-    return timer;
+    return controls::CreatePlaced<forms::TimerData>(request, [&](const forms::TimerData& data) {
+        return new TimerWidget(request.address, data.period, request.parent);
+    });
 }
 
 }  // namespace

@@ -50,12 +50,10 @@ int TextFlagsOf(const forms::TransLabelData& data) {
 }
 
 QWidget* Create(const controls::CreateRequest& request) {
-    const std::optional<forms::TransLabelData> data =
-        forms::ReadKindData<forms::TransLabelData>(request.kindData);
-    if (!data) return nullptr;
-    auto* label = new TransLabelWidget(request.address, *data, request.parent);
-    label->setGeometry(request.geometry);
-    return label;
+    return controls::CreatePlaced<forms::TransLabelData>(
+        request, [&](const forms::TransLabelData& data) {
+            return new TransLabelWidget(request.address, data, request.parent);
+        });
 }
 
 }  // namespace

@@ -18,11 +18,9 @@ namespace controls::kinds {
 namespace {
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<forms::ButtonData> data = ReadRequestData<forms::ButtonData>(request);
-    if (!data) return nullptr;
-    auto* button = new ButtonWidget(*data, request.address, request.parent);
-    button->setGeometry(request.geometry);
-    return button;
+    return CreatePlaced<forms::ButtonData>(request, [&](const forms::ButtonData& data) {
+        return new ButtonWidget(data, request.address, request.parent);
+    });
 }
 
 }  // namespace

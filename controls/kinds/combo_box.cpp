@@ -128,11 +128,9 @@ private:
 };
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<forms::ComboBoxData> data = ReadRequestData<forms::ComboBoxData>(request);
-    if (!data) return nullptr;
-    QWidget* combo = NewComboBox(*data, request.address, request.parent);
-    combo->setGeometry(request.geometry);
-    return combo;
+    return CreatePlaced<forms::ComboBoxData>(request, [&](const forms::ComboBoxData& data) {
+        return NewComboBox(data, request.address, request.parent);
+    });
 }
 
 // The selection, the shown text and the item count are the live list's;

@@ -280,7 +280,7 @@ qsizetype CharactersFor(const QString& text, int32_t bytes) {
 }
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<forms::EditBoxData> data = ReadRequestData<forms::EditBoxData>(request);
+    auto data = forms::ReadKindData<forms::EditBoxData>(request.kindData);
     if (!data) return nullptr;
     auto* box = new EditBoxWidget(*data, request.parent);
     QRect geometry = request.geometry;

@@ -14,11 +14,9 @@ namespace controls::kinds {
 namespace {
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<forms::GroupBoxData> data = ReadRequestData<forms::GroupBoxData>(request);
-    if (!data) return nullptr;
-    auto* group = new GroupBoxWidget(*data, request.parent);
-    group->setGeometry(request.geometry);
-    return group;
+    return CreatePlaced<forms::GroupBoxData>(request, [&](const forms::GroupBoxData& data) {
+        return new GroupBoxWidget(data, request.parent);
+    });
 }
 
 }  // namespace

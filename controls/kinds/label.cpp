@@ -27,11 +27,9 @@ QColor ShadeAt(const std::vector<uint32_t>& colours, double share) {
 }
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<forms::LabelData> data = ReadRequestData<forms::LabelData>(request);
-    if (!data) return nullptr;
-    auto* label = new LabelWidget(*data, request.parent);
-    label->setGeometry(request.geometry);
-    return label;
+    return CreatePlaced<forms::LabelData>(request, [&](const forms::LabelData& data) {
+        return new LabelWidget(data, request.parent);
+    });
 }
 
 }  // namespace

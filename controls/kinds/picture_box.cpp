@@ -57,11 +57,9 @@ private:
 };
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<forms::PictureBoxData> data = ReadRequestData<forms::PictureBoxData>(request);
-    if (!data) return nullptr;
-    QWidget* picture = NewPictureBox(*data, request.parent);
-    picture->setGeometry(request.geometry);
-    return picture;
+    return CreatePlaced<forms::PictureBoxData>(request, [&](const forms::PictureBoxData& data) {
+        return NewPictureBox(data, request.parent);
+    });
 }
 
 }  // namespace

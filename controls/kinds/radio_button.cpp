@@ -53,11 +53,9 @@ private:
 };
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<forms::RadioButtonData> data = ReadRequestData<forms::RadioButtonData>(request);
-    if (!data) return nullptr;
-    QWidget* radio = NewRadioButton(*data, request.parent);
-    radio->setGeometry(request.geometry);
-    return radio;
+    return CreatePlaced<forms::RadioButtonData>(request, [&](const forms::RadioButtonData& data) {
+        return NewRadioButton(data, request.parent);
+    });
 }
 
 }  // namespace

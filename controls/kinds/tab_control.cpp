@@ -14,11 +14,9 @@ namespace controls::kinds {
 namespace {
 
 QWidget* Create(const CreateRequest& request) {
-    std::optional<forms::TabControlData> data = ReadRequestData<forms::TabControlData>(request);
-    if (!data) return nullptr;
-    auto* tabs = new TabControlWidget(*data, request.address, request.parent);
-    tabs->setGeometry(request.geometry);
-    return tabs;
+    return CreatePlaced<forms::TabControlData>(request, [&](const forms::TabControlData& data) {
+        return new TabControlWidget(data, request.address, request.parent);
+    });
 }
 
 // The strip of page headers: the wheel turns the pages only while the
