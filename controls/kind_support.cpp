@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "controls/control_model.h"
+#include "forms/stored_values.h"
 #include "platform/platform.h"
 
 namespace controls {
@@ -52,6 +53,29 @@ bool IsListKey(int qtKey) {
             return true;
         default:
             return false;
+    }
+}
+
+Qt::Alignment HorizontalAlignmentFlag(uint32_t alignment, Qt::Alignment otherwise) {
+    switch (forms::Alignment(alignment)) {
+        case forms::Alignment::Near:
+            return Qt::AlignLeft;
+        case forms::Alignment::Centre:
+            return Qt::AlignHCenter;
+        case forms::Alignment::Far:
+            return Qt::AlignRight;
+    }
+    return otherwise;
+}
+
+Qt::Alignment VerticalAlignmentFlag(uint32_t alignment) {
+    switch (forms::Alignment(alignment)) {
+        case forms::Alignment::Near:
+            return Qt::AlignTop;
+        case forms::Alignment::Far:
+            return Qt::AlignBottom;
+        default:
+            return Qt::AlignVCenter;
     }
 }
 

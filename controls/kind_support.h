@@ -81,6 +81,11 @@ constexpr uint32_t ClampChoice(int32_t value, uint32_t max) {
 // The keys with which a drop-down list steps through its items or opens.
 bool IsListKey(int qtKey);
 
+// The Qt flag of a stored text alignment (forms::Alignment); a stored value
+// outside the three gives `otherwise`.
+Qt::Alignment HorizontalAlignmentFlag(uint32_t alignment, Qt::Alignment otherwise = Qt::AlignLeft);
+Qt::Alignment VerticalAlignmentFlag(uint32_t alignment);
+
 // The create routine of most kinds: the control that `make` builds from the
 // request's kind data record, placed at the request's geometry; null when
 // the record does not read.

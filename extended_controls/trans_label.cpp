@@ -17,36 +17,13 @@ using forms::PropertyValue;
 
 static_assert(controls::kinds::kTextEffects.size() == kMaxTextEffect + 1);
 
-using forms::Alignment;
-
-int HorizontalFlag(uint32_t alignment) {
-    switch (Alignment(alignment)) {
-        case Alignment::Centre:
-            return Qt::AlignHCenter;
-        case Alignment::Far:
-            return Qt::AlignRight;
-        default:
-            return Qt::AlignLeft;
-    }
-}
-
-int VerticalFlag(uint32_t alignment) {
-    switch (Alignment(alignment)) {
-        case Alignment::Near:
-            return Qt::AlignTop;
-        case Alignment::Far:
-            return Qt::AlignBottom;
-        default:
-            return Qt::AlignVCenter;
-    }
-}
-
 // Wrapped text runs from the top; only a single line takes the vertical
 // alignment. The caption is never clipped to the layout rectangle.
 int TextFlagsOf(const forms::TransLabelData& data) {
-    const int flags = HorizontalFlag(data.horizontalAlignment) | Qt::TextDontClip;
+    const int flags =
+        controls::HorizontalAlignmentFlag(data.horizontalAlignment) | Qt::TextDontClip;
     if (data.wordWrap != 0) return flags | Qt::TextWordWrap | Qt::AlignTop;
-    return flags | Qt::TextSingleLine | VerticalFlag(data.verticalAlignment);
+    return flags | Qt::TextSingleLine | controls::VerticalAlignmentFlag(data.verticalAlignment);
 }
 
 QWidget* Create(const controls::CreateRequest& request) {

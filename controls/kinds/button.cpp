@@ -52,26 +52,9 @@ QRect ButtonWidget::faceRect() const {
 }
 
 int ButtonWidget::alignmentFlags() const {
-    int flags = Qt::TextShowMnemonic | Qt::TextSingleLine;
-    switch (forms::Alignment(data_.horizontalAlignment)) {
-        case forms::Alignment::Near:
-            flags |= Qt::AlignLeft;
-            break;
-        case forms::Alignment::Far:
-            flags |= Qt::AlignRight;
-            break;
-        default:
-            flags |= Qt::AlignHCenter;
-            break;
-    }
-    switch (forms::Alignment(data_.verticalAlignment)) {
-        case forms::Alignment::Near:
-            return flags | Qt::AlignTop;
-        case forms::Alignment::Far:
-            return flags | Qt::AlignBottom;
-        default:
-            return flags | Qt::AlignVCenter;
-    }
+    return Qt::TextShowMnemonic | Qt::TextSingleLine |
+           HorizontalAlignmentFlag(data_.horizontalAlignment, Qt::AlignHCenter) |
+           VerticalAlignmentFlag(data_.verticalAlignment);
 }
 
 void ButtonWidget::paintEvent(QPaintEvent*) {

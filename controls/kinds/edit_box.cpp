@@ -246,17 +246,6 @@ QPlainTextEdit* AreaOf(QWidget* editor) {
     return dynamic_cast<QPlainTextEdit*>(editor);
 }
 
-Qt::Alignment HorizontalAlignment(uint32_t choice) {
-    switch (choice) {
-        case 1:
-            return Qt::AlignHCenter;
-        case 2:
-            return Qt::AlignRight;
-        default:
-            return Qt::AlignLeft;
-    }
-}
-
 // GBK bytes of a text's first `characters` characters, line breaks as CR LF.
 int32_t GbkBytesOf(const QString& text, qsizetype characters) {
     return int32_t(StoredText(text.left(characters)).size());
@@ -429,7 +418,7 @@ void EditBoxWidget::applyStyle() {
     ApplyColours(*editor_, QPalette::Text, data_.textColour, QPalette::Base,
                  data_.backgroundColour);
     const bool readOnly = forms::EditInputMode(data_.inputMode) == forms::EditInputMode::ReadOnly;
-    const Qt::Alignment alignment = HorizontalAlignment(data_.alignment);
+    const Qt::Alignment alignment = HorizontalAlignmentFlag(data_.alignment);
     if (QLineEdit* line = LineOf(editor_)) {
         line->setReadOnly(readOnly);
         // Qt gives a read-only line the arrow pointer; its text can still be

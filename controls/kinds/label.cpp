@@ -72,33 +72,11 @@ void LabelWidget::relayout() {
 }
 
 int LabelWidget::textFlags() const {
-    int flags = 0;
-    switch (forms::Alignment(data_.horizontalAlignment)) {
-        case forms::Alignment::Centre:
-            flags |= Qt::AlignHCenter;
-            break;
-        case forms::Alignment::Far:
-            flags |= Qt::AlignRight;
-            break;
-        default:
-            flags |= Qt::AlignLeft;
-            break;
-    }
+    const int flags = HorizontalAlignmentFlag(data_.horizontalAlignment);
     // A wrapped caption runs from the top; the vertical alignment applies to
     // a one-line caption only.
     if (data_.wordWrap != 0) return flags | Qt::TextWordWrap | Qt::AlignTop;
-    switch (forms::Alignment(data_.verticalAlignment)) {
-        case forms::Alignment::Near:
-            flags |= Qt::AlignTop;
-            break;
-        case forms::Alignment::Far:
-            flags |= Qt::AlignBottom;
-            break;
-        default:
-            flags |= Qt::AlignVCenter;
-            break;
-    }
-    return flags | Qt::TextSingleLine;
+    return flags | VerticalAlignmentFlag(data_.verticalAlignment) | Qt::TextSingleLine;
 }
 
 void LabelWidget::paintEvent(QPaintEvent*) {
