@@ -168,6 +168,13 @@ bool IsValidUnitId(uint32_t id) {
     return (id & kUnitIndexMask) != 0 && ((id >> kUnitClassShift) & 0xF) != 0;
 }
 
+std::string HexId(uint32_t id) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text = "0x";
+    for (int shift = 28; shift >= 0; shift -= 4) text += kDigits[(id >> shift) & 0xF];
+    return text;
+}
+
 bool IsMenuItemId(uint32_t id) {
     return ((id >> kUnitClassShift) & 0xF) == kMenuItemClass &&
            (id >> kUnitGroupShift) == kMenuItemGroup;

@@ -129,6 +129,8 @@ struct TemplateData {
 // item when bits 24-27 are 6 and bits 28-31 are 2.
 bool IsValidUnitId(uint32_t id);
 bool IsMenuItemId(uint32_t id);
+// An ID as error messages show it: "0x" and eight upper-case hex digits.
+std::string HexId(uint32_t id);
 
 uint32_t UnitId(const Unit& unit);
 

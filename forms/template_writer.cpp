@@ -12,13 +12,6 @@ using layout::kEventListReserved;
 using layout::kUnitHeaderReserved;
 using layout::kWindowTableEntrySize;
 
-std::string HexId(uint32_t id) {
-    constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text = "0x";
-    for (int shift = 28; shift >= 0; shift -= 4) text += kDigits[(id >> shift) & 0xF];
-    return text;
-}
-
 void CheckUnitId(const Unit& unit) {
     const uint32_t id = UnitId(unit);
     if (!IsValidUnitId(id)) throw TemplateWriteError("invalid unit ID " + HexId(id));

@@ -41,13 +41,6 @@ struct KindDataWriter {
     forms::Bytes operator()(const auto& data) const { return forms::WriteKindData(data); }
 };
 
-std::string HexId(uint32_t id) {
-    constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text = "0x";
-    for (int shift = 28; shift >= 0; shift -= 4) text += kDigits[(id >> shift) & 0xF];
-    return text;
-}
-
 // The child lists of one window's containers, gathered group by group.
 class ChildLists {
 public:
@@ -62,13 +55,13 @@ public:
         if (group.parent == 0) return;
         const auto container = kinds_.find(group.parent);
         if (container == kinds_.end()) {
-            throw FormDescriptionError("container " + HexId(group.parent) +
+            throw FormDescriptionError("container " + forms::HexId(group.parent) +
                                        " is not an earlier group box or tab control");
         }
         const bool isTab = container->second == forms::KindCode::TabControl;
         if (isTab != group.tabPage.has_value()) {
             throw FormDescriptionError("tab pages belong to tab controls only: " +
-                                       HexId(group.parent));
+                                       forms::HexId(group.parent));
         }
         if (isTab) {
             pages_[group.parent][*group.tabPage].push_back(child);
@@ -150,7 +143,8 @@ forms::MenuItemRecord MenuUnit(const MenuSpec& menu) {
 }
 
 void CheckUnique(std::set<uint32_t>& seen, uint32_t id) {
-    if (!seen.insert(id).second) throw FormDescriptionError("unit ID used twice: " + HexId(id));
+    if (!seen.insert(id).second)
+        throw FormDescriptionError("unit ID used twice: " + forms::HexId(id));
 }
 
 forms::WindowRecord BuildWindow(const WindowSpec& window, const AssetFiles& assets) {
