@@ -232,11 +232,7 @@ void CCnCalendar::setKindProperty(int32_t index, const forms::PropertyValue& val
 }
 
 DateBoxBlock CCnCalendar::block() const {
-    DateBoxBlock block;
-    block.dateTime = dateTime_;
-    block.layoutMode = layoutMode_;
-    block.formatTemplate = template_;
-    return block;
+    return {.dateTime = dateTime_, .layoutMode = layoutMode_, .formatTemplate = template_};
 }
 
 forms::Bytes CCnCalendar::kindData() const {

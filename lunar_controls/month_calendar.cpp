@@ -146,12 +146,10 @@ void CnMonthCalendarWidget::setKindProperty(int32_t index, const forms::Property
 }
 
 MonthCalendarBlock CnMonthCalendarWidget::block() const {
-    MonthCalendarBlock block;
-    block.dateTime = dateTime_;
-    block.layoutMode = layoutMode_;
-    block.formatTemplate = panel_->templateText();
-    block.headerShown = headerShown_ ? 1 : 0;
-    return block;
+    return {.dateTime = dateTime_,
+            .layoutMode = layoutMode_,
+            .formatTemplate = panel_->templateText(),
+            .headerShown = headerShown_ ? 1 : 0};
 }
 
 // A selector with the focus keeps the keys that move through its list, and
