@@ -18,7 +18,6 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "forms/kind_properties.h"

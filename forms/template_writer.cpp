@@ -1,7 +1,5 @@
 #include "forms/template_writer.h"
 
-#include <string>
-
 #include "forms/template_archive.h"
 #include "forms/template_layout.h"
 

@@ -1,6 +1,5 @@
 #include "runtime/services.h"
 
-#include <cstdlib>
 #include <string>
 
 #include "runtime/errors.h"

@@ -1,8 +1,6 @@
 // The company-profile window: the maker's profile, its mark and contact lines
 // and a button that closes the window.
 
-#include <string>
-
 #include "windows/main_window.h"
 #include "windows/main_window_parts.h"
 

@@ -8,7 +8,6 @@
 // Names are matched without regard to ASCII case. Captions and units are
 // UTF-8, exactly as the window shows them.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>

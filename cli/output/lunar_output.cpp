@@ -1,7 +1,6 @@
 #include "cli/output/lunar_output.h"
 
 #include <array>
-#include <charconv>
 
 #include "cli/text/json_csv.h"
 #include "cli/text/text_table.h"

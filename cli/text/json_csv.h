@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
