@@ -15,8 +15,6 @@
 namespace extended_controls {
 namespace {
 
-using forms::PropertyValue;
-
 static_assert(controls::kinds::kBorderWidths.size() == kMaxBorderStyle + 1);
 
 // One centred line; "&" is shown as it is, never as a mnemonic marker.

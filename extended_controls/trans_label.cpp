@@ -13,8 +13,6 @@
 namespace extended_controls {
 namespace {
 
-using forms::PropertyValue;
-
 static_assert(controls::kinds::kTextEffects.size() == kMaxTextEffect + 1);
 
 // Wrapped text runs from the top; only a single line takes the vertical
