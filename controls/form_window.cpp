@@ -137,7 +137,7 @@ void FormWindow::forgetControl(uint32_t unitId) {
 void FormWindow::applyVisibility(uint32_t unitId) {
     // A control not made yet is shown as it is made.
     QWidget* widget = existingControl(unitId);
-    const auto* unit = std::get_if<forms::UnitRecord>(forms::FindUnit(record_, unitId));
+    const auto* unit = forms::FindUnitRecord(record_, unitId);
     if (widget == nullptr || unit == nullptr) return;
     const KindDescriptor* kind = FindKindDescriptor(unit->kind);
     bool visible = (unit->stateFlags & forms::kVisible) != 0;

@@ -39,7 +39,7 @@ public:
     uint32_t windowId() const { return record_.windowId; }
     QWidget& frame() override { return *this; }
     forms::WindowRecord& record() override { return record_; }
-    forms::UnitRecord& ownUnit();
+    forms::UnitRecord& ownUnit() override;
     QWidget* clientArea() const override { return clientArea_; }
 
     const forms::WindowData& data() const override { return data_; }

@@ -94,7 +94,7 @@ bool InputRouter::isPassedUp(const QObject* watched) const {
 }
 
 const forms::UnitRecord* InputRouter::unitRecord(uint32_t unitId) const {
-    return std::get_if<forms::UnitRecord>(forms::FindUnit(window_.record(), unitId));
+    return forms::FindUnitRecord(window_.record(), unitId);
 }
 
 const KindDescriptor* InputRouter::kindOf(uint32_t unitId) const {
@@ -104,8 +104,7 @@ const KindDescriptor* InputRouter::kindOf(uint32_t unitId) const {
 
 // The widget that stands for a unit: the client area for the window's own.
 QWidget* InputRouter::ownerOf(uint32_t unitId) {
-    const uint32_t ownId = std::get<forms::UnitRecord>(window_.record().units.front()).id;
-    return unitId == ownId ? window_.clientArea() : window_.control(unitId);
+    return unitId == window_.ownUnit().id ? window_.clientArea() : window_.control(unitId);
 }
 
 bool InputRouter::eventFilter(QObject* watched, QEvent* event) {

@@ -26,6 +26,7 @@ class RoutedWindow {
 public:
     virtual QWidget& frame() = 0;
     virtual forms::WindowRecord& record() = 0;
+    virtual forms::UnitRecord& ownUnit() = 0;
     virtual const forms::WindowData& data() const = 0;
     virtual QWidget* clientArea() const = 0;
     // The control of a unit, made first when it has been waiting.

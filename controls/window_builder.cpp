@@ -154,7 +154,7 @@ void MakeNeighbours(FormWindow& window, const forms::UnitRecord& box,
     const Placement place = PlacementOf(box, listed);
     for (uint32_t unitId : ControlUnits(window.record())) {
         if (!window.deferredPageOf(unitId)) continue;
-        const auto* unit = std::get_if<forms::UnitRecord>(forms::FindUnit(window.record(), unitId));
+        const auto* unit = forms::FindUnitRecord(window.record(), unitId);
         if (unit == nullptr) continue;
         const Placement other = PlacementOf(*unit, listed);
         if (other.container == place.container && other.page == place.page) window.control(unitId);
@@ -172,7 +172,7 @@ void BuildWaitingControls(FormWindow& window, const std::vector<uint32_t>& units
     std::vector<const QWidget*> containers;
     for (uint32_t unitId : unitsInOrder) {
         if (std::find(units.begin(), units.end(), unitId) == units.end()) continue;
-        const auto* unit = std::get_if<forms::UnitRecord>(forms::FindUnit(window.record(), unitId));
+        const auto* unit = forms::FindUnitRecord(window.record(), unitId);
         if (unit == nullptr) continue;
         // A container still waiting is made before the controls it holds.
         window.control(PlacementOf(*unit, listed).container);
@@ -192,7 +192,7 @@ void BuildWaitingControls(FormWindow& window, const std::vector<uint32_t>& units
 // stored one while it waits for its page.
 QRect PlacedRect(FormWindow& window, uint32_t unitId) {
     if (const QWidget* control = window.existingControl(unitId)) return control->geometry();
-    const auto* unit = std::get_if<forms::UnitRecord>(forms::FindUnit(window.record(), unitId));
+    const auto* unit = forms::FindUnitRecord(window.record(), unitId);
     return unit != nullptr ? QRect(unit->left, unit->top, unit->width, unit->height) : QRect();
 }
 

@@ -247,5 +247,8 @@ const Unit* FindUnit(const WindowRecord& window, uint32_t unitId) {
 Unit* FindUnit(WindowRecord& window, uint32_t unitId) {
     return FindUnitImpl(window, unitId);
 }
+const UnitRecord* FindUnitRecord(const WindowRecord& window, uint32_t unitId) {
+    return std::get_if<UnitRecord>(FindUnit(window, unitId));
+}
 
 }  // namespace forms

@@ -162,5 +162,7 @@ const Unit* UnitAt(const WindowRecord& window, size_t index);
 Unit* UnitAt(WindowRecord& window, size_t index);
 const Unit* FindUnit(const WindowRecord& window, uint32_t unitId);
 Unit* FindUnit(WindowRecord& window, uint32_t unitId);
+// The control unit of an ID; null for a menu item or an unknown ID.
+const UnitRecord* FindUnitRecord(const WindowRecord& window, uint32_t unitId);
 
 }  // namespace forms
